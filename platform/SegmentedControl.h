@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace NequoraUI::platform {
+
+// A row of equal-width segments of which at most one is selected. Programmatic changes are
+// silent; a user's click or arrow key that selects a different segment signals.
+class SegmentedControl : public QWidget
+{
+    Q_OBJECT
+    // Lets an interface file preset the segments.
+    Q_PROPERTY(QStringList segments READ segmentTitles WRITE setSegmentTitles)
+
+public:
+    static constexpr int noSegment = -1;
+
+    explicit SegmentedControl(QWidget *parent = nullptr);
+
+    void removeAllSegments();
+    int numberOfSegments() const { return static_cast<int>(m_titles.size()); }
+    // The index is clamped to [0, numberOfSegments()]. The selected segment stays selected.
+    void insertSegment(const QString &title, int index);
+    // Empty for an index out of range.
+    QString titleForSegment(int index) const;
+
+    QStringList segmentTitles() const { return m_titles; }
+    // Replaces every segment; the selection is cleared.
+    void setSegmentTitles(const QStringList &titles);
+
+    int selectedSegmentIndex() const { return m_selected; }
+    // An index out of range selects nothing (noSegment). Signals nothing.
+    void setSelectedSegmentIndex(int index);
+
+    // The segment's area in widget coordinates; empty for an index out of range.
+    QRect segmentRect(int index) const;
+    // The segment under a point, or noSegment.
+    int segmentAt(const QPoint &point) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // The user selected a different segment (click, arrow keys).
+    void valueChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void userSelect(int index);
+    void paintSegment(QPainter &painter, int index) const;
+
+    QStringList m_titles;
+    int m_selected = noSegment;
+};
+
+} // namespace NequoraUI::platform

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QWidget>
+
+namespace NequoraUI::platform {
+
+// A horizontal slider over a float range. The value is always inside [minimum, maximum] and is
+// computed from the pointer position at full float precision, never rounded to integer steps.
+// Programmatic changes are silent; only the user's mouse, keyboard and wheel changes signal.
+class Slider : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(float minimumValue READ minimumValue WRITE setMinimumValue)
+    Q_PROPERTY(float maximumValue READ maximumValue WRITE setMaximumValue)
+    Q_PROPERTY(float value READ value WRITE setValue)
+    Q_PROPERTY(bool continuous READ isContinuous WRITE setContinuous)
+
+public:
+    explicit Slider(QWidget *parent = nullptr);
+
+    float value() const { return m_value; }
+    // Pins to [minimum, maximum]; NaN gives the minimum. Signals nothing.
+    void setValue(float value);
+
+    float minimumValue() const { return m_minimum; }
+    // Re-pins the value; a minimum above the maximum drags the maximum up with it.
+    // NaN is ignored, infinities become the largest finite float.
+    void setMinimumValue(float minimum);
+
+    float maximumValue() const { return m_maximum; }
+    // Re-pins the value; a maximum below the minimum drags the minimum down with it.
+    // NaN is ignored, infinities become the largest finite float.
+    void setMaximumValue(float maximum);
+
+    // Default true: a drag reports every change as it happens. When false, a drag reports once,
+    // on release, if it changed the value at any moment.
+    bool isContinuous() const { return m_continuous; }
+    void setContinuous(bool continuous) { m_continuous = continuous; }
+
+    // Where the knob's centre sits for a value (pinned to the range), in widget coordinates.
+    // The knob travels from pointForValue(minimumValue()) to pointForValue(maximumValue()).
+    QPoint pointForValue(float value) const;
+    QPointF knobCenter() const;
+    // The value a press at this horizontal position selects.
+    float valueAtX(qreal x) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // User changes only (mouse, keyboard, wheel), and only when the value really changed.
+    void valueChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    qreal knobCenterX(double fraction) const;
+    double fractionOf(float value) const;
+    double rangeStep(double fractionOfRange) const;
+    // Sets the value from user input and reports it as the current mode asks.
+    void userSetValue(double value, bool report);
+    void trackTo(qreal x);
+
+    float m_minimum = 0.0f;
+    float m_maximum = 1.0f;
+    float m_value = 0.0f;
+    bool m_continuous = true;
+    bool m_dragging = false;
+    bool m_dragChangedValue = false;
+};
+
+} // namespace NequoraUI::platform

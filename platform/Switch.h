@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace NequoraUI::platform {
+
+// An on/off toggle drawn as a pill with a round thumb. Only the user's flips (click, Space)
+// signal; setOn is silent.
+class Switch : public QAbstractButton
+{
+    Q_OBJECT
+    Q_PROPERTY(bool on READ isOn WRITE setOn)
+
+public:
+    explicit Switch(QWidget *parent = nullptr);
+
+    bool isOn() const { return isChecked(); }
+    void setOn(bool on) { setChecked(on); }
+
+    static QColor onColor();
+    static QColor offColor();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+signals:
+    // Emitted after a user flip has changed the state.
+    void valueChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRectF pillRect() const;
+};
+
+} // namespace NequoraUI::platform

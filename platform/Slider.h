@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace NequoraUI::platform {
 
 // A horizontal slider over a float range. The value is always inside [minimum, maximum] and is
@@ -61,11 +63,13 @@ protected:
 
 private:
     qreal knobCenterX(double fraction) const;
+    QPointF knobCenterForValue(float value) const;
     double fractionOf(float value) const;
     double rangeStep(double fractionOfRange) const;
-    // Sets the value from user input and reports it as the current mode asks.
-    void userSetValue(double value, bool report);
+    // Pins and stores a value from user input; true when it changed. Reporting is the caller's.
+    bool userSetValue(double value);
     void trackTo(qreal x);
+    void paintKnob(QPainter &painter, const QPointF &center) const;
 
     float m_minimum = 0.0f;
     float m_maximum = 1.0f;

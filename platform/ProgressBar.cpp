@@ -1,0 +1,76 @@
+#include "platform/ProgressBar.h"
+
+#include "platform/Color.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace NequoraUI::platform {
+
+namespace {
+
+constexpr qreal barHeight = 6.0;
+
+} // namespace
+
+ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void ProgressBar::setProgress(float progress)
+{
+    const float next = std::isnan(progress) ? 0.0f : std::clamp(progress, 0.0f, 1.0f);
+    if (next == m_progress)
+        return;
+    m_progress = next;
+    update();
+}
+
+QRectF ProgressBar::trackRect() const
+{
+    const qreal h = std::min<qreal>(barHeight, height());
+    return QRectF(0, (height() - h) / 2, width(), h);
+}
+
+QRectF ProgressBar::fillRect() const
+{
+    QRectF fill = trackRect();
+    fill.setWidth(fill.width() * m_progress);
+    return fill;
+}
+
+QSize ProgressBar::sizeHint() const
+{
+    return QSize(200, int(barHeight));
+}
+
+QSize ProgressBar::minimumSizeHint() const
+{
+    return QSize(20, 4);
+}
+
+void ProgressBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(0.5);
+
+    const QRectF track = trackRect();
+    const qreal radius = track.height() / 2;
+    QPainterPath trackPath;
+    trackPath.addRoundedRect(track, radius, radius);
+    painter.fillPath(trackPath, QColor(229, 229, 234));
+
+    // Clipping to the track keeps a fill shorter than its height inside the track's rounded end.
+    painter.setClipPath(trackPath);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Color::systemBlue());
+    painter.drawRoundedRect(fillRect(), radius, radius);
+}
+
+} // namespace NequoraUI::platform

@@ -1,0 +1,196 @@
+#include "platform/SegmentedControl.h"
+
+#include "platform/Color.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace NequoraUI::platform {
+
+namespace {
+
+constexpr int padding = 2;
+constexpr int segmentTextMargin = 12;
+constexpr qreal backgroundRadius = 9.0;
+constexpr qreal pillRadius = 7.0;
+
+QColor backgroundColor()
+{
+    return QColor(238, 238, 240);
+}
+QColor separatorColor()
+{
+    return QColor(198, 198, 204);
+}
+
+} // namespace
+
+SegmentedControl::SegmentedControl(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void SegmentedControl::removeAllSegments()
+{
+    m_titles.clear();
+    m_selected = noSegment;
+    updateGeometry();
+    update();
+}
+
+void SegmentedControl::insertSegment(const QString &title, int index)
+{
+    const int at = std::clamp(index, 0, numberOfSegments());
+    m_titles.insert(at, title);
+    if (m_selected != noSegment && at <= m_selected)
+        ++m_selected;
+    updateGeometry();
+    update();
+}
+
+QString SegmentedControl::titleForSegment(int index) const
+{
+    return index >= 0 && index < numberOfSegments() ? m_titles.at(index) : QString();
+}
+
+void SegmentedControl::setSegmentTitles(const QStringList &titles)
+{
+    m_titles = titles;
+    m_selected = noSegment;
+    updateGeometry();
+    update();
+}
+
+void SegmentedControl::setSelectedSegmentIndex(int index)
+{
+    m_selected = index >= 0 && index < numberOfSegments() ? index : noSegment;
+    update();
+}
+
+QRect SegmentedControl::segmentRect(int index) const
+{
+    const int count = numberOfSegments();
+    if (index < 0 || index >= count)
+        return QRect();
+    const QRect inner = rect().adjusted(padding, padding, -padding, -padding);
+    // Integer edges from the same formula on both sides, so segments tile without gaps.
+    const int left = inner.left() + inner.width() * index / count;
+    const int right = inner.left() + inner.width() * (index + 1) / count;
+    return QRect(left, inner.top(), right - left, inner.height());
+}
+
+int SegmentedControl::segmentAt(const QPoint &point) const
+{
+    for (int i = 0; i < numberOfSegments(); ++i) {
+        if (segmentRect(i).contains(point))
+            return i;
+    }
+    return noSegment;
+}
+
+QSize SegmentedControl::sizeHint() const
+{
+    int widest = 0;
+    for (const QString &title : m_titles)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(title));
+    const int segmentWidth = widest + 2 * segmentTextMargin;
+    const int height = std::max(32, fontMetrics().height() + 12);
+    return QSize(std::max(200, numberOfSegments() * segmentWidth + 2 * padding), height);
+}
+
+QSize SegmentedControl::minimumSizeHint() const
+{
+    return QSize(std::max(1, numberOfSegments()) * 24 + 2 * padding, 28);
+}
+
+void SegmentedControl::userSelect(int index)
+{
+    if (index == m_selected || index < 0 || index >= numberOfSegments())
+        return;
+    m_selected = index;
+    update();
+    emit valueChanged();
+}
+
+void SegmentedControl::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    userSelect(segmentAt(event->position().toPoint()));
+}
+
+void SegmentedControl::keyPressEvent(QKeyEvent *event)
+{
+    const int last = numberOfSegments() - 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        // From no selection, Left starts at the far end and Right at the near end.
+        userSelect(m_selected == noSegment ? last : std::max(0, m_selected - 1));
+        break;
+    case Qt::Key_Right:
+        userSelect(m_selected == noSegment ? 0 : std::min(last, m_selected + 1));
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void SegmentedControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(0.5);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(backgroundColor());
+    painter.drawRoundedRect(QRectF(rect()), backgroundRadius, backgroundRadius);
+
+    for (int i = 0; i < numberOfSegments(); ++i)
+        paintSegment(painter, i);
+
+    if (hasFocus()) {
+        QColor ring = Color::systemBlue();
+        ring.setAlpha(140);
+        painter.setPen(QPen(ring, 2.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), backgroundRadius - 1,
+                                backgroundRadius - 1);
+    }
+}
+
+void SegmentedControl::paintSegment(QPainter &painter, int index) const
+{
+    const QRectF area = segmentRect(index);
+    const bool selected = index == m_selected;
+    if (selected) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 20));
+        painter.drawRoundedRect(area.translated(0, 1), pillRadius, pillRadius);
+        painter.setBrush(Color::white());
+        painter.drawRoundedRect(area, pillRadius, pillRadius);
+    } else if (index > 0 && index - 1 != m_selected) {
+        // Separators only between two unselected segments, so the white pill stands alone.
+        painter.setPen(QPen(separatorColor(), 1.0));
+        const qreal x = area.left() + 0.5;
+        painter.drawLine(QPointF(x, area.top() + area.height() * 0.25),
+                         QPointF(x, area.bottom() - area.height() * 0.25));
+    }
+
+    QFont font = painter.font();
+    font.setWeight(selected ? QFont::DemiBold : QFont::Normal);
+    painter.setFont(font);
+    painter.setPen(Color::label());
+    const QRectF textArea = area.adjusted(4, 0, -4, 0);
+    const QString text =
+        QFontMetrics(font).elidedText(m_titles.at(index), Qt::ElideRight, int(textArea.width()));
+    painter.drawText(textArea, Qt::AlignCenter, text);
+}
+
+} // namespace NequoraUI::platform

@@ -1,0 +1,40 @@
+#include "ButtonView.h"
+
+#include "platform/Interface.h"
+
+namespace NequoraUI {
+
+ButtonView::ButtonView(const QString &title, Handler actionHandler, Handler touchDownHandler,
+                       QWidget *parent)
+    : QWidget(parent), actionHandler(std::move(actionHandler)),
+      touchDownHandler(std::move(touchDownHandler))
+{
+    const auto ui = platform::Interface::load(QStringLiteral("ButtonView"), this);
+    contentView = ui.outlet<QWidget>("contentView");
+    button = ui.outlet<QPushButton>("button");
+    button->setText(title);
+}
+
+QString ButtonView::title() const
+{
+    return button->text();
+}
+
+void ButtonView::setTitle(const QString &title)
+{
+    button->setText(title);
+}
+
+void ButtonView::touchDown()
+{
+    if (touchDownHandler)
+        touchDownHandler(this);
+}
+
+void ButtonView::touchUp()
+{
+    if (actionHandler)
+        actionHandler(this);
+}
+
+} // namespace NequoraUI

@@ -1,0 +1,32 @@
+#include "SegmentedView.h"
+
+#include "platform/Interface.h"
+#include "platform/SegmentedControl.h"
+
+#include <QLabel>
+
+namespace NequoraUI {
+
+SegmentedView::SegmentedView(const QString &title, const QStringList &segments,
+                             ValueChangedHandler valueChangedHandler, QWidget *parent)
+    : QWidget(parent), valueChangedHandler(std::move(valueChangedHandler))
+{
+    const auto ui = platform::Interface::load(QStringLiteral("SegmentedView"), this);
+    contentView = ui.outlet<QWidget>("contentView");
+    titleLabel = ui.outlet<QLabel>("titleLabel");
+    segmentedControl = ui.outlet<platform::SegmentedControl>("segmentedControl");
+
+    titleLabel->setText(title);
+    segmentedControl->removeAllSegments();
+    for (const QString &segment : segments)
+        segmentedControl->insertSegment(segment, segmentedControl->numberOfSegments());
+    segmentedControl->setSelectedSegmentIndex(0);
+}
+
+void SegmentedView::segmentedControlerValueChanged()
+{
+    if (valueChangedHandler)
+        valueChangedHandler(segmentedControl->selectedSegmentIndex());
+}
+
+} // namespace NequoraUI

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+
+namespace NequoraUI {
+
+namespace platform {
+class SegmentedControl;
+}
+
+// A titled choice among named options that reports the chosen position.
+class SegmentedView : public QWidget
+{
+    Q_OBJECT
+public:
+    using ValueChangedHandler = std::function<void(std::int64_t)>;
+
+    SegmentedView(const QString &title, const QStringList &segments,
+                  ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
+
+private slots:
+    void segmentedControlerValueChanged();
+
+private:
+    const ValueChangedHandler valueChangedHandler;
+    QWidget *contentView = nullptr;
+    QLabel *titleLabel = nullptr;
+    platform::SegmentedControl *segmentedControl = nullptr;
+};
+
+} // namespace NequoraUI

@@ -1,0 +1,30 @@
+#include "SwitchView.h"
+
+#include "platform/Interface.h"
+
+#include <QLabel>
+
+namespace NequoraUI {
+
+SwitchView::SwitchView(const QString &title, bool initialValue,
+                       ValueChangedHandler valueChangedHandler, QWidget *parent)
+    : QWidget(parent), initialValue(initialValue),
+      valueChangedHandler(std::move(valueChangedHandler))
+{
+    const auto ui = platform::Interface::load(QStringLiteral("SwitchView"), this);
+    contentView = ui.outlet<QWidget>("contentView");
+    titleLabel = ui.outlet<QLabel>("titleLabel");
+    toggleSwitch = ui.outlet<platform::Switch>("toggleSwitch");
+
+    titleLabel->setText(title);
+    toggleSwitch->setOn(this->initialValue);
+}
+
+void SwitchView::switchValueChanged()
+{
+    // Reads whichever switch the outlet names now, even if the event came from another one.
+    if (valueChangedHandler && toggleSwitch)
+        valueChangedHandler(toggleSwitch->isOn());
+}
+
+} // namespace NequoraUI

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "platform/Switch.h"
+
+class QLabel;
+
+namespace NequoraUI {
+
+// A titled on/off switch that reports every user flip.
+class SwitchView : public QWidget
+{
+    Q_OBJECT
+public:
+    using ValueChangedHandler = std::function<void(bool)>;
+
+    SwitchView(const QString &title, bool initialValue, ValueChangedHandler valueChangedHandler,
+               QWidget *parent = nullptr);
+
+    // Readable and replaceable; setting its state directly reports nothing.
+    QPointer<platform::Switch> toggleSwitch;
+
+private slots:
+    void switchValueChanged();
+
+private:
+    const bool initialValue;
+    const ValueChangedHandler valueChangedHandler;
+    QWidget *contentView = nullptr;
+    QLabel *titleLabel = nullptr;
+};
+
+} // namespace NequoraUI

@@ -1,0 +1,34 @@
+#include "TextFieldView.h"
+
+#include "platform/Interface.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace NequoraUI {
+
+TextFieldView::TextFieldView(const QString &title, const std::optional<QString> &defaultValue,
+                             QWidget *parent)
+    : QWidget(parent)
+{
+    const auto ui = platform::Interface::load(QStringLiteral("TextFieldView"), this);
+    contentView = ui.outlet<QWidget>("contentView");
+    titleLabel = ui.outlet<QLabel>("titleLabel");
+    textField = ui.outlet<QLineEdit>("textField");
+
+    titleLabel->setText(title);
+    if (defaultValue)
+        textField->setText(*defaultValue);
+}
+
+QString TextFieldView::text() const
+{
+    return textField->text();
+}
+
+void TextFieldView::clear()
+{
+    textField->setText(QString());
+}
+
+} // namespace NequoraUI

@@ -1,0 +1,54 @@
+#include "platform/ProgressBar.h"
+
+#include "platform/Color.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using NequoraUI::platform::Color;
+using NequoraUI::platform::ProgressBar;
+
+namespace {
+
+TEST(ProgressBar, ProgressIsPinnedToAFraction)
+{
+    ProgressBar bar;
+    EXPECT_EQ(bar.progress(), 0.0f);
+    bar.setProgress(0.25f);
+    EXPECT_EQ(bar.progress(), 0.25f);
+    bar.setProgress(1.5f);
+    EXPECT_EQ(bar.progress(), 1.0f);
+    bar.setProgress(-0.001f);
+    EXPECT_EQ(bar.progress(), 0.0f);
+    bar.setProgress(std::numeric_limits<float>::infinity());
+    EXPECT_EQ(bar.progress(), 1.0f);
+    bar.setProgress(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(bar.progress(), 0.0f);
+    EXPECT_TRUE(bar.setProperty("progress", 0.5f));
+    EXPECT_EQ(bar.progress(), 0.5f);
+}
+
+TEST(ProgressBar, PaintsTheFillInProportion)
+{
+    QWidget parent;
+    auto *bar = new ProgressBar(&parent);
+    bar->resize(200, bar->sizeHint().height());
+    EXPECT_LE(bar->sizeHint().height(), 6);
+    EXPECT_GE(bar->minimumSizeHint().height(), 2);
+    bar->setProgress(0.25f);
+
+    const int middle = bar->height() / 2;
+    const QImage image = bar->grab().toImage();
+    EXPECT_EQ(image.pixelColor(25, middle), Color::systemBlue());
+    EXPECT_EQ(image.pixelColor(45, middle), Color::systemBlue());
+    EXPECT_NE(image.pixelColor(56, middle), Color::systemBlue());
+    EXPECT_NE(image.pixelColor(150, middle), Color::systemBlue());
+    EXPECT_EQ(image.pixelColor(150, middle), image.pixelColor(100, middle)) << "plain track";
+
+    bar->setProgress(0.0f);
+    EXPECT_NE(bar->grab().toImage().pixelColor(25, middle), Color::systemBlue());
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#include "platform/SegmentedControl.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using NequoraUI::platform::SegmentedControl;
+
+namespace {
+
+class SegmentedControlTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char *title : {"A", "B", "C"})
+            control.insertSegment(title, control.numberOfSegments());
+        control.resize(300, 32);
+        control.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    }
+
+    void click(int segment)
+    {
+        QTest::mouseClick(&control, Qt::LeftButton, {}, control.segmentRect(segment).center());
+    }
+
+    SegmentedControl control;
+};
+
+TEST_F(SegmentedControlTest, InsertClampsTheIndexAndKeepsTheSelectedSegment)
+{
+    control.setSelectedSegmentIndex(1);
+    control.insertSegment("first", -5);
+    control.insertSegment("last", 99);
+    EXPECT_EQ(control.segmentTitles(), (QStringList{"first", "A", "B", "C", "last"}));
+    EXPECT_EQ(control.selectedSegmentIndex(), 2);
+    EXPECT_EQ(control.titleForSegment(control.selectedSegmentIndex()), "B");
+    EXPECT_EQ(control.titleForSegment(5), QString());
+    EXPECT_EQ(control.titleForSegment(-1), QString());
+}
+
+TEST_F(SegmentedControlTest, OutOfRangeSelectionSelectsNothingSilently)
+{
+    QSignalSpy spy(&control, &SegmentedControl::valueChanged);
+    control.setSelectedSegmentIndex(2);
+    EXPECT_EQ(control.selectedSegmentIndex(), 2);
+    control.setSelectedSegmentIndex(3);
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::noSegment);
+    control.setSelectedSegmentIndex(-7);
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::noSegment);
+
+    control.setSelectedSegmentIndex(0);
+    control.removeAllSegments();
+    EXPECT_EQ(control.numberOfSegments(), 0);
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::noSegment);
+    control.setSelectedSegmentIndex(0);
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::noSegment);
+    EXPECT_TRUE(control.segmentRect(0).isEmpty());
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST_F(SegmentedControlTest, ClickSelectsAndReportsOnlyChanges)
+{
+    control.setSelectedSegmentIndex(0);
+    QSignalSpy spy(&control, &SegmentedControl::valueChanged);
+    click(2);
+    EXPECT_EQ(control.selectedSegmentIndex(), 2);
+    EXPECT_EQ(spy.count(), 1);
+    click(2);
+    EXPECT_EQ(spy.count(), 1);
+    click(1);
+    EXPECT_EQ(control.selectedSegmentIndex(), 1);
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST_F(SegmentedControlTest, EqualTitlesAreDistinctSegments)
+{
+    control.setSegmentTitles({"same", "same"});
+    control.setSelectedSegmentIndex(0);
+    QSignalSpy spy(&control, &SegmentedControl::valueChanged);
+    click(1);
+    EXPECT_EQ(control.selectedSegmentIndex(), 1);
+    EXPECT_EQ(spy.count(), 1);
+}
+
+TEST_F(SegmentedControlTest, ArrowKeysMoveTheSelectionAndStopAtTheEnds)
+{
+    QSignalSpy spy(&control, &SegmentedControl::valueChanged);
+    control.setFocus();
+    QTest::keyClick(&control, Qt::Key_Right);
+    EXPECT_EQ(control.selectedSegmentIndex(), 0) << "from no selection, Right starts at the first";
+    QTest::keyClick(&control, Qt::Key_Right);
+    QTest::keyClick(&control, Qt::Key_Right);
+    QTest::keyClick(&control, Qt::Key_Right);
+    EXPECT_EQ(control.selectedSegmentIndex(), 2);
+    EXPECT_EQ(spy.count(), 3);
+    QTest::keyClick(&control, Qt::Key_Left);
+    EXPECT_EQ(control.selectedSegmentIndex(), 1);
+    EXPECT_EQ(spy.count(), 4);
+
+    control.removeAllSegments();
+    QTest::keyClick(&control, Qt::Key_Left);
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::noSegment);
+    EXPECT_EQ(spy.count(), 4);
+}
+
+TEST_F(SegmentedControlTest, SegmentsTileTheControlInOrder)
+{
+    for (int width : {300, 301, 17}) {
+        control.resize(width, 32);
+        for (int i = 0; i + 1 < control.numberOfSegments(); ++i)
+            EXPECT_EQ(control.segmentRect(i).right() + 1, control.segmentRect(i + 1).left());
+        const QRect first = control.segmentRect(0);
+        EXPECT_EQ(control.segmentAt(first.topLeft()), 0);
+        EXPECT_EQ(control.segmentAt(control.segmentRect(2).bottomRight()), 2);
+    }
+}
+
+TEST(SegmentedControlProperties, SegmentsCanBePresetByName)
+{
+    QWidget parent;
+    auto *control = new SegmentedControl(&parent);
+    EXPECT_TRUE(control->setProperty("segments", QStringList{"One", "Two"}));
+    EXPECT_EQ(control->numberOfSegments(), 2);
+    EXPECT_EQ(control->titleForSegment(1), "Two");
+    EXPECT_EQ(control->property("segments").toStringList(), (QStringList{"One", "Two"}));
+}
+
+} // namespace

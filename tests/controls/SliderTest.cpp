@@ -1,0 +1,214 @@
+#include "platform/Slider.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using NequoraUI::platform::Slider;
+
+namespace {
+
+constexpr float inf = std::numeric_limits<float>::infinity();
+constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+
+class SliderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // 300 pixels of knob travel, so a third of it falls exactly on a pixel.
+        slider.resize(400, 28);
+        slider.resize(400 + 300 - travel(), 28);
+        slider.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
+        ASSERT_EQ(travel(), 300);
+    }
+
+    int travel() const
+    {
+        return slider.pointForValue(slider.maximumValue()).x() -
+               slider.pointForValue(slider.minimumValue()).x();
+    }
+    QPoint atFraction(double fraction) const
+    {
+        const QPoint start = slider.pointForValue(slider.minimumValue());
+        return QPoint(start.x() + int(std::lround(fraction * travel())), start.y());
+    }
+
+    Slider slider;
+};
+
+TEST_F(SliderTest, ProgrammaticChangesPinAndStaySilent)
+{
+    QSignalSpy spy(&slider, &Slider::valueChanged);
+    slider.setMinimumValue(-2.0f);
+    slider.setMaximumValue(4.0f);
+    slider.setValue(5.0f);
+    EXPECT_EQ(slider.value(), 4.0f);
+    slider.setValue(-9.0f);
+    EXPECT_EQ(slider.value(), -2.0f);
+    slider.setValue(1.25f);
+    EXPECT_EQ(slider.value(), 1.25f);
+    slider.setMaximumValue(1.0f);
+    EXPECT_EQ(slider.value(), 1.0f) << "a narrower range re-pins the value";
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST_F(SliderTest, NonFiniteValuesPinToTheRange)
+{
+    slider.setMinimumValue(-1.0f);
+    slider.setMaximumValue(3.0f);
+    slider.setValue(nan);
+    EXPECT_EQ(slider.value(), -1.0f);
+    slider.setValue(inf);
+    EXPECT_EQ(slider.value(), 3.0f);
+    slider.setValue(-inf);
+    EXPECT_EQ(slider.value(), -1.0f);
+}
+
+TEST_F(SliderTest, BoundsCrossingEachOtherKeepTheRangeConsistent)
+{
+    slider.setValue(0.5f);
+    slider.setMinimumValue(5.0f);
+    EXPECT_EQ(slider.minimumValue(), 5.0f);
+    EXPECT_EQ(slider.maximumValue(), 5.0f);
+    EXPECT_EQ(slider.value(), 5.0f);
+
+    slider.setMaximumValue(-3.0f);
+    EXPECT_EQ(slider.minimumValue(), -3.0f);
+    EXPECT_EQ(slider.maximumValue(), -3.0f);
+    EXPECT_EQ(slider.value(), -3.0f);
+
+    // An empty range still answers a press with its one value, never NaN.
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(0.5));
+    EXPECT_EQ(slider.value(), -3.0f);
+}
+
+TEST_F(SliderTest, NonFiniteBoundsNeverYieldNaN)
+{
+    slider.setMinimumValue(nan);
+    slider.setMaximumValue(nan);
+    EXPECT_EQ(slider.minimumValue(), 0.0f);
+    EXPECT_EQ(slider.maximumValue(), 1.0f);
+
+    slider.setMinimumValue(-inf);
+    slider.setMaximumValue(inf);
+    EXPECT_TRUE(std::isfinite(slider.minimumValue()));
+    EXPECT_TRUE(std::isfinite(slider.maximumValue()));
+    for (double fraction : {0.0, 0.25, 0.5, 1.0}) {
+        QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(fraction));
+        EXPECT_TRUE(std::isfinite(slider.value())) << "at fraction " << fraction;
+    }
+    QTest::keyClick(&slider, Qt::Key_Right);
+    EXPECT_TRUE(std::isfinite(slider.value()));
+    EXPECT_TRUE(std::isfinite(float(slider.knobCenter().x())));
+}
+
+TEST_F(SliderTest, PressAtAThirdGivesTheFullPrecisionValue)
+{
+    QSignalSpy spy(&slider, &Slider::valueChanged);
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(1.0 / 3.0));
+    EXPECT_FLOAT_EQ(slider.value(), 1.0f / 3.0f);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(slider.knobCenter().toPoint(), atFraction(1.0 / 3.0));
+}
+
+TEST_F(SliderTest, DragFollowsThePointerAndReportsEachChange)
+{
+    slider.setMaximumValue(100.0f);
+    QSignalSpy spy(&slider, &Slider::valueChanged);
+    QTest::mousePress(&slider, Qt::LeftButton, {}, atFraction(0.1));
+    EXPECT_FLOAT_EQ(slider.value(), 10.0f);
+    QTest::mouseMove(&slider, atFraction(0.5));
+    EXPECT_FLOAT_EQ(slider.value(), 50.0f);
+    QTest::mouseMove(&slider, atFraction(1.0) + QPoint(40, 0));
+    EXPECT_EQ(slider.value(), 100.0f) << "beyond the track pins to the end";
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, atFraction(1.0) + QPoint(40, 0));
+    EXPECT_EQ(spy.count(), 3);
+
+    // A press exactly where the knob already is changes nothing, so reports nothing.
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(1.0));
+    EXPECT_EQ(spy.count(), 3);
+}
+
+TEST_F(SliderTest, NonContinuousDragReportsOnceOnRelease)
+{
+    slider.setContinuous(false);
+    slider.setValue(0.5f);
+    QSignalSpy spy(&slider, &Slider::valueChanged);
+    QTest::mousePress(&slider, Qt::LeftButton, {}, atFraction(0.2));
+    QTest::mouseMove(&slider, atFraction(0.8));
+    EXPECT_EQ(spy.count(), 0);
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, atFraction(0.9));
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_FLOAT_EQ(slider.value(), 0.9f);
+
+    // Away and back to the starting value is still a change the user made.
+    QTest::mousePress(&slider, Qt::LeftButton, {}, atFraction(0.3));
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, atFraction(0.9));
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST_F(SliderTest, KeysStepByAHundredthOfTheRange)
+{
+    slider.setMinimumValue(-100.0f);
+    slider.setMaximumValue(100.0f);
+    slider.setValue(0.0f);
+    slider.setContinuous(false);
+    QSignalSpy spy(&slider, &Slider::valueChanged);
+    QTest::keyClick(&slider, Qt::Key_Right);
+    EXPECT_FLOAT_EQ(slider.value(), 2.0f);
+    QTest::keyClick(&slider, Qt::Key_Down);
+    QTest::keyClick(&slider, Qt::Key_Left);
+    EXPECT_FLOAT_EQ(slider.value(), -2.0f);
+    QTest::keyClick(&slider, Qt::Key_End);
+    EXPECT_EQ(slider.value(), 100.0f);
+    QTest::keyClick(&slider, Qt::Key_Up);
+    EXPECT_EQ(slider.value(), 100.0f);
+    QTest::keyClick(&slider, Qt::Key_Home);
+    EXPECT_EQ(slider.value(), -100.0f);
+    EXPECT_EQ(spy.count(), 5) << "one report per key that moved the value";
+}
+
+TEST_F(SliderTest, WheelStepsAndPassesOnAtTheEnd)
+{
+    slider.setMaximumValue(10.0f);
+    slider.setValue(5.0f);
+    QSignalSpy spy(&slider, &Slider::valueChanged);
+    const QPointF at = slider.knobCenter();
+    auto wheel = [&](int delta) {
+        QWheelEvent event(at, slider.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&slider, &event);
+        return event.isAccepted();
+    };
+    EXPECT_TRUE(wheel(120));
+    EXPECT_FLOAT_EQ(slider.value(), 5.1f);
+    EXPECT_TRUE(wheel(-240));
+    EXPECT_FLOAT_EQ(slider.value(), 4.9f);
+    EXPECT_EQ(spy.count(), 2);
+
+    slider.setValue(10.0f);
+    EXPECT_FALSE(wheel(120)) << "nothing to step at the end: a scroll area may scroll instead";
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST(SliderProperties, SettableByNameAsAnInterfaceFileWould)
+{
+    QWidget parent;
+    auto *slider = new Slider(&parent);
+    EXPECT_TRUE(slider->setProperty("maximumValue", 20.0f));
+    EXPECT_TRUE(slider->setProperty("minimumValue", 10.0f));
+    EXPECT_TRUE(slider->setProperty("value", 15.5f));
+    EXPECT_TRUE(slider->setProperty("continuous", false));
+    EXPECT_EQ(slider->value(), 15.5f);
+    EXPECT_EQ(slider->minimumValue(), 10.0f);
+    EXPECT_FALSE(slider->isContinuous());
+    EXPECT_EQ(slider->property("maximumValue").toFloat(), 20.0f);
+}
+
+} // namespace

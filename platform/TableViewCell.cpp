@@ -1,0 +1,77 @@
+#include "platform/TableViewCell.h"
+
+#include "platform/Color.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+namespace NequoraUI::platform {
+
+namespace {
+// Separators start where the text starts, as on the device.
+constexpr int horizontalMargin = 16;
+const QColor separatorColor(60, 60, 67, 74);
+const QColor selectedBackground(209, 209, 214);
+} // namespace
+
+TableViewCell::TableViewCell(QWidget *parent) : QWidget(parent), m_textLabel(new QLabel(this))
+{
+    m_textLabel->setObjectName(QStringLiteral("textLabel"));
+    m_textLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColor(Color::label());
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(horizontalMargin, 0, horizontalMargin, 0);
+    layout->addWidget(m_textLabel);
+}
+
+QLabel *TableViewCell::textLabel() const
+{
+    return m_textLabel;
+}
+
+void TableViewCell::setTextColor(const QColor &color)
+{
+    QPalette labelPalette = m_textLabel->palette();
+    labelPalette.setColor(QPalette::WindowText, color);
+    labelPalette.setColor(QPalette::Text, color);
+    m_textLabel->setPalette(labelPalette);
+}
+
+QColor TableViewCell::textColor() const
+{
+    return m_textLabel->palette().color(QPalette::WindowText);
+}
+
+QString TableViewCell::reuseIdentifier() const
+{
+    return m_reuseIdentifier;
+}
+
+bool TableViewCell::isSelected() const
+{
+    return m_selected;
+}
+
+void TableViewCell::setSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    update();
+}
+
+void TableViewCell::prepareForReuse()
+{
+    setSelected(false);
+}
+
+void TableViewCell::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_selected ? selectedBackground : Color::white());
+    painter.fillRect(QRect(horizontalMargin, height() - 1, width() - horizontalMargin, 1),
+                     separatorColor);
+}
+
+} // namespace NequoraUI::platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace NequoraUI::platform {
+
+// One row of a table: a white row with a text label and a thin separator at its bottom edge.
+// Cells are reused: a cell that leaves the visible area waits in its table's reuse pool under
+// its reuse identifier until it is dequeued for another row.
+class TableViewCell : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TableViewCell(QWidget *parent = nullptr);
+
+    // Text, alignment and colour are the caller's to set; a reused cell keeps them.
+    QLabel *textLabel() const;
+    // The label's text colour, held in its palette.
+    void setTextColor(const QColor &color);
+    QColor textColor() const;
+
+    QString reuseIdentifier() const;
+
+    bool isSelected() const;
+    void setSelected(bool selected);
+
+    // Called when the cell is taken from the reuse pool, before it is configured for its new
+    // row. Clears the selection; subclasses reset state of their own here.
+    virtual void prepareForReuse();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    friend class TableView;
+
+    QLabel *m_textLabel = nullptr;
+    QString m_reuseIdentifier;
+    bool m_selected = false;
+};
+
+} // namespace NequoraUI::platform

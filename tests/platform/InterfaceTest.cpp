@@ -1,0 +1,132 @@
+#include "platform/Interface.h"
+#include "platform/Slider.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using NequoraUI::platform::Interface;
+using NequoraUI::platform::Slider;
+
+namespace {
+
+const QString testBundle = QStringLiteral(":/test");
+
+// An owner standing for a library view: it declares the action the resource connects.
+class Probe : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Probe(const QString &resource = QStringLiteral("Probe"))
+    {
+        const Interface ui = Interface::load(resource, this, testBundle);
+        contentView = ui.outlet<QWidget>("contentView");
+        titleLabel = ui.outlet<QLabel>("titleLabel");
+        button = ui.outlet<QPushButton>("button");
+        slider = ui.outlet<Slider>("slider");
+    }
+    int taps = 0;
+    QWidget *contentView = nullptr;
+    QLabel *titleLabel = nullptr;
+    QPushButton *button = nullptr;
+    Slider *slider = nullptr;
+
+public slots:
+    void tapped() { ++taps; }
+};
+
+// An owner with the action but no outlets of its own, to ask for outlets by hand.
+class BareOwner : public QWidget
+{
+    Q_OBJECT
+public slots:
+    void tapped() {}
+};
+
+} // namespace
+
+TEST(Interface, BindsOutletsAppliesPropertiesAndConnectsActions)
+{
+    Probe probe;
+    EXPECT_EQ(probe.titleLabel->text(), "Designer text");
+    EXPECT_EQ(probe.titleLabel->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(probe.titleLabel->font().pointSize(), 15);
+    EXPECT_TRUE(probe.titleLabel->font().bold());
+    EXPECT_EQ(probe.titleLabel->property("role").toString(), "heading");
+    EXPECT_EQ(probe.button->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+    EXPECT_EQ(probe.button->sizePolicy().horizontalStretch(), 2);
+    EXPECT_EQ(probe.slider->maximumValue(), 5.5f);
+    EXPECT_EQ(probe.contentView->parentWidget(), &probe);
+    EXPECT_EQ(probe.contentView->layout()->spacing(), 7);
+    EXPECT_EQ(probe.layout()->contentsMargins(), QMargins());
+
+    probe.resize(400, 90);
+    probe.show();
+    QTest::mouseClick(probe.button, Qt::LeftButton);
+    EXPECT_EQ(probe.taps, 1);
+    EXPECT_EQ(probe.contentView->geometry(), probe.rect()) << "contentView covers its owner";
+}
+
+TEST(Interface, EveryLoadBuildsItsOwnWidgets)
+{
+    Probe first;
+    Probe second;
+    EXPECT_NE(first.titleLabel, second.titleLabel);
+    first.resize(300, 80);
+    first.show();
+    QTest::mouseClick(first.button, Qt::LeftButton);
+    EXPECT_EQ(first.taps, 1);
+    EXPECT_EQ(second.taps, 0) << "each instance connects to its own owner only";
+}
+
+TEST(InterfaceDeathTest, MissingResourceNamesIt)
+{
+    EXPECT_DEATH(
+        {
+            QWidget owner;
+            Interface::load(QStringLiteral("Nowhere"), &owner, testBundle);
+        },
+        "Interface resource \":/test/Nowhere.ui\" is missing");
+}
+
+TEST(InterfaceDeathTest, MissingOrMistypedOutletNamesResourceAndOutlet)
+{
+    EXPECT_DEATH(
+        {
+            BareOwner owner;
+            Interface::load(QStringLiteral("Probe"), &owner, testBundle)
+                .outlet<QLabel>("valueLabel");
+        },
+        "Interface resource \":/test/Probe.ui\": outlet \"valueLabel\" is missing");
+    EXPECT_DEATH(
+        {
+            BareOwner owner;
+            Interface::load(QStringLiteral("Probe"), &owner, testBundle)
+                .outlet<QLineEdit>("titleLabel");
+        },
+        "outlet \"titleLabel\" is a QLabel, not a QLineEdit");
+}
+
+TEST(InterfaceDeathTest, MissingActionNamesResourceAndAction)
+{
+    EXPECT_DEATH(Probe(QStringLiteral("MissingAction")),
+                 "MissingAction.ui\": action \"vanished\\(\\)\" is not a slot of");
+}
+
+TEST(InterfaceDeathTest, LibraryViewInsideAResourceCannotBeDecoded)
+{
+    EXPECT_DEATH(Probe(QStringLiteral("LibraryView")),
+                 "init\\(coder:\\) has not been implemented.*NequoraUI::SliderView");
+}
+
+TEST(InterfaceDeathTest, MalformedResourcesStopWithTheFault)
+{
+    EXPECT_DEATH(Probe(QStringLiteral("Truncated")), "Truncated.ui\": malformed XML");
+    EXPECT_DEATH(Probe(QStringLiteral("UnknownProperty")),
+                 "class QLabel has no property \"noSuchProperty\"");
+}
+
+#include "InterfaceTest.moc"

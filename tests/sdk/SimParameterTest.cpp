@@ -1,0 +1,101 @@
+#include "sim/SimEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <vector>
+
+TEST(SimParameter, KeepsWritesInItsLogAndPinsToTheRange)
+{
+    SimEngine engine;
+    const auto node = engine.addNode("Effect", "Reverb");
+    const auto mix = node->addFloatParameter("Mix", 0.5f, 0.0f, 1.0f);
+    EXPECT_EQ(mix->writeCount(), 0);
+    EXPECT_FALSE(mix->lastWrittenValue());
+
+    mix->setValue(0.75f);
+    EXPECT_FLOAT_EQ(mix->value(), 0.75f);
+    mix->setValue(3.0f);
+    EXPECT_FLOAT_EQ(mix->value(), 1.0f);
+    EXPECT_EQ(mix->writeCount(), 2);
+    EXPECT_EQ(mix->lastWrittenValue(), 3.0f);
+}
+
+TEST(SimParameter, NaNWriteIsCountedButKeepsTheValue)
+{
+    SimEngine engine;
+    const auto mix = engine.addNode("Effect", "Reverb")->addFloatParameter("Mix", 0.5f, 0, 1);
+    mix->setValue(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_FLOAT_EQ(mix->value(), 0.5f);
+    EXPECT_EQ(mix->writeCount(), 1);
+    mix->setValue(-std::numeric_limits<float>::infinity());
+    EXPECT_FLOAT_EQ(mix->value(), 0.0f);
+}
+
+TEST(SimParameter, IntegerKindsPinAtTheirBounds)
+{
+    SimEngine engine;
+    const auto node = engine.addNode("Effect", "Delay");
+    const auto offset = node->addIntParameter("Offset", 0, -5, 5);
+    const auto voices = node->addUIntParameter("Voices", 2, 1, 8);
+    offset->setValue(INT32_MIN);
+    voices->setValue(UINT32_MAX);
+    EXPECT_EQ(offset->value(), -5);
+    EXPECT_EQ(voices->value(), 8u);
+    EXPECT_EQ(offset->lastWrittenValue(), INT32_MIN);
+}
+
+TEST(SimParameter, EveryWriteReachesTheObserverAndTheLog)
+{
+    SimEngine engine;
+    std::vector<SimParameterWrite> writes;
+    std::vector<std::string> lines;
+    engine.setWriteObserver([&](const SimParameterWrite &write) { writes.push_back(write); });
+    engine.setLogger([&](const std::string &line) { lines.push_back(line); });
+    const auto node = engine.addNode("Effect", "Reverb");
+    const auto bypass = node->addBoolParameter("Bypass", false);
+    const auto voices = node->addUIntParameter("Voices", 2, 1, 8);
+
+    bypass->setValue(true);
+    bypass->setValue(true);
+    voices->setValue(7);
+
+    ASSERT_EQ(writes.size(), 3u);
+    EXPECT_EQ(writes[0].nodeName, "Reverb");
+    EXPECT_EQ(writes[0].parameterName, "Bypass");
+    EXPECT_EQ(std::get<bool>(writes[1].value), true);
+    EXPECT_EQ(std::get<uint32_t>(writes[2].value), 7u);
+    EXPECT_EQ(bypass->writeCount(), 2);
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"set Reverb / Bypass = true", "set Reverb / Bypass = true",
+                                        "set Reverb / Voices = 7"}));
+}
+
+TEST(SimParameter, OutlivesItsEngineAndStopsReporting)
+{
+    int reports = 0;
+    std::shared_ptr<SimFloatParameter> mix;
+    {
+        SimEngine engine;
+        engine.setWriteObserver([&](const SimParameterWrite &) { ++reports; });
+        mix = engine.addNode("Effect", "Reverb")->addFloatParameter("Mix", 0.5f, 0, 1);
+        mix->setValue(0.1f);
+    }
+    mix->setValue(0.2f);
+    EXPECT_EQ(reports, 1);
+    EXPECT_FLOAT_EQ(mix->value(), 0.2f);
+}
+
+TEST(SimParameter, BuilderRefusesBadRangesAndDuplicateNames)
+{
+    SimEngine engine;
+    const auto node = engine.addNode("Effect", "Reverb");
+    EXPECT_THROW(node->addFloatParameter("Mix", 0, 1, 0), std::invalid_argument);
+    EXPECT_THROW(node->addIntParameter("N", 9, 0, 5), std::invalid_argument);
+    EXPECT_THROW(node->addFloatParameter("Mix", std::nanf(""), 0, 1), std::invalid_argument);
+    node->addStringParameter("Name", "x");
+    EXPECT_THROW(node->addBoolParameter("Name", true), std::invalid_argument);
+    EXPECT_EQ(node->parameters().size(), 1u);
+}

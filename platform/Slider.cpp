@@ -165,9 +165,11 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    trackTo(event->position().x());
     m_dragging = false;
-    if (!m_continuous && m_dragChangedValue)
+    const bool changed = userSetValue(valueAtX(event->position().x()));
+    m_dragChangedValue = m_dragChangedValue || changed;
+    // The one report comes last: a receiver may delete this slider.
+    if (m_continuous ? changed : m_dragChangedValue)
         emit valueChanged();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Slider.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -195,6 +196,22 @@ TEST_F(SliderTest, WheelStepsAndPassesOnAtTheEnd)
     slider.setValue(10.0f);
     EXPECT_FALSE(wheel(120)) << "nothing to step at the end: a scroll area may scroll instead";
     EXPECT_EQ(spy.count(), 2);
+}
+
+TEST(SliderLifetime, AReceiverMayDeleteTheSliderWhenItReports)
+{
+    QWidget window;
+    window.resize(300, 28);
+    QPointer<Slider> slider = new Slider(&window);
+    slider->resize(300, 28);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // A screen rebuilt in answer to a change deletes the control that reported it.
+    QObject::connect(slider, &Slider::valueChanged, &window, [&] { delete slider.data(); });
+    // The press lands on the knob, so the release is what reports.
+    QTest::mousePress(slider, Qt::LeftButton, {}, slider->knobCenter().toPoint());
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(200, 14));
+    EXPECT_TRUE(slider.isNull());
 }
 
 TEST(SliderProperties, SettableByNameAsAnInterfaceFileWould)

@@ -83,7 +83,10 @@ std::string NumberText::fixed(double value, int decimals)
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string NumberText::shortest(float value) { return shortestText(value, 16777216.0f); }
+std::string NumberText::shortest(float value)
+{
+    return shortestText(value, 16777216.0f);
+}
 
 std::string NumberText::shortest(double value)
 {

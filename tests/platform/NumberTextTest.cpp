@@ -73,7 +73,10 @@ void expectAllTexts()
 
 } // namespace
 
-TEST(NumberText, WritesPrintfAndShortestTexts) { expectAllTexts(); }
+TEST(NumberText, WritesPrintfAndShortestTexts)
+{
+    expectAllTexts();
+}
 
 TEST_F(DecimalCommaLocale, LeavesEveryTextUnchanged)
 {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ItemPickerViewControllerDelegate.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace NequoraUI {
+
+namespace platform {
+class ViewController;
+}
+
+// A row for choosing one string out of a fixed list: a title, the current value and a select
+// button that presents an item picker on the given view controller.
+class PickerView : public QWidget, public ItemPickerViewControllerDelegate
+{
+    Q_OBJECT
+
+public:
+    using ValueChangedHandler = std::function<void(const QString &)>;
+
+    // viewController is held weakly; the view never keeps it alive.
+    PickerView(platform::ViewController *viewController, const QString &title,
+               const QString &initialValue, const QStringList &items,
+               ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
+
+    void pickerViewControllerDidSelectItem(ItemPickerViewController *picker,
+                                           const QString &item) override;
+    void didCancelInPickerViewController(ItemPickerViewController *picker) override;
+
+public slots:
+    void tappedSelectButton();
+
+private:
+    QPointer<platform::ViewController> viewController;
+    const QStringList items;
+    const ValueChangedHandler valueChangedHandler;
+    QWidget *pickerView = nullptr;
+    QLabel *title = nullptr;
+    QLabel *value = nullptr;
+    QPushButton *selectButton = nullptr;
+};
+
+} // namespace NequoraUI

@@ -1,0 +1,49 @@
+#include "RecorderView.h"
+
+#include "platform/Interface.h"
+
+#include <QPushButton>
+
+namespace NequoraUI {
+
+RecorderView::RecorderView(std::shared_ptr<NQRecorderNode> recorderNode, QWidget *parent)
+    : QWidget(parent), m_recorderNode(std::move(recorderNode))
+{
+    const auto ui = platform::Interface::load(QStringLiteral("RecorderView"), this);
+    contentView = ui.outlet<QWidget>("contentView");
+    startStopButton = ui.outlet<QPushButton>("startStopButton");
+
+    // Nothing in the library enables it: the host does once it has set a path and a format.
+    startStopButton->setEnabled(false);
+    updateStartStopButton();
+}
+
+void RecorderView::setRecordingFilePath(std::optional<QString> path)
+{
+    m_recordingFilePath = std::move(path);
+}
+
+void RecorderView::setRecordingFormat(std::optional<NQCodec> format)
+{
+    m_recordingFormat = format;
+}
+
+void RecorderView::tappedStartStopButton()
+{
+    if (!m_recordingFilePath || !m_recordingFormat || !m_recorderNode)
+        return;
+    if (m_recorderNode->isRecording())
+        m_recorderNode->stop(m_recordingFilePath->toStdString(), *m_recordingFormat);
+    else
+        m_recorderNode->start();
+    updateStartStopButton();
+}
+
+void RecorderView::updateStartStopButton()
+{
+    const bool recording = m_recorderNode && m_recorderNode->isRecording();
+    startStopButton->setText(recording ? QStringLiteral("Stop Recording")
+                                       : QStringLiteral("Start Recording"));
+}
+
+} // namespace NequoraUI

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "NQCodec.h"
+#include "NQRecorderNode.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QPushButton;
+
+namespace NequoraUI {
+
+// Drives one recorder node with a start/stop button. The button starts disabled; a tap does
+// nothing until both the recording file path and format are set.
+class RecorderView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RecorderView(std::shared_ptr<NQRecorderNode> recorderNode, QWidget *parent = nullptr);
+
+    const std::shared_ptr<NQRecorderNode> &recorderNode() const { return m_recorderNode; }
+
+    std::optional<QString> recordingFilePath() const { return m_recordingFilePath; }
+    void setRecordingFilePath(std::optional<QString> path);
+    std::optional<NQCodec> recordingFormat() const { return m_recordingFormat; }
+    void setRecordingFormat(std::optional<NQCodec> format);
+
+public slots:
+    void tappedStartStopButton();
+
+private:
+    void updateStartStopButton();
+
+    const std::shared_ptr<NQRecorderNode> m_recorderNode;
+    std::optional<QString> m_recordingFilePath;
+    std::optional<NQCodec> m_recordingFormat;
+    QWidget *contentView = nullptr;
+    QPushButton *startStopButton = nullptr;
+};
+
+} // namespace NequoraUI

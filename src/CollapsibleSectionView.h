@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QParallelAnimationGroup;
+class QPropertyAnimation;
+class QVBoxLayout;
+
+namespace NequoraUI {
+
+class FoldingClipView;
+
+// A titled block whose content folds away and back, with a fade, when the title is tapped.
+//
+// The state is the content's hidden flag and nothing else. It flips the moment the title is
+// tapped, as the target of the fold: during a fold the content already reads hidden (a picture
+// of it fades out in its place), during an unfold it already reads shown. A tap in the middle
+// of a fold therefore turns back from wherever the fold has got to.
+class CollapsibleSectionView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Duration of the fold and of its fade.
+    static constexpr int foldDurationMs = 300;
+
+    // Takes content over; it starts shown unless it is already hidden.
+    CollapsibleSectionView(const QString &title, QWidget *content, QWidget *parent = nullptr);
+
+    QWidget *content() const { return m_content; }
+    // The content's opacity: 1 when expanded, 0 when collapsed, in between while folding.
+    qreal contentOpacity() const;
+    bool isFolding() const;
+
+    // Outlets from the interface resource.
+    QWidget *contentView = nullptr;
+    QVBoxLayout *stackView = nullptr;
+    QLabel *titleLabel = nullptr;
+
+public slots:
+    void tappedTitleView();
+
+private:
+    void foldFinished();
+    void showFoldState();
+
+    QWidget *m_content = nullptr;
+    QLabel *chevronLabel = nullptr;
+    FoldingClipView *body = nullptr;
+    QParallelAnimationGroup *foldAnimation = nullptr;
+    QPropertyAnimation *revealAnimation = nullptr;
+    QPropertyAnimation *fadeAnimation = nullptr;
+};
+
+} // namespace NequoraUI

@@ -1,0 +1,130 @@
+#include "FoldingClipView.h"
+
+#include <QEvent>
+#include <QGraphicsOpacityEffect>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace NequoraUI {
+
+FoldingClipView::FoldingClipView(QWidget *content, QWidget *parent)
+    : QWidget(parent), m_content(content)
+{
+    // The height is whatever the fold reveals; the width follows the section.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    if (m_content)
+        m_content->setParent(this);
+}
+
+void FoldingClipView::setRevealed(qreal revealed)
+{
+    revealed = std::clamp(revealed, 0.0, 1.0);
+    if (revealed == m_revealed)
+        return;
+    m_revealed = revealed;
+    updateGeometry();
+}
+
+void FoldingClipView::setOpacity(qreal opacity)
+{
+    m_opacity = std::clamp(opacity, 0.0, 1.0);
+    // An effect renders through an offscreen picture: only pay for it while it shows.
+    if (m_opacity >= 1.0) {
+        if (m_opacityEffect)
+            setGraphicsEffect(nullptr);
+        return;
+    }
+    if (!m_opacityEffect) {
+        m_opacityEffect = new QGraphicsOpacityEffect(this);
+        setGraphicsEffect(m_opacityEffect);
+    }
+    m_opacityEffect->setOpacity(m_opacity);
+}
+
+void FoldingClipView::takeSnapshot()
+{
+    if (!m_content || m_content->isHidden())
+        return;
+    placeContent();
+    m_snapshot = m_content->grab();
+    update();
+}
+
+void FoldingClipView::dropSnapshot()
+{
+    m_snapshot = QPixmap();
+    update();
+}
+
+int FoldingClipView::naturalHeight(int width) const
+{
+    if (!m_content)
+        return 0;
+    if (m_content->isHidden())
+        return hasSnapshot() ? qRound(m_snapshot.deviceIndependentSize().height()) : 0;
+    if (width >= 0 && m_content->hasHeightForWidth())
+        return std::max(m_content->heightForWidth(width), m_content->minimumSizeHint().height());
+    return m_content->sizeHint().expandedTo(m_content->minimumSizeHint()).height();
+}
+
+int FoldingClipView::revealedHeight(int naturalHeight) const
+{
+    return int(std::lround(m_revealed * naturalHeight));
+}
+
+QSize FoldingClipView::sizeHint() const
+{
+    const int width = m_content ? m_content->sizeHint().width() : 0;
+    return {width, revealedHeight(naturalHeight(-1))};
+}
+
+QSize FoldingClipView::minimumSizeHint() const
+{
+    const int width = m_content ? m_content->minimumSizeHint().width() : 0;
+    return {width, revealedHeight(naturalHeight(-1))};
+}
+
+bool FoldingClipView::hasHeightForWidth() const
+{
+    return m_content && !m_content->isHidden() && m_content->hasHeightForWidth();
+}
+
+int FoldingClipView::heightForWidth(int width) const
+{
+    return revealedHeight(naturalHeight(width));
+}
+
+bool FoldingClipView::event(QEvent *event)
+{
+    // The content's layout changed its size hint: take the new height and pass it on.
+    if (event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        placeContent();
+    }
+    return QWidget::event(event);
+}
+
+void FoldingClipView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeContent();
+}
+
+void FoldingClipView::paintEvent(QPaintEvent *)
+{
+    if (!hasSnapshot() || !m_content || !m_content->isHidden())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(QPoint(0, 0), m_snapshot);
+}
+
+void FoldingClipView::placeContent()
+{
+    if (!m_content)
+        return;
+    // Children are clipped to this view, so a partly revealed content is cut, not squashed.
+    m_content->setGeometry(0, 0, width(), naturalHeight(width()));
+}
+
+} // namespace NequoraUI

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ViewControllerPresenter.h"
+
+#include <QList>
+#include <QPointer>
+#include <QUrl>
+#include <memory>
+#include <vector>
+
+class NQAudioGraph;
+class NQAudioNode;
+class NQParameter;
+class QWidget;
+
+namespace NequoraUI {
+
+namespace platform {
+class ViewController;
+}
+
+// Builds screens from an audio graph: one collapsible section per node that has something to
+// show, holding a widget per parameter, or a player or recorder view for those nodes.
+//
+// Ownership: every generateViews() returns new widgets without a parent; the caller owns them
+// (give them a parent, or delete them). Each widget owns what it needs: parameter widgets own
+// their handlers, which hold their parameter; player and recorder views own the node objects
+// made for them. The generator keeps no reference to anything it built.
+class UIGenerator
+{
+public:
+    // Offered by every file chooser row built for a player node.
+    QList<QUrl> audioFiles;
+    // Presents the file chooser rows' pickers; never kept alive by the generator or the rows.
+    QPointer<ViewControllerPresenter> delegate;
+
+    // Sections for the graph's nodes, its input and output nodes left out.
+    QList<QWidget *> generateViews(const NQAudioGraph &audioGraph) const;
+    // One section per node that yields at least one view; no node is left out by its type.
+    QList<QWidget *>
+    generateViews(const std::vector<std::shared_ptr<NQAudioNode>> &audioNodes) const;
+    // The bare views of one node, without a section around them.
+    QList<QWidget *> generateViews(const std::shared_ptr<NQAudioNode> &audioNode) const;
+    // One widget per parameter of a known kind, in order.
+    QList<QWidget *>
+    generateViews(const std::vector<std::shared_ptr<NQParameter>> &parameters) const;
+
+    // A VStackViewController whose view is not loaded yet, already holding the graph's
+    // sections. File chooser rows present through it and refer to it weakly.
+    static std::unique_ptr<platform::ViewController>
+    generateViewController(const NQAudioGraph &audioGraph, const QList<QUrl> &audioFiles);
+
+private:
+    QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;
+    static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
+    static QWidget *generateSection(const NQAudioNode &audioNode, const QList<QWidget *> &views);
+    static QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter);
+};
+
+} // namespace NequoraUI

@@ -1,0 +1,350 @@
+#include "NQRadialSliderControl.h"
+
+#include "RadialSliderPainter.h"
+#include "platform/Color.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QSGTransformNode>
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+namespace NequoraUI {
+
+namespace {
+
+using Geometry = RadialSliderGeometry;
+
+// How far the painted area may reach beyond the item (a readout wider than the pad, a knob
+// placed far outside it): enough for any sensible pad without huge textures.
+constexpr double maximumOverflow = 2048.0;
+constexpr int maximumTextureSide = 16384;
+
+template <typename T> bool assign(T &member, const T &value)
+{
+    if (member == value)
+        return false;
+    member = value;
+    return true;
+}
+
+bool isFinite(QPointF point)
+{
+    return std::isfinite(point.x()) && std::isfinite(point.y());
+}
+
+int textureSide(double length)
+{
+    return static_cast<int>(std::clamp(std::ceil(length), 0.0, double(maximumTextureSide)));
+}
+
+} // namespace
+
+NQRadialSliderControl::NQRadialSliderControl(double size, bool showCircleGridLines,
+                                             bool blurCenterView, bool showDraggableControl,
+                                             const QColor &circleGridLineColor,
+                                             const QColor &draggableControlColor,
+                                             double draggableControlSize, QPointF defaultPosition,
+                                             PositionCallback didChangeSliderPosition,
+                                             bool debugModeEnabled, QQuickItem *parent)
+    : QQuickPaintedItem(parent), m_size(size), m_showCircleGridLines(showCircleGridLines),
+      m_blurCenterView(blurCenterView), m_showDraggableControl(showDraggableControl),
+      m_circleGridLineColor(circleGridLineColor), m_draggableControlColor(draggableControlColor),
+      m_draggableControlSize(draggableControlSize), m_defaultPosition(defaultPosition),
+      m_didChangeSliderPosition(std::move(didChangeSliderPosition)),
+      m_debugModeEnabled(debugModeEnabled)
+{
+    setAcceptedMouseButtons(Qt::LeftButton);
+    setAntialiasing(true);
+    configurationUpdated();
+    // The base constructor may already have placed the item in a window.
+    updateAppearance(window() != nullptr);
+}
+
+NQRadialSliderControl::NQRadialSliderControl(QQuickItem *parent)
+    : NQRadialSliderControl(0.0, true, true, true, platform::Color::secondaryLabel(),
+                            platform::Color::systemBlue(), 40.0, QPointF(0.5, 0.5), {}, false,
+                            parent)
+{}
+
+void NQRadialSliderControl::setSize(double size)
+{
+    if (assign(m_size, size))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setShowCircleGridLines(bool show)
+{
+    if (assign(m_showCircleGridLines, show))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setBlurCenterView(bool blur)
+{
+    if (assign(m_blurCenterView, blur))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setShowDraggableControl(bool show)
+{
+    if (assign(m_showDraggableControl, show))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setCircleGridLineColor(const QColor &colour)
+{
+    if (assign(m_circleGridLineColor, colour))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setDraggableControlColor(const QColor &colour)
+{
+    if (assign(m_draggableControlColor, colour))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setDraggableControlSize(double size)
+{
+    if (assign(m_draggableControlSize, size))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setDefaultPosition(QPointF position)
+{
+    if (assign(m_defaultPosition, position))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::setDebugModeEnabled(bool enabled)
+{
+    if (assign(m_debugModeEnabled, enabled))
+        configurationUpdated();
+}
+
+void NQRadialSliderControl::updateCurrentPosition(QPointF position)
+{
+    setKnobPosition({position.x(), position.y()});
+}
+
+QRectF NQRadialSliderControl::frameRect() const
+{
+    return QRectF((width() - m_size) * 0.5, (height() - m_size) * 0.5, m_size, m_size);
+}
+
+Geometry::Composition NQRadialSliderControl::composition() const
+{
+    if (!m_debugModeEnabled)
+        return geometry().composition(false, 0.0, 0.0);
+    const QSizeF readout =
+        RadialSliderPainter::readoutSize(RadialSliderPainter::readoutLines(m_currentPosition));
+    return geometry().composition(true, readout.width(), readout.height());
+}
+
+QPointF NQRadialSliderControl::padOrigin() const
+{
+    const Geometry::Rect pad = composition().pad;
+    return frameRect().topLeft() + QPointF(pad.x, pad.y);
+}
+
+Geometry::Point NQRadialSliderControl::toPad(QPointF itemPoint) const
+{
+    const QPointF local = itemPoint - padOrigin();
+    return {local.x(), local.y()};
+}
+
+QRectF NQRadialSliderControl::knobRect() const
+{
+    const Geometry::Point centre = geometry().knobCentre(m_currentPosition);
+    // The outline straddles the knob's edge.
+    const double reach = m_draggableControlSize * 0.5 + 1.0;
+    const QPointF itemCentre = padOrigin() + QPointF(centre.x, centre.y);
+    if (!m_showDraggableControl || !isFinite(itemCentre) || !std::isfinite(reach) || reach <= 1.0)
+        return {};
+    return QRectF(itemCentre - QPointF(reach, reach), QSizeF(reach * 2.0, reach * 2.0));
+}
+
+bool NQRadialSliderControl::contains(const QPointF &point) const
+{
+    const Geometry shape = geometry();
+    if (!shape.isUsable())
+        return false;
+    const QRectF pad(padOrigin(), QSizeF(m_size, m_size));
+    return frameRect().contains(point) || pad.contains(point) ||
+           (m_showDraggableControl && shape.knobContains(m_currentPosition, toPad(point)));
+}
+
+void NQRadialSliderControl::configurationUpdated()
+{
+    const double side = geometry().isUsable() ? m_size : 0.0;
+    setImplicitSize(side, side);
+    refreshPaintArea();
+    update();
+    emit configurationChanged();
+}
+
+void NQRadialSliderControl::refreshPaintArea()
+{
+    QRectF area = boundingRect();
+    if (geometry().isUsable()) {
+        const Geometry::Composition parts = composition();
+        const QPointF frame = frameRect().topLeft();
+        const Geometry::Rect pad = parts.pad;
+        const Geometry::Rect readout = parts.readout;
+        area |= frameRect();
+        area |= QRectF(frame + QPointF(pad.x, pad.y), QSizeF(pad.width, pad.height));
+        if (m_debugModeEnabled)
+            area |= QRectF(frame + QPointF(readout.x, readout.y),
+                           QSizeF(readout.width, readout.height));
+        area |= knobRect();
+        const double reach = std::min(maximumOverflow, std::max(m_size, readout.width));
+        area &= boundingRect().adjusted(-reach, -reach, reach, reach);
+    }
+    m_paintOrigin = area.topLeft();
+    setContentsSize(QSize(textureSide(area.width()), textureSide(area.height())));
+}
+
+void NQRadialSliderControl::paint(QPainter *painter)
+{
+    const Geometry shape = geometry();
+    if (!shape.isUsable())
+        return;
+    painter->translate(-m_paintOrigin);
+    if (m_debugModeEnabled) {
+        const Geometry::Rect readout = composition().readout;
+        const QRectF rect(frameRect().topLeft() + QPointF(readout.x, readout.y),
+                          QSizeF(readout.width, readout.height));
+        RadialSliderPainter::paintReadout(painter, rect,
+                                          RadialSliderPainter::readoutLines(m_currentPosition));
+    }
+    painter->translate(padOrigin());
+    const RadialSliderPainter::Appearance appearance{m_showCircleGridLines, m_blurCenterView,
+                                                     m_showDraggableControl, m_circleGridLineColor,
+                                                     m_draggableControlColor};
+    RadialSliderPainter(shape, appearance).paintPad(painter, m_currentPosition);
+}
+
+// The painted texture starts at the item's origin; a transform node shifts it so that it can
+// also cover what lies above or left of the item.
+QSGNode *NQRadialSliderControl::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *data)
+{
+    auto *offset = static_cast<QSGTransformNode *>(oldNode);
+    QSGNode *oldPainterNode = offset ? offset->firstChild() : nullptr;
+    // The base deletes its node (which detaches it from the offset) when there is no area.
+    QSGNode *painterNode = QQuickPaintedItem::updatePaintNode(oldPainterNode, data);
+    if (!painterNode) {
+        delete offset;
+        return nullptr;
+    }
+    if (!offset)
+        offset = new QSGTransformNode; // owned by the scene graph from here on
+    if (painterNode->parent() != offset)
+        offset->appendChildNode(painterNode);
+    QMatrix4x4 shift;
+    shift.translate(float(m_paintOrigin.x()), float(m_paintOrigin.y()));
+    offset->setMatrix(shift);
+    return offset;
+}
+
+void NQRadialSliderControl::componentComplete()
+{
+    QQuickPaintedItem::componentComplete();
+    updateAppearance(window() != nullptr);
+}
+
+void NQRadialSliderControl::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    QQuickPaintedItem::itemChange(change, value);
+    if (change == ItemSceneChange)
+        updateAppearance(value.window != nullptr);
+    else if (change == ItemVisibleHasChanged)
+        updateAppearance(window() != nullptr);
+}
+
+void NQRadialSliderControl::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        refreshPaintArea();
+}
+
+// Each time the pad comes on screen the knob goes back to the mapped default position.
+void NQRadialSliderControl::updateAppearance(bool inWindow)
+{
+    const bool onScreen = inWindow && isVisible() && isComponentComplete();
+    if (onScreen == m_onScreen)
+        return;
+    m_onScreen = onScreen;
+    m_dragging = false;
+    if (onScreen)
+        setKnobPosition(Geometry::mapSquareToDisc({m_defaultPosition.x(), m_defaultPosition.y()}));
+}
+
+void NQRadialSliderControl::mousePressEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    const Geometry shape = geometry();
+    if (!shape.isUsable()) {
+        event->ignore();
+        return;
+    }
+    const Geometry::Point location = toPad(event->position());
+    if (m_showDraggableControl && shape.knobContains(m_currentPosition, location)) {
+        m_dragging = true;
+        event->accept();
+        setKnobPosition(shape.dragPosition(location));
+        return;
+    }
+    // The pad's whole square takes the touch, but away from the knob it does nothing.
+    const bool onPad =
+        location.x >= 0 && location.x <= m_size && location.y >= 0 && location.y <= m_size;
+    event->setAccepted(onPad);
+}
+
+void NQRadialSliderControl::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging || !geometry().isUsable()) {
+        event->ignore();
+        return;
+    }
+    setKnobPosition(geometry().dragPosition(toPad(event->position())));
+}
+
+// The knob stays where it was let go: no snapping back.
+void NQRadialSliderControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->setAccepted(m_dragging);
+    m_dragging = false;
+}
+
+void NQRadialSliderControl::mouseUngrabEvent()
+{
+    m_dragging = false;
+}
+
+void NQRadialSliderControl::setKnobPosition(Geometry::Point position)
+{
+    if (position == m_currentPosition)
+        return;
+    m_currentPosition = position;
+    refreshPaintArea();
+    update();
+    reportChange();
+}
+
+// Callback first, then the signal, then the debug line; a handler may delete the control.
+void NQRadialSliderControl::reportChange()
+{
+    const QPointer<NQRadialSliderControl> alive(this);
+    const Geometry::Point reported = m_currentPosition;
+    const bool debug = m_debugModeEnabled;
+    if (m_didChangeSliderPosition)
+        m_didChangeSliderPosition(QPointF(reported.x, reported.y));
+    if (alive)
+        emit sliderPositionChanged(QPointF(reported.x, reported.y));
+    if (debug)
+        std::cout << Geometry::debugLine(reported) << std::endl;
+}
+
+} // namespace NequoraUI

@@ -1,0 +1,57 @@
+#include "RadialSliderWidget.h"
+
+#include <QCoreApplication>
+#include <QQmlEngine>
+#include <QQuickWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace NequoraUI {
+
+RadialSliderWidget::RadialSliderWidget(
+    double size, bool showCircleGridLines, bool blurCenterView, bool showDraggableControl,
+    const QColor &circleGridLineColor, const QColor &draggableControlColor,
+    double draggableControlSize, QPointF defaultPosition,
+    NQRadialSliderControl::PositionCallback didChangeSliderPosition, bool debugModeEnabled,
+    QWidget *parent)
+    : QWidget(parent)
+{
+    m_quickWidget = new QQuickWidget(sharedEngine(), this);
+    m_quickWidget->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    m_quickWidget->setClearColor(palette().color(QPalette::Window));
+
+    auto *control = new NQRadialSliderControl(
+        size, showCircleGridLines, blurCenterView, showDraggableControl, circleGridLineColor,
+        draggableControlColor, draggableControlSize, defaultPosition,
+        std::move(didChangeSliderPosition), debugModeEnabled);
+    // The quick widget owns its root item; the pad centres itself in whatever size it gets.
+    control->setParent(m_quickWidget);
+    m_quickWidget->setContent(QUrl(), nullptr, control);
+    m_control = control;
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_quickWidget);
+}
+
+QQmlEngine *RadialSliderWidget::sharedEngine()
+{
+    static QPointer<QQmlEngine> engine;
+    if (!engine)
+        engine = new QQmlEngine(QCoreApplication::instance());
+    return engine;
+}
+
+QSize RadialSliderWidget::sizeHint() const
+{
+    if (!m_control)
+        return {};
+    const double size = m_control->size();
+    const int side = std::isfinite(size) && size > 0.0
+                         ? static_cast<int>(std::min(std::ceil(size), double(QWIDGETSIZE_MAX)))
+                         : 0;
+    return {side, side};
+}
+
+} // namespace NequoraUI

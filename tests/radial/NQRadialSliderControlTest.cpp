@@ -1,0 +1,193 @@
+#include "RadialPadFixture.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace RadialTest;
+
+namespace {
+
+void expectPosition(QPointF actual, QPointF expected, double tolerance = 1e-9)
+{
+    EXPECT_NEAR(actual.x(), expected.x(), tolerance);
+    EXPECT_NEAR(actual.y(), expected.y(), tolerance);
+}
+
+} // namespace
+
+TEST_F(RadialPad, StartsAtTheOriginAndReportsTheMappedDefaultOnAppearing)
+{
+    PadConfig config;
+    config.defaultPosition = {1, 1};
+    build(config);
+    EXPECT_EQ(control->currentPosition(), QPointF(0, 0));
+    EXPECT_TRUE(reports.empty()) << "the initial (0, 0) is never reported";
+
+    control->setParentItem(window->contentItem());
+    ASSERT_EQ(reports.size(), 1u);
+    expectPosition(reports[0], {0.853553, 0.853553}, 1e-6);
+    expectPosition(control->currentPosition(), reports[0]);
+}
+
+TEST_F(RadialPad, EachLaterAppearancePutsTheKnobBackOnTheDefault)
+{
+    show(PadConfig{});
+    ASSERT_EQ(reports.size(), 1u);
+    control->updateCurrentPosition({0.2, 0.3});
+    control->setVisible(false);
+    EXPECT_EQ(reports.size(), 2u) << "leaving the screen reports nothing";
+    control->setVisible(true);
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[2], QPointF(0.5, 0.5));
+
+    // Appearing again where it already is reports nothing.
+    control->setParentItem(nullptr);
+    control->setParentItem(window->contentItem());
+    EXPECT_EQ(reports.size(), 3u);
+}
+
+TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
+{
+    show(PadConfig{});
+    reports.clear();
+
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
+    EXPECT_TRUE(reports.empty()) << "touching the knob's centre does not move it";
+    QTest::mouseMove(window.get(), windowPoint(150, 100));
+    expectPosition(control->currentPosition(), {0.75, 0.5});
+    QTest::mouseMove(window.get(), windowPoint(300, 100));
+    expectPosition(control->currentPosition(), {1, 0.5});
+    QTest::mouseMove(window.get(), windowPoint(100, -50));
+    expectPosition(control->currentPosition(), {0.5, 1});
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(100, -50));
+
+    ASSERT_EQ(reports.size(), 3u);
+    expectPosition(reports[0], {0.75, 0.5});
+    expectPosition(reports[1], {1, 0.5});
+    expectPosition(reports[2], {0.5, 1});
+    expectPosition(control->currentPosition(), {0.5, 1});
+}
+
+TEST_F(RadialPad, PressOnTheKnobEdgeJumpsTheKnobUnderTheFinger)
+{
+    show(PadConfig{});
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(118, 100));
+    expectPosition(control->currentPosition(), {0.59, 0.5});
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(118, 100));
+}
+
+TEST_F(RadialPad, PressAwayFromTheKnobDoesNothing)
+{
+    show(PadConfig{});
+    reports.clear();
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(40, 100));
+    QTest::mouseMove(window.get(), windowPoint(60, 120));
+    QTest::mouseMove(window.get(), windowPoint(100, 100));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(control->currentPosition(), QPointF(0.5, 0.5));
+}
+
+TEST_F(RadialPad, WithoutTheKnobThereIsNothingToDrag)
+{
+    PadConfig config;
+    config.showDraggableControl = false;
+    show(config);
+    reports.clear();
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
+    QTest::mouseMove(window.get(), windowPoint(150, 100));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(150, 100));
+    EXPECT_TRUE(reports.empty());
+
+    control->updateCurrentPosition({0.25, 0.25});
+    EXPECT_EQ(reports.size(), 1u) << "the position still changes programmatically";
+}
+
+TEST_F(RadialPad, UpdateCurrentPositionStoresAsGivenAndReportsOnlyChanges)
+{
+    show(PadConfig{});
+    reports.clear();
+    control->updateCurrentPosition({2, 2});
+    control->updateCurrentPosition({2, 2});
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], QPointF(2, 2));
+    EXPECT_EQ(control->currentPosition(), QPointF(2, 2));
+}
+
+TEST_F(RadialPad, CallbackRunsBeforeTheSignalAndTheDebugLine)
+{
+    PadConfig config;
+    config.debugModeEnabled = true;
+    CapturedStdout out;
+    std::vector<std::string> seen;
+    control = std::make_unique<NQRadialSliderControl>(
+        config.size, true, false, true, config.circleGridLineColor, config.draggableControlColor,
+        config.draggableControlSize, config.defaultPosition,
+        [&](QPointF) { seen.push_back("callback after [" + out.text() + "]"); }, true);
+    QObject::connect(control.get(), &NQRadialSliderControl::sliderPositionChanged, control.get(),
+                     [&](QPointF) { seen.push_back("signal after [" + out.text() + "]"); });
+    control->setParentItem(window->contentItem());
+
+    const std::string line = "[NQRadialSliderControl] New (X,Y) position: (0.5, 0.5)\n";
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], "callback after []");
+    EXPECT_EQ(seen[1], "signal after []");
+    EXPECT_EQ(out.text(), line);
+
+    control->updateCurrentPosition({0.5, 0.5});
+    EXPECT_EQ(out.text(), line) << "an equal value prints nothing";
+    control->updateCurrentPosition({0.1, 1});
+    EXPECT_EQ(out.text(), line + "[NQRadialSliderControl] New (X,Y) position: (0.1, 1.0)\n");
+}
+
+TEST_F(RadialPad, WithoutCallbackOrDebugADragOnlyMovesTheKnob)
+{
+    CapturedStdout out;
+    show(PadConfig{}, 50, 50, false);
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
+    QTest::mouseMove(window.get(), windowPoint(150, 100));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(150, 100));
+    expectPosition(control->currentPosition(), {0.75, 0.5});
+    EXPECT_EQ(out.text(), "");
+}
+
+TEST_F(RadialPad, ReadoutDoesNotEnlargeTheFrame)
+{
+    PadConfig config;
+    config.debugModeEnabled = true;
+    CapturedStdout out;
+    show(config, 50, 100);
+    EXPECT_EQ(control->width(), 200);
+    EXPECT_EQ(control->height(), 200);
+    // Readout and pad are centred together: the pad moves down, the readout overflows above.
+    const double padTop = control->padOrigin().y();
+    EXPECT_GT(padTop, 30);
+    EXPECT_DOUBLE_EQ(control->padOrigin().x(), 0);
+}
+
+class UnusableSize : public RadialPad, public ::testing::WithParamInterface<double>
+{};
+
+TEST_P(UnusableSize, DrawsNothingAndIgnoresDrags)
+{
+    PadConfig config;
+    config.size = GetParam();
+    show(config);
+    EXPECT_EQ(control->implicitWidth(), 0);
+    control->setSize(QSizeF(200, 200));
+    reports.clear();
+
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(150, 150));
+    QTest::mouseMove(window.get(), QPoint(200, 150));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(200, 150));
+    EXPECT_TRUE(reports.empty());
+    EXPECT_FALSE(control->contains(QPointF(100, 100)));
+
+    const QImage image = render();
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << "at " << x << ", " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(RadialPad, UnusableSize,
+                         ::testing::Values(0.0, -200.0, std::numeric_limits<double>::quiet_NaN()));

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class QLayout;
+#include <QLayout>
 
 namespace NequoraUI::platform {
 

@@ -159,11 +159,7 @@ void ViewController::finishDismissal()
     m_presented = nullptr;
     m_dismissing = false;
     m_appearing = false;
-    if (m_overlay) {
-        m_overlay->hide();
-        m_overlay->deleteLater();
-        m_overlay = nullptr;
-    }
+    discardOverlay();
     if (controller) {
         controller->m_presenting = nullptr;
         controller->deleteLater();
@@ -175,11 +171,19 @@ void ViewController::forgetPresented()
     m_presented = nullptr;
     m_dismissing = false;
     m_appearing = false;
-    if (m_overlay) {
-        m_overlay->hide();
-        m_overlay->deleteLater();
-        m_overlay = nullptr;
-    }
+    discardOverlay();
+}
+
+void ViewController::discardOverlay()
+{
+    if (!m_overlay)
+        return;
+    // Its animation may still be running until the deferred delete: it must no longer report
+    // to this presenter, which may be presenting something else by then.
+    m_overlay->disconnect(this);
+    m_overlay->hide();
+    m_overlay->deleteLater();
+    m_overlay = nullptr;
 }
 
 ViewController *ViewController::presentedViewController() const

@@ -74,6 +74,7 @@ private:
     void dismissPresented(bool animated);
     void finishDismissal();
     void forgetPresented();
+    void discardOverlay();
     void onOverlayShown();
 
     QPointer<QWidget> m_view;

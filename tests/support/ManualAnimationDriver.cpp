@@ -15,8 +15,9 @@ ManualAnimationDriver::~ManualAnimationDriver() = default; // the base class uni
 
 void ManualAnimationDriver::advance(int milliseconds)
 {
-    // Animations started since the last step are registered through a queued call; deliver it
-    // so they take part in this step.
+    // Animations started since the last step are registered through two chained queued calls;
+    // deliver both so they take part in this step.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     // Stepping in frame-sized slices lets animations see intermediate values, as on screen.
     constexpr int frame = 16;
@@ -31,6 +32,12 @@ void ManualAnimationDriver::advance(int milliseconds)
 void ManualAnimationDriver::advance()
 {
     advance(16);
+}
+
+void ManualAnimationDriver::start()
+{
+    m_elapsed = 0;
+    QAnimationDriver::start();
 }
 
 qint64 ManualAnimationDriver::elapsed() const

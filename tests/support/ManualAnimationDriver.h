@@ -21,6 +21,11 @@ public:
     void advance() override;
     qint64 elapsed() const override;
 
+protected:
+    // Qt reads elapsed() relative to the moment the driver starts, as the default driver's
+    // clock restarts with it.
+    void start() override;
+
 private:
     qint64 m_elapsed = 0;
 };

@@ -1,0 +1,180 @@
+#include "platform/DocumentPicker.h"
+#include "platform/DocumentPickerDelegate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace NequoraUI::platform;
+
+namespace {
+
+class RecordingDelegate : public QObject, public DocumentPickerDelegate
+{
+public:
+    void documentPickerDidPickDocumentsAt(DocumentPicker *, const QList<QUrl> &urls) override
+    {
+        picks.append(urls);
+    }
+    void documentPickerWasCancelled(DocumentPicker *) override { ++cancellations; }
+
+    QList<QList<QUrl>> picks;
+    int cancellations = 0;
+};
+
+QByteArray contents(const QUrl &url)
+{
+    QFile file(url.toLocalFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+class DocumentPickerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(DocumentPicker::inboxPath()).removeRecursively();
+        ASSERT_TRUE(sources.isValid());
+        picker.setDelegate(&delegate);
+    }
+    void TearDown() override { QDir(DocumentPicker::inboxPath()).removeRecursively(); }
+
+    QUrl writeSource(const QString &name, const QByteArray &data)
+    {
+        QFile file(sources.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(data);
+        return QUrl::fromLocalFile(file.fileName());
+    }
+
+    QTemporaryDir sources;
+    RecordingDelegate delegate;
+    DocumentPicker picker;
+};
+
+} // namespace
+
+TEST_F(DocumentPickerTest, OffersAudioTypesOnlyAndOneFileAtATime)
+{
+    const QStringList types = DocumentPicker::contentTypes();
+    ASSERT_FALSE(types.isEmpty());
+    for (const QString &type : types)
+        EXPECT_TRUE(type.startsWith(QStringLiteral("audio/"))) << type.toStdString();
+    EXPECT_TRUE(types.contains(QStringLiteral("audio/mpeg")));
+    EXPECT_FALSE(picker.allowsMultipleSelection());
+}
+
+TEST_F(DocumentPickerTest, ImportsCopiesUnderUniqueNamesWithoutOverwriting)
+{
+    const QUrl source = writeSource(QStringLiteral("take.wav"), "first");
+    picker.pickDocuments({source});
+    writeSource(QStringLiteral("take.wav"), "second");
+    picker.pickDocuments({source});
+    writeSource(QStringLiteral("take.wav"), "third");
+    picker.pickDocuments({source});
+
+    ASSERT_EQ(delegate.picks.size(), 3);
+    const QString inbox = QDir(DocumentPicker::inboxPath()).canonicalPath();
+    QStringList names;
+    for (const QList<QUrl> &pick : delegate.picks) {
+        ASSERT_EQ(pick.size(), 1);
+        EXPECT_EQ(QFileInfo(pick.first().toLocalFile()).canonicalPath(), inbox);
+        names.append(pick.first().fileName());
+    }
+    EXPECT_EQ(names, (QStringList{"take.wav", "take-1.wav", "take-2.wav"}));
+    EXPECT_EQ(contents(delegate.picks[0].first()), "first");
+    EXPECT_EQ(contents(delegate.picks[1].first()), "second");
+    EXPECT_EQ(contents(delegate.picks[2].first()), "third");
+    // The source is left where it was.
+    EXPECT_TRUE(QFile::exists(source.toLocalFile()));
+}
+
+TEST_F(DocumentPickerTest, NamesWithoutSuffixAndWithDotsStayReadable)
+{
+    EXPECT_EQ(DocumentPicker::uniqueFileName(sources.path(), QStringLiteral("loop")),
+              QStringLiteral("loop"));
+    writeSource(QStringLiteral("loop"), "x");
+    writeSource(QStringLiteral("my.song.mp3"), "x");
+    EXPECT_EQ(DocumentPicker::uniqueFileName(sources.path(), QStringLiteral("loop")),
+              QStringLiteral("loop-1"));
+    EXPECT_EQ(DocumentPicker::uniqueFileName(sources.path(), QStringLiteral("my.song.mp3")),
+              QStringLiteral("my.song-1.mp3"));
+}
+
+TEST_F(DocumentPickerTest, SeveralChosenFilesAreAllCopiedAndFailuresLeftOut)
+{
+    const QUrl a = writeSource(QStringLiteral("a.wav"), "a");
+    const QUrl missing = QUrl::fromLocalFile(sources.filePath(QStringLiteral("gone.wav")));
+    const QUrl b = writeSource(QStringLiteral("b.aiff"), "b");
+    picker.pickDocuments({a, missing, b});
+    ASSERT_EQ(delegate.picks.size(), 1);
+    ASSERT_EQ(delegate.picks[0].size(), 2);
+    EXPECT_EQ(delegate.picks[0][0].fileName(), QStringLiteral("a.wav"));
+    EXPECT_EQ(delegate.picks[0][1].fileName(), QStringLiteral("b.aiff"));
+}
+
+TEST_F(DocumentPickerTest, EmptyChoiceIsReportedAndFailedImportIsACancellation)
+{
+    picker.pickDocuments({});
+    ASSERT_EQ(delegate.picks.size(), 1);
+    EXPECT_TRUE(delegate.picks[0].isEmpty());
+
+    picker.pickDocuments({QUrl::fromLocalFile(sources.filePath(QStringLiteral("gone.wav"))),
+                          QUrl(QStringLiteral("https://example.org/remote.wav"))});
+    EXPECT_EQ(delegate.picks.size(), 1);
+    EXPECT_EQ(delegate.cancellations, 1);
+}
+
+TEST_F(DocumentPickerTest, DestroyedDelegateReceivesNothing)
+{
+    auto shortLived = std::make_unique<RecordingDelegate>();
+    picker.setDelegate(shortLived.get());
+    shortLived.reset();
+    EXPECT_EQ(picker.delegate(), nullptr);
+    picker.pickDocuments({writeSource(QStringLiteral("x.wav"), "x")}); // checked under ASan
+}
+
+TEST_F(DocumentPickerTest, DialogIsWindowModalFilteredToAudioAndAcceptImports)
+{
+    QWidget window;
+    auto *inner = new QWidget(&window);
+    window.show();
+    const QUrl source = writeSource(QStringLiteral("voice.wav"), "voice");
+
+    picker.present(inner);
+    QFileDialog *dialog = picker.dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->parentWidget(), &window);
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->nameFilters().first().contains(QStringLiteral("*.wav")));
+    EXPECT_TRUE(dialog->nameFilters().first().contains(QStringLiteral("*.mp3")));
+
+    dialog->setDirectory(sources.path());
+    dialog->selectFile(source.toLocalFile());
+    static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides it; the override still runs
+    ASSERT_EQ(delegate.picks.size(), 1);
+    ASSERT_EQ(delegate.picks[0].size(), 1);
+    EXPECT_EQ(delegate.picks[0][0].fileName(), QStringLiteral("voice.wav"));
+    EXPECT_EQ(contents(delegate.picks[0][0]), "voice");
+    EXPECT_EQ(picker.dialog(), nullptr);
+}
+
+TEST_F(DocumentPickerTest, RejectingTheDialogReportsOnlyACancellation)
+{
+    QWidget window;
+    window.show();
+    picker.present(&window);
+    ASSERT_NE(picker.dialog(), nullptr);
+    picker.dialog()->reject();
+    EXPECT_TRUE(delegate.picks.isEmpty());
+    EXPECT_EQ(delegate.cancellations, 1);
+    EXPECT_EQ(picker.dialog(), nullptr);
+}

@@ -1,0 +1,124 @@
+#include "platform/NavigationController.h"
+#include "platform/BarButtonItem.h"
+#include "platform/NavigationBar.h"
+#include "platform/NavigationItem.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace NequoraUI::platform;
+
+namespace {
+
+class Receiver : public QObject
+{
+    Q_OBJECT
+
+public:
+    int taps = 0;
+
+public slots:
+    void tappedCancelButton() { ++taps; }
+};
+
+class Root : public ViewController
+{
+public:
+    using ViewController::ViewController;
+
+protected:
+    void loadView() override { setView(new QLabel(QStringLiteral("root content"))); }
+};
+
+} // namespace
+
+TEST(NavigationControllerTest, BarShowsTheRootTitleAboveTheRootView)
+{
+    auto *root = new Root;
+    root->setTitle(QStringLiteral("Bundled"));
+    NavigationController navigation(root);
+    EXPECT_EQ(root->parent(), &navigation);
+    EXPECT_EQ(root->parentViewController(), &navigation);
+    EXPECT_EQ(navigation.rootViewController(), root);
+
+    QWidget *view = navigation.view();
+    view->resize(320, 480);
+    view->show();
+    NavigationBar *bar = navigation.navigationBar();
+    EXPECT_EQ(bar->titleLabel()->text(), QStringLiteral("Bundled"));
+    EXPECT_TRUE(view->isAncestorOf(root->view()));
+    EXPECT_LT(bar->geometry().bottom(), root->view()->geometry().top());
+
+    // The bar follows later title changes.
+    root->setTitle(QStringLiteral("Imported"));
+    EXPECT_EQ(bar->titleLabel()->text(), QStringLiteral("Imported"));
+}
+
+TEST(NavigationControllerTest, RightBarButtonIsARealButtonInvokingTheTargetSlot)
+{
+    Receiver receiver;
+    auto *root = new Root;
+    root->navigationItem()->setRightBarButtonItem(new BarButtonItem(
+        QStringLiteral("Cancel"), BarButtonItem::Style::Done, &receiver, "tappedCancelButton"));
+    NavigationController navigation(root);
+    navigation.view()->resize(320, 480);
+    navigation.view()->show();
+
+    QPushButton *button = navigation.navigationBar()->rightButton();
+    EXPECT_TRUE(button->isVisible());
+    EXPECT_EQ(button->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(button->font().bold());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(receiver.taps, 2);
+
+    root->navigationItem()->rightBarButtonItem()->setStyle(BarButtonItem::Style::Plain);
+    EXPECT_FALSE(button->font().bold());
+    root->navigationItem()->setRightBarButtonItem(nullptr);
+    EXPECT_FALSE(button->isVisible());
+}
+
+TEST(NavigationControllerTest, ItemSetAfterLoadingAppearsOnTheBar)
+{
+    Receiver receiver;
+    auto *root = new Root;
+    NavigationController navigation(root);
+    navigation.view()->show();
+    EXPECT_FALSE(navigation.navigationBar()->rightButton()->isVisible());
+    root->navigationItem()->setRightBarButtonItem(
+        new BarButtonItem(QStringLiteral("Done"), BarButtonItem::Style::Plain, &receiver,
+                          SLOT(tappedCancelButton())));
+    EXPECT_TRUE(navigation.navigationBar()->rightButton()->isVisible());
+    QTest::mouseClick(navigation.navigationBar()->rightButton(), Qt::LeftButton);
+    EXPECT_EQ(receiver.taps, 1);
+}
+
+TEST(BarButtonItemTest, DestroyedTargetMakesATapDoNothing)
+{
+    auto receiver = std::make_unique<Receiver>();
+    BarButtonItem item(QStringLiteral("Cancel"), BarButtonItem::Style::Done, receiver.get(),
+                       "tappedCancelButton");
+    item.trigger();
+    EXPECT_EQ(receiver->taps, 1);
+    receiver.reset();
+    EXPECT_EQ(item.target(), nullptr);
+    item.trigger(); // must not reach freed memory (checked under ASan)
+}
+
+TEST(NavigationControllerTest, DeletingTheNavigationControllerDeletesRootAndViews)
+{
+    auto *root = new Root;
+    QPointer<Root> rootWatch(root);
+    auto navigation = std::make_unique<NavigationController>(root);
+    QPointer<QWidget> rootView(root->view());
+    navigation->view();
+    navigation.reset();
+    EXPECT_TRUE(rootWatch.isNull());
+    EXPECT_TRUE(rootView.isNull());
+}
+
+#include "NavigationControllerTest.moc"

@@ -1,0 +1,293 @@
+#include "platform/ViewController.h"
+#include "platform/NavigationController.h"
+#include "platform/NavigationItem.h"
+#include "platform/PresentationOverlay.h"
+#include "support/ManualAnimationDriver.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace NequoraUI::platform;
+using NequoraUI::testing::ManualAnimationDriver;
+
+namespace {
+
+class CountingController : public ViewController
+{
+public:
+    using ViewController::ViewController;
+    int loads = 0;
+    int didLoads = 0;
+
+protected:
+    void loadView() override
+    {
+        ++loads;
+        setView(new QLabel(QStringLiteral("content")));
+    }
+    void viewDidLoad() override
+    {
+        ++didLoads;
+        // The view is usable from viewDidLoad on.
+        EXPECT_TRUE(isViewLoaded());
+    }
+};
+
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+PresentationOverlay *overlayOf(QWidget *window)
+{
+    return window->findChild<PresentationOverlay *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+class PresentationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.resize(400, 600);
+        window.show();
+    }
+    ManualAnimationDriver driver;
+    QWidget window;
+};
+
+} // namespace
+
+TEST(ViewControllerTest, LoadsItsViewOnceOnFirstUse)
+{
+    CountingController controller;
+    EXPECT_FALSE(controller.isViewLoaded());
+    EXPECT_EQ(controller.loads, 0);
+    QWidget *view = controller.view();
+    EXPECT_EQ(qobject_cast<QLabel *>(view)->text(), QStringLiteral("content"));
+    EXPECT_EQ(controller.view(), view);
+    EXPECT_EQ(controller.loads, 1);
+    EXPECT_EQ(controller.didLoads, 1);
+}
+
+TEST(ViewControllerTest, DefaultViewIsAnEmptyWidgetDeletedWithTheController)
+{
+    QPointer<QWidget> view;
+    {
+        ViewController controller;
+        view = controller.view();
+        ASSERT_TRUE(view);
+        EXPECT_TRUE(view->children().isEmpty());
+    }
+    EXPECT_TRUE(view.isNull());
+}
+
+TEST(ViewControllerTest, TitleReachesTheNavigationItemAndSignalsChangesOnly)
+{
+    ViewController controller;
+    int changes = 0;
+    QObject::connect(&controller, &ViewController::titleChanged, &controller,
+                     [&changes] { ++changes; });
+    controller.setTitle(QStringLiteral("Files"));
+    controller.setTitle(QStringLiteral("Files"));
+    EXPECT_EQ(controller.title(), QStringLiteral("Files"));
+    EXPECT_EQ(controller.navigationItem()->title(), QStringLiteral("Files"));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(PresentationTest, AnimatedPresentationSlidesOverTheWindowAndDismissalDeletes)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+    auto *presented = new CountingController;
+    QPointer<CountingController> watch(presented);
+
+    presenter.present(presented, true);
+    EXPECT_EQ(presenter.presentedViewController(), presented);
+    EXPECT_EQ(presented->presentingViewController(), &presenter);
+    EXPECT_EQ(presented->parent(), &presenter);
+    PresentationOverlay *overlay = overlayOf(&window);
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_EQ(overlay->geometry(), window.rect());
+    EXPECT_TRUE(presenter.isTransitioning());
+    EXPECT_EQ(presented->view()->parentWidget(), overlay);
+
+    driver.advance(150);
+    EXPECT_GT(overlay->progress(), 0.0);
+    EXPECT_LT(overlay->progress(), 1.0);
+    EXPECT_GT(presented->view()->y(), 0);
+    driver.advance(200);
+    EXPECT_FALSE(presenter.isTransitioning());
+    EXPECT_DOUBLE_EQ(overlay->progress(), 1.0);
+    EXPECT_EQ(presented->view()->geometry(), window.rect());
+    EXPECT_TRUE(presented->view()->isVisible());
+
+    presenter.dismiss(true);
+    EXPECT_TRUE(presenter.isTransitioning());
+    // Still presented until the animation has finished.
+    EXPECT_EQ(presenter.presentedViewController(), presented);
+    driver.advance(350);
+    EXPECT_EQ(presenter.presentedViewController(), nullptr);
+    processDeferredDeletes();
+    EXPECT_TRUE(watch.isNull());
+    EXPECT_EQ(overlayOf(&window), nullptr);
+}
+
+TEST_F(PresentationTest, OverlayFollowsTheWindowSize)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+    presenter.present(new ViewController, false);
+    window.resize(500, 700);
+    PresentationOverlay *overlay = overlayOf(&window);
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_EQ(overlay->size(), QSize(500, 700));
+    EXPECT_EQ(presenter.presentedViewController()->view()->size(), QSize(500, 700));
+}
+
+TEST_F(PresentationTest, DismissOnThePresentedControllerOrItsRootDismissesItself)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+
+    auto *presented = new ViewController;
+    QPointer<ViewController> watch(presented);
+    presenter.present(presented, false);
+    presented->dismiss(false);
+    EXPECT_EQ(presenter.presentedViewController(), nullptr);
+    processDeferredDeletes();
+    EXPECT_TRUE(watch.isNull());
+
+    // A navigation controller's root asks the controller that presented its container.
+    auto *root = new ViewController;
+    auto *navigation = new NavigationController(root);
+    QPointer<NavigationController> navigationWatch(navigation);
+    presenter.present(navigation, false);
+    EXPECT_EQ(root->presentingViewController(), &presenter);
+    EXPECT_EQ(root->navigationController(), navigation);
+    root->dismiss(true);
+    driver.advance(400);
+    processDeferredDeletes();
+    EXPECT_TRUE(navigationWatch.isNull());
+}
+
+TEST_F(PresentationTest, SecondPresentationIsRefusedAndTheOrphanDeleted)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+    auto *first = new ViewController;
+    presenter.present(first, false);
+    auto *second = new ViewController;
+    QPointer<ViewController> watch(second);
+    presenter.present(second, false);
+    EXPECT_EQ(presenter.presentedViewController(), first);
+    EXPECT_EQ(second->presentingViewController(), nullptr);
+    processDeferredDeletes();
+    EXPECT_TRUE(watch.isNull());
+}
+
+TEST_F(PresentationTest, PresentingDuringADismissalCompletesTheDismissalFirst)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+    auto *first = new ViewController;
+    presenter.present(first, false);
+    presenter.dismiss(true);
+    driver.advance(100);
+    auto *second = new ViewController;
+    presenter.present(second, true);
+    EXPECT_EQ(presenter.presentedViewController(), second);
+    EXPECT_EQ(first->presentingViewController(), nullptr);
+    driver.advance(400);
+    // The first overlay's animation, still running until its deferred delete, is not taken for
+    // the end of the second presentation.
+    EXPECT_EQ(presenter.presentedViewController(), second);
+    processDeferredDeletes();
+    EXPECT_EQ(overlayOf(&window)->content(), second->view());
+}
+
+TEST_F(PresentationTest, DismissingMidPresentationReversesFromWhereItIs)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+    presenter.present(new ViewController, true);
+    driver.advance(100);
+    const qreal reached = overlayOf(&window)->progress();
+    presenter.dismiss(true);
+    driver.advance(16);
+    EXPECT_LT(overlayOf(&window)->progress(), reached);
+    driver.advance(400);
+    EXPECT_EQ(presenter.presentedViewController(), nullptr);
+}
+
+TEST_F(PresentationTest, DestroyingThePresenterMidAnimationRemovesTheOverlay)
+{
+    auto presenter = std::make_unique<ViewController>();
+    presenter->view()->setParent(&window);
+    auto *presented = new ViewController;
+    QPointer<ViewController> watch(presented);
+    presenter->present(presented, true);
+    driver.advance(100);
+    presenter.reset();
+    EXPECT_TRUE(watch.isNull());
+    EXPECT_EQ(overlayOf(&window), nullptr);
+    driver.advance(400); // the animation is gone with the overlay
+    processDeferredDeletes();
+}
+
+TEST_F(PresentationTest, DestroyingThePresenterMidDismissalIsSafe)
+{
+    auto presenter = std::make_unique<ViewController>();
+    presenter->view()->setParent(&window);
+    presenter->present(new ViewController, false);
+    presenter->dismiss(true);
+    driver.advance(100);
+    presenter.reset();
+    driver.advance(400);
+    processDeferredDeletes();
+    EXPECT_EQ(overlayOf(&window), nullptr);
+}
+
+TEST_F(PresentationTest, ClosingTheWindowMidDismissalStillDeletesThePresented)
+{
+    ViewController presenter;
+    auto host = std::make_unique<QWidget>();
+    presenter.view()->setParent(host.get());
+    auto *presented = new ViewController;
+    QPointer<ViewController> watch(presented);
+    presenter.present(presented, false);
+    presenter.dismiss(true);
+    driver.advance(50);
+    host.reset();
+    EXPECT_EQ(presenter.presentedViewController(), nullptr);
+    processDeferredDeletes();
+    EXPECT_TRUE(watch.isNull());
+}
+
+TEST_F(PresentationTest, DeletingThePresentedControllerEndsThePresentation)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+    auto *presented = new ViewController;
+    presenter.present(presented, false);
+    delete presented;
+    EXPECT_EQ(presenter.presentedViewController(), nullptr);
+    processDeferredDeletes();
+    EXPECT_EQ(overlayOf(&window), nullptr);
+    presenter.present(new ViewController, false);
+    EXPECT_NE(presenter.presentedViewController(), nullptr);
+}
+
+TEST(ViewControllerTest, PresenterWithoutWindowHostsTheOverlayOnItsOwnView)
+{
+    ViewController presenter;
+    auto *presented = new ViewController;
+    presenter.present(presented, false);
+    EXPECT_EQ(presenter.presentedViewController(), presented);
+    auto *overlay = presented->view()->parentWidget();
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_EQ(overlay->parentWidget(), presenter.view());
+}

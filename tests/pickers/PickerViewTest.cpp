@@ -1,0 +1,119 @@
+#include "PickerView.h"
+#include "ItemPickerViewController.h"
+#include "PresentingWindow.h"
+
+#include <memory>
+
+using namespace NequoraUI;
+using NequoraUI::testing::PresentingWindow;
+
+namespace {
+
+class PickerViewTest : public PresentingWindow
+{
+protected:
+    std::unique_ptr<PickerView> makeView(const QString &initialValue, const QStringList &items)
+    {
+        auto view = std::make_unique<PickerView>(
+            controller, QStringLiteral("Waveform"), initialValue, items,
+            [this](const QString &item) { reported.append(item); });
+        return view;
+    }
+    static QLabel *label(PickerView &view, const char *name)
+    {
+        return view.findChild<QLabel *>(QLatin1String(name));
+    }
+    static void tapSelect(PickerView &view)
+    {
+        QTest::mouseClick(view.findChild<QPushButton *>(QStringLiteral("selectButton")),
+                          Qt::LeftButton);
+    }
+
+    QStringList reported;
+};
+
+} // namespace
+
+TEST_F(PickerViewTest, ShowsTitleAndAnInitialValueOutsideTheItems)
+{
+    auto view = makeView(QStringLiteral("Noise"), {"Sine", "Saw"});
+    EXPECT_EQ(label(*view, "title")->text(), QStringLiteral("Waveform"));
+    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Noise"));
+    EXPECT_EQ(view->findChild<QWidget *>(QStringLiteral("pickerView"))->parentWidget(), view.get());
+}
+
+TEST_F(PickerViewTest, PickerTitleFollowsTheTitleLabelAtTapTime)
+{
+    auto view = makeView(QStringLiteral("Sine"), {"Sine", "Saw"});
+    label(*view, "title")->setText(QStringLiteral("Shape"));
+    tapSelect(*view);
+    auto *picker = presentedPicker<ItemPickerViewController>();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->title(), QStringLiteral("Shape"));
+    EXPECT_EQ(presentedNavigation()->navigationBar()->titleLabel()->text(),
+              QStringLiteral("Shape"));
+    EXPECT_EQ(picker->items(), QStringList({"Sine", "Saw"}));
+}
+
+TEST_F(PickerViewTest, ChoosingTheShownItemStillReportsItAndDismisses)
+{
+    auto view = makeView(QStringLiteral("Saw"), {"Sine", "Saw"});
+    tapSelect(*view);
+    finishTransitions();
+    QPointer<ItemPickerViewController> picker = presentedPicker<ItemPickerViewController>();
+    ASSERT_FALSE(picker.isNull());
+
+    clickRow(picker, {0, 1});
+    EXPECT_EQ(reported, QStringList{"Saw"});
+    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Saw"));
+    finishTransitions();
+    EXPECT_EQ(controller->presentedViewController(), nullptr);
+    EXPECT_TRUE(picker.isNull());
+
+    // Each tap builds a fresh picker.
+    tapSelect(*view);
+    clickRow(presentedPicker<ItemPickerViewController>(), {0, 0});
+    EXPECT_EQ(reported, QStringList({"Saw", "Sine"}));
+    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Sine"));
+}
+
+TEST_F(PickerViewTest, CancellingLeavesTheValueAndTheHandlerAlone)
+{
+    auto view = makeView(QStringLiteral("Saw"), {});
+    tapSelect(*view);
+    auto *picker = presentedPicker<ItemPickerViewController>();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->tableView()->numberOfRows(0), 0);
+    clickCancel();
+    finishTransitions();
+    EXPECT_EQ(controller->presentedViewController(), nullptr);
+    EXPECT_TRUE(reported.isEmpty());
+    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Saw"));
+}
+
+TEST_F(PickerViewTest, WithTheViewControllerGoneTapsPresentNothingAndChoicesStillReport)
+{
+    auto view = makeView(QStringLiteral("Saw"), {"Sine"});
+    delete controller;
+    tapSelect(*view); // must not present on, or keep, anything
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // A picker still open elsewhere reports a choice: the row updates and the handler runs.
+    ItemPickerViewController orphan({"Sine"});
+    view->pickerViewControllerDidSelectItem(&orphan, QStringLiteral("Sine"));
+    view->didCancelInPickerViewController(&orphan);
+    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Sine"));
+    EXPECT_EQ(reported, QStringList{"Sine"});
+}
+
+TEST_F(PickerViewTest, APickerOutlivingItsRowDropsLaterTaps)
+{
+    auto view = makeView(QStringLiteral("Saw"), {"Sine"});
+    tapSelect(*view);
+    auto *picker = presentedPicker<ItemPickerViewController>();
+    view.reset();
+    clickRow(picker, {0, 0});
+    clickCancel();
+    EXPECT_TRUE(reported.isEmpty());
+    EXPECT_EQ(presentedPicker<ItemPickerViewController>(), picker);
+}

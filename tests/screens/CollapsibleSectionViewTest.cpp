@@ -1,0 +1,152 @@
+#include "CollapsibleSectionView.h"
+#include "support/ManualAnimationDriver.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using NequoraUI::CollapsibleSectionView;
+
+namespace {
+
+constexpr int foldMs = CollapsibleSectionView::foldDurationMs;
+
+// A section of three fixed-height rows inside a window tall enough to take it whole.
+class CollapsibleSectionTest : public ::testing::Test
+{
+protected:
+    CollapsibleSectionTest()
+    {
+        auto *layout = new QVBoxLayout(content);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(20);
+        for (int i = 0; i < 3; ++i) {
+            auto *row = new QLabel(QStringLiteral("row %1").arg(i));
+            row->setFixedHeight(40);
+            layout->addWidget(row);
+        }
+        auto *windowLayout = new QVBoxLayout(&window);
+        windowLayout->addWidget(section);
+        windowLayout->addStretch();
+        window.resize(360, 600);
+        window.show();
+        settle();
+        expandedHeight = section->height();
+    }
+
+    // Each level of nested layouts takes its own round of posted layout requests.
+    void settle()
+    {
+        for (int round = 0; round < 4; ++round)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+
+    void advance(int milliseconds)
+    {
+        driver.advance(milliseconds);
+        settle();
+    }
+
+    void tapTitle() { QTest::mouseClick(section->titleLabel, Qt::LeftButton); }
+
+    NequoraUI::testing::ManualAnimationDriver driver;
+    QWidget window;
+    QWidget *content = new QWidget;
+    CollapsibleSectionView *section = new CollapsibleSectionView(QStringLiteral("Reverb"), content);
+    int expandedHeight = 0;
+};
+
+} // namespace
+
+TEST_F(CollapsibleSectionTest, StartsExpandedWithTitleAndContent)
+{
+    EXPECT_EQ(section->titleLabel->text(), "Reverb");
+    EXPECT_FALSE(content->isHidden());
+    EXPECT_TRUE(content->isVisible());
+    EXPECT_EQ(section->contentOpacity(), 1.0);
+    EXPECT_EQ(content->height(), 3 * 40 + 2 * 20);
+    EXPECT_GT(expandedHeight, content->height());
+}
+
+TEST_F(CollapsibleSectionTest, StackIsExactlyAsWideAsTheContent)
+{
+    EXPECT_EQ(section->stackView->geometry().width(), content->width());
+    window.resize(520, 600);
+    settle();
+    EXPECT_EQ(section->stackView->geometry().width(), content->width());
+    EXPECT_GT(content->width(), 400);
+}
+
+TEST_F(CollapsibleSectionTest, TapFoldsWithAFadeAndASecondTapUnfolds)
+{
+    tapTitle();
+    EXPECT_TRUE(content->isHidden()) << "the flag reads the fold's target at once";
+    EXPECT_TRUE(section->isFolding());
+
+    advance(foldMs / 2);
+    EXPECT_GT(section->contentOpacity(), 0.0);
+    EXPECT_LT(section->contentOpacity(), 1.0);
+    EXPECT_LT(section->height(), expandedHeight);
+    EXPECT_GT(section->height(), expandedHeight - content->height());
+
+    advance(foldMs);
+    EXPECT_FALSE(section->isFolding());
+    EXPECT_TRUE(content->isHidden());
+    EXPECT_EQ(section->contentOpacity(), 0.0);
+    const int foldedHeight = section->height();
+    EXPECT_LE(foldedHeight, expandedHeight - content->height());
+
+    tapTitle();
+    EXPECT_FALSE(content->isHidden());
+    EXPECT_EQ(section->contentOpacity(), 0.0) << "an unfold fades in from clear";
+    advance(foldMs / 2);
+    EXPECT_TRUE(content->isVisible());
+    EXPECT_EQ(content->height(), 3 * 40 + 2 * 20) << "rows are revealed, never squashed";
+    EXPECT_GT(section->height(), foldedHeight);
+    EXPECT_LT(section->height(), expandedHeight);
+
+    advance(foldMs);
+    EXPECT_FALSE(section->isFolding());
+    EXPECT_EQ(section->contentOpacity(), 1.0);
+    EXPECT_EQ(section->height(), expandedHeight);
+}
+
+TEST_F(CollapsibleSectionTest, TapDuringAFoldTurnsBackFromTheCurrentFlag)
+{
+    tapTitle();
+    advance(foldMs / 2);
+    const int midHeight = section->height();
+
+    tapTitle();
+    EXPECT_FALSE(content->isHidden());
+    EXPECT_TRUE(section->isFolding());
+    advance(16);
+    EXPECT_GE(section->height(), midHeight) << "the height goes on from where it was";
+
+    advance(foldMs);
+    EXPECT_FALSE(section->isFolding());
+    EXPECT_FALSE(content->isHidden());
+    EXPECT_EQ(section->contentOpacity(), 1.0);
+    EXPECT_EQ(section->height(), expandedHeight);
+
+    // And the other way: an unfold interrupted ends folded.
+    tapTitle();
+    advance(foldMs + 16);
+    tapTitle();
+    advance(foldMs / 3);
+    tapTitle();
+    EXPECT_TRUE(content->isHidden());
+    advance(foldMs + 16);
+    EXPECT_EQ(section->contentOpacity(), 0.0);
+    EXPECT_LT(section->height(), expandedHeight - content->height() + 1);
+}
+
+TEST_F(CollapsibleSectionTest, DeletingTheSectionMidFoldIsSafe)
+{
+    tapTitle();
+    advance(foldMs / 2);
+    delete section;
+    advance(foldMs);
+    SUCCEED();
+}

@@ -1,0 +1,177 @@
+#include "AudioFileView.h"
+#include "AudioPlayerView.h"
+#include "CollapsibleSectionView.h"
+#include "RecorderView.h"
+#include "RecordingEngineNode.h"
+#include "UIGenerator.h"
+#include "VStackViewController.h"
+#include "platform/ViewController.h"
+#include "sim/SimGraph.h"
+#include "support/ManualAnimationDriver.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace NequoraUI;
+
+namespace {
+
+struct PlayerNode
+{
+    PlayerNode(const std::string &type = "AudioPlayerNode", const std::string &name = "Player")
+        : node(std::make_shared<SimNode>(type, name, NQAudioNodeHandle{engineNode}))
+    {
+        node->addFloatParameter("Rate", 1.0f, 0.5f, 2.0f);
+        node->addBoolParameter("Loop", false);
+    }
+    std::shared_ptr<RecordingEngineNode> engineNode = std::make_shared<RecordingEngineNode>();
+    std::shared_ptr<SimNode> node;
+};
+
+const QList<QUrl> files = {QUrl::fromLocalFile(QStringLiteral("/media/take one.wav")),
+                           QUrl::fromLocalFile(QStringLiteral("/media/b.wav"))};
+
+QList<QWidget *> sectionsOf(const std::unique_ptr<platform::ViewController> &controller)
+{
+    return qobject_cast<VStackViewController *>(controller.get())->views();
+}
+
+QList<QWidget *> rowsOf(QWidget *sectionWidget)
+{
+    QList<QWidget *> rows;
+    QLayout *stack = qobject_cast<CollapsibleSectionView *>(sectionWidget)->content()->layout();
+    for (int i = 0; i < stack->count(); ++i)
+        rows.append(stack->itemAt(i)->widget());
+    return rows;
+}
+
+} // namespace
+
+TEST(PlayerRecorderGeneration, FreshGeneratorGivesAPlayerNodeOnlyItsPlayerView)
+{
+    PlayerNode player;
+    UIGenerator generator;
+    generator.audioFiles = files;
+    OwnedWidgets views(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
+    ASSERT_EQ(views.size(), 1);
+    EXPECT_TRUE(qobject_cast<AudioPlayerView *>(views[0]));
+}
+
+TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice)
+{
+    NequoraUI::testing::ManualAnimationDriver driver;
+    PlayerNode player;
+    SimGraph graph;
+    graph.append(std::make_shared<SimNode>("Nequora.GraphInput", "In"));
+    auto eq = std::make_shared<SimNode>("Equaliser", "EQ");
+    eq->addFloatParameter("Low", 0.0f, -12.0f, 12.0f);
+    eq->addFloatParameter("High", 0.0f, -12.0f, 12.0f);
+    graph.append(eq);
+    graph.append(player.node);
+    graph.append(std::make_shared<SimNode>("Nequora.GraphOutput", "Out"));
+
+    const auto controller = UIGenerator::generateViewController(graph, files);
+    const QList<QWidget *> sections = sectionsOf(controller);
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_EQ(rowsOf(sections[0]).size(), 2);
+    EXPECT_EQ(qobject_cast<CollapsibleSectionView *>(sections[1])->titleLabel->text(), "Player");
+    const QList<QWidget *> rows = rowsOf(sections[1]);
+    ASSERT_EQ(rows.size(), 2) << "the player's own parameters never show";
+    auto *fileRow = qobject_cast<AudioFileView *>(rows[0]);
+    ASSERT_TRUE(fileRow);
+    EXPECT_TRUE(qobject_cast<AudioPlayerView *>(rows[1]));
+
+    QWidget *screen = controller->view();
+    screen->resize(390, 640);
+    screen->show();
+    fileRow->tappedActionButton();
+    ASSERT_TRUE(controller->presentedViewController()) << "the row presents through the screen";
+    driver.advance(400);
+
+    fileRow->audioFilePickerViewControllerDidSelectFile(nullptr, files[0]);
+    ASSERT_EQ(player.engineNode->loads.size(), 1u);
+    EXPECT_EQ(player.engineNode->loads[0], "file:///media/take%20one.wav");
+    driver.advance(400);
+    EXPECT_FALSE(controller->presentedViewController());
+}
+
+TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterThePlayerHasOneRow)
+{
+    PlayerNode player;
+    SimGraph graph;
+    graph.append(player.node);
+    const auto controller = UIGenerator::generateViewController(graph, {});
+    ASSERT_EQ(sectionsOf(controller).size(), 1);
+    EXPECT_EQ(rowsOf(sectionsOf(controller)[0]).size(), 1);
+
+    UIGenerator generator;
+    generator.audioFiles = files;
+    {
+        platform::ViewController gone;
+        generator.delegate = ViewControllerPresenter::of(&gone);
+        ASSERT_TRUE(generator.delegate);
+    }
+    EXPECT_FALSE(generator.delegate) << "the generator never keeps its presenter alive";
+    OwnedWidgets views(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
+    EXPECT_EQ(views.size(), 1);
+}
+
+TEST(PlayerRecorderGeneration, FileRowNeitherKeepsThePlayerAliveNorCallsAGoneOne)
+{
+    PlayerNode player;
+    platform::ViewController presenter;
+    UIGenerator generator;
+    generator.audioFiles = files;
+    generator.delegate = ViewControllerPresenter::of(&presenter);
+    OwnedWidgets views(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
+    ASSERT_EQ(views.size(), 2);
+    auto *fileRow = qobject_cast<AudioFileView *>(views[0]);
+    ASSERT_TRUE(fileRow);
+    std::weak_ptr<NQAudioPlayerNode> playerObject =
+        qobject_cast<AudioPlayerView *>(views[1])->audioPlayerNode();
+
+    views.owned[1].reset();
+    EXPECT_TRUE(playerObject.expired());
+    fileRow->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
+    EXPECT_TRUE(player.engineNode->loads.empty());
+}
+
+TEST(PlayerRecorderGeneration, EachCallMakesItsOwnPlayerObjectForTheSameEngineNode)
+{
+    PlayerNode player;
+    UIGenerator generator;
+    OwnedWidgets first(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
+    OwnedWidgets second(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
+    const auto &a = qobject_cast<AudioPlayerView *>(first[0])->audioPlayerNode();
+    const auto &b = qobject_cast<AudioPlayerView *>(second[0])->audioPlayerNode();
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(a.get(), b.get());
+    a->load("file:///a.wav");
+    b->load("file:///b.wav");
+    EXPECT_EQ(player.engineNode->loads.size(), 2u);
+}
+
+TEST(PlayerRecorderGeneration, TypeNamesAreCaseSensitive)
+{
+    PlayerNode lookAlike("audioPlayerNode", "Not a player");
+    OwnedWidgets views(UIGenerator().generateViews(std::shared_ptr<NQAudioNode>(lookAlike.node)));
+    ASSERT_EQ(views.size(), 2) << "an ordinary node shows its parameters";
+    EXPECT_FALSE(qobject_cast<AudioPlayerView *>(views[0]));
+}
+
+TEST(PlayerRecorderGeneration, RecorderNodeGetsOneRecorderViewWithItsButtonDisabled)
+{
+    auto engineNode = std::make_shared<RecordingEngineNode>();
+    auto recorder = std::make_shared<SimNode>("RecorderNode", "Rec", NQAudioNodeHandle{engineNode});
+    recorder->addBoolParameter("Armed", true);
+    OwnedWidgets views(UIGenerator().generateViews(std::shared_ptr<NQAudioNode>(recorder)));
+    ASSERT_EQ(views.size(), 1);
+    auto *recorderView = qobject_cast<RecorderView *>(views[0]);
+    ASSERT_TRUE(recorderView);
+    ASSERT_TRUE(recorderView->recorderNode());
+    auto *button = recorderView->findChild<QPushButton *>(QStringLiteral("startStopButton"));
+    ASSERT_TRUE(button);
+    EXPECT_FALSE(button->isEnabled());
+}

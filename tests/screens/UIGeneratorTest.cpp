@@ -1,0 +1,305 @@
+#include "UIGenerator.h"
+#include "CollapsibleSectionView.h"
+#include "RecordingEngineNode.h"
+#include "SliderView.h"
+#include "SwitchView.h"
+#include "TextFieldView.h"
+#include "VStackViewController.h"
+#include "platform/Slider.h"
+#include "sim/SimEngine.h"
+#include "sim/SimGraph.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace NequoraUI;
+
+namespace {
+
+// A parameter of a kind the generator has no control for.
+class TriggerParameter : public NQParameter
+{
+public:
+    std::string name() const override { return "Trigger"; }
+};
+
+std::shared_ptr<SimNode> node(const std::string &type, const std::string &name)
+{
+    return std::make_shared<SimNode>(type, name);
+}
+
+std::shared_ptr<SimNode> nodeWithTwoParameters(const std::string &type, const std::string &name)
+{
+    auto result = node(type, name);
+    result->addFloatParameter("Gain", 0.5f, 0.0f, 1.0f);
+    result->addBoolParameter("Bypass", false);
+    return result;
+}
+
+CollapsibleSectionView *section(QWidget *widget)
+{
+    return qobject_cast<CollapsibleSectionView *>(widget);
+}
+
+QList<QWidget *> rowsOf(QWidget *sectionWidget)
+{
+    QList<QWidget *> rows;
+    QLayout *stack = section(sectionWidget)->content()->layout();
+    for (int i = 0; i < stack->count(); ++i)
+        rows.append(stack->itemAt(i)->widget());
+    return rows;
+}
+
+QString titleOf(QWidget *sectionWidget)
+{
+    return section(sectionWidget)->titleLabel->text();
+}
+
+platform::Slider *sliderIn(QWidget *view)
+{
+    return view->findChild<platform::Slider *>(QStringLiteral("slider"));
+}
+
+// Moves a generated slider as its action would report it.
+void moveSlider(QWidget *sliderView, float value)
+{
+    sliderIn(sliderView)->setValue(value);
+    QMetaObject::invokeMethod(sliderView, "sliderValueChanged");
+}
+
+} // namespace
+
+TEST(UIGenerator, GraphDropsExactlyItsInputAndOutputNodes)
+{
+    SimGraph graph;
+    graph.append(nodeWithTwoParameters("Nequora.GraphInput", "In"));
+    graph.append(nodeWithTwoParameters("Equaliser", "EQ"));
+    graph.append(nodeWithTwoParameters("nequora.graphinput", "Look-alike"));
+    graph.append(nodeWithTwoParameters("Nequora.GraphOutput", "Out"));
+    graph.append(nodeWithTwoParameters("Nequora.GraphOutputs", "Longer"));
+
+    OwnedWidgets sections(UIGenerator().generateViews(graph));
+    ASSERT_EQ(sections.size(), 3);
+    EXPECT_EQ(titleOf(sections[0]), "EQ");
+    EXPECT_EQ(titleOf(sections[1]), "Look-alike");
+    EXPECT_EQ(titleOf(sections[2]), "Longer");
+
+    const QList<QWidget *> rows = rowsOf(sections[0]);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(qobject_cast<SliderView *>(rows[0]));
+    EXPECT_TRUE(qobject_cast<SwitchView *>(rows[1]));
+    auto *stack = qobject_cast<QBoxLayout *>(section(sections[0])->content()->layout());
+    ASSERT_TRUE(stack);
+    EXPECT_EQ(stack->direction(), QBoxLayout::TopToBottom);
+    EXPECT_EQ(stack->spacing(), 20);
+}
+
+TEST(UIGenerator, NodeListAndSingleNodeDropNothingByType)
+{
+    UIGenerator generator;
+    const auto input = nodeWithTwoParameters("Nequora.GraphInput", "In");
+    OwnedWidgets sections(generator.generateViews(
+        std::vector<std::shared_ptr<NQAudioNode>>{input, node("Nequora.GraphOutput", "Out")}));
+    ASSERT_EQ(sections.size(), 1) << "an output node without parameters has nothing to show";
+    EXPECT_EQ(titleOf(sections[0]), "In");
+
+    OwnedWidgets bare(generator.generateViews(std::shared_ptr<NQAudioNode>(input)));
+    ASSERT_EQ(bare.size(), 2);
+    EXPECT_FALSE(section(bare[0])) << "a single node's views come without a section";
+}
+
+TEST(UIGenerator, EmptyNodesLeaveNoSectionAndDuplicateNamesStayApart)
+{
+    SimGraph graph;
+    graph.append(node("Delay", "Echo"));
+    auto first = node("Delay", "Echo");
+    first->addIntParameter("Taps", 1, 0, 8);
+    auto second = node("Delay", "Echo");
+    second->addStringParameter("Mode", "ping-pong");
+    graph.append(first);
+    graph.append(node("Delay", "Echo"));
+    graph.append(second);
+
+    OwnedWidgets sections(UIGenerator().generateViews(graph));
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_EQ(titleOf(sections[0]), "Echo");
+    EXPECT_EQ(titleOf(sections[1]), "Echo");
+    EXPECT_TRUE(qobject_cast<SliderView *>(rowsOf(sections[0]).value(0)));
+    EXPECT_TRUE(qobject_cast<TextFieldView *>(rowsOf(sections[1]).value(0)));
+
+    EXPECT_TRUE(UIGenerator().generateViews(SimGraph()).isEmpty());
+}
+
+TEST(UIGenerator, WidgetsFollowTheParameterOrderAndUnknownKindsAreLeftOut)
+{
+    auto source = node("Mixer", "Mix");
+    source->addBoolParameter("Mute", true);
+    source->addStringParameter("Label", "Bus A");
+    source->addFloatParameter("Level", 0.25f, 0.0f, 1.0f);
+    std::vector<std::shared_ptr<NQParameter>> parameters = source->parameters();
+    parameters.insert(parameters.begin() + 1, std::make_shared<TriggerParameter>());
+    parameters.push_back(nullptr);
+
+    OwnedWidgets widgets(UIGenerator().generateViews(parameters));
+    ASSERT_EQ(widgets.size(), 3);
+    auto *toggle = qobject_cast<SwitchView *>(widgets[0]);
+    ASSERT_TRUE(toggle);
+    EXPECT_TRUE(toggle->toggleSwitch->isOn());
+    ASSERT_TRUE(qobject_cast<TextFieldView *>(widgets[1]));
+    EXPECT_EQ(qobject_cast<TextFieldView *>(widgets[1])->text(), "Bus A");
+    ASSERT_TRUE(qobject_cast<SliderView *>(widgets[2]));
+    EXPECT_EQ(sliderIn(widgets[2])->value(), 0.25f);
+    EXPECT_EQ(widgets[2]->findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), "Level");
+}
+
+TEST(UIGenerator, IntegerSlidersTruncateTowardZero)
+{
+    auto source = node("Filter", "Filter");
+    const auto semitones = source->addIntParameter("Semitones", 3, -10, 10);
+    const auto steps = source->addUIntParameter("Steps", 0, 0, 100);
+
+    OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()));
+    ASSERT_EQ(widgets.size(), 2);
+    platform::Slider *slider = sliderIn(widgets[0]);
+    EXPECT_EQ(slider->minimumValue(), -10.0f);
+    EXPECT_EQ(slider->maximumValue(), 10.0f);
+    EXPECT_EQ(slider->value(), 3.0f);
+
+    moveSlider(widgets[0], -4.6f);
+    EXPECT_EQ(semitones->lastWrittenValue(), -4);
+    moveSlider(widgets[0], 2.7f);
+    EXPECT_EQ(semitones->lastWrittenValue(), 2);
+
+    moveSlider(widgets[1], 99.99f);
+    EXPECT_EQ(steps->lastWrittenValue(), 99u);
+    moveSlider(widgets[1], 0.9f);
+    EXPECT_EQ(steps->lastWrittenValue(), 0u);
+    // Every report is written, also when the value does not change.
+    moveSlider(widgets[1], 0.9f);
+    EXPECT_EQ(steps->writeCount(), 3);
+}
+
+TEST(UIGenerator, SlidersAtTheEdgeOfTheIntegerRangeSaturate)
+{
+    constexpr int32_t intMin = std::numeric_limits<int32_t>::min();
+    constexpr int32_t intMax = std::numeric_limits<int32_t>::max();
+    constexpr uint32_t uintMax = std::numeric_limits<uint32_t>::max();
+    auto source = node("Counter", "Counter");
+    const auto wide = source->addIntParameter("Offset", 0, intMin, intMax);
+    const auto count = source->addUIntParameter("Count", 0, 0, uintMax);
+
+    OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()));
+    ASSERT_EQ(widgets.size(), 2);
+    // The slider's maximum is 2^31, one above the largest int32.
+    EXPECT_EQ(sliderIn(widgets[0])->maximumValue(), 2147483648.0f);
+    moveSlider(widgets[0], sliderIn(widgets[0])->maximumValue());
+    EXPECT_EQ(wide->lastWrittenValue(), intMax);
+    moveSlider(widgets[0], sliderIn(widgets[0])->minimumValue());
+    EXPECT_EQ(wide->lastWrittenValue(), intMin);
+
+    moveSlider(widgets[1], sliderIn(widgets[1])->maximumValue());
+    EXPECT_EQ(count->lastWrittenValue(), uintMax);
+}
+
+TEST(UIGenerator, FloatAndBooleanWidgetsWriteWhatTheControlReports)
+{
+    auto source = node("Amp", "Amp");
+    const auto gain = source->addFloatParameter("Gain", 0.0f, -1.0f, 1.0f);
+    const auto mute = source->addBoolParameter("Mute", false);
+
+    OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()));
+    widgets[0]->resize(320, 80);
+    widgets[0]->show();
+    platform::Slider *slider = sliderIn(widgets[0]);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(0.3f));
+    ASSERT_EQ(gain->writeCount(), 1);
+    EXPECT_EQ(gain->lastWrittenValue(), slider->value());
+    EXPECT_NEAR(gain->value(), 0.3f, 0.02f);
+
+    auto *toggle = qobject_cast<SwitchView *>(widgets[1]);
+    widgets[1]->resize(320, 60);
+    widgets[1]->show();
+    QTest::mouseClick(toggle->toggleSwitch, Qt::LeftButton);
+    EXPECT_EQ(mute->lastWrittenValue(), true);
+    EXPECT_TRUE(mute->value());
+}
+
+TEST(UIGenerator, TextFieldEditsAreNotWrittenBack)
+{
+    auto source = node("Tag", "Tag");
+    const auto label = source->addStringParameter("Label", "Bus A");
+    OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()));
+    widgets[0]->show();
+    auto *field = widgets[0]->findChild<QLineEdit *>();
+    ASSERT_TRUE(field);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral(" renamed"));
+    EXPECT_EQ(qobject_cast<TextFieldView *>(widgets[0])->text(), "Bus A renamed");
+    EXPECT_EQ(label->value(), "Bus A");
+}
+
+TEST(UIGenerator, WidgetsKeepTheirParametersAliveAndNothingElseDoes)
+{
+    auto source = node("Amp", "Amp");
+    std::weak_ptr<SimFloatParameter> gain = source->addFloatParameter("Gain", 0.0f, 0.0f, 1.0f);
+    std::weak_ptr<SimStringParameter> label = source->addStringParameter("Label", "x");
+    auto widgets =
+        std::make_unique<OwnedWidgets>(UIGenerator().generateViews(source->parameters()));
+    source.reset();
+    ASSERT_FALSE(gain.expired()) << "the slider's handler holds its parameter";
+    EXPECT_TRUE(label.expired()) << "a text field holds nothing";
+
+    moveSlider((*widgets)[0], 0.75f);
+    EXPECT_EQ(gain.lock()->value(), 0.75f);
+    widgets.reset();
+    EXPECT_TRUE(gain.expired());
+}
+
+TEST(UIGenerator, ControllerHoldsTheSectionsBeforeItsViewLoads)
+{
+    SimGraph graph;
+    graph.append(nodeWithTwoParameters("Nequora.GraphInput", "In"));
+    graph.append(nodeWithTwoParameters("Equaliser", "EQ"));
+    graph.append(nodeWithTwoParameters("Compressor", "Comp"));
+
+    const auto controller = UIGenerator::generateViewController(graph, {});
+    auto *stack = qobject_cast<VStackViewController *>(controller.get());
+    ASSERT_TRUE(stack);
+    EXPECT_FALSE(stack->isViewLoaded());
+    ASSERT_EQ(stack->views().size(), 2);
+    EXPECT_EQ(titleOf(stack->views()[0]), "EQ");
+    EXPECT_EQ(titleOf(stack->views()[1]), "Comp");
+}
+
+TEST(UIGenerator, DraggingAGeneratedSliderChangesTheEngineParameter)
+{
+    SimEngine engine;
+    auto filter = engine.addNode("Filter", "Low-pass");
+    const auto cutoff = filter->addFloatParameter("Cutoff", 1000.0f, 20.0f, 20000.0f);
+    std::vector<SimParameterWrite> writes;
+    engine.setWriteObserver([&writes](const SimParameterWrite &write) { writes.push_back(write); });
+
+    const auto controller = UIGenerator::generateViewController(*engine.graph(), {});
+    QWidget *screen = controller->view();
+    screen->resize(390, 640);
+    screen->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
+
+    auto *sliderView = screen->findChild<SliderView *>();
+    ASSERT_TRUE(sliderView);
+    platform::Slider *slider = sliderIn(sliderView);
+    ASSERT_TRUE(slider->isVisible());
+    QTest::mousePress(slider, Qt::LeftButton, {}, slider->pointForValue(5000.0f));
+    QTest::mouseMove(slider, slider->pointForValue(12000.0f));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, slider->pointForValue(12000.0f));
+
+    ASSERT_FALSE(writes.empty());
+    EXPECT_EQ(writes.back().nodeName, "Low-pass");
+    EXPECT_EQ(writes.back().parameterName, "Cutoff");
+    EXPECT_EQ(cutoff->value(), slider->value());
+    EXPECT_NEAR(cutoff->value(), 12000.0f, 20000.0f / 100);
+}

@@ -1,0 +1,130 @@
+#include "VStackViewController.h"
+#include "platform/LayoutConstraint.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using NequoraUI::VStackViewController;
+
+namespace {
+
+QList<QWidget *> labels(std::initializer_list<const char *> texts)
+{
+    QList<QWidget *> result;
+    for (const char *text : texts)
+        result.append(new QLabel(QString::fromLatin1(text)));
+    return result;
+}
+
+QList<QWidget *> stacked(const VStackViewController &controller)
+{
+    QList<QWidget *> result;
+    for (int i = 0; i < controller.contentStackView->count(); ++i)
+        result.append(controller.contentStackView->itemAt(i)->widget());
+    return result;
+}
+
+} // namespace
+
+TEST(VStackViewController, EmptyControllerHasTwentyPointMarginsAfterLoad)
+{
+    VStackViewController controller;
+    EXPECT_EQ(controller.horizontalInset(), 20.0);
+    EXPECT_EQ(controller.contentStackView, nullptr);
+    controller.view();
+    ASSERT_TRUE(controller.contentStackView);
+    EXPECT_EQ(controller.contentStackView->count(), 0);
+    EXPECT_EQ(controller.leadingSpaceConstraint->constant(), 20.0);
+    EXPECT_EQ(controller.trailingSpaceConstraint->constant(), 20.0);
+    EXPECT_EQ(controller.contentStackView->contentsMargins().left(), 20);
+    EXPECT_EQ(controller.contentStackView->contentsMargins().right(), 20);
+}
+
+TEST(VStackViewController, ShowsItsViewsTopToBottomInAScrollingArea)
+{
+    const QList<QWidget *> views = labels({"one", "two", "three"});
+    VStackViewController controller(views);
+    QWidget *screen = controller.view();
+    screen->resize(300, 800);
+    screen->show();
+    ASSERT_EQ(stacked(controller), views);
+    EXPECT_LT(views[0]->mapTo(screen, QPoint()).y(), views[1]->mapTo(screen, QPoint()).y());
+    EXPECT_LT(views[1]->mapTo(screen, QPoint()).y(), views[2]->mapTo(screen, QPoint()).y());
+    // Rows keep their natural height at the top; the room below stays empty.
+    EXPECT_EQ(views[0]->height(), views[0]->sizeHint().height());
+    EXPECT_LT(views[2]->mapTo(screen, QPoint()).y(), 200);
+
+    auto *scrollArea = screen->findChild<QScrollArea *>();
+    ASSERT_TRUE(scrollArea);
+    EXPECT_TRUE(scrollArea->widgetResizable());
+    EXPECT_TRUE(scrollArea->widget()->isAncestorOf(views[0]));
+    EXPECT_EQ(views[0]->mapTo(screen, QPoint()).x(), 20);
+    EXPECT_EQ(views[0]->width(), 300 - 40);
+}
+
+TEST(VStackViewController, InsetAndViewsCountOnlyBeforeTheViewLoads)
+{
+    VStackViewController controller(labels({"old"}));
+    const QList<QWidget *> shown = labels({"a", "b"});
+    controller.setViews(shown);
+    controller.setHorizontalInset(8.0);
+    controller.view();
+    EXPECT_EQ(stacked(controller), shown);
+    EXPECT_EQ(controller.leadingSpaceConstraint->constant(), 8.0);
+    EXPECT_EQ(controller.trailingSpaceConstraint->constant(), 8.0);
+    EXPECT_EQ(controller.contentStackView->contentsMargins().left(), 8);
+
+    const QList<QWidget *> later = labels({"c"});
+    controller.setViews(later);
+    controller.setHorizontalInset(30.0);
+    EXPECT_EQ(controller.views(), later);
+    EXPECT_EQ(stacked(controller), shown) << "the screen keeps what it showed";
+    EXPECT_EQ(controller.leadingSpaceConstraint->constant(), 8.0);
+    EXPECT_EQ(controller.contentStackView->contentsMargins().right(), 8);
+}
+
+TEST(VStackViewController, OwnsTheViewsNoWidgetHoldsYet)
+{
+    QList<QWidget *> views = labels({"kept", "dropped"});
+    QPointer<QWidget> kept = views[0];
+    QPointer<QWidget> dropped = views[1];
+    QWidget host;
+    QPointer<QWidget> hosted = new QLabel(QStringLiteral("hosted"), &host);
+    {
+        VStackViewController controller(views);
+        controller.setViews({views[0], hosted});
+        EXPECT_TRUE(dropped.isNull()) << "a dropped view nobody holds is freed";
+        EXPECT_FALSE(kept.isNull());
+    }
+    EXPECT_TRUE(kept.isNull()) << "never shown, freed with the controller";
+    EXPECT_FALSE(hosted.isNull()) << "another widget's child is left alone";
+
+    QPointer<QWidget> shown;
+    {
+        VStackViewController controller(labels({"shown"}));
+        shown = controller.views().first();
+        controller.view();
+    }
+    EXPECT_TRUE(shown.isNull()) << "placed views go with the view hierarchy";
+}
+
+TEST(LayoutConstraint, MovesOneMarginAndSurvivesItsLayout)
+{
+    using NequoraUI::platform::LayoutConstraint;
+    QWidget widget;
+    auto *layout = new QVBoxLayout(&widget);
+    layout->setContentsMargins(1, 2, 3, 4);
+    LayoutConstraint bottom(layout, LayoutConstraint::Edge::Bottom);
+    EXPECT_EQ(bottom.constant(), 4.0);
+    bottom.setConstant(12.6);
+    EXPECT_EQ(layout->contentsMargins(), QMargins(1, 2, 3, 13));
+    bottom.setConstant(-5.0);
+    EXPECT_EQ(layout->contentsMargins().bottom(), 0);
+    delete layout;
+    bottom.setConstant(7.0);
+    EXPECT_EQ(bottom.constant(), 7.0);
+}

@@ -1,0 +1,130 @@
+#include "AudioSessionInfoView.h"
+#include "FakeNodes.h"
+#include "FrameClockFixture.h"
+#include "ValueLabelView.h"
+
+#include "sim/SimEngine.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <memory>
+
+using namespace NequoraUI;
+using NequoraUI::testing::FakeEngine;
+
+namespace {
+
+class AudioSessionInfoViewTest : public NequoraUI::testing::FrameClockFixture
+{
+protected:
+    static QStringList titles(AudioSessionInfoView &view)
+    {
+        QStringList result;
+        for (auto *row : rows(view))
+            result.append(row->findChild<QLabel *>(QStringLiteral("titleLabel"))->text());
+        return result;
+    }
+    static QStringList values(AudioSessionInfoView &view)
+    {
+        QStringList result;
+        for (auto *row : rows(view))
+            result.append(row->stringValue());
+        return result;
+    }
+    static QList<ValueLabelView *> rows(AudioSessionInfoView &view)
+    {
+        return view.findChildren<ValueLabelView *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
+    std::shared_ptr<FakeEngine> engine = std::make_shared<FakeEngine>();
+};
+
+} // namespace
+
+TEST_F(AudioSessionInfoViewTest, EightRowsInOrderShowTheirInitialValuesBeforeTheFirstFrame)
+{
+    engine->running = true;
+    engine->inputRoute = "Mic";
+    AudioSessionInfoView view(engine);
+    EXPECT_EQ(titles(view),
+              QStringList({"Engine Is Running", "Sample Rate", "Input Latency", "Output Latency",
+                           "IO Buffer Duration", "Round-trip Latency", "Current Input Route",
+                           "Current Output Route"}));
+    EXPECT_EQ(values(view),
+              QStringList({"No", "0 kHz", "0.00 ms", "0.00 ms", "0.00 ms", "0.00 ms", "", ""}));
+    auto *stack = qobject_cast<QVBoxLayout *>(view.layout());
+    ASSERT_NE(stack, nullptr);
+    EXPECT_EQ(stack->spacing(), 10);
+    EXPECT_EQ(stack->contentsMargins(), QMargins());
+    EXPECT_TRUE(view.displayLink()->isScheduled());
+}
+
+TEST_F(AudioSessionInfoViewTest, EachFrameFormatsTheEngineWithoutScalingTheRate)
+{
+    AudioSessionInfoView view(engine);
+    engine->running = true;
+    engine->state = AudioSessionState{44100.4, 0.005, 0.0001234, 0.0106};
+    engine->roundTrip = 0.02;
+    engine->inputRoute = "Headset Microphone";
+    engine->outputRoute = "Headphones";
+    frame();
+    EXPECT_EQ(values(view), QStringList({"Yes", "44100 kHz", "5.00 ms", "0.12 ms", "10.60 ms",
+                                         "20.00 ms", "Headset Microphone", "Headphones"}));
+
+    engine->running = false;
+    engine->state->sampleRate = 48000;
+    engine->inputRoute.clear();
+    frame();
+    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "48000 kHz"}));
+    EXPECT_EQ(values(view).at(6), QString());
+}
+
+TEST_F(AudioSessionInfoViewTest, WithoutASessionStateTheStateRowsShowZeroButRoundTripIsRead)
+{
+    AudioSessionInfoView view(engine);
+    engine->roundTrip = 0.0123;
+    frame();
+    EXPECT_EQ(values(view).mid(1, 5),
+              QStringList({"0 kHz", "0.00 ms", "0.00 ms", "0.00 ms", "12.30 ms"}));
+}
+
+TEST_F(AudioSessionInfoViewTest, RowsFreezeWhenTheEngineIsDestroyed)
+{
+    AudioSessionInfoView view(engine);
+    engine->running = true;
+    engine->outputRoute = "Speaker";
+    frame();
+    engine.reset();
+    frame();
+    EXPECT_EQ(values(view).at(0), QStringLiteral("Yes"));
+    EXPECT_EQ(values(view).at(7), QStringLiteral("Speaker"));
+    EXPECT_TRUE(view.displayLink()->isScheduled()); // keeps refreshing while alive
+}
+
+TEST_F(AudioSessionInfoViewTest, DestroyingTheViewUnschedulesItsLink)
+{
+    const int before = clock()->scheduledLinkCount();
+    {
+        QWidget parent;
+        new AudioSessionInfoView(engine, &parent);
+        EXPECT_EQ(clock()->scheduledLinkCount(), before + 1);
+    }
+    EXPECT_EQ(clock()->scheduledLinkCount(), before);
+    frame(); // nothing may reach the destroyed view (checked under AddressSanitizer)
+}
+
+TEST_F(AudioSessionInfoViewTest, ShowsTheSimulatedEngineSessionOnceStarted)
+{
+    auto sim = std::make_shared<SimEngine>();
+    sim->setSession(AudioSessionState{48000, 0.005, 0.004, 0.01});
+    sim->setRoutes("Line In", "Line Out");
+    AudioSessionInfoView view(sim);
+    frame();
+    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "0 kHz"}));
+    sim->start();
+    frame();
+    const QStringList shown = values(view);
+    EXPECT_EQ(shown.mid(0, 5), QStringList({"Yes", "48000 kHz", "5.00 ms", "4.00 ms", "10.00 ms"}));
+    EXPECT_EQ(shown.at(5), QStringLiteral("29.00 ms"));
+    EXPECT_EQ(shown.mid(6), QStringList({"Line In", "Line Out"}));
+}

@@ -1,0 +1,33 @@
+# cmake --install: the library, its headers and a package config, so that another project can
+# find_package(NequoraUI) and link NequoraUI::NequoraUI.
+include(CMakePackageConfigHelpers)
+
+set(NEQUORAUI_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/NequoraUI)
+set(NEQUORAUI_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/NequoraUI)
+
+install(TARGETS NequoraSDK NequoraPlatform NequoraUI
+    EXPORT NequoraUITargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+file(GLOB NEQUORAUI_PUBLIC_HEADERS ${PROJECT_SOURCE_DIR}/src/*.h)
+file(GLOB NEQUORAUI_PLATFORM_HEADERS ${PROJECT_SOURCE_DIR}/platform/*.h)
+file(GLOB NEQUORAUI_SDK_HEADERS ${PROJECT_SOURCE_DIR}/sdk/*.h)
+install(FILES ${NEQUORAUI_PUBLIC_HEADERS} DESTINATION ${NEQUORAUI_INCLUDE_DIR})
+install(FILES ${NEQUORAUI_PLATFORM_HEADERS} DESTINATION ${NEQUORAUI_INCLUDE_DIR}/platform)
+install(FILES ${NEQUORAUI_SDK_HEADERS} DESTINATION ${NEQUORAUI_INCLUDE_DIR}/sdk)
+
+install(EXPORT NequoraUITargets
+    NAMESPACE NequoraUI::
+    DESTINATION ${NEQUORAUI_CMAKE_DIR})
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/NequoraUIConfig.cmake.in
+    ${CMAKE_CURRENT_BINARY_DIR}/NequoraUIConfig.cmake
+    INSTALL_DESTINATION ${NEQUORAUI_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/NequoraUIConfigVersion.cmake
+    VERSION ${PROJECT_VERSION}
+    COMPATIBILITY SameMajorVersion)
+install(FILES
+    ${CMAKE_CURRENT_BINARY_DIR}/NequoraUIConfig.cmake
+    ${CMAKE_CURRENT_BINARY_DIR}/NequoraUIConfigVersion.cmake
+    DESTINATION ${NEQUORAUI_CMAKE_DIR})

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ViewControllerPresenter.h"
+#include "platform/ViewController.h"
 
 #include <QList>
 #include <QPointer>
@@ -14,10 +15,6 @@ class NQParameter;
 class QWidget;
 
 namespace NequoraUI {
-
-namespace platform {
-class ViewController;
-}
 
 // Builds screens from an audio graph: one collapsible section per node that has something to
 // show, holding a widget per parameter, or a player or recorder view for those nodes.

@@ -66,6 +66,9 @@ bool CollapsibleSectionView::isFolding() const
 
 void CollapsibleSectionView::tappedTitleView()
 {
+    // Content deleted by someone else leaves nothing to fold.
+    if (!m_content)
+        return;
     const bool hide = !m_content->isHidden();
     foldAnimation->stop();
 
@@ -89,7 +92,7 @@ void CollapsibleSectionView::tappedTitleView()
 
 void CollapsibleSectionView::foldFinished()
 {
-    if (!m_content->isHidden())
+    if (!m_content || !m_content->isHidden())
         return;
     // Folded away: the holder takes no room (nor spacing) until the next unfold.
     body->dropSnapshot();
@@ -98,8 +101,8 @@ void CollapsibleSectionView::foldFinished()
 
 void CollapsibleSectionView::showFoldState()
 {
-    chevronLabel->setText(m_content->isHidden() ? QStringLiteral("\u25B8")
-                                                : QStringLiteral("\u25BE"));
+    chevronLabel->setText(m_content && m_content->isHidden() ? QStringLiteral("\u25B8")
+                                                             : QStringLiteral("\u25BE"));
 }
 
 } // namespace NequoraUI

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -45,7 +46,7 @@ private:
     void foldFinished();
     void showFoldState();
 
-    QWidget *m_content = nullptr;
+    QPointer<QWidget> m_content;
     QLabel *chevronLabel = nullptr;
     FoldingClipView *body = nullptr;
     QParallelAnimationGroup *foldAnimation = nullptr;

@@ -150,3 +150,12 @@ TEST_F(CollapsibleSectionTest, DeletingTheSectionMidFoldIsSafe)
     advance(foldMs);
     SUCCEED();
 }
+
+TEST_F(CollapsibleSectionTest, TapsAfterTheContentWasDeletedDoNothing)
+{
+    delete content;
+    tapTitle();
+    advance(foldMs + 16);
+    EXPECT_FALSE(section->isFolding());
+    EXPECT_EQ(section->content(), nullptr);
+}

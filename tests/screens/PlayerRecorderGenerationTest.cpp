@@ -175,3 +175,22 @@ TEST(PlayerRecorderGeneration, RecorderNodeGetsOneRecorderViewWithItsButtonDisab
     ASSERT_TRUE(button);
     EXPECT_FALSE(button->isEnabled());
 }
+
+TEST(PlayerRecorderGeneration, FileRowOfAClosedScreenPresentsNothing)
+{
+    PlayerNode player;
+    SimGraph graph;
+    graph.append(player.node);
+    auto controller = UIGenerator::generateViewController(graph, files);
+    const QList<QWidget *> rows = rowsOf(sectionsOf(controller).first());
+    ASSERT_EQ(rows.size(), 2);
+    // The host keeps a row while dropping the screen that presented for it.
+    std::unique_ptr<QWidget> fileRow(rows[0]);
+    fileRow->setParent(nullptr);
+    controller.reset();
+
+    auto *row = qobject_cast<AudioFileView *>(fileRow.get());
+    row->tappedActionButton();
+    row->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
+    EXPECT_TRUE(player.engineNode->loads.empty()) << "its player went with the screen";
+}

@@ -5,7 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "${JOBS:-2}"
-if [ -x build/examples/demo/nequora-demo ]; then
-    exec build/examples/demo/nequora-demo "$@"
-fi
-exec build/examples/gallery/nequora-gallery "$@"
+exec build/examples/demo/nequora-demo "$@"

@@ -9,7 +9,7 @@ packages=(
     libgl-dev libegl-dev libxkbcommon-dev
     libsndfile1-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core locales xvfb xauth
+    qt6-qpa-plugins fonts-dejavu-core locales xvfb xauth
 )
 
 missing=()

@@ -1,0 +1,44 @@
+#include "DemoEngine.h"
+
+#include "sim/GraphFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+QList<QUrl> audioFilesIn(const QDir &folder)
+{
+    static const QStringList patterns = {"*.wav", "*.flac", "*.aiff", "*.aif",
+                                         "*.caf", "*.ogg",  "*.mp3"};
+    QList<QUrl> files;
+    for (const QFileInfo &file : folder.entryInfoList(patterns, QDir::Files | QDir::Readable,
+                                                      QDir::Name | QDir::IgnoreCase))
+        files << QUrl::fromLocalFile(file.absoluteFilePath());
+    return files;
+}
+
+} // namespace
+
+std::unique_ptr<DemoEngine> DemoEngine::load(const DemoOptions &options, QString &error)
+{
+    const QFileInfo audioFolder(options.audioFolder);
+    if (!audioFolder.isDir()) {
+        error = QStringLiteral("audio folder %1 does not exist").arg(options.audioFolder);
+        return nullptr;
+    }
+    auto result = std::make_unique<DemoEngine>();
+    try {
+        result->engine = GraphFile::load(options.graphFile.toStdString());
+    } catch (const std::exception &fault) {
+        error = QString::fromStdString(fault.what());
+        return nullptr;
+    }
+    if (options.verbose)
+        result->engine->setLogger([](const std::string &line) {
+            QTextStream(stdout) << QString::fromStdString(line) << Qt::endl;
+        });
+    result->audioFiles = audioFilesIn(QDir(audioFolder.absoluteFilePath()));
+    return result;
+}

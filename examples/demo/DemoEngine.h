@@ -1,0 +1,19 @@
+#pragma once
+
+#include "DemoOptions.h"
+
+#include <QList>
+#include <QUrl>
+#include <memory>
+
+class SimEngine;
+
+// The simulated engine read from the graph file, and the audio files the player offers.
+struct DemoEngine
+{
+    std::shared_ptr<SimEngine> engine;
+    QList<QUrl> audioFiles;
+
+    // Reads the graph and lists the audio folder; on failure returns nothing and sets error.
+    static std::unique_ptr<DemoEngine> load(const DemoOptions &options, QString &error);
+};

@@ -1,0 +1,73 @@
+#include "DemoOptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+QCommandLineParser &configure(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Shows the NequoraUI screens for an audio graph on a simulated engine."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("graph"),
+                                 QStringLiteral("JSON graph file (default: the bundled graph)."));
+    parser.addOptions({
+        {QStringLiteral("audio-dir"), QStringLiteral("Folder of audio files the player offers."),
+         QStringLiteral("folder")},
+        {QStringLiteral("screenshot"),
+         QStringLiteral("Render every page to PNG files in this folder and exit."),
+         QStringLiteral("folder")},
+        {QStringLiteral("window-screenshot"),
+         QStringLiteral("Save a screenshot of the window after --quit-after and quit."),
+         QStringLiteral("file")},
+        {QStringLiteral("quit-after"), QStringLiteral("Quit the window after this many ms."),
+         QStringLiteral("ms")},
+        {QStringLiteral("verbose"),
+         QStringLiteral("Print every parameter write, file load, play and pause.")},
+        {QStringLiteral("drive"),
+         QStringLiteral("Move a slider, flip a switch and press Play, as a user would.")},
+    });
+    return parser;
+}
+
+} // namespace
+
+std::optional<DemoOptions> DemoOptions::parse(const QStringList &arguments, QString &error)
+{
+    QCommandLineParser parser;
+    configure(parser);
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.positionalArguments().size() > 1) {
+        error = QStringLiteral("Give at most one graph file.");
+        return std::nullopt;
+    }
+    DemoOptions options;
+    options.graphFile = parser.positionalArguments().value(0, QStringLiteral(NEQUORA_DEMO_GRAPH));
+    options.audioFolder = parser.isSet(QStringLiteral("audio-dir"))
+                              ? parser.value(QStringLiteral("audio-dir"))
+                              : QStringLiteral(NEQUORA_DEMO_AUDIO_DIR);
+    if (parser.isSet(QStringLiteral("screenshot")))
+        options.screenshotFolder = parser.value(QStringLiteral("screenshot"));
+    if (parser.isSet(QStringLiteral("window-screenshot")))
+        options.windowScreenshot = parser.value(QStringLiteral("window-screenshot"));
+    if (parser.isSet(QStringLiteral("quit-after"))) {
+        bool ok = false;
+        options.quitAfterMs = parser.value(QStringLiteral("quit-after")).toInt(&ok);
+        if (!ok || options.quitAfterMs <= 0) {
+            error = QStringLiteral("--quit-after needs a positive number of milliseconds.");
+            return std::nullopt;
+        }
+    }
+    options.verbose = parser.isSet(QStringLiteral("verbose"));
+    options.drive = parser.isSet(QStringLiteral("drive"));
+    return options;
+}
+
+QString DemoOptions::usage()
+{
+    QCommandLineParser parser;
+    return configure(parser).helpText();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the demo was asked to do on its command line.
+struct DemoOptions
+{
+    QString graphFile;
+    QString audioFolder;
+    // Render every page to PNG files in this folder and exit (also when there is no display).
+    std::optional<QString> screenshotFolder;
+    // With a window: save a screenshot of it after quitAfterMs, then quit.
+    std::optional<QString> windowScreenshot;
+    int quitAfterMs = 0;
+    bool verbose = false;
+    // Exercise the graph screen as a user would, so --verbose shows the engine being driven.
+    bool drive = false;
+
+    // Parses the arguments; on failure returns nothing and sets error.
+    static std::optional<DemoOptions> parse(const QStringList &arguments, QString &error);
+    static QString usage();
+};

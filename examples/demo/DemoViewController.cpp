@@ -1,0 +1,148 @@
+#include "DemoViewController.h"
+
+#include "AudioSessionInfoView.h"
+#include "GalleryPage.h"
+#include "RadialSliderWidget.h"
+#include "TextLabelView.h"
+#include "TitleLabelView.h"
+#include "UIGenerator.h"
+#include "ValueLabelView.h"
+#include "platform/NumberText.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QStackedWidget>
+
+namespace {
+
+const char *const pageNames[] = {"Graph", "Session", "Radial Pad", "Gallery"};
+const char *const pageFiles[] = {"graph.png", "session.png", "radial.png", "gallery.png"};
+
+QWidget *titled(const QString &title, const QString &text, QWidget *body)
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 12, 0, 12);
+    layout->setSpacing(4);
+    layout->addWidget(new NequoraUI::TitleLabelView(title));
+    layout->addWidget(new NequoraUI::TextLabelView(text));
+    layout->addWidget(body);
+    layout->addStretch();
+    return page;
+}
+
+// Lets timers, display links and first paints run for a moment.
+void settle(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+} // namespace
+
+DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
+                                       const NQAudioGraph &graph, const QList<QUrl> &audioFiles,
+                                       QObject *parent)
+    : ViewController(parent), engine(std::move(engine))
+{
+    setTitle(QStringLiteral("NequoraUI Demo"));
+    graphController = NequoraUI::UIGenerator::generateViewController(graph, audioFiles).release();
+    addChildViewController(graphController);
+}
+
+void DemoViewController::loadView()
+{
+    auto *root = new QWidget;
+    root->setObjectName(QStringLiteral("demoRoot"));
+    root->setWindowTitle(title());
+    root->setStyleSheet(QStringLiteral(
+        "#demoRoot { background: #ffffff; }"
+        "QListWidget#pageList { background: #f3f4f6; border: none; border-right: 1px solid #e5e7eb;"
+        " padding-top: 12px; font-size: 11pt; }"
+        "QListWidget#pageList::item { padding: 8px 16px; color: #374151; border-radius: 6px; }"
+        "QListWidget#pageList::item:selected { background: #e0e7ff; color: #1d4ed8; }"));
+    auto *layout = new QHBoxLayout(root);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    pageList = new QListWidget(root);
+    pageList->setObjectName(QStringLiteral("pageList"));
+    pageList->setFixedWidth(170);
+    pageList->setFocusPolicy(Qt::NoFocus);
+    pages = new QStackedWidget(root);
+    layout->addWidget(pageList);
+    layout->addWidget(pages, 1);
+
+    pages->addWidget(graphController->view());
+    pages->addWidget(makeSessionPage());
+    pages->addWidget(makeRadialPadPage());
+    pages->addWidget(new GalleryPage(this));
+    for (const char *name : pageNames)
+        pageList->addItem(QString::fromLatin1(name));
+    connect(pageList, &QListWidget::currentRowChanged, pages, &QStackedWidget::setCurrentIndex);
+    pageList->setCurrentRow(0);
+    root->resize(920, 720);
+    setView(root);
+}
+
+QWidget *DemoViewController::makeSessionPage()
+{
+    return titled(QStringLiteral("Audio Session"),
+                  QStringLiteral("The engine's state, refreshed on every display frame."),
+                  new NequoraUI::AudioSessionInfoView(engine));
+}
+
+QWidget *DemoViewController::makeRadialPadPage()
+{
+    auto *readout = new NequoraUI::ValueLabelView(QStringLiteral("Position"), QString());
+    auto *pad = new NequoraUI::RadialSliderWidget(
+        260, true, true, true, QColor(99, 102, 241), QColor(37, 99, 235), 36, QPointF(0.75, 0.75),
+        [readout](QPointF position) {
+            readout->setStringValue(
+                QStringLiteral("(%1, %2)")
+                    .arg(QString::fromStdString(
+                             NequoraUI::platform::NumberText::fixed(position.x(), 3)),
+                         QString::fromStdString(
+                             NequoraUI::platform::NumberText::fixed(position.y(), 3))));
+        },
+        false);
+    auto *body = new QWidget;
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pad, 0, Qt::AlignHCenter);
+    layout->addWidget(readout);
+    return titled(QStringLiteral("Radial Pad"),
+                  QStringLiteral("Drag the knob; it stays inside the circle."), body);
+}
+
+int DemoViewController::pageCount() const
+{
+    return int(std::size(pageNames));
+}
+
+void DemoViewController::showPage(int index)
+{
+    view();
+    pageList->setCurrentRow(index);
+}
+
+QStringList DemoViewController::renderPages(const QString &folder)
+{
+    QWidget *window = view();
+    window->show();
+    QStringList written;
+    for (int index = 0; index < pageCount(); ++index) {
+        showPage(index);
+        settle(150);
+        const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(pageFiles[index]));
+        if (!window->grab().save(path))
+            return {};
+        written << path;
+    }
+    return written;
+}

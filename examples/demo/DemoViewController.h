@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/ViewController.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+#include <memory>
+
+class NQAudioEngine;
+class NQAudioGraph;
+class QListWidget;
+class QStackedWidget;
+
+// The demo's window: a list of pages on the left (the generated graph screen, the session
+// monitor, the radial pad and the widget gallery) and the chosen page on the right.
+class DemoViewController : public NequoraUI::platform::ViewController
+{
+    Q_OBJECT
+public:
+    DemoViewController(std::shared_ptr<NQAudioEngine> engine, const NQAudioGraph &graph,
+                       const QList<QUrl> &audioFiles, QObject *parent = nullptr);
+
+    // The generated graph screen.
+    QWidget *graphScreen() const { return graphController->view(); }
+
+    int pageCount() const;
+    void showPage(int index);
+    // Renders every page into folder as PNG files named after the pages; returns their paths,
+    // or nothing when a file cannot be written.
+    QStringList renderPages(const QString &folder);
+
+protected:
+    void loadView() override;
+
+private:
+    QWidget *makeSessionPage();
+    QWidget *makeRadialPadPage();
+
+    std::shared_ptr<NQAudioEngine> engine;
+    ViewController *graphController = nullptr;
+    QListWidget *pageList = nullptr;
+    QStackedWidget *pages = nullptr;
+};

@@ -1,0 +1,96 @@
+// The NequoraUI demo host: builds a simulated engine from a graph file and shows the library's
+// screens for it. With a display it opens a window; without one, or with --screenshot, it renders
+// every page to PNG files and prints their paths.
+#include "DemoDriver.h"
+#include "DemoEngine.h"
+#include "DemoOptions.h"
+#include "DemoViewController.h"
+
+#include "sim/SimEngine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "nequora-demo: " << message << Qt::endl;
+    return 2;
+}
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int renderOffscreen(DemoViewController &controller, const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("cannot create the folder %1").arg(folder));
+    const QStringList pages = controller.renderPages(folder);
+    if (pages.isEmpty())
+        return fail(QStringLiteral("cannot write screenshots into %1").arg(folder));
+    for (const QString &page : pages)
+        QTextStream(stdout) << page << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QString error;
+    const auto options = DemoOptions::parse(argumentsOf(argc, argv), error);
+    const bool offscreen = !options || options->screenshotFolder || !hasDisplay();
+    if (offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("nequora-demo"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!options)
+        return fail(error + QLatin1Char('\n') + DemoOptions::usage());
+
+    const auto demo = DemoEngine::load(*options, error);
+    if (!demo)
+        return fail(error);
+
+    DemoViewController controller(demo->engine, *demo->engine->graph(), demo->audioFiles);
+    if (options->drive) {
+        controller.view()->show();
+        DemoDriver(controller.view(), controller.graphScreen()).run();
+    }
+    if (offscreen)
+        return renderOffscreen(controller,
+                               options->screenshotFolder.value_or(
+                                   QDir::current().absoluteFilePath("demo-screenshots")));
+
+    controller.view()->show();
+    if (options->quitAfterMs > 0)
+        QTimer::singleShot(options->quitAfterMs, &app, [&] {
+            if (options->windowScreenshot) {
+                QWidget *window = controller.view();
+                const QPixmap shot = window->screen()->grabWindow(window->winId());
+                if (!shot.save(*options->windowScreenshot))
+                    QTextStream(stderr)
+                        << "cannot write " << *options->windowScreenshot << Qt::endl;
+                else
+                    QTextStream(stdout) << *options->windowScreenshot << Qt::endl;
+            }
+            app.quit();
+        });
+    return app.exec();
+}

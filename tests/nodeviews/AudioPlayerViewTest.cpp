@@ -164,3 +164,12 @@ TEST_F(AudioPlayerViewTest, TheViewKeepsItsNodeAliveAndPlaysARealFileOnTheSimClo
     EXPECT_EQ(progress(*view), 1.0f);
     EXPECT_EQ(button(*view)->text(), QStringLiteral("Play"));
 }
+
+TEST_F(AudioPlayerViewTest, ANullNodeShowsAnIdlePlayerAndIgnoresTapsAndFrames)
+{
+    AudioPlayerView view(nullptr);
+    view.tappedPlayPauseButton();
+    frame();
+    EXPECT_EQ(button(view)->text(), QStringLiteral("Play"));
+    EXPECT_EQ(progress(view), 0.0f);
+}

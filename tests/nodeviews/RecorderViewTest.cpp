@@ -108,3 +108,12 @@ TEST(RecorderViewTest, AFakeNodeReceivesTheStoredPathAndFormatUnchanged)
     EXPECT_EQ(node->stops.front().first, "/données/prise.caf");
     EXPECT_EQ(node->stops.front().second, NQCodec::caf);
 }
+
+TEST(RecorderViewTest, ANullNodeShowsStartAndIgnoresTaps)
+{
+    RecorderView view(nullptr);
+    view.setRecordingFilePath(QStringLiteral("/tmp/take.wav"));
+    view.setRecordingFormat(NQCodec::wav);
+    view.tappedStartStopButton();
+    EXPECT_EQ(button(view)->text(), QStringLiteral("Start Recording"));
+}

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QQuickWindow>
 #include <QSGTransformNode>
 #include <algorithm>
 #include <cmath>
@@ -60,7 +61,7 @@ NQRadialSliderControl::NQRadialSliderControl(double size, bool showCircleGridLin
     setAntialiasing(true);
     configurationUpdated();
     // The base constructor may already have placed the item in a window.
-    updateAppearance(window() != nullptr);
+    updateAppearance(window());
 }
 
 NQRadialSliderControl::NQRadialSliderControl(QQuickItem *parent)
@@ -250,16 +251,16 @@ QSGNode *NQRadialSliderControl::updatePaintNode(QSGNode *oldNode, UpdatePaintNod
 void NQRadialSliderControl::componentComplete()
 {
     QQuickPaintedItem::componentComplete();
-    updateAppearance(window() != nullptr);
+    updateAppearance(window());
 }
 
 void NQRadialSliderControl::itemChange(ItemChange change, const ItemChangeData &value)
 {
     QQuickPaintedItem::itemChange(change, value);
     if (change == ItemSceneChange)
-        updateAppearance(value.window != nullptr);
+        updateAppearance(value.window);
     else if (change == ItemVisibleHasChanged)
-        updateAppearance(window() != nullptr);
+        updateAppearance(window());
 }
 
 void NQRadialSliderControl::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
@@ -269,10 +270,12 @@ void NQRadialSliderControl::geometryChange(const QRectF &newGeometry, const QRec
         refreshPaintArea();
 }
 
-// Each time the pad comes on screen the knob goes back to the mapped default position.
-void NQRadialSliderControl::updateAppearance(bool inWindow)
+// Each time the pad comes on screen (it is visible and in a window) the knob goes back to the
+// mapped default position. Windows rendered through a render control (a QQuickWidget's) never
+// report themselves visible, so their visibility cannot take part.
+void NQRadialSliderControl::updateAppearance(QQuickWindow *window)
 {
-    const bool onScreen = inWindow && isVisible() && isComponentComplete();
+    const bool onScreen = window && isVisible() && isComponentComplete();
     if (onScreen == m_onScreen)
         return;
     m_onScreen = onScreen;

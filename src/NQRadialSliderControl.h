@@ -109,7 +109,7 @@ private:
     QRectF knobRect() const;
     void configurationUpdated();
     void refreshPaintArea();
-    void updateAppearance(bool inWindow);
+    void updateAppearance(QQuickWindow *window);
     void setKnobPosition(RadialSliderGeometry::Point position);
     void reportChange();
 

@@ -27,12 +27,28 @@ RadialSliderWidget::RadialSliderWidget(
         std::move(didChangeSliderPosition), debugModeEnabled);
     // The quick widget owns its root item; the pad centres itself in whatever size it gets.
     control->setParent(m_quickWidget);
+    // The quick widget's window exists before the widget is shown; the pad waits for showEvent.
+    control->setVisible(false);
     m_quickWidget->setContent(QUrl(), nullptr, control);
     m_control = control;
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_quickWidget);
+}
+
+void RadialSliderWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_control)
+        m_control->setVisible(true);
+}
+
+void RadialSliderWidget::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (m_control)
+        m_control->setVisible(false);
 }
 
 QQmlEngine *RadialSliderWidget::sharedEngine()

@@ -12,6 +12,7 @@ namespace NequoraUI {
 
 // Places the radial pad on a widget screen: a QQuickWidget showing one NQRadialSliderControl,
 // built with the same configuration as the control. All such widgets share one QML engine.
+// The pad appears (and goes to its default position) each time the widget is shown.
 class RadialSliderWidget : public QWidget
 {
     Q_OBJECT
@@ -31,6 +32,10 @@ public:
     static QQmlEngine *sharedEngine();
 
     QSize sizeHint() const override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QQuickWidget *m_quickWidget = nullptr;

@@ -1,0 +1,116 @@
+#include "RadialPadFixture.h"
+#include "RadialSliderWidget.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPluginLoader>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQmlExtensionPlugin>
+#include <QQuickWidget>
+
+using namespace RadialTest;
+using NequoraUI::RadialSliderWidget;
+
+namespace {
+
+const QByteArray qmlPad = R"(
+import QtQuick
+import NequoraUI
+NQRadialSliderControl {
+    size: 200
+    defaultPosition: Qt.point(1, 0.5)
+    draggableControlColor: "red"
+    property int reports: 0
+    onSliderPositionChanged: reports++
+}
+)";
+
+} // namespace
+
+TEST_F(RadialPad, ImportedFromQmlWithItsProperties)
+{
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(qmlPad, QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    ASSERT_TRUE(object) << component.errorString().toStdString();
+    auto *pad = qobject_cast<NQRadialSliderControl *>(object.get());
+    ASSERT_NE(pad, nullptr);
+    EXPECT_EQ(pad->size(), 200);
+    EXPECT_EQ(pad->width(), 200);
+    EXPECT_EQ(pad->draggableControlColor().rgba(), QColor(Qt::red).rgba());
+    EXPECT_EQ(pad->currentPosition(), QPointF(0, 0));
+
+    pad->setParentItem(window->contentItem());
+    EXPECT_EQ(pad->property("reports").toInt(), 1);
+    EXPECT_EQ(pad->currentPosition(), QPointF(1, 0.5));
+    QMetaObject::invokeMethod(pad, "updateCurrentPosition", Q_ARG(QPointF, QPointF(0.2, 0.2)));
+    EXPECT_EQ(pad->property("reports").toInt(), 2);
+    EXPECT_EQ(pad->property("currentPosition").toPointF(), QPointF(0.2, 0.2));
+}
+
+TEST(RadialSliderQmlModule, BuildTreeHoldsAnInstallableModule)
+{
+    const QDir module(QCoreApplication::applicationDirPath() + "/../qml/NequoraUI");
+    ASSERT_TRUE(module.exists("qmldir")) << module.absolutePath().toStdString();
+    const QStringList plugins = module.entryList({"*nequorauiqmlplugin*"}, QDir::Files);
+    ASSERT_EQ(plugins.size(), 1);
+
+    QPluginLoader loader(module.filePath(plugins.first()));
+    ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
+    auto *plugin = qobject_cast<QQmlExtensionPlugin *>(loader.instance());
+    ASSERT_NE(plugin, nullptr);
+    plugin->registerTypes("NequoraUI");
+
+    QQmlEngine engine;
+    engine.addImportPath(QDir(module.absolutePath() + "/..").absolutePath());
+    QQmlComponent component(&engine);
+    // Through the qmldir, importing the module alone is enough for colour texts.
+    component.setData("import NequoraUI\nNQRadialSliderControl { draggableControlColor: 'red' }",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    ASSERT_TRUE(object) << component.errorString().toStdString();
+    EXPECT_EQ(object->property("draggableControlColor").value<QColor>().rgba(),
+              QColor(Qt::red).rgba());
+}
+
+TEST_F(RadialPad, WidgetHostsShareOneEngineAndDrag)
+{
+    QWidget screen;
+    auto *layout = new QHBoxLayout(&screen);
+    layout->addWidget(new QLabel("Pad", &screen));
+    std::vector<QPointF> seen;
+    auto *first = new RadialSliderWidget(
+        200, true, true, true, Qt::black, Qt::red, 40, {0.5, 0.5},
+        [&](QPointF p) { seen.push_back(p); }, false, &screen);
+    auto *second = new RadialSliderWidget(100, true, false, true, Qt::black, Qt::red, 20,
+                                          {0.5, 0.5}, {}, false, &screen);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    EXPECT_EQ(first->quickWidget()->engine(), second->quickWidget()->engine());
+    EXPECT_EQ(first->quickWidget()->engine(), RadialSliderWidget::sharedEngine());
+    EXPECT_EQ(first->sizeHint(), QSize(200, 200));
+    EXPECT_TRUE(seen.empty());
+
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    ASSERT_EQ(seen.size(), 1u) << "appears once on screen";
+    EXPECT_EQ(seen[0], QPointF(0.5, 0.5));
+
+    NQRadialSliderControl *pad = first->control();
+    const auto toWidget = [&](double x, double y) {
+        return pad->mapToScene(pad->padOrigin() + QPointF(x, y)).toPoint();
+    };
+    QTest::mousePress(first->quickWidget(), Qt::LeftButton, {}, toWidget(100, 100));
+    QTest::mouseMove(first->quickWidget(), toWidget(150, 100));
+    QTest::mouseRelease(first->quickWidget(), Qt::LeftButton, {}, toWidget(150, 100));
+    EXPECT_EQ(pad->currentPosition(), QPointF(0.75, 0.5));
+
+    const QImage image = first->quickWidget()->grabFramebuffer();
+    const QRgb knob = image.pixel(toWidget(150, 100));
+    EXPECT_GT(qRed(knob), 200);
+    EXPECT_LT(qGreen(knob), 60);
+}

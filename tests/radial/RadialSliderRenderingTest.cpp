@@ -1,0 +1,165 @@
+#include "RadialPadFixture.h"
+
+#include <QFontDatabase>
+#include <cmath>
+#include <numbers>
+
+using namespace RadialTest;
+
+namespace {
+
+int grey(QRgb pixel)
+{
+    return qGray(pixel);
+}
+
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
+// Samples the circle of a ring's stroke around the pad centre: how many samples touch a dark
+// stroke pixel, out of how many.
+struct RingSamples
+{
+    int dark = 0;
+    int total = 0;
+};
+
+} // namespace
+
+class RadialPadRendering : public RadialPad
+{
+protected:
+    RingSamples sampleRing(const QImage &image, double strokeRadius)
+    {
+        RingSamples samples;
+        for (int step = 0; step < 720; ++step) {
+            const double angle = step * std::numbers::pi / 360.0;
+            const QPointF pad(100 + std::cos(angle) * strokeRadius,
+                              100 + std::sin(angle) * strokeRadius);
+            const QPoint at = control->mapToScene(control->padOrigin() + pad).toPoint();
+            int darkest = 255;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    darkest = std::min(darkest, grey(image.pixel(at.x() + dx, at.y() + dy)));
+            // Grid curves are drawn at half opacity and never get this dark.
+            samples.dark += darkest < 90 ? 1 : 0;
+            ++samples.total;
+        }
+        return samples;
+    }
+
+    QRgb pixelAtPad(const QImage &image, double x, double y)
+    {
+        return image.pixel(windowPoint(x, y));
+    }
+};
+
+TEST_F(RadialPadRendering, KnobIsAWhiteDiscWithOutlineAndDotAtItsPosition)
+{
+    show(PadConfig{});
+    QImage image = render();
+    EXPECT_TRUE(isRed(pixelAtPad(image, 100, 100))) << "dot at the knob's centre";
+    EXPECT_TRUE(isRed(pixelAtPad(image, 113, 100))) << "dot is 28 across";
+    EXPECT_EQ(pixelAtPad(image, 116, 107), qRgb(255, 255, 255)) << "white between dot and edge";
+    EXPECT_GT(qRed(pixelAtPad(image, 119.6, 100)), qGreen(pixelAtPad(image, 119.6, 100)) + 60)
+        << "outline on the knob's edge";
+
+    control->updateCurrentPosition({1, 0.5});
+    image = render();
+    EXPECT_TRUE(isRed(pixelAtPad(image, 199, 100)));
+    EXPECT_FALSE(isRed(pixelAtPad(image, 100, 100)));
+}
+
+TEST_F(RadialPadRendering, KnobOutsideThePadIsStillDrawn)
+{
+    show(PadConfig{});
+    control->updateCurrentPosition({1.2, 0.5});
+    const QImage image = render();
+    EXPECT_TRUE(isRed(pixelAtPad(image, 240, 100)));
+}
+
+TEST_F(RadialPadRendering, LargeKnobIsCappedDotOfPadSize)
+{
+    PadConfig config;
+    config.draggableControlSize = 400;
+    show(config);
+    const QImage image = render();
+    EXPECT_TRUE(isRed(pixelAtPad(image, 195, 100))) << "dot 200 across";
+    EXPECT_EQ(pixelAtPad(image, 210, 100), qRgb(255, 255, 255)) << "knob 400 across";
+}
+
+TEST_F(RadialPadRendering, RingsAreDashedAndInsideTheirDiameters)
+{
+    show(PadConfig{});
+    const QImage image = render();
+    for (const double strokeRadius : {99.5, 89.5}) {
+        const RingSamples ring = sampleRing(image, strokeRadius);
+        const double coverage = double(ring.dark) / ring.total;
+        EXPECT_GT(coverage, 0.5) << "ring of stroke radius " << strokeRadius;
+        EXPECT_LT(coverage, 0.95) << "dashed, ring of stroke radius " << strokeRadius;
+    }
+    // Nothing of the outer ring reaches beyond the pad.
+    EXPECT_EQ(pixelAtPad(image, 100, -2), qRgb(255, 255, 255));
+    EXPECT_EQ(pixelAtPad(image, 201.5, 100), qRgb(255, 255, 255));
+}
+
+TEST_F(RadialPadRendering, GridAtHalfOpacityAndBlurredCentreLightensIt)
+{
+    show(PadConfig{});
+    const int plain = grey(pixelAtPad(render(), 100, 150));
+    EXPECT_GT(plain, 100) << "grid curves are drawn at half opacity";
+    EXPECT_LT(plain, 200) << "the vertical diameter is a grid curve";
+
+    control.reset();
+    PadConfig blurred;
+    blurred.blurCenterView = true;
+    show(blurred);
+    const int frosted = grey(pixelAtPad(render(), 100, 150));
+    EXPECT_GT(frosted, plain + 15);
+    EXPECT_LT(frosted, 255) << "the disc is translucent";
+}
+
+TEST_F(RadialPadRendering, WithoutGridLinesNeitherCurvesNorRingsShow)
+{
+    PadConfig config;
+    config.showCircleGridLines = false;
+    config.showDraggableControl = false;
+    show(config);
+    const QImage image = render();
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << "at " << x << ", " << y;
+    EXPECT_EQ(control->width(), 200) << "the layout is unchanged";
+}
+
+TEST_F(RadialPadRendering, HiddenKnobLeavesTheGridVisible)
+{
+    PadConfig config;
+    config.showDraggableControl = false;
+    show(config);
+    const QImage image = render();
+    EXPECT_FALSE(isRed(pixelAtPad(image, 100, 100)));
+    EXPECT_LT(grey(pixelAtPad(image, 100, 100)), 200);
+}
+
+TEST_F(RadialPadRendering, DebugReadoutSitsAboveThePadBeyondTheFrame)
+{
+    if (QFontDatabase::families().isEmpty())
+        GTEST_SKIP() << "no fonts installed (scripts/setup.sh installs them)";
+    PadConfig config;
+    config.debugModeEnabled = true;
+    CapturedStdout out;
+    show(config, 50, 150);
+    const QImage image = render();
+
+    const int padTop = windowPoint(0, 0).y();
+    int textPixels = 0;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            textPixels += grey(image.pixel(x, y)) < 100 ? 1 : 0;
+    EXPECT_GT(textPixels, 50) << "readout text above the item's frame";
+    EXPECT_GT(padTop, 150) << "the pad moved down by half the readout";
+    EXPECT_TRUE(isRed(pixelAtPad(image, 100, 100)));
+}

@@ -11,6 +11,7 @@ namespace NequoraUI::platform {
 namespace {
 // Darkening of the presenter's window behind a fully shown presentation.
 constexpr qreal dimmingAlpha = 0.35;
+quint64 overlaysCreated = 0;
 } // namespace
 
 PresentationOverlay::PresentationOverlay(QWidget *host) : QWidget(host)
@@ -82,11 +83,27 @@ bool PresentationOverlay::isAnimating() const
 
 bool PresentationOverlay::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == parent() && event->type() == QEvent::Resize)
+    if (watched == parent() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
-    else if (watched == parent() && event->type() == QEvent::ChildAdded)
-        raise();
+    } else if (watched == parent() && event->type() == QEvent::ChildAdded) {
+        // The new child is still being constructed: tell what it is once it is complete.
+        QMetaObject::invokeMethod(this, &PresentationOverlay::restack, Qt::QueuedConnection);
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void PresentationOverlay::restack()
+{
+    // Widgets added to the window later go below every overlay, and overlays keep the order
+    // of their presentations, the latest on top.
+    QList<PresentationOverlay *> overlays =
+        parentWidget()->findChildren<PresentationOverlay *>(QString(), Qt::FindDirectChildrenOnly);
+    std::sort(overlays.begin(), overlays.end(),
+              [](const PresentationOverlay *a, const PresentationOverlay *b) {
+                  return a->m_sequence < b->m_sequence;
+              });
+    for (PresentationOverlay *overlay : overlays)
+        overlay->raise();
 }
 
 void PresentationOverlay::paintEvent(QPaintEvent *)

@@ -40,10 +40,12 @@ protected:
 
 private:
     void placeContent();
+    void restack();
 
     QPointer<QWidget> m_content;
     QVariantAnimation *m_animation = nullptr;
     qreal m_progress = 0.0;
+    quint64 m_sequence = 0;
 };
 
 } // namespace NequoraUI::platform

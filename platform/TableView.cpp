@@ -3,9 +3,9 @@
 #include "platform/Color.h"
 #include "platform/TableViewCell.h"
 #include "platform/TableViewController.h"
+#include "platform/TableViewHeaderView.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -18,7 +18,6 @@ constexpr int defaultRowHeight = 44;
 constexpr int defaultHeaderHeight = 28;
 // A callback that keeps moving the table gets this many chances to settle.
 constexpr int maximumLayoutPasses = 8;
-const QColor headerBackground(242, 242, 247);
 
 int clampToInt(qint64 value)
 {
@@ -365,37 +364,22 @@ void TableView::layoutHeaders(qint64 top, qint64 bottom)
             qint64 y = m_layout.sectionTop(section);
             if (section == first)
                 y = std::min(std::max(y, top), m_layout.sectionBottom(section) - headerHeight);
-            QLabel *label = headerLabel(used++);
+            TableViewHeaderView *label = headerView(used++);
             label->setText(m_headerTitles[std::size_t(section)].value_or(QString()));
             label->setGeometry(0, clampToInt(y - top), width, headerHeight);
             label->show();
             label->raise();
         }
     }
-    for (int slot = used; slot < int(m_headerLabels.size()); ++slot)
-        m_headerLabels[slot]->hide();
+    for (int slot = used; slot < int(m_headerViews.size()); ++slot)
+        m_headerViews[slot]->hide();
 }
 
-QLabel *TableView::headerLabel(int slot)
+TableViewHeaderView *TableView::headerView(int slot)
 {
-    while (int(m_headerLabels.size()) <= slot) {
-        auto *label = new QLabel(viewport());
-        label->setObjectName(QStringLiteral("sectionHeader"));
-        label->setAutoFillBackground(true);
-        label->setContentsMargins(16, 0, 16, 0);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        QPalette headerPalette = label->palette();
-        headerPalette.setColor(QPalette::Window, headerBackground);
-        headerPalette.setColor(QPalette::WindowText, Color::secondaryLabel());
-        label->setPalette(headerPalette);
-        QFont headerFont = label->font();
-        headerFont.setPointSizeF(headerFont.pointSizeF() * 0.85);
-        headerFont.setWeight(QFont::DemiBold);
-        headerFont.setCapitalization(QFont::AllUppercase);
-        label->setFont(headerFont);
-        m_headerLabels.append(label);
-    }
-    return m_headerLabels[slot];
+    while (int(m_headerViews.size()) <= slot)
+        m_headerViews.append(new TableViewHeaderView(viewport()));
+    return m_headerViews[slot];
 }
 
 qint64 TableView::scrollOffset() const

@@ -12,12 +12,11 @@
 #include <map>
 #include <optional>
 
-class QLabel;
-
 namespace NequoraUI::platform {
 
 class TableViewCell;
 class TableViewController;
+class TableViewHeaderView;
 
 // A plain-style scrolling list of sections and rows whose data comes from a table view
 // controller. Only the rows inside the visible area exist as cell widgets; a cell scrolled out
@@ -93,7 +92,7 @@ private:
     void recycleCell(TableViewCell *cell);
     void recycleAllCells();
     void layoutHeaders(qint64 top, qint64 bottom);
-    QLabel *headerLabel(int slot);
+    TableViewHeaderView *headerView(int slot);
     qint64 scrollOffset() const;
     void selectRow(const IndexPath &indexPath);
     void setCurrentRow(const IndexPath &indexPath);
@@ -105,7 +104,7 @@ private:
     QHash<QString, CellFactory> m_factories;
     QHash<QString, QList<TableViewCell *>> m_reusePool;
     std::map<IndexPath, TableViewCell *> m_visibleCells;
-    QList<QLabel *> m_headerLabels;
+    QList<TableViewHeaderView *> m_headerViews;
     std::optional<IndexPath> m_selected;
     std::optional<IndexPath> m_pressed;
     bool m_realising = false;

@@ -281,6 +281,32 @@ TEST_F(PresentationTest, DeletingThePresentedControllerEndsThePresentation)
     EXPECT_NE(presenter.presentedViewController(), nullptr);
 }
 
+TEST_F(PresentationTest, NestedPresentationStacksAndUnwindsInOrder)
+{
+    ViewController presenter;
+    presenter.view()->setParent(&window);
+    auto *middle = new ViewController;
+    presenter.present(middle, false);
+    auto *top = new ViewController;
+    QPointer<ViewController> topWatch(top);
+    middle->present(top, false);
+    auto *late = new QWidget(&window); // added to the window after both presentations
+    late->show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+
+    // Children paint in list order: the top presentation last, the late widget below both.
+    const QObjectList children = window.children();
+    const auto position = [&children](const QObject *child) { return children.indexOf(child); };
+    EXPECT_LT(position(late), position(middle->view()->parentWidget()));
+    EXPECT_LT(position(middle->view()->parentWidget()), position(top->view()->parentWidget()));
+
+    top->dismiss(false);
+    EXPECT_EQ(middle->presentedViewController(), nullptr);
+    EXPECT_EQ(presenter.presentedViewController(), middle);
+    processDeferredDeletes();
+    EXPECT_TRUE(topWatch.isNull());
+}
+
 TEST(ViewControllerTest, PresenterWithoutWindowHostsTheOverlayOnItsOwnView)
 {
     ViewController presenter;

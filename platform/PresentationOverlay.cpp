@@ -14,7 +14,8 @@ constexpr qreal dimmingAlpha = 0.35;
 quint64 overlaysCreated = 0;
 } // namespace
 
-PresentationOverlay::PresentationOverlay(QWidget *host) : QWidget(host)
+PresentationOverlay::PresentationOverlay(QWidget *host)
+    : QWidget(host), m_sequence(++overlaysCreated)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(host->rect());

@@ -1,5 +1,6 @@
 #include "platform/DocumentPicker.h"
 #include "platform/DocumentPickerDelegate.h"
+#include "support/IsolatedDataHome.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,9 +36,12 @@ QByteArray contents(const QUrl &url)
 class DocumentPickerTest : public ::testing::Test
 {
 protected:
+    // Declared first: the inbox must move before anything looks for it.
+    IsolatedDataHome dataHome;
+
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(dataHome.isValid());
         QDir(DocumentPicker::inboxPath()).removeRecursively();
         ASSERT_TRUE(sources.isValid());
         picker.setDelegate(&delegate);

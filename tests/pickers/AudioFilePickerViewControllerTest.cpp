@@ -2,6 +2,7 @@
 #include "AudioFilePickerViewControllerDelegate.h"
 #include "ImportedAudioFiles.h"
 #include "PresentingWindow.h"
+#include "support/IsolatedDataHome.h"
 
 #include "platform/Color.h"
 #include "platform/DocumentPicker.h"
@@ -38,9 +39,12 @@ public:
 class AudioFilePickerTest : public PresentingWindow
 {
 protected:
+    // Declared first: the inbox must move before anything looks for it.
+    IsolatedDataHome dataHome;
+
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(dataHome.isValid());
         ASSERT_TRUE(files.isValid());
         PresentingWindow::SetUp();
     }

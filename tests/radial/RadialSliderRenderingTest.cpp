@@ -134,16 +134,6 @@ TEST_F(RadialPadRendering, WithoutGridLinesNeitherCurvesNorRingsShow)
     EXPECT_EQ(control->width(), 200) << "the layout is unchanged";
 }
 
-TEST_F(RadialPadRendering, HiddenKnobLeavesTheGridVisible)
-{
-    PadConfig config;
-    config.showDraggableControl = false;
-    show(config);
-    const QImage image = render();
-    EXPECT_FALSE(isRed(pixelAtPad(image, 100, 100)));
-    EXPECT_LT(grey(pixelAtPad(image, 100, 100)), 200);
-}
-
 TEST_F(RadialPadRendering, DebugReadoutSitsAboveThePadBeyondTheFrame)
 {
     if (QFontDatabase::families().isEmpty())

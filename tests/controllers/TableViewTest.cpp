@@ -116,64 +116,54 @@ TEST(TableViewTest, EmptyTableHasNoCellsAndIgnoresClicks)
     EXPECT_TRUE(controller.selected.empty());
 }
 
-TEST(TableViewTest, CellScrolledOutIsReusedForAnotherRow)
+TEST(TableViewTest, CellsScrolledOutAreReusedForOtherRows)
 {
-    ListController controller({200});
-    TableView *table = showTable(controller);
+    ListController controller({200}, false);
+    TableView *table = showTable(controller, QSize(320, 440));
     TableViewCell *first = table->cellForRow({0, 0});
     ASSERT_NE(first, nullptr);
     const int createdBefore = CountingCell::created;
-
-    table->scrollToRow({0, 100});
-    EXPECT_EQ(table->cellForRow({0, 0}), nullptr);
-    ASSERT_NE(table->cellForRow({0, 100}), nullptr);
-    EXPECT_EQ(table->cellForRow({0, 100})->textLabel()->text(), QStringLiteral("0/100"));
-    // The jump reused the cells that left the view instead of making new ones.
-    EXPECT_EQ(CountingCell::created, createdBefore);
-    EXPECT_TRUE(table->visibleCells().contains(first));
-    EXPECT_GT(static_cast<CountingCell *>(first)->reuses, 0);
-}
-
-TEST(TableViewTest, ScrollingOneRowRecyclesOneCell)
-{
-    ListController controller({100}, false);
-    TableView *table = showTable(controller, QSize(320, 440));
     const int cellsBefore = int(table->visibleCells().size());
+
+    // One row down: the cell that left is the one that came in.
     table->verticalScrollBar()->setValue(table->rowHeight());
     EXPECT_EQ(table->cellForRow({0, 0}), nullptr);
     EXPECT_NE(table->cellForRow({0, 10}), nullptr);
     EXPECT_EQ(table->visibleCells().size(), cellsBefore);
     EXPECT_EQ(table->reusableCellCount(QStringLiteral("Cell")), 0);
+
+    // A jump reuses the cells that left the view instead of making new ones.
+    table->scrollToRow({0, 100});
+    ASSERT_NE(table->cellForRow({0, 100}), nullptr);
+    EXPECT_EQ(table->cellForRow({0, 100})->textLabel()->text(), QStringLiteral("0/100"));
+    EXPECT_EQ(CountingCell::created, createdBefore);
+    EXPECT_TRUE(table->visibleCells().contains(first));
+    EXPECT_GT(static_cast<CountingCell *>(first)->reuses, 0);
 }
 
-TEST(TableViewTest, ClickSelectsTheRowUnderThePointer)
+TEST(TableViewTest, EnterAndClicksSelectRowsButHeadersDoNot)
 {
     ListController controller({3, 3});
     TableView *table = showTable(controller);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->rectForRow({1, 1}).center());
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->rectForRow({0, 2}).center());
-    ASSERT_EQ(controller.selected.size(), 2u);
-    EXPECT_EQ(controller.selected[0], (IndexPath{1, 1}));
-    EXPECT_EQ(controller.selected[1], (IndexPath{0, 2}));
-    EXPECT_TRUE(table->cellForRow({0, 2})->isSelected());
-    EXPECT_FALSE(table->cellForRow({1, 1})->isSelected());
-
-    // A click on a header selects nothing.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
-    EXPECT_EQ(controller.selected.size(), 2u);
-}
-
-TEST(TableViewTest, EnterSelectsTheCurrentRow)
-{
-    ListController controller({3});
-    TableView *table = showTable(controller);
+    // Moving the current row selects nothing; Enter selects it.
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Down);
     QTest::keyClick(table, Qt::Key_Down);
     EXPECT_TRUE(controller.selected.empty());
     QTest::keyClick(table, Qt::Key_Return);
-    ASSERT_EQ(controller.selected.size(), 1u);
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->rectForRow({1, 1}).center());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->rectForRow({0, 2}).center());
+    ASSERT_EQ(controller.selected.size(), 3u);
     EXPECT_EQ(controller.selected[0], (IndexPath{0, 1}));
+    EXPECT_EQ(controller.selected[1], (IndexPath{1, 1}));
+    EXPECT_EQ(controller.selected[2], (IndexPath{0, 2}));
+    EXPECT_TRUE(table->cellForRow({0, 2})->isSelected());
+    EXPECT_FALSE(table->cellForRow({1, 1})->isSelected());
+
+    // A click on a header selects nothing.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
+    EXPECT_EQ(controller.selected.size(), 3u);
 }
 
 TEST(TableViewTest, ReloadAsksAgainAndShowsNewRows)

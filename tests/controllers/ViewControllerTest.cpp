@@ -54,9 +54,12 @@ protected:
     {
         window.resize(400, 600);
         window.show();
+        presenter.view()->setParent(&window);
     }
     ManualAnimationDriver driver;
     QWidget window;
+    // Declared after the window: destroyed first, as a local of the test body would be.
+    ViewController presenter;
 };
 
 } // namespace
@@ -98,10 +101,8 @@ TEST(ViewControllerTest, TitleReachesTheNavigationItemAndSignalsChangesOnly)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(PresentationTest, AnimatedPresentationSlidesOverTheWindowAndDismissalDeletes)
+TEST_F(PresentationTest, AnimatedPresentationSlidesOverAndFollowsTheWindowAndDismissalDeletes)
 {
-    ViewController presenter;
-    presenter.view()->setParent(&window);
     auto *presented = new CountingController;
     QPointer<CountingController> watch(presented);
 
@@ -124,6 +125,9 @@ TEST_F(PresentationTest, AnimatedPresentationSlidesOverTheWindowAndDismissalDele
     EXPECT_DOUBLE_EQ(overlay->progress(), 1.0);
     EXPECT_EQ(presented->view()->geometry(), window.rect());
     EXPECT_TRUE(presented->view()->isVisible());
+    window.resize(500, 700); // the overlay and the presented view follow the window
+    EXPECT_EQ(overlay->size(), QSize(500, 700));
+    EXPECT_EQ(presented->view()->size(), QSize(500, 700));
 
     presenter.dismiss(true);
     EXPECT_TRUE(presenter.isTransitioning());
@@ -136,32 +140,9 @@ TEST_F(PresentationTest, AnimatedPresentationSlidesOverTheWindowAndDismissalDele
     EXPECT_EQ(overlayOf(&window), nullptr);
 }
 
-TEST_F(PresentationTest, OverlayFollowsTheWindowSize)
+TEST_F(PresentationTest, RootOfAPresentedNavigationControllerDismissesIt)
 {
-    ViewController presenter;
-    presenter.view()->setParent(&window);
-    presenter.present(new ViewController, false);
-    window.resize(500, 700);
-    PresentationOverlay *overlay = overlayOf(&window);
-    ASSERT_NE(overlay, nullptr);
-    EXPECT_EQ(overlay->size(), QSize(500, 700));
-    EXPECT_EQ(presenter.presentedViewController()->view()->size(), QSize(500, 700));
-}
-
-TEST_F(PresentationTest, DismissOnThePresentedControllerOrItsRootDismissesItself)
-{
-    ViewController presenter;
-    presenter.view()->setParent(&window);
-
-    auto *presented = new ViewController;
-    QPointer<ViewController> watch(presented);
-    presenter.present(presented, false);
-    presented->dismiss(false);
-    EXPECT_EQ(presenter.presentedViewController(), nullptr);
-    processDeferredDeletes();
-    EXPECT_TRUE(watch.isNull());
-
-    // A navigation controller's root asks the controller that presented its container.
+    // The root asks the controller that presented its container.
     auto *root = new ViewController;
     auto *navigation = new NavigationController(root);
     QPointer<NavigationController> navigationWatch(navigation);
@@ -176,8 +157,6 @@ TEST_F(PresentationTest, DismissOnThePresentedControllerOrItsRootDismissesItself
 
 TEST_F(PresentationTest, SecondPresentationIsRefusedAndTheOrphanDeleted)
 {
-    ViewController presenter;
-    presenter.view()->setParent(&window);
     auto *first = new ViewController;
     presenter.present(first, false);
     auto *second = new ViewController;
@@ -191,8 +170,6 @@ TEST_F(PresentationTest, SecondPresentationIsRefusedAndTheOrphanDeleted)
 
 TEST_F(PresentationTest, PresentingDuringADismissalCompletesTheDismissalFirst)
 {
-    ViewController presenter;
-    presenter.view()->setParent(&window);
     auto *first = new ViewController;
     presenter.present(first, false);
     presenter.dismiss(true);
@@ -211,8 +188,6 @@ TEST_F(PresentationTest, PresentingDuringADismissalCompletesTheDismissalFirst)
 
 TEST_F(PresentationTest, DismissingMidPresentationReversesFromWhereItIs)
 {
-    ViewController presenter;
-    presenter.view()->setParent(&window);
     presenter.present(new ViewController, true);
     driver.advance(100);
     const qreal reached = overlayOf(&window)->progress();
@@ -223,37 +198,31 @@ TEST_F(PresentationTest, DismissingMidPresentationReversesFromWhereItIs)
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
 }
 
-TEST_F(PresentationTest, DestroyingThePresenterMidAnimationRemovesTheOverlay)
+TEST_F(PresentationTest, DestroyingThePresenterMidTransitionRemovesTheOverlay)
 {
-    auto presenter = std::make_unique<ViewController>();
-    presenter->view()->setParent(&window);
-    auto *presented = new ViewController;
-    QPointer<ViewController> watch(presented);
-    presenter->present(presented, true);
-    driver.advance(100);
-    presenter.reset();
-    EXPECT_TRUE(watch.isNull());
-    EXPECT_EQ(overlayOf(&window), nullptr);
-    driver.advance(400); // the animation is gone with the overlay
-    processDeferredDeletes();
-}
-
-TEST_F(PresentationTest, DestroyingThePresenterMidDismissalIsSafe)
-{
-    auto presenter = std::make_unique<ViewController>();
-    presenter->view()->setParent(&window);
-    presenter->present(new ViewController, false);
-    presenter->dismiss(true);
-    driver.advance(100);
-    presenter.reset();
-    driver.advance(400);
-    processDeferredDeletes();
-    EXPECT_EQ(overlayOf(&window), nullptr);
+    for (const bool dismissing : {false, true}) {
+        SCOPED_TRACE(dismissing ? "mid-dismissal" : "mid-presentation");
+        auto doomed = std::make_unique<ViewController>();
+        doomed->view()->setParent(&window);
+        auto *presented = new ViewController;
+        QPointer<ViewController> watch(presented);
+        doomed->present(presented, !dismissing);
+        if (dismissing)
+            doomed->dismiss(true);
+        driver.advance(100);
+        doomed.reset();
+        EXPECT_TRUE(watch.isNull());
+        if (!dismissing) { // a dismissing overlay goes with the deferred deletes below
+            EXPECT_EQ(overlayOf(&window), nullptr);
+        }
+        driver.advance(400); // the animation is gone with the overlay (checked under ASan)
+        processDeferredDeletes();
+        EXPECT_EQ(overlayOf(&window), nullptr);
+    }
 }
 
 TEST_F(PresentationTest, ClosingTheWindowMidDismissalStillDeletesThePresented)
 {
-    ViewController presenter;
     auto host = std::make_unique<QWidget>();
     presenter.view()->setParent(host.get());
     auto *presented = new ViewController;
@@ -269,8 +238,6 @@ TEST_F(PresentationTest, ClosingTheWindowMidDismissalStillDeletesThePresented)
 
 TEST_F(PresentationTest, DeletingThePresentedControllerEndsThePresentation)
 {
-    ViewController presenter;
-    presenter.view()->setParent(&window);
     auto *presented = new ViewController;
     presenter.present(presented, false);
     delete presented;
@@ -283,8 +250,6 @@ TEST_F(PresentationTest, DeletingThePresentedControllerEndsThePresentation)
 
 TEST_F(PresentationTest, NestedPresentationStacksAndUnwindsInOrder)
 {
-    ViewController presenter;
-    presenter.view()->setParent(&window);
     auto *middle = new ViewController;
     presenter.present(middle, false);
     auto *top = new ViewController;

@@ -1,16 +1,13 @@
 #include "AudioFileView.h"
 #include "AudioPlayerView.h"
-#include "CollapsibleSectionView.h"
 #include "RecorderView.h"
 #include "RecordingEngineNode.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "platform/ViewController.h"
-#include "sim/SimGraph.h"
 #include "support/ManualAnimationDriver.h"
 
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -38,44 +35,25 @@ QList<QWidget *> sectionsOf(const std::unique_ptr<platform::ViewController> &con
     return qobject_cast<VStackViewController *>(controller.get())->views();
 }
 
-QList<QWidget *> rowsOf(QWidget *sectionWidget)
+OwnedWidgets viewsOf(UIGenerator &generator, const PlayerNode &player)
 {
-    QList<QWidget *> rows;
-    QLayout *stack = qobject_cast<CollapsibleSectionView *>(sectionWidget)->content()->layout();
-    for (int i = 0; i < stack->count(); ++i)
-        rows.append(stack->itemAt(i)->widget());
-    return rows;
+    return OwnedWidgets(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
 }
 
 } // namespace
-
-TEST(PlayerRecorderGeneration, FreshGeneratorGivesAPlayerNodeOnlyItsPlayerView)
-{
-    PlayerNode player;
-    UIGenerator generator;
-    generator.audioFiles = files;
-    OwnedWidgets views(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
-    ASSERT_EQ(views.size(), 1);
-    EXPECT_TRUE(qobject_cast<AudioPlayerView *>(views[0]));
-}
 
 TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice)
 {
     NequoraUI::testing::ManualAnimationDriver driver;
     PlayerNode player;
-    SimGraph graph;
-    graph.append(std::make_shared<SimNode>("Nequora.GraphInput", "In"));
     auto eq = std::make_shared<SimNode>("Equaliser", "EQ");
     eq->addFloatParameter("Low", 0.0f, -12.0f, 12.0f);
-    eq->addFloatParameter("High", 0.0f, -12.0f, 12.0f);
-    graph.append(eq);
-    graph.append(player.node);
-    graph.append(std::make_shared<SimNode>("Nequora.GraphOutput", "Out"));
-
-    const auto controller = UIGenerator::generateViewController(graph, files);
+    const auto controller = UIGenerator::generateViewController(
+        graphOf({std::make_shared<SimNode>("Nequora.GraphInput", "In"), eq, player.node,
+                 std::make_shared<SimNode>("Nequora.GraphOutput", "Out")}),
+        files);
     const QList<QWidget *> sections = sectionsOf(controller);
-    ASSERT_EQ(sections.size(), 2);
-    EXPECT_EQ(rowsOf(sections[0]).size(), 2);
+    ASSERT_EQ(sections.size(), 2) << "the graph's input and output nodes are left out";
     EXPECT_EQ(qobject_cast<CollapsibleSectionView *>(sections[1])->titleLabel->text(), "Player");
     const QList<QWidget *> rows = rowsOf(sections[1]);
     ASSERT_EQ(rows.size(), 2) << "the player's own parameters never show";
@@ -100,9 +78,7 @@ TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice
 TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterThePlayerHasOneRow)
 {
     PlayerNode player;
-    SimGraph graph;
-    graph.append(player.node);
-    const auto controller = UIGenerator::generateViewController(graph, {});
+    const auto controller = UIGenerator::generateViewController(graphOf({player.node}), {});
     ASSERT_EQ(sectionsOf(controller).size(), 1);
     EXPECT_EQ(rowsOf(sectionsOf(controller)[0]).size(), 1);
 
@@ -114,36 +90,17 @@ TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterThePlayerHasOneRow)
         ASSERT_TRUE(generator.delegate);
     }
     EXPECT_FALSE(generator.delegate) << "the generator never keeps its presenter alive";
-    OwnedWidgets views(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
-    EXPECT_EQ(views.size(), 1);
-}
-
-TEST(PlayerRecorderGeneration, FileRowNeitherKeepsThePlayerAliveNorCallsAGoneOne)
-{
-    PlayerNode player;
-    platform::ViewController presenter;
-    UIGenerator generator;
-    generator.audioFiles = files;
-    generator.delegate = ViewControllerPresenter::of(&presenter);
-    OwnedWidgets views(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
-    ASSERT_EQ(views.size(), 2);
-    auto *fileRow = qobject_cast<AudioFileView *>(views[0]);
-    ASSERT_TRUE(fileRow);
-    std::weak_ptr<NQAudioPlayerNode> playerObject =
-        qobject_cast<AudioPlayerView *>(views[1])->audioPlayerNode();
-
-    views.owned[1].reset();
-    EXPECT_TRUE(playerObject.expired());
-    fileRow->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
-    EXPECT_TRUE(player.engineNode->loads.empty());
+    OwnedWidgets views = viewsOf(generator, player);
+    ASSERT_EQ(views.size(), 1);
+    EXPECT_TRUE(qobject_cast<AudioPlayerView *>(views[0]));
 }
 
 TEST(PlayerRecorderGeneration, EachCallMakesItsOwnPlayerObjectForTheSameEngineNode)
 {
     PlayerNode player;
     UIGenerator generator;
-    OwnedWidgets first(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
-    OwnedWidgets second(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
+    OwnedWidgets first = viewsOf(generator, player);
+    OwnedWidgets second = viewsOf(generator, player);
     const auto &a = qobject_cast<AudioPlayerView *>(first[0])->audioPlayerNode();
     const auto &b = qobject_cast<AudioPlayerView *>(second[0])->audioPlayerNode();
     ASSERT_TRUE(a && b);
@@ -176,20 +133,22 @@ TEST(PlayerRecorderGeneration, RecorderNodeGetsOneRecorderViewWithItsButtonDisab
     EXPECT_FALSE(button->isEnabled());
 }
 
-TEST(PlayerRecorderGeneration, FileRowOfAClosedScreenPresentsNothing)
+TEST(PlayerRecorderGeneration, FileRowOfAClosedScreenNeitherKeepsNorCallsItsPlayer)
 {
     PlayerNode player;
-    SimGraph graph;
-    graph.append(player.node);
-    auto controller = UIGenerator::generateViewController(graph, files);
+    auto controller = UIGenerator::generateViewController(graphOf({player.node}), files);
     const QList<QWidget *> rows = rowsOf(sectionsOf(controller).first());
     ASSERT_EQ(rows.size(), 2);
+    std::weak_ptr<NQAudioPlayerNode> playerObject =
+        qobject_cast<AudioPlayerView *>(rows[1])->audioPlayerNode();
     // The host keeps a row while dropping the screen that presented for it.
     std::unique_ptr<QWidget> fileRow(rows[0]);
     fileRow->setParent(nullptr);
     controller.reset();
+    EXPECT_TRUE(playerObject.expired()) << "the file row never keeps the player alive";
 
     auto *row = qobject_cast<AudioFileView *>(fileRow.get());
+    ASSERT_TRUE(row);
     row->tappedActionButton();
     row->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
     EXPECT_TRUE(player.engineNode->loads.empty()) << "its player went with the screen";

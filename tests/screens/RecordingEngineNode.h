@@ -1,9 +1,13 @@
 #pragma once
 
+#include "CollapsibleSectionView.h"
 #include "NQEngineNode.h"
+#include "sim/SimGraph.h"
 
+#include <QLayout>
 #include <QList>
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,3 +47,22 @@ struct OwnedWidgets
     QList<QWidget *> list;
     std::vector<std::unique_ptr<QWidget>> owned;
 };
+
+inline SimGraph graphOf(std::initializer_list<std::shared_ptr<SimNode>> nodes)
+{
+    SimGraph graph;
+    for (const auto &node : nodes)
+        graph.append(node);
+    return graph;
+}
+
+// The widgets stacked inside a generated section.
+inline QList<QWidget *> rowsOf(QWidget *sectionWidget)
+{
+    QList<QWidget *> rows;
+    QLayout *stack =
+        qobject_cast<NequoraUI::CollapsibleSectionView *>(sectionWidget)->content()->layout();
+    for (int i = 0; i < stack->count(); ++i)
+        rows.append(stack->itemAt(i)->widget());
+    return rows;
+}

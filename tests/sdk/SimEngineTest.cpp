@@ -29,14 +29,6 @@ TEST(SimEngine, SessionIsAbsentUntilTheFirstStartAndStaysAfterStop)
     EXPECT_TRUE(engine.lastAudioSessionState());
 }
 
-TEST(SimEngine, ReportsItsRoutes)
-{
-    SimEngine engine;
-    engine.setRoutes("Headset Microphone", "");
-    EXPECT_EQ(engine.currentInputRoute(), "Headset Microphone");
-    EXPECT_EQ(engine.currentOutputRoute(), "");
-}
-
 TEST(SimEngine, LogsLoadsPlaybackRecordingAndEngineState)
 {
     QTemporaryDir dir;

@@ -1,5 +1,7 @@
 // Frame regularity of the display link on the real timer, and the cost of opening and
 // scrolling a table view of 10 against 100,000 rows (baseline: a QListWidget of as many items).
+#include "support/BenchSupport.h"
+
 #include "platform/DisplayLink.h"
 #include "platform/FrameClock.h"
 #include "platform/TableView.h"
@@ -163,13 +165,10 @@ void BM_TableScrollStep(benchmark::State &state)
     TableView *table = controller.tableView();
     controller.view()->resize(screenSize);
     controller.view()->show();
-    QScrollBar *bar = table->verticalScrollBar();
     for (auto _ : state) {
         // One row per step, wrapping at the end. Ten rows fit the screen and do not scroll:
         // their step is the bare repaint, the baseline for the long list.
-        const int next = bar->value() + table->rowHeight();
-        bar->setValue(next > bar->maximum() ? 0 : next);
-        table->viewport()->render(&image);
+        BenchSupport::scrollOneRowAndRender(table, image);
         benchmark::DoNotOptimize(image.bits());
     }
 }

@@ -2,6 +2,8 @@
 // layout and paint of its view, against a hand-written Qt screen with the same widgets, look
 // and structure, in the same run. Times are per parameter, so a flat line means no step in
 // the pipeline grows faster than the graph.
+#include "support/BenchSupport.h"
+
 #include "NQBoolParameter.h"
 #include "NQFloatParameter.h"
 #include "NQIntParameter.h"
@@ -83,13 +85,7 @@ void BM_GeneratedScreen(benchmark::State &state)
 
 // --- The hand-written screen: the same widgets built directly with Qt. ---
 
-const QString rowStyle = QStringLiteral(
-    "QLabel#titleLabel, QLabel#title { color: #111827; }\n"
-    "QLabel#valueLabel, QLabel#value { color: #6b7280; }\n"
-    "QLabel#textLabel { color: #374151; }\n"
-    "QLineEdit { border: 1px solid #d1d5db; border-radius: 6px; padding: 5px 8px; background: "
-    "#ffffff; color: #111827; selection-background-color: #007aff; }\n"
-    "QLineEdit:focus { border: 1px solid #007aff; }");
+const QString &rowStyle = BenchSupport::formRowStyleSheet();
 
 const QString sectionStyle = QStringLiteral(
     "NequoraUI--CollapsibleSectionView > QWidget#contentView { background: #ffffff; "

@@ -1,6 +1,8 @@
 // Per-frame cost of the session monitor and of the player view, each against the same label
 // and bar updates written by hand; and opening and scrolling the audio file picker with 10
 // against 100,000 host files.
+#include "support/BenchSupport.h"
+
 #include "AudioFilePickerViewController.h"
 #include "AudioPlayerView.h"
 #include "AudioSessionInfoView.h"
@@ -196,9 +198,7 @@ void BM_AudioFilePickerScrollStep(benchmark::State &state)
     platform::TableView *table = picker->tableView();
     QScrollBar *bar = table->verticalScrollBar();
     for (auto _ : state) {
-        const int next = bar->value() + table->rowHeight();
-        bar->setValue(next > bar->maximum() ? 0 : next);
-        table->viewport()->render(&image);
+        BenchSupport::scrollOneRowAndRender(table, image);
         benchmark::DoNotOptimize(image.bits());
     }
     state.counters["scroll_range"] = bar->maximum();

@@ -1,5 +1,7 @@
 // Constructing each form widget from its interface resource, against building the same
 // widget tree by hand (what uic-generated code does), in the same run.
+#include "support/BenchSupport.h"
+
 #include "ButtonView.h"
 #include "ProgressView.h"
 #include "SegmentedView.h"
@@ -25,13 +27,7 @@ namespace {
 
 using namespace NequoraUI;
 
-const QString contentStyle = QStringLiteral(
-    "QLabel#titleLabel, QLabel#title { color: #111827; }\n"
-    "QLabel#valueLabel, QLabel#value { color: #6b7280; }\n"
-    "QLabel#textLabel { color: #374151; }\n"
-    "QLineEdit { border: 1px solid #d1d5db; border-radius: 6px; padding: 5px 8px; background: "
-    "#ffffff; color: #111827; selection-background-color: #007aff; }\n"
-    "QLineEdit:focus { border: 1px solid #007aff; }");
+const QString &contentStyle = BenchSupport::formRowStyleSheet();
 
 // The frame every resource-based widget has: owner, zero-margin layout, contentView.
 template <typename ContentLayout> ContentLayout *handFrame(QWidget *owner, int spacing = -1)

@@ -1,5 +1,6 @@
 #include "VStackViewController.h"
 
+#include "LibraryStyle.h"
 #include "platform/Interface.h"
 #include "platform/LayoutConstraint.h"
 
@@ -47,6 +48,8 @@ void VStackViewController::loadView()
     auto view = std::make_unique<QWidget>();
     view->setObjectName(QStringLiteral("VStackViewController"));
     const auto ui = platform::Interface::load(QStringLiteral("VStackViewController"), view.get());
+    // The screen's top: the one place the library's look is set for everything it shows.
+    LibraryStyle::apply(view.get());
     contentStackView = ui.outlet<QVBoxLayout>("contentStackView");
     // A view rebuilt after its window destroyed it gets constraints of its own.
     delete leadingSpaceConstraint;

@@ -2,6 +2,7 @@
 
 #include "AudioSessionInfoView.h"
 #include "GalleryPage.h"
+#include "LibraryStyle.h"
 #include "RadialSliderWidget.h"
 #include "TextLabelView.h"
 #include "TitleLabelView.h"
@@ -24,6 +25,8 @@ const char *const pageFiles[] = {"graph.png", "session.png", "radial.png", "gall
 QWidget *titled(const QString &title, const QString &text, QWidget *body)
 {
     auto *page = new QWidget;
+    // A page of single library views: the library's look is set once, here at its top.
+    NequoraUI::LibraryStyle::apply(page);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 12, 0, 12);
     layout->setSpacing(4);

@@ -2,6 +2,7 @@
 
 #include "ButtonStyle.h"
 #include "ButtonView.h"
+#include "LibraryStyle.h"
 #include "PickerView.h"
 #include "ProgressView.h"
 #include "SegmentedView.h"
@@ -31,6 +32,7 @@ GalleryPage::GalleryPage(NequoraUI::platform::ViewController *presenter, QWidget
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("galleryPage"));
     page->setStyleSheet(QStringLiteral("#galleryPage { background: #ffffff; }"));
+    LibraryStyle::apply(page);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 12, 0, 12);
     layout->setSpacing(2);

@@ -18,6 +18,12 @@ install(FILES ${NEQUORAUI_PUBLIC_HEADERS} DESTINATION ${NEQUORAUI_INCLUDE_DIR})
 install(FILES ${NEQUORAUI_PLATFORM_HEADERS} DESTINATION ${NEQUORAUI_INCLUDE_DIR}/platform)
 install(FILES ${NEQUORAUI_SDK_HEADERS} DESTINATION ${NEQUORAUI_INCLUDE_DIR}/sdk)
 
+# The QML module: plugin, qmldir and type information for tooling, below the import path.
+install(TARGETS nequorauiqmlplugin LIBRARY DESTINATION ${NEQUORAUI_INSTALL_QMLDIR}/NequoraUI)
+get_target_property(nequoraui_qml_module_dir NequoraUI QT_QML_MODULE_OUTPUT_DIRECTORY)
+install(FILES ${nequoraui_qml_module_dir}/qmldir ${nequoraui_qml_module_dir}/NequoraUI.qmltypes
+    DESTINATION ${NEQUORAUI_INSTALL_QMLDIR}/NequoraUI)
+
 install(EXPORT NequoraUITargets
     NAMESPACE NequoraUI::
     DESTINATION ${NEQUORAUI_CMAKE_DIR})

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
-    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
+    qml6-module-qtqml qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
     libgl-dev libegl-dev libxkbcommon-dev
     libsndfile1-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev

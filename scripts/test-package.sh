@@ -1,11 +1,29 @@
 #!/usr/bin/env bash
-# Installs the library from build/ into a scratch prefix and builds a consumer project against it.
+# Installs the library from build/ into a scratch prefix and uses it as another project would:
+# versioned libraries that find each other, a QML module with type information, and a consumer
+# project built against the package. Nothing here sets LD_LIBRARY_PATH: the installed files
+# must find each other on their own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-cmake --install build --prefix "$prefix/install" >/dev/null
-cmake -S packaging/consumer -B "$prefix/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix/install" >/dev/null
-cmake --build "$prefix/build" -j "${JOBS:-2}" >/dev/null
-LD_LIBRARY_PATH="$prefix/install/lib:${LD_LIBRARY_PATH:-}" QT_QPA_PLATFORM=offscreen "$prefix/build/consumer" \
-    "$prefix/install/lib/qml"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/install
+cmake --install build --prefix "$prefix" >/dev/null
+unset LD_LIBRARY_PATH
+
+fail() { echo "test-package: $*" >&2; exit 1; }
+
+# Versioned shared objects, and a run path relative to their own location.
+for lib in NequoraUI NequoraPlatform; do
+    readelf -d "$prefix/lib/lib$lib.so" | grep -q "SONAME.*\[lib$lib\.so\.1\]" || fail "lib$lib has no versioned SONAME"
+done
+readelf -d "$prefix/lib/libNequoraUI.so" | grep -q 'RUNPATH.*\$ORIGIN' || fail "libNequoraUI has no \$ORIGIN run path"
+
+# Tooling sees the module's types: a document using the pad lints clean.
+qml_dir=$prefix/lib/qml
+grep -q '^typeinfo NequoraUI.qmltypes$' "$qml_dir/NequoraUI/qmldir" || fail "qmldir has no typeinfo line"
+/usr/lib/qt6/bin/qmllint -I "$qml_dir" packaging/consumer/pad.qml || fail "qmllint reports problems in pad.qml"
+
+cmake -S packaging/consumer -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/build" -j "${JOBS:-2}" >/dev/null
+QT_QPA_PLATFORM=offscreen "$work/build/consumer" "$qml_dir"

@@ -1,5 +1,7 @@
 #include "DemoOptions.h"
 
+#include "NequoraUIVersion.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -9,6 +11,7 @@ QCommandLineParser &configure(QCommandLineParser &parser)
     parser.setApplicationDescription(
         QStringLiteral("Shows the NequoraUI screens for an audio graph on a simulated engine."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("graph"),
                                  QStringLiteral("JSON graph file (default: the bundled graph)."));
     parser.addOptions({
@@ -45,6 +48,8 @@ std::optional<DemoOptions> DemoOptions::parse(const QStringList &arguments, QStr
         return std::nullopt;
     }
     DemoOptions options;
+    options.help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    options.version = parser.isSet(QStringLiteral("version"));
     options.graphFile = parser.positionalArguments().value(0, QStringLiteral(NEQUORA_DEMO_GRAPH));
     options.audioFolder = parser.isSet(QStringLiteral("audio-dir"))
                               ? parser.value(QStringLiteral("audio-dir"))
@@ -70,4 +75,14 @@ QString DemoOptions::usage()
 {
     QCommandLineParser parser;
     return configure(parser).helpText();
+}
+
+QString DemoOptions::versionText()
+{
+    // The library's version data reads "...PROJECT:NequoraUI-<version>\n".
+    const QString data =
+        QString::fromLatin1(reinterpret_cast<const char *>(NequoraUIVersionString));
+    const QString marker = QStringLiteral("PROJECT:NequoraUI-");
+    const qsizetype start = data.indexOf(marker) + marker.size();
+    return QStringLiteral("nequora-demo: NequoraUI %1\n").arg(data.mid(start).trimmed());
 }

@@ -17,8 +17,13 @@ struct DemoOptions
     bool verbose = false;
     // Exercise the graph screen as a user would, so --verbose shows the engine being driven.
     bool drive = false;
+    // Print the usage or the library version and exit, before anything else happens.
+    bool help = false;
+    bool version = false;
 
     // Parses the arguments; on failure returns nothing and sets error.
     static std::optional<DemoOptions> parse(const QStringList &arguments, QString &error);
     static QString usage();
+    // "nequora-demo: NequoraUI <version>", the version of the library it runs on.
+    static QString versionText();
 };

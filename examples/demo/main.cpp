@@ -54,6 +54,11 @@ int main(int argc, char **argv)
 {
     QString error;
     const auto options = DemoOptions::parse(argumentsOf(argc, argv), error);
+    if (options && (options->help || options->version)) {
+        QCoreApplication app(argc, argv); // names the program in the usage text
+        QTextStream(stdout) << (options->help ? DemoOptions::usage() : DemoOptions::versionText());
+        return 0;
+    }
     const bool offscreen = !options || options->screenshotFolder || !hasDisplay();
     if (offscreen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -56,14 +56,13 @@ TEST(RadialSliderQmlModule, BuildTreeHoldsAnInstallableModule)
 {
     const QDir module(QCoreApplication::applicationDirPath() + "/../qml/NequoraUI");
     ASSERT_TRUE(module.exists("qmldir")) << module.absolutePath().toStdString();
+    ASSERT_TRUE(module.exists("NequoraUI.qmltypes"));
     const QStringList plugins = module.entryList({"*nequorauiqmlplugin*"}, QDir::Files);
     ASSERT_EQ(plugins.size(), 1);
 
     QPluginLoader loader(module.filePath(plugins.first()));
     ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
-    auto *plugin = qobject_cast<QQmlExtensionPlugin *>(loader.instance());
-    ASSERT_NE(plugin, nullptr);
-    plugin->registerTypes("NequoraUI");
+    ASSERT_NE(qobject_cast<QQmlEngineExtensionPlugin *>(loader.instance()), nullptr);
 
     QQmlEngine engine;
     engine.addImportPath(QDir(module.absolutePath() + "/..").absolutePath());

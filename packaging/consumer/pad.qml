@@ -1,0 +1,17 @@
+import QtQuick
+import NequoraUI
+
+Item {
+    width: 300
+    height: 300
+
+    NQRadialSliderControl {
+        size: 240
+        showCircleGridLines: true
+        blurCenterView: true
+        circleGridLineColor: "#6366f1"
+        draggableControlColor: "#2563eb"
+        defaultPosition: Qt.point(0.75, 0.75)
+        onSliderPositionChanged: (position) => console.log(position.x, position.y)
+    }
+}

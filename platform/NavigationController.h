@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ViewController.h"
+#include "ViewController.h"
 
 namespace NequoraUI::platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/IndexPath.h"
+#include "IndexPath.h"
 
 #include <QtGlobal>
 #include <optional>

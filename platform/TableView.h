@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/IndexPath.h"
-#include "platform/TableLayout.h"
+#include "IndexPath.h"
+#include "TableLayout.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/IndexPath.h"
-#include "platform/TableView.h"
-#include "platform/ViewController.h"
+#include "IndexPath.h"
+#include "TableView.h"
+#include "ViewController.h"
 
 #include <QString>
 #include <memory>

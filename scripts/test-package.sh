@@ -24,6 +24,27 @@ qml_dir=$prefix/lib/qml
 grep -q '^typeinfo NequoraUI.qmltypes$' "$qml_dir/NequoraUI/qmldir" || fail "qmldir has no typeinfo line"
 /usr/lib/qt6/bin/qmllint -I "$qml_dir" packaging/consumer/pad.qml || fail "qmllint reports problems in pad.qml"
 
-cmake -S packaging/consumer -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+# The README's code blocks marked "<!-- file: NAME -->" become files of the consumer project.
+snippets=$work/readme
+mkdir -p "$snippets"
+awk -v dir="$snippets" '
+    /^<!-- file: [^ ]+ -->$/ { name = $3; next }
+    name != "" && /^```/ { if (open) { open = 0; name = "" } else open = 1; next }
+    open { print > (dir "/" name) }
+' README.md
+for file in widget-app.cpp MyEngine.h; do
+    [ -s "$snippets/$file" ] || fail "README has no code block for $file"
+done
+
+cmake -S packaging/consumer -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
+    -DREADME_SNIPPETS="$snippets" >/dev/null
 cmake --build "$work/build" -j "${JOBS:-2}" >/dev/null
-QT_QPA_PLATFORM=offscreen "$work/build/consumer" "$qml_dir"
+
+export QT_QPA_PLATFORM=offscreen
+"$work/build/consumer"
+QML_IMPORT_PATH=$qml_dir timeout 60 "$work/build/qml-app" packaging/consumer/pad.qml
+# The widget app runs until it is closed: still running after a few seconds means it started.
+status=0
+timeout 5 "$work/build/widget-app" || status=$?
+[ "$status" -eq 124 ] || fail "the README's widget app exited with status $status"
+echo "widget-app: runs"

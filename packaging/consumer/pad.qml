@@ -1,11 +1,14 @@
 import QtQuick
 import NequoraUI
 
-Item {
+Window {
     width: 300
     height: 300
+    visible: true
+    color: "white"
 
     NQRadialSliderControl {
+        anchors.centerIn: parent
         size: 240
         showCircleGridLines: true
         blurCenterView: true

@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -28,6 +29,11 @@ void ProgressBar::setProgress(float progress)
         return;
     m_progress = next;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_progress);
+        QAccessible::updateAccessibility(&event);
+    }
+    emit progressChanged(m_progress);
 }
 
 QRectF ProgressBar::trackRect() const

@@ -8,7 +8,7 @@ namespace NequoraUI::platform {
 class ProgressBar : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(float progress READ progress WRITE setProgress)
+    Q_PROPERTY(float progress READ progress WRITE setProgress NOTIFY progressChanged)
 
 public:
     explicit ProgressBar(QWidget *parent = nullptr);
@@ -22,6 +22,9 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+signals:
+    void progressChanged(float progress);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,20 +37,18 @@ SegmentedControl::SegmentedControl(QWidget *parent) : QWidget(parent)
 
 void SegmentedControl::removeAllSegments()
 {
-    m_titles.clear();
-    m_selected = noSegment;
-    updateGeometry();
-    update();
+    setSegmentTitles({});
 }
 
 void SegmentedControl::insertSegment(const QString &title, int index)
 {
     const int at = std::clamp(index, 0, numberOfSegments());
     m_titles.insert(at, title);
-    if (m_selected != noSegment && at <= m_selected)
-        ++m_selected;
     updateGeometry();
     update();
+    emit segmentTitlesChanged(m_titles);
+    if (m_selected != noSegment && at <= m_selected)
+        storeSelection(m_selected + 1);
 }
 
 QString SegmentedControl::titleForSegment(int index) const
@@ -59,16 +58,33 @@ QString SegmentedControl::titleForSegment(int index) const
 
 void SegmentedControl::setSegmentTitles(const QStringList &titles)
 {
+    const bool changed = titles != m_titles;
     m_titles = titles;
-    m_selected = noSegment;
     updateGeometry();
     update();
+    if (changed)
+        emit segmentTitlesChanged(m_titles);
+    storeSelection(noSegment);
 }
 
 void SegmentedControl::setSelectedSegmentIndex(int index)
 {
-    m_selected = index >= 0 && index < numberOfSegments() ? index : noSegment;
+    storeSelection(index >= 0 && index < numberOfSegments() ? index : noSegment);
+}
+
+void SegmentedControl::storeSelection(int index)
+{
+    if (index == m_selected)
+        return;
+    m_selected = index;
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State selected;
+        selected.selected = true;
+        QAccessibleStateChangeEvent event(this, selected);
+        QAccessible::updateAccessibility(&event);
+    }
+    emit selectedSegmentIndexChanged(m_selected);
 }
 
 QRect SegmentedControl::segmentRect(int index) const
@@ -111,8 +127,7 @@ void SegmentedControl::userSelect(int index)
 {
     if (index == m_selected || index < 0 || index >= numberOfSegments())
         return;
-    m_selected = index;
-    update();
+    storeSelection(index);
     emit valueChanged();
 }
 

@@ -11,7 +11,10 @@ class SegmentedControl : public QWidget
 {
     Q_OBJECT
     // Lets an interface file preset the segments.
-    Q_PROPERTY(QStringList segments READ segmentTitles WRITE setSegmentTitles)
+    Q_PROPERTY(QStringList segmentTitles READ segmentTitles WRITE setSegmentTitles NOTIFY
+                   segmentTitlesChanged)
+    Q_PROPERTY(int selectedSegmentIndex READ selectedSegmentIndex WRITE setSelectedSegmentIndex
+                   NOTIFY selectedSegmentIndexChanged)
 
 public:
     static constexpr int noSegment = -1;
@@ -44,6 +47,9 @@ public:
 signals:
     // The user selected a different segment (click, arrow keys).
     void valueChanged();
+    // Property notifications: every change, programmatic ones included.
+    void segmentTitlesChanged(const QStringList &titles);
+    void selectedSegmentIndexChanged(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -52,6 +58,8 @@ protected:
 
 private:
     void userSelect(int index);
+    // Stores the selection and notifies when it changed.
+    void storeSelection(int index);
     void paintSegment(QPainter &painter, int index) const;
 
     QStringList m_titles;

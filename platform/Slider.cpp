@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,31 +53,59 @@ Slider::Slider(QWidget *parent) : QWidget(parent)
 
 void Slider::setValue(float value)
 {
-    const float next = pinned(value, m_minimum, m_maximum);
-    if (next == m_value)
-        return;
-    m_value = next;
+    storeValue(pinned(value, m_minimum, m_maximum));
+}
+
+bool Slider::storeValue(float value)
+{
+    if (value == m_value)
+        return false;
+    m_value = value;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_value);
+        QAccessible::updateAccessibility(&event);
+    }
+    emit valueUpdated(m_value);
+    return true;
 }
 
 void Slider::setMinimumValue(float minimum)
 {
     if (std::isnan(minimum))
         return;
-    m_minimum = finiteBound(minimum);
-    m_maximum = std::max(m_maximum, m_minimum);
-    m_value = pinned(m_value, m_minimum, m_maximum);
-    update();
+    const float bound = finiteBound(minimum);
+    applyRange(bound, std::max(m_maximum, bound));
 }
 
 void Slider::setMaximumValue(float maximum)
 {
     if (std::isnan(maximum))
         return;
-    m_maximum = finiteBound(maximum);
-    m_minimum = std::min(m_minimum, m_maximum);
-    m_value = pinned(m_value, m_minimum, m_maximum);
+    const float bound = finiteBound(maximum);
+    applyRange(std::min(m_minimum, bound), bound);
+}
+
+void Slider::applyRange(float minimum, float maximum)
+{
+    const bool minimumMoved = minimum != m_minimum;
+    const bool maximumMoved = maximum != m_maximum;
+    m_minimum = minimum;
+    m_maximum = maximum;
     update();
+    if (minimumMoved)
+        emit minimumValueChanged(m_minimum);
+    if (maximumMoved)
+        emit maximumValueChanged(m_maximum);
+    storeValue(pinned(m_value, m_minimum, m_maximum));
+}
+
+void Slider::setContinuous(bool continuous)
+{
+    if (continuous == m_continuous)
+        return;
+    m_continuous = continuous;
+    emit continuousChanged(m_continuous);
 }
 
 qreal Slider::knobCenterX(double fraction) const
@@ -125,12 +154,7 @@ float Slider::valueAtX(qreal x) const
 
 bool Slider::userSetValue(double value)
 {
-    const float next = pinned(value, m_minimum, m_maximum);
-    if (next == m_value)
-        return false;
-    m_value = next;
-    update();
-    return true;
+    return storeValue(pinned(value, m_minimum, m_maximum));
 }
 
 void Slider::trackTo(qreal x)

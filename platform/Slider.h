@@ -12,10 +12,12 @@ namespace NequoraUI::platform {
 class Slider : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(float minimumValue READ minimumValue WRITE setMinimumValue)
-    Q_PROPERTY(float maximumValue READ maximumValue WRITE setMaximumValue)
-    Q_PROPERTY(float value READ value WRITE setValue)
-    Q_PROPERTY(bool continuous READ isContinuous WRITE setContinuous)
+    Q_PROPERTY(
+        float minimumValue READ minimumValue WRITE setMinimumValue NOTIFY minimumValueChanged)
+    Q_PROPERTY(
+        float maximumValue READ maximumValue WRITE setMaximumValue NOTIFY maximumValueChanged)
+    Q_PROPERTY(float value READ value WRITE setValue NOTIFY valueUpdated)
+    Q_PROPERTY(bool continuous READ isContinuous WRITE setContinuous NOTIFY continuousChanged)
 
 public:
     explicit Slider(QWidget *parent = nullptr);
@@ -37,7 +39,7 @@ public:
     // Default true: a drag reports every change as it happens. When false, a drag reports once,
     // on release, if it changed the value at any moment.
     bool isContinuous() const { return m_continuous; }
-    void setContinuous(bool continuous) { m_continuous = continuous; }
+    void setContinuous(bool continuous);
 
     // Where the knob's centre sits for a value (pinned to the range), in widget coordinates.
     // The knob travels from pointForValue(minimumValue()) to pointForValue(maximumValue()).
@@ -52,6 +54,12 @@ public:
 signals:
     // User changes only (mouse, keyboard, wheel), and only when the value really changed.
     void valueChanged();
+    // Property notifications: every change, programmatic ones included, for bindings and
+    // tools. A host that reacts to the user connects to valueChanged() instead.
+    void valueUpdated(float value);
+    void minimumValueChanged(float minimum);
+    void maximumValueChanged(float maximum);
+    void continuousChanged(bool continuous);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -68,6 +76,10 @@ private:
     double rangeStep(double fractionOfRange) const;
     // Pins and stores a value from user input; true when it changed. Reporting is the caller's.
     bool userSetValue(double value);
+    // Stores new bounds and re-pins the value, notifying whatever changed.
+    void applyRange(float minimum, float maximum);
+    // Stores a pinned value and notifies; true when it changed.
+    bool storeValue(float value);
     void trackTo(qreal x);
     void paintKnob(QPainter &painter, const QPointF &center) const;
 

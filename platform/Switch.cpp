@@ -24,6 +24,7 @@ Switch::Switch(QWidget *parent) : QAbstractButton(parent)
     // clicked() comes only from a user's click or Space, after the state has flipped;
     // setChecked() never emits it.
     connect(this, &QAbstractButton::clicked, this, &Switch::valueChanged);
+    connect(this, &QAbstractButton::toggled, this, &Switch::onChanged);
 }
 
 QColor Switch::onColor()

@@ -9,7 +9,7 @@ namespace NequoraUI::platform {
 class Switch : public QAbstractButton
 {
     Q_OBJECT
-    Q_PROPERTY(bool on READ isOn WRITE setOn)
+    Q_PROPERTY(bool on READ isOn WRITE setOn NOTIFY onChanged)
 
 public:
     explicit Switch(QWidget *parent = nullptr);
@@ -26,6 +26,8 @@ public:
 signals:
     // Emitted after a user flip has changed the state.
     void valueChanged();
+    // Property notification: every change of state, setOn's included.
+    void onChanged(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

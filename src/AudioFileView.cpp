@@ -24,6 +24,7 @@ AudioFileView::AudioFileView(ViewControllerPresenter *delegate, const QString &t
     actionButton = ui.outlet<QPushButton>("actionButton");
 
     titleLabel->setText(title);
+    m_file = initialValue.value_or(QUrl());
     valueLabel->setText(initialValue ? initialValue->fileName() : QString());
 }
 
@@ -44,12 +45,16 @@ void AudioFileView::tappedActionButton()
 void AudioFileView::audioFilePickerViewControllerDidSelectFile(AudioFilePickerViewController *,
                                                                const QUrl &file)
 {
+    m_file = file;
     valueLabel->setText(file.fileName());
     if (delegate)
         delegate->dismissPresentedViewController();
     // Reported even when the presenter is gone.
+    const QPointer<AudioFileView> alive(this);
     if (valueChangedHandler)
         valueChangedHandler(file);
+    if (alive)
+        emit selectionChanged(file);
 }
 
 void AudioFileView::didCancelInAudioFilePickerViewController(AudioFilePickerViewController *)

@@ -36,6 +36,13 @@ public:
                                                     const QUrl &file) override;
     void didCancelInAudioFilePickerViewController(AudioFilePickerViewController *picker) override;
 
+    // The file the row shows: the initial one or the user's last choice; empty for none.
+    QUrl file() const { return m_file; }
+
+signals:
+    // Each file the user chooses, once, after the handler.
+    void selectionChanged(const QUrl &file);
+
 public slots:
     void tappedActionButton();
 
@@ -47,6 +54,7 @@ private:
     QLabel *titleLabel = nullptr;
     QLabel *valueLabel = nullptr;
     QPushButton *actionButton = nullptr;
+    QUrl m_file;
 };
 
 } // namespace NequoraUI

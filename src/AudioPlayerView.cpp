@@ -45,6 +45,7 @@ void AudioPlayerView::tappedPlayPauseButton()
     else
         m_audioPlayerNode->play();
     updatePlayPauseButton();
+    emit playbackToggled(m_audioPlayerNode->isPlaying());
 }
 
 void AudioPlayerView::updatePlaybackProgress()

@@ -34,6 +34,10 @@ public:
     const std::shared_ptr<NQAudioPlayerNode> &audioPlayerNode() const { return m_audioPlayerNode; }
     platform::DisplayLink *displayLink() const { return m_displayLink; }
 
+signals:
+    // The user's tap on play/pause, with whether the node plays afterwards.
+    void playbackToggled(bool playing);
+
 public slots:
     void tappedPlayPauseButton();
     void updatePlaybackProgress();

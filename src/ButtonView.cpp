@@ -27,14 +27,20 @@ void ButtonView::setTitle(const QString &title)
 
 void ButtonView::touchDown()
 {
+    const QPointer<ButtonView> alive(this);
     if (touchDownHandler)
         touchDownHandler(this);
+    if (alive)
+        emit pressed();
 }
 
 void ButtonView::touchUp()
 {
+    const QPointer<ButtonView> alive(this);
     if (actionHandler)
         actionHandler(this);
+    if (alive)
+        emit clicked();
 }
 
 } // namespace NequoraUI

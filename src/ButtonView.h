@@ -23,6 +23,11 @@ public:
     QString title() const;
     void setTitle(const QString &title);
 
+signals:
+    // The user's press and release on the button, each after its handler.
+    void pressed();
+    void clicked();
+
 private slots:
     void touchDown();
     void touchUp();

@@ -45,8 +45,16 @@ void PickerView::pickerViewControllerDidSelectItem(ItemPickerViewController *, c
     if (viewController)
         viewController->dismiss(true);
     // Reported even when nothing could be dismissed.
+    const QPointer<PickerView> alive(this);
     if (valueChangedHandler)
         valueChangedHandler(item);
+    if (alive)
+        emit selectionChanged(item);
+}
+
+QString PickerView::currentValue() const
+{
+    return value->text();
 }
 
 void PickerView::didCancelInPickerViewController(ItemPickerViewController *)

@@ -34,6 +34,13 @@ public:
                                            const QString &item) override;
     void didCancelInPickerViewController(ItemPickerViewController *picker) override;
 
+    // The value the row shows: the initial one or the user's last choice.
+    QString currentValue() const;
+
+signals:
+    // Each item the user picks, once, after the handler (even the one already shown).
+    void selectionChanged(const QString &item);
+
 public slots:
     void tappedSelectButton();
 

@@ -37,6 +37,7 @@ void RecorderView::tappedStartStopButton()
     else
         m_recorderNode->start();
     updateStartStopButton();
+    emit recordingToggled(m_recorderNode->isRecording());
 }
 
 void RecorderView::updateStartStopButton()

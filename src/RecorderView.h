@@ -28,6 +28,10 @@ public:
     std::optional<NQCodec> recordingFormat() const { return m_recordingFormat; }
     void setRecordingFormat(std::optional<NQCodec> format);
 
+signals:
+    // The user's tap on start/stop, with whether the node records afterwards.
+    void recordingToggled(bool recording);
+
 public slots:
     void tappedStartStopButton();
 

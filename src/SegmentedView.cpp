@@ -4,6 +4,7 @@
 #include "platform/SegmentedControl.h"
 
 #include <QLabel>
+#include <QPointer>
 
 namespace NequoraUI {
 
@@ -25,8 +26,27 @@ SegmentedView::SegmentedView(const QString &title, const QStringList &segments,
 
 void SegmentedView::segmentedControlerValueChanged()
 {
+    const int index = segmentedControl->selectedSegmentIndex();
+    const QPointer<SegmentedView> alive(this);
     if (valueChangedHandler)
-        valueChangedHandler(segmentedControl->selectedSegmentIndex());
+        valueChangedHandler(index);
+    if (alive)
+        emit selectedSegmentChanged(index);
+}
+
+int SegmentedView::selectedSegmentIndex() const
+{
+    return segmentedControl->selectedSegmentIndex();
+}
+
+QStringList SegmentedView::segments() const
+{
+    return segmentedControl->segmentTitles();
+}
+
+QString SegmentedView::title() const
+{
+    return titleLabel->text();
 }
 
 } // namespace NequoraUI

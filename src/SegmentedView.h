@@ -23,6 +23,15 @@ public:
     SegmentedView(const QString &title, const QStringList &segments,
                   ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
 
+    // The selected position, or -1 when there are no segments.
+    int selectedSegmentIndex() const;
+    QStringList segments() const;
+    QString title() const;
+
+signals:
+    // Each user choice of a different segment, once, after the handler.
+    void selectedSegmentChanged(int index);
+
 private slots:
     void segmentedControlerValueChanged();
 

@@ -5,6 +5,7 @@
 #include "platform/Slider.h"
 
 #include <QLabel>
+#include <QPointer>
 
 namespace NequoraUI {
 
@@ -19,8 +20,8 @@ QString shortestText(float value)
 
 SliderView::SliderView(const QString &title, float initialValue, float minimumValue,
                        float maximumValue, ValueChangedHandler valueChangedHandler, QWidget *parent)
-    : QWidget(parent), initialValue(initialValue), minimumValue(minimumValue),
-      maximumValue(maximumValue), valueChangedHandler(std::move(valueChangedHandler))
+    : QWidget(parent), initialValue(initialValue), m_minimumValue(minimumValue),
+      m_maximumValue(maximumValue), valueChangedHandler(std::move(valueChangedHandler))
 {
     const auto ui = platform::Interface::load(QStringLiteral("SliderView"), this);
     contentView = ui.outlet<QWidget>("contentView");
@@ -30,8 +31,8 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
 
     titleLabel->setText(title);
     // The value goes last, against the final range.
-    slider->setMinimumValue(this->minimumValue);
-    slider->setMaximumValue(this->maximumValue);
+    slider->setMinimumValue(m_minimumValue);
+    slider->setMaximumValue(m_maximumValue);
     slider->setValue(this->initialValue);
     // The label shows the value passed in, not the one the slider pinned.
     valueLabel->setText(shortestText(this->initialValue));
@@ -43,11 +44,26 @@ void SliderView::setValue(float value)
     valueLabel->setText(shortestText(value));
 }
 
+float SliderView::value() const
+{
+    return slider->value();
+}
+
+QString SliderView::title() const
+{
+    return titleLabel->text();
+}
+
 void SliderView::sliderValueChanged()
 {
-    valueLabel->setText(QString::fromStdString(platform::NumberText::fixed(slider->value(), 2)));
+    const float value = slider->value();
+    valueLabel->setText(QString::fromStdString(platform::NumberText::fixed(value, 2)));
+    // The handler may delete this view.
+    const QPointer<SliderView> alive(this);
     if (valueChangedHandler)
-        valueChangedHandler(slider->value());
+        valueChangedHandler(value);
+    if (alive)
+        emit valueChanged(value);
 }
 
 } // namespace NequoraUI

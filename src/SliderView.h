@@ -24,13 +24,23 @@ public:
     // Moves the slider (pinned to its range) and shows the value passed in; reports nothing.
     void setValue(float value);
 
+    // The slider's value, pinned to the range.
+    float value() const;
+    float minimumValue() const { return m_minimumValue; }
+    float maximumValue() const { return m_maximumValue; }
+    QString title() const;
+
+signals:
+    // Each user change, once, after the handler; never for setValue.
+    void valueChanged(float value);
+
 private slots:
     void sliderValueChanged();
 
 private:
     const float initialValue;
-    const float minimumValue;
-    const float maximumValue;
+    const float m_minimumValue;
+    const float m_maximumValue;
     const ValueChangedHandler valueChangedHandler;
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;

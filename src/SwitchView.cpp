@@ -23,8 +23,24 @@ SwitchView::SwitchView(const QString &title, bool initialValue,
 void SwitchView::switchValueChanged()
 {
     // Reads whichever switch the outlet names now, even if the event came from another one.
-    if (valueChangedHandler && toggleSwitch)
-        valueChangedHandler(toggleSwitch->isOn());
+    if (!toggleSwitch)
+        return;
+    const bool on = toggleSwitch->isOn();
+    const QPointer<SwitchView> alive(this);
+    if (valueChangedHandler)
+        valueChangedHandler(on);
+    if (alive)
+        emit toggled(on);
+}
+
+bool SwitchView::isOn() const
+{
+    return toggleSwitch && toggleSwitch->isOn();
+}
+
+QString SwitchView::title() const
+{
+    return titleLabel->text();
 }
 
 } // namespace NequoraUI

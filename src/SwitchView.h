@@ -23,6 +23,14 @@ public:
     // Readable and replaceable; setting its state directly reports nothing.
     QPointer<platform::Switch> toggleSwitch;
 
+    // The state of the switch the outlet names; off when there is none.
+    bool isOn() const;
+    QString title() const;
+
+signals:
+    // Each user flip, once, after the handler; never for a programmatic setOn.
+    void toggled(bool on);
+
 private slots:
     void switchValueChanged();
 

@@ -19,6 +19,21 @@ TextFieldView::TextFieldView(const QString &title, const std::optional<QString> 
     titleLabel->setText(title);
     if (defaultValue)
         textField->setText(*defaultValue);
+    m_reportedText = textField->text();
+    connect(textField, &QLineEdit::editingFinished, this, &TextFieldView::textFieldEditingFinished);
+}
+
+void TextFieldView::textFieldEditingFinished()
+{
+    if (textField->text() == m_reportedText)
+        return;
+    m_reportedText = textField->text();
+    emit editingFinished(m_reportedText);
+}
+
+QString TextFieldView::title() const
+{
+    return titleLabel->text();
 }
 
 QString TextFieldView::text() const
@@ -29,6 +44,7 @@ QString TextFieldView::text() const
 void TextFieldView::clear()
 {
     textField->setText(QString());
+    m_reportedText.clear();
 }
 
 } // namespace NequoraUI

@@ -19,11 +19,22 @@ public:
 
     QString text() const;
     void clear();
+    QString title() const;
+
+signals:
+    // The user finished an edit (Return or leaving the field) that changed the text since the
+    // last report or programmatic change; reported once per edit.
+    void editingFinished(const QString &text);
+
+private slots:
+    void textFieldEditingFinished();
 
 private:
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
     QLineEdit *textField = nullptr;
+    // What the host last saw: set programmatically or reported.
+    QString m_reportedText;
 };
 
 } // namespace NequoraUI

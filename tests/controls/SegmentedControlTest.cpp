@@ -121,10 +121,10 @@ TEST(SegmentedControlProperties, SegmentsCanBePresetByName)
 {
     QWidget parent;
     auto *control = new SegmentedControl(&parent);
-    EXPECT_TRUE(control->setProperty("segments", QStringList{"One", "Two"}));
+    EXPECT_TRUE(control->setProperty("segmentTitles", QStringList{"One", "Two"}));
     EXPECT_EQ(control->numberOfSegments(), 2);
     EXPECT_EQ(control->titleForSegment(1), "Two");
-    EXPECT_EQ(control->property("segments").toStringList(), (QStringList{"One", "Two"}));
+    EXPECT_EQ(control->property("segmentTitles").toStringList(), (QStringList{"One", "Two"}));
 }
 
 } // namespace

@@ -20,9 +20,12 @@ protected:
     std::unique_ptr<AudioFileView> makeView(const std::optional<QUrl> &initialValue,
                                             const QList<QUrl> &audioFiles)
     {
-        return std::make_unique<AudioFileView>(ViewControllerPresenter::of(controller),
-                                               QStringLiteral("File"), initialValue, audioFiles,
-                                               [this](const QUrl &file) { reported.append(file); });
+        auto view = std::make_unique<AudioFileView>(
+            ViewControllerPresenter::of(controller), QStringLiteral("File"), initialValue,
+            audioFiles, [this](const QUrl &file) { reported.append(file); });
+        QObject::connect(view.get(), &AudioFileView::selectionChanged,
+                         [this](const QUrl &file) { signalled.append(file); });
+        return view;
     }
     static QString valueText(AudioFileView &view)
     {
@@ -35,6 +38,7 @@ protected:
     }
 
     QList<QUrl> reported;
+    QList<QUrl> signalled;
 };
 
 } // namespace
@@ -67,6 +71,8 @@ TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndDismisses)
     tapButton(*view);
     clickRow(presentedPicker<AudioFilePickerViewController>(), {0, 1});
     EXPECT_EQ(reported, QList<QUrl>({kick, snare}));
+    EXPECT_EQ(signalled, reported);
+    EXPECT_EQ(view->file(), snare);
     EXPECT_EQ(valueText(*view), QStringLiteral("snare.wav"));
 }
 
@@ -79,6 +85,7 @@ TEST_F(AudioFileViewTest, CancellingLeavesTheLabelAndTheHandlerAlone)
     finishTransitions();
     EXPECT_EQ(controller->presentedViewController(), nullptr);
     EXPECT_TRUE(reported.isEmpty());
+    EXPECT_TRUE(signalled.isEmpty());
     EXPECT_EQ(valueText(*view), QStringLiteral("snare.wav"));
 }
 

@@ -17,6 +17,8 @@ protected:
         auto view = std::make_unique<PickerView>(
             controller, QStringLiteral("Waveform"), initialValue, items,
             [this](const QString &item) { reported.append(item); });
+        QObject::connect(view.get(), &PickerView::selectionChanged,
+                         [this](const QString &item) { signalled.append(item); });
         return view;
     }
     static QLabel *label(PickerView &view, const char *name)
@@ -30,6 +32,7 @@ protected:
     }
 
     QStringList reported;
+    QStringList signalled;
 };
 
 } // namespace
@@ -74,6 +77,8 @@ TEST_F(PickerViewTest, ChoosingTheShownItemStillReportsItAndDismisses)
     tapSelect(*view);
     clickRow(presentedPicker<ItemPickerViewController>(), {0, 0});
     EXPECT_EQ(reported, QStringList({"Saw", "Sine"}));
+    EXPECT_EQ(signalled, reported);
+    EXPECT_EQ(view->currentValue(), QStringLiteral("Sine"));
     EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Sine"));
 }
 
@@ -88,6 +93,7 @@ TEST_F(PickerViewTest, CancellingLeavesTheValueAndTheHandlerAlone)
     finishTransitions();
     EXPECT_EQ(controller->presentedViewController(), nullptr);
     EXPECT_TRUE(reported.isEmpty());
+    EXPECT_TRUE(signalled.isEmpty());
     EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Saw"));
 }
 

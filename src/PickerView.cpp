@@ -1,6 +1,7 @@
 #include "PickerView.h"
 
 #include "ItemPickerViewController.h"
+#include "ViewControllerPresenter.h"
 
 #include "platform/Interface.h"
 #include "platform/NavigationController.h"
@@ -13,7 +14,14 @@ namespace NequoraUI {
 PickerView::PickerView(platform::ViewController *viewController, const QString &title,
                        const QString &initialValue, const QStringList &items,
                        ValueChangedHandler valueChangedHandler, QWidget *parent)
-    : QWidget(parent), viewController(viewController), items(items),
+    : PickerView(ViewControllerPresenter::of(viewController), title, initialValue, items,
+                 std::move(valueChangedHandler), parent)
+{}
+
+PickerView::PickerView(ViewControllerPresenter *presenter, const QString &title,
+                       const QString &initialValue, const QStringList &items,
+                       ValueChangedHandler valueChangedHandler, QWidget *parent)
+    : QWidget(parent), presenter(presenter), items(items),
       valueChangedHandler(std::move(valueChangedHandler))
 {
     const auto ui = platform::Interface::load(QStringLiteral("PickerView"), this);
@@ -33,8 +41,8 @@ void PickerView::tappedSelectButton()
     picker->setDelegate(this);
     picker->setTitle(title->text());
     auto *navigation = new platform::NavigationController(picker);
-    if (viewController)
-        viewController->present(navigation, true);
+    if (presenter)
+        presenter->presentViewController(navigation);
     else
         delete navigation;
 }
@@ -42,8 +50,8 @@ void PickerView::tappedSelectButton()
 void PickerView::pickerViewControllerDidSelectItem(ItemPickerViewController *, const QString &item)
 {
     value->setText(item);
-    if (viewController)
-        viewController->dismiss(true);
+    if (presenter)
+        presenter->dismissPresentedViewController();
     // Reported even when nothing could be dismissed.
     const QPointer<PickerView> alive(this);
     if (valueChangedHandler)
@@ -59,8 +67,8 @@ QString PickerView::currentValue() const
 
 void PickerView::didCancelInPickerViewController(ItemPickerViewController *)
 {
-    if (viewController)
-        viewController->dismiss(true);
+    if (presenter)
+        presenter->dismissPresentedViewController();
 }
 
 } // namespace NequoraUI

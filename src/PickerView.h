@@ -16,6 +16,8 @@ namespace platform {
 class ViewController;
 }
 
+class ViewControllerPresenter;
+
 // A row for choosing one string out of a fixed list: a title, the current value and a select
 // button that presents an item picker on the given view controller.
 class PickerView : public QWidget, public ItemPickerViewControllerDelegate
@@ -27,6 +29,10 @@ public:
 
     // viewController is held weakly; the view never keeps it alive.
     PickerView(platform::ViewController *viewController, const QString &title,
+               const QString &initialValue, const QStringList &items,
+               ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
+    // The same, presenting through a presenter held weakly.
+    PickerView(ViewControllerPresenter *presenter, const QString &title,
                const QString &initialValue, const QStringList &items,
                ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
 
@@ -45,7 +51,7 @@ public slots:
     void tappedSelectButton();
 
 private:
-    QPointer<platform::ViewController> viewController;
+    QPointer<ViewControllerPresenter> presenter;
     const QStringList items;
     const ValueChangedHandler valueChangedHandler;
     QWidget *pickerView = nullptr;

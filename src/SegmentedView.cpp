@@ -24,6 +24,11 @@ SegmentedView::SegmentedView(const QString &title, const QStringList &segments,
     segmentedControl->setSelectedSegmentIndex(0);
 }
 
+void SegmentedView::setSelectedIndex(int index)
+{
+    segmentedControl->setSelectedSegmentIndex(index);
+}
+
 void SegmentedView::segmentedControlerValueChanged()
 {
     const int index = segmentedControl->selectedSegmentIndex();

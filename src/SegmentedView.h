@@ -28,6 +28,9 @@ public:
     QStringList segments() const;
     QString title() const;
 
+    // -1 (or any index out of range) selects nothing. Reports nothing.
+    void setSelectedIndex(int index);
+
 signals:
     // Each user choice of a different segment, once, after the handler.
     void selectedSegmentChanged(int index);

@@ -40,13 +40,19 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
 
 void SliderView::setValue(float value)
 {
+    if (mapping) {
+        mappedValue = value;
+        slider->setValue(float(mapping->proportionOf(value)));
+        valueLabel->setText(mapping->text(value));
+        return;
+    }
     slider->setValue(value);
     valueLabel->setText(shortestText(value));
 }
 
 float SliderView::value() const
 {
-    return slider->value();
+    return mapping ? float(mapping->snapped(mappedValue)) : slider->value();
 }
 
 QString SliderView::title() const
@@ -54,10 +60,30 @@ QString SliderView::title() const
     return titleLabel->text();
 }
 
+void SliderView::setPresentation(const ParameterPresentation &presentation)
+{
+    const float value = mapping ? mappedValue : initialValue;
+    mapping.emplace(m_minimumValue, m_maximumValue, presentation);
+    // The track now runs over proportions; the mapping turns them into engine values.
+    slider->setMinimumValue(0.0f);
+    slider->setMaximumValue(1.0f);
+    setValue(value);
+}
+
 void SliderView::sliderValueChanged()
 {
-    const float value = slider->value();
-    valueLabel->setText(QString::fromStdString(platform::NumberText::fixed(value, 2)));
+    float value = slider->value();
+    if (mapping) {
+        value = float(mapping->valueAt(value));
+        // A snapped value puts the knob where the value it stands for is.
+        slider->setValue(float(mapping->proportionOf(value)));
+        if (value == mappedValue)
+            return;
+        mappedValue = value;
+        valueLabel->setText(mapping->text(value));
+    } else {
+        valueLabel->setText(QString::fromStdString(platform::NumberText::fixed(value, 2)));
+    }
     // The handler may delete this view.
     const QPointer<SliderView> alive(this);
     if (valueChangedHandler)

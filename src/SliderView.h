@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ParameterMapping.h"
+
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QLabel;
 
@@ -24,11 +27,16 @@ public:
     // Moves the slider (pinned to its range) and shows the value passed in; reports nothing.
     void setValue(float value);
 
-    // The slider's value, pinned to the range.
+    // The slider's value, pinned to the range; with a presentation, the engine value last shown.
     float value() const;
     float minimumValue() const { return m_minimumValue; }
     float maximumValue() const { return m_maximumValue; }
     QString title() const;
+
+    // Shows the value through a presentation: the track follows its scale, the text its unit
+    // and transform, and user changes are snapped to its step. The handler still gets engine
+    // values, and the text always shows the value the handler got.
+    void setPresentation(const ParameterPresentation &presentation);
 
 signals:
     // Each user change, once, after the handler; never for setValue.
@@ -42,6 +50,8 @@ private:
     const float m_minimumValue;
     const float m_maximumValue;
     const ValueChangedHandler valueChangedHandler;
+    std::optional<ParameterMapping> mapping;
+    float mappedValue = 0;
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
     QLabel *valueLabel = nullptr;

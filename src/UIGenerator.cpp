@@ -3,6 +3,7 @@
 #include "AudioFileView.h"
 #include "AudioPlayerView.h"
 #include "CollapsibleSectionView.h"
+#include "LiveValueView.h"
 #include "NQAudioGraph.h"
 #include "NQAudioNode.h"
 #include "NQAudioPlayerNode.h"
@@ -12,13 +13,17 @@
 #include "NQRecorderNode.h"
 #include "NQStringParameter.h"
 #include "NQUIntParameter.h"
+#include "ParameterMapping.h"
+#include "PickerView.h"
 #include "RecorderView.h"
 #include "SaturatingConversion.h"
+#include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
 #include "TextFieldView.h"
 #include "VStackViewController.h"
 
+#include <QHash>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <optional>
@@ -34,6 +39,8 @@ const std::string recorderType = "RecorderNode";
 
 // Spacing between the widgets of one node.
 constexpr int nodeWidgetSpacing = 20;
+// Named choices up to this many fit a segmented control; more get a picker row.
+constexpr qsizetype maximumSegments = 5;
 
 QString text(const std::string &utf8)
 {
@@ -75,6 +82,76 @@ QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter)
     return new TextFieldView(text(parameter->name()), text(parameter->value()));
 }
 
+// Any number kind read and written as a double, for controls that do not care which it is.
+struct NumberParameter
+{
+    double minimum = 0;
+    double maximum = 0;
+    bool whole = false;
+    std::function<double()> read;
+    std::function<void(double)> write;
+};
+
+std::optional<NumberParameter> numberParameter(const std::shared_ptr<NQParameter> &parameter)
+{
+    if (auto p = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
+        return NumberParameter{p->minimumValue(), p->maximumValue(), false,
+                               [p] { return double(p->value()); },
+                               [p](double value) { p->setValue(float(value)); }};
+    if (auto p = std::dynamic_pointer_cast<NQIntParameter>(parameter))
+        return NumberParameter{
+            double(p->minimumValue()), double(p->maximumValue()), true,
+            [p] { return double(p->value()); },
+            [p](double value) { p->setValue(SaturatingConversion::toInt32(float(value))); }};
+    if (auto p = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
+        return NumberParameter{
+            double(p->minimumValue()), double(p->maximumValue()), true,
+            [p] { return double(p->value()); },
+            [p](double value) { p->setValue(SaturatingConversion::toUInt32(float(value))); }};
+    return std::nullopt;
+}
+
+// A segmented control, or a picker row for long lists. A choice writes its value; nothing is
+// selected while the engine holds a value that is not one of the choices.
+QWidget *choiceControl(const QString &title, const NumberParameter &number,
+                       const ParameterMapping &mapping, ViewControllerPresenter *presenter)
+{
+    const auto choices = mapping.presentation().choices;
+    QStringList labels;
+    for (const auto &choice : choices)
+        labels.append(choice.label);
+    const auto write = [write = number.write, choices](qsizetype index) {
+        if (index >= 0 && index < choices.size())
+            write(choices[index].value);
+    };
+    if (choices.size() <= maximumSegments) {
+        auto *view = new SegmentedView(title, labels, write);
+        view->setSelectedIndex(mapping.choiceIndex(number.read()));
+        return view;
+    }
+    return new PickerView(presenter, title, mapping.text(number.read()), labels,
+                          [write, labels](const QString &label) { write(labels.indexOf(label)); });
+}
+
+QWidget *numberControl(const QString &title, const NumberParameter &number,
+                       ParameterPresentation presentation, ViewControllerPresenter *presenter)
+{
+    // Whole numbers move in whole steps, so the text never shows a fraction that was not written.
+    if (number.whole && presentation.step < 1)
+        presentation.step = 1;
+    const ParameterMapping mapping(number.minimum, number.maximum, presentation);
+    if (presentation.readOnly)
+        return new LiveValueView(title,
+                                 [read = number.read, mapping] { return mapping.text(read()); });
+    if (!presentation.choices.isEmpty())
+        return choiceControl(title, number, mapping, presenter);
+    auto *slider =
+        new SliderView(title, float(number.read()), float(number.minimum), float(number.maximum),
+                       [write = number.write](float value) { write(value); });
+    slider->setPresentation(presentation);
+    return slider;
+}
+
 } // namespace
 
 QList<QWidget *> UIGenerator::generateViews(const NQAudioGraph &audioGraph) const
@@ -95,14 +172,19 @@ QList<QWidget *> UIGenerator::generateViews(const NQAudioGraph &audioGraph) cons
 QList<QWidget *>
 UIGenerator::generateViews(const std::vector<std::shared_ptr<NQAudioNode>> &audioNodes) const
 {
-    QList<QWidget *> sections;
+    QList<std::pair<QString, QList<QWidget *>>> nodeViews;
     for (const auto &node : audioNodes) {
         if (!node)
             continue;
-        const QList<QWidget *> views = generateViews(node);
+        QList<QWidget *> views = generateViews(node);
         if (!views.isEmpty())
-            sections.append(generateSection(*node, views));
+            nodeViews.append({text(node->displayName()), std::move(views)});
     }
+    const bool fold = foldSectionsAbove && nodeViews.size() > *foldSectionsAbove;
+    QList<QWidget *> sections;
+    sections.reserve(nodeViews.size());
+    for (const auto &[title, views] : nodeViews)
+        sections.append(generateSection(title, views, fold && !sections.isEmpty()));
     return sections;
 }
 
@@ -123,19 +205,42 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &para
 {
     QList<QWidget *> widgets;
     widgets.reserve(qsizetype(parameters.size()));
-    for (const auto &parameter : parameters)
-        if (QWidget *widget = generateWidget(parameter))
+    // A group's sub-section takes the place of its first parameter.
+    QHash<QString, QLayout *> groups;
+    for (const auto &parameter : parameters) {
+        const auto presentation = presentationFor(parameter);
+        QWidget *widget = generateWidget(parameter, presentation);
+        if (!widget)
+            continue;
+        const QString group = presentation ? presentation->group : QString();
+        if (group.isEmpty()) {
             widgets.append(widget);
+            continue;
+        }
+        QLayout *&groupLayout = groups[group];
+        if (!groupLayout) {
+            auto *section = static_cast<CollapsibleSectionView *>(generateSection(group, {}));
+            groupLayout = section->content()->layout();
+            widgets.append(section);
+        }
+        groupLayout->addWidget(widget);
+    }
     return widgets;
 }
 
 std::unique_ptr<platform::ViewController>
 UIGenerator::generateViewController(const NQAudioGraph &audioGraph, const QList<QUrl> &audioFiles)
 {
-    auto controller = std::make_unique<VStackViewController>();
     UIGenerator generator;
-    generator.delegate = ViewControllerPresenter::of(controller.get());
     generator.audioFiles = audioFiles;
+    return generateViewController(audioGraph, std::move(generator));
+}
+
+std::unique_ptr<platform::ViewController>
+UIGenerator::generateViewController(const NQAudioGraph &audioGraph, UIGenerator generator)
+{
+    auto controller = std::make_unique<VStackViewController>();
+    generator.delegate = ViewControllerPresenter::of(controller.get());
     // Stored, not placed: the controller fills its stack when its view loads.
     controller->setViews(generator.generateViews(audioGraph));
     return controller;
@@ -166,21 +271,35 @@ QList<QWidget *> UIGenerator::generateRecorderViews(const NQAudioNode &audioNode
     return {new RecorderView(std::move(recorder))};
 }
 
-QWidget *UIGenerator::generateSection(const NQAudioNode &audioNode, const QList<QWidget *> &views)
+QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget *> &views,
+                                      bool folded)
 {
     auto content = std::make_unique<QWidget>();
+    // A section whose content starts hidden starts folded.
+    content->setHidden(folded);
     auto *stack = new QVBoxLayout(content.get());
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(nodeWidgetSpacing);
     for (QWidget *view : views)
         stack->addWidget(view);
-    return new CollapsibleSectionView(text(audioNode.displayName()), content.release());
+    return new CollapsibleSectionView(title, content.release());
+}
+
+std::optional<ParameterPresentation>
+UIGenerator::presentationFor(const std::shared_ptr<NQParameter> &parameter) const
+{
+    if (!presentationProvider || !parameter)
+        return std::nullopt;
+    return presentationProvider(*parameter);
 }
 
 // One widget per parameter kind, first match wins; the order matters only for a parameter
 // object that is of more than one kind.
-QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &parameter)
+QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &parameter,
+                                     const std::optional<ParameterPresentation> &presentation) const
 {
+    if (presentation)
+        return generatePresentedWidget(parameter, *presentation);
     // On/off values get a switch.
     if (auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter))
         return switchFor(std::move(boolParameter));
@@ -196,6 +315,24 @@ QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &paramet
         return textFieldFor(stringParameter);
     // Anything else (or no parameter at all) has no control and is left out.
     return nullptr;
+}
+
+QWidget *UIGenerator::generatePresentedWidget(const std::shared_ptr<NQParameter> &parameter,
+                                              const ParameterPresentation &presentation) const
+{
+    const QString title = text(parameter->name());
+    if (presentation.readOnly) {
+        if (auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter))
+            return new LiveValueView(title, [boolParameter] {
+                return boolParameter->value() ? QStringLiteral("On") : QStringLiteral("Off");
+            });
+        if (auto stringParameter = std::dynamic_pointer_cast<NQStringParameter>(parameter))
+            return new LiveValueView(title,
+                                     [stringParameter] { return text(stringParameter->value()); });
+    }
+    if (const auto number = numberParameter(parameter))
+        return numberControl(title, *number, presentation, delegate);
+    return generateWidget(parameter, std::nullopt);
 }
 
 } // namespace NequoraUI

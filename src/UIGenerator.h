@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ParameterPresentation.h"
 #include "ViewControllerPresenter.h"
 #include "platform/ViewController.h"
 
@@ -7,6 +8,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class NQAudioGraph;
@@ -30,6 +32,11 @@ public:
     QList<QUrl> audioFiles;
     // Presents the file chooser rows' pickers; never kept alive by the generator or the rows.
     QPointer<ViewControllerPresenter> delegate;
+    // Asked for each parameter; without one (or for a parameter it has nothing for) the
+    // parameter gets the control its kind gets.
+    ParameterPresentationProvider presentationProvider;
+    // When a graph yields more sections than this, every section after the first starts folded.
+    std::optional<qsizetype> foldSectionsAbove;
 
     // Sections for the graph's nodes, its input and output nodes left out.
     QList<QWidget *> generateViews(const NQAudioGraph &audioGraph) const;
@@ -46,12 +53,22 @@ public:
     // sections. File chooser rows present through it and refer to it weakly.
     static std::unique_ptr<platform::ViewController>
     generateViewController(const NQAudioGraph &audioGraph, const QList<QUrl> &audioFiles);
+    // The same with the generator's settings (files, presentations, folding); its delegate is
+    // replaced by the new controller.
+    static std::unique_ptr<platform::ViewController>
+    generateViewController(const NQAudioGraph &audioGraph, UIGenerator generator);
 
 private:
     QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;
     static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
-    static QWidget *generateSection(const NQAudioNode &audioNode, const QList<QWidget *> &views);
-    static QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter);
+    static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,
+                                    bool folded = false);
+    std::optional<ParameterPresentation>
+    presentationFor(const std::shared_ptr<NQParameter> &parameter) const;
+    QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter,
+                            const std::optional<ParameterPresentation> &presentation) const;
+    QWidget *generatePresentedWidget(const std::shared_ptr<NQParameter> &parameter,
+                                     const ParameterPresentation &presentation) const;
 };
 
 } // namespace NequoraUI

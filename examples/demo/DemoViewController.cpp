@@ -50,11 +50,16 @@ void settle(int milliseconds)
 
 DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
                                        const NQAudioGraph &graph, const QList<QUrl> &audioFiles,
+                                       NequoraUI::ParameterPresentationProvider presentations,
                                        QObject *parent)
     : ViewController(parent), engine(std::move(engine))
 {
     setTitle(QStringLiteral("NequoraUI Demo"));
-    graphController = NequoraUI::UIGenerator::generateViewController(graph, audioFiles).release();
+    NequoraUI::UIGenerator generator;
+    generator.audioFiles = audioFiles;
+    generator.presentationProvider = std::move(presentations);
+    graphController =
+        NequoraUI::UIGenerator::generateViewController(graph, std::move(generator)).release();
     addChildViewController(graphController);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ParameterPresentation.h"
+
 #include "platform/ViewController.h"
 
 #include <QList>
@@ -19,7 +21,9 @@ class DemoViewController : public NequoraUI::platform::ViewController
     Q_OBJECT
 public:
     DemoViewController(std::shared_ptr<NQAudioEngine> engine, const NQAudioGraph &graph,
-                       const QList<QUrl> &audioFiles, QObject *parent = nullptr);
+                       const QList<QUrl> &audioFiles,
+                       NequoraUI::ParameterPresentationProvider presentations = {},
+                       QObject *parent = nullptr);
 
     // The generated graph screen.
     QWidget *graphScreen() const { return graphController->view(); }

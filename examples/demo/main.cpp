@@ -6,6 +6,7 @@
 #include "DemoOptions.h"
 #include "DemoViewController.h"
 
+#include "SimPresentation.h"
 #include "sim/SimEngine.h"
 
 #include <QApplication>
@@ -73,7 +74,8 @@ int main(int argc, char **argv)
     if (!demo)
         return fail(error);
 
-    DemoViewController controller(demo->engine, *demo->engine->graph(), demo->audioFiles);
+    DemoViewController controller(demo->engine, *demo->engine->graph(), demo->audioFiles,
+                                  SimPresentation::provider(demo->engine));
     if (options->drive) {
         controller.view()->show();
         DemoDriver(controller.view(), controller.graphScreen()).run();

@@ -26,6 +26,19 @@ std::string numberText(const json &value)
     return SimNumberText::of(value.get<double>());
 }
 
+// Optional presentation fields: every kind may have the first two, number kinds all of them.
+const std::initializer_list<const char *> anyKindHints = {"readOnly", "group"};
+const std::initializer_list<const char *> numberHints = {
+    "scale", "skew", "unit", "display", "decimals", "step", "choices", "readOnly", "group"};
+
+std::vector<const char *> withHints(std::initializer_list<const char *> fields,
+                                    std::initializer_list<const char *> hints)
+{
+    std::vector<const char *> all(fields);
+    all.insert(all.end(), hints);
+    return all;
+}
+
 } // namespace
 
 GraphFileReader::GraphFileReader(std::string fileName, SimClock::Now now)
@@ -110,39 +123,139 @@ void GraphFileReader::readParameter(SimNode &node, const json &parameter,
     const std::string name = string(required(parameter, "name"), "name");
     place = nodePlace + ", parameter " + quoted(name);
     const std::string kind = string(required(parameter, "kind"), "kind");
+    std::shared_ptr<NQParameter> read;
     try {
         if (kind == "bool") {
-            checkKeys(parameter, {"kind", "name", "value"});
-            node.addBoolParameter(name, boolean(required(parameter, "value"), "value"));
+            checkKeys(parameter, withHints({"kind", "name", "value"}, anyKindHints));
+            read = node.addBoolParameter(name, boolean(required(parameter, "value"), "value"));
         } else if (kind == "string") {
-            checkKeys(parameter, {"kind", "name", "value"});
-            node.addStringParameter(name, string(required(parameter, "value"), "value"));
+            checkKeys(parameter, withHints({"kind", "name", "value"}, anyKindHints));
+            read = node.addStringParameter(name, string(required(parameter, "value"), "value"));
         } else if (kind == "float" || kind == "int" || kind == "uint") {
-            checkKeys(parameter, {"kind", "name", "value", "minimum", "maximum"});
-            readNumberParameter(node, kind, name, parameter);
+            checkKeys(parameter,
+                      withHints({"kind", "name", "value", "minimum", "maximum"}, numberHints));
+            read = readNumberParameter(node, kind, name, parameter);
         } else {
             fail("unknown kind " + quoted(kind) + " (expected float, int, uint, bool or string)");
         }
     } catch (const std::invalid_argument &fault) {
         fail(fault.what());
     }
+    readHints(parameter, read);
 }
 
-void GraphFileReader::readNumberParameter(SimNode &node, const std::string &kind,
-                                          const std::string &name, const json &parameter)
+void GraphFileReader::readHints(const json &parameter, const std::shared_ptr<NQParameter> &read)
+{
+    bool any = false;
+    for (const char *key : numberHints)
+        any = any || parameter.contains(key);
+    if (!any)
+        return;
+    SimParameterHints hints;
+    if (parameter.contains("readOnly"))
+        hints.readOnly = boolean(parameter["readOnly"], "readOnly");
+    if (parameter.contains("group"))
+        hints.group = string(parameter["group"], "group");
+    const std::string kind = parameter["kind"].get<std::string>();
+    if (kind != "bool" && kind != "string")
+        readNumberHints(parameter, hints, kind, finite(parameter["minimum"], "minimum"),
+                        finite(parameter["maximum"], "maximum"));
+    engine->setHints(read, std::move(hints));
+}
+
+void GraphFileReader::readNumberHints(const json &parameter, SimParameterHints &hints,
+                                      const std::string &kind, double minimum, double maximum)
+{
+    if (parameter.contains("scale")) {
+        const std::string scale = string(parameter["scale"], "scale");
+        if (scale == "log") {
+            if (!(minimum > 0))
+                fail("scale \"log\" needs a minimum above 0, not " + SimNumberText::of(minimum));
+            hints.scale = SimParameterHints::Scale::Logarithmic;
+        } else if (scale == "skew") {
+            hints.scale = SimParameterHints::Scale::Skewed;
+            hints.skew = finite(required(parameter, "skew"), "skew");
+            if (!(hints.skew > 0))
+                fail("skew " + SimNumberText::of(hints.skew) + " is not above 0");
+        } else if (scale != "linear") {
+            fail("unknown scale " + quoted(scale) + " (expected linear, log or skew)");
+        }
+    }
+    if (parameter.contains("skew") && hints.scale != SimParameterHints::Scale::Skewed)
+        fail("skew is only for scale \"skew\"");
+    if (parameter.contains("unit"))
+        hints.unit = string(parameter["unit"], "unit");
+    if (parameter.contains("display")) {
+        const std::string display = string(parameter["display"], "display");
+        if (display != "dB")
+            fail("unknown display " + quoted(display) + " (expected \"dB\")");
+        if (minimum < 0)
+            fail("display \"dB\" shows a gain, which cannot be negative, but the minimum is " +
+                 SimNumberText::of(minimum));
+        hints.decibels = true;
+    }
+    if (parameter.contains("decimals")) {
+        const int32_t decimals = int32(parameter["decimals"], "decimals");
+        if (decimals < 0 || decimals > 10)
+            fail("decimals " + std::to_string(decimals) + " is outside 0 ... 10");
+        hints.decimals = decimals;
+    }
+    if (parameter.contains("step")) {
+        hints.step = finite(parameter["step"], "step");
+        if (!(hints.step > 0))
+            fail("step " + SimNumberText::of(hints.step) + " is not above 0");
+    }
+    if (parameter.contains("choices"))
+        readChoices(parameter["choices"], hints, kind, minimum, maximum);
+}
+
+void GraphFileReader::readChoices(const json &choices, SimParameterHints &hints,
+                                  const std::string &kind, double minimum, double maximum)
+{
+    if (!choices.is_array() || choices.empty())
+        fail("\"choices\" must be a non-empty array");
+    const std::string parameterPlace = place;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        place = parameterPlace + ", choice " + std::to_string(i + 1);
+        const json &choice = choices[i];
+        if (!choice.is_object())
+            fail("must be an object");
+        checkKeys(choice, {"value", "label"});
+        const json &valueField = required(choice, "value");
+        const double value = kind == "float" ? finite(valueField, "value")
+                             : kind == "int" ? double(int32(valueField, "value"))
+                                             : double(uint32(valueField, "value"));
+        const std::string label = string(required(choice, "label"), "label");
+        if (label.empty())
+            fail("label is empty");
+        if (value < minimum || value > maximum)
+            fail("value " + numberText(valueField) + " is outside the range " +
+                 SimNumberText::of(minimum) + " to " + SimNumberText::of(maximum));
+        for (const auto &[otherValue, otherLabel] : hints.choices)
+            if (otherValue == value || otherLabel == label)
+                fail("value " + numberText(valueField) + " or label " + quoted(label) +
+                     " is already a choice");
+        hints.choices.emplace_back(value, label);
+    }
+    place = parameterPlace;
+}
+
+std::shared_ptr<NQParameter> GraphFileReader::readNumberParameter(SimNode &node,
+                                                                  const std::string &kind,
+                                                                  const std::string &name,
+                                                                  const json &parameter)
 {
     const json &value = required(parameter, "value");
     const json &minimum = required(parameter, "minimum");
     const json &maximum = required(parameter, "maximum");
     if (kind == "float")
-        node.addFloatParameter(name, float32(value, "value"), float32(minimum, "minimum"),
-                               float32(maximum, "maximum"));
-    else if (kind == "int")
-        node.addIntParameter(name, int32(value, "value"), int32(minimum, "minimum"),
-                             int32(maximum, "maximum"));
-    else
-        node.addUIntParameter(name, uint32(value, "value"), uint32(minimum, "minimum"),
-                              uint32(maximum, "maximum"));
+        return node.addFloatParameter(name, float32(value, "value"), float32(minimum, "minimum"),
+                                      float32(maximum, "maximum"));
+    if (kind == "int")
+        return node.addIntParameter(name, int32(value, "value"), int32(minimum, "minimum"),
+                                    int32(maximum, "maximum"));
+    return node.addUIntParameter(name, uint32(value, "value"), uint32(minimum, "minimum"),
+                                 uint32(maximum, "maximum"));
 }
 
 void GraphFileReader::fail(const std::string &fault) const
@@ -150,8 +263,7 @@ void GraphFileReader::fail(const std::string &fault) const
     throw GraphFileError(fileName + ": " + (place.empty() ? "" : place + ": ") + fault);
 }
 
-void GraphFileReader::checkKeys(const json &object,
-                                std::initializer_list<const char *> allowed) const
+void GraphFileReader::checkKeys(const json &object, const std::vector<const char *> &allowed) const
 {
     for (const auto &item : object.items()) {
         bool known = false;

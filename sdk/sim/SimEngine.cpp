@@ -54,6 +54,18 @@ std::shared_ptr<SimNode> SimEngine::addNode(const std::string &type, const std::
     return node;
 }
 
+void SimEngine::setHints(const std::shared_ptr<NQParameter> &parameter, SimParameterHints hints)
+{
+    if (parameter)
+        parameterHints[parameter.get()] = {parameter, std::move(hints)};
+}
+
+const SimParameterHints *SimEngine::hints(const NQParameter &parameter) const
+{
+    const auto found = parameterHints.find(&parameter);
+    return found == parameterHints.end() ? nullptr : &found->second.second;
+}
+
 void SimEngine::setWriteObserver(SimEventHub::WriteObserver observer)
 {
     events->setWriteObserver(std::move(observer));

@@ -4,10 +4,12 @@
 #include "sim/SimClock.h"
 #include "sim/SimEventHub.h"
 #include "sim/SimGraph.h"
+#include "sim/SimParameterHints.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The simulated engine. It owns the engine nodes behind player and recorder nodes: once it is
@@ -39,6 +41,12 @@ public:
     std::shared_ptr<SimNode> addNode(const std::string &type, const std::string &displayName);
     std::shared_ptr<SimGraph> graph() const { return audioGraph; }
 
+    // Presentation hints for a parameter of this engine's graph; the hints live as long as the
+    // engine does.
+    void setHints(const std::shared_ptr<NQParameter> &parameter, SimParameterHints hints);
+    // Null for a parameter without hints.
+    const SimParameterHints *hints(const NQParameter &parameter) const;
+
     // Every parameter write, and a line for each write, load, play, pause, start and stop.
     void setWriteObserver(SimEventHub::WriteObserver observer);
     void setLogger(SimEventHub::Logger logger);
@@ -51,6 +59,10 @@ private:
     std::shared_ptr<SimEventHub> events = std::make_shared<SimEventHub>();
     std::shared_ptr<SimGraph> audioGraph = std::make_shared<SimGraph>();
     std::vector<std::shared_ptr<NQEngineNode>> engineNodes;
+    // Keyed by address; each entry keeps its parameter alive, so an address is never reused.
+    std::unordered_map<const NQParameter *,
+                       std::pair<std::shared_ptr<NQParameter>, SimParameterHints>>
+        parameterHints;
     AudioSessionState session{48000, 0.005, 0.005, 0.01};
     bool running = false;
     bool hasRun = false;

@@ -31,10 +31,12 @@ int decimalsOf(double step)
     return 6;
 }
 
-// Three significant digits: "0.250", "1.20", "632", "15018".
+// Three significant digits: "0.250", "1.20", "632", "15018"; zero reads "0.0".
 int significantDecimals(double shown)
 {
-    if (shown == 0 || !std::isfinite(shown))
+    if (shown == 0)
+        return 1;
+    if (!std::isfinite(shown))
         return 0;
     return std::clamp(2 - int(std::floor(std::log10(std::fabs(shown)))), 0, 6);
 }

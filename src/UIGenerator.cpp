@@ -233,13 +233,14 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph, const QList<
 {
     UIGenerator generator;
     generator.audioFiles = audioFiles;
-    return generateViewController(audioGraph, std::move(generator));
+    return generator.generateViewController(audioGraph);
 }
 
 std::unique_ptr<platform::ViewController>
-UIGenerator::generateViewController(const NQAudioGraph &audioGraph, UIGenerator generator)
+UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
 {
     auto controller = std::make_unique<VStackViewController>();
+    UIGenerator generator = *this;
     generator.delegate = ViewControllerPresenter::of(controller.get());
     // Stored, not placed: the controller fills its stack when its view loads.
     controller->setViews(generator.generateViews(audioGraph));

@@ -53,10 +53,10 @@ public:
     // sections. File chooser rows present through it and refer to it weakly.
     static std::unique_ptr<platform::ViewController>
     generateViewController(const NQAudioGraph &audioGraph, const QList<QUrl> &audioFiles);
-    // The same with the generator's settings (files, presentations, folding); its delegate is
-    // replaced by the new controller.
-    static std::unique_ptr<platform::ViewController>
-    generateViewController(const NQAudioGraph &audioGraph, UIGenerator generator);
+    // The same with this generator's settings (files, presentations, folding); the controller
+    // presents the file choosers whatever delegate this generator has.
+    std::unique_ptr<platform::ViewController>
+    generateViewController(const NQAudioGraph &audioGraph) const;
 
 private:
     QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;

@@ -58,8 +58,7 @@ DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
     NequoraUI::UIGenerator generator;
     generator.audioFiles = audioFiles;
     generator.presentationProvider = std::move(presentations);
-    graphController =
-        NequoraUI::UIGenerator::generateViewController(graph, std::move(generator)).release();
+    graphController = generator.generateViewController(graph).release();
     addChildViewController(graphController);
 }
 

@@ -237,3 +237,62 @@ TEST(GraphFile, LoadsFromDiskAndRefusesUnreadableOrOversizedFilesNamingThem)
                         << std::string(GraphFile::maximumSize, 'x') << "\"}";
     EXPECT_EQ(loadFault(huge), huge + ": file is larger than the limit of 16777216 bytes");
 }
+
+TEST(GraphFile, PresentationHintsAreReadAndBadOnesRefusedNamingTheParameter)
+{
+    const auto engine = GraphFile::parse(
+        withParameter(R"({"kind":"float","name":"Cutoff","value":100,"minimum":20,"maximum":2e4,)"
+                      R"("scale":"log","unit":"Hz","decimals":1,"step":0.5,"group":"Filter"},)"
+                      R"({"kind":"uint","name":"Shape","value":1,"minimum":0,"maximum":2,)"
+                      R"("choices":[{"value":0,"label":"Sine"},{"value":2,"label":"Saw"}]},)"
+                      R"({"kind":"bool","name":"Clip","value":false,"readOnly":true},)"
+                      R"({"kind":"float","name":"Mix","value":0,"minimum":0,"maximum":1})"),
+        "graph.json");
+    const auto parameters = engine->graph()->nodes()[1]->parameters();
+    const SimParameterHints *cutoff = engine->hints(*parameters[0]);
+    ASSERT_TRUE(cutoff);
+    EXPECT_EQ(cutoff->scale, SimParameterHints::Scale::Logarithmic);
+    EXPECT_EQ(cutoff->unit, "Hz");
+    EXPECT_EQ(cutoff->decimals, 1);
+    EXPECT_EQ(cutoff->step, 0.5);
+    EXPECT_EQ(cutoff->group, "Filter");
+    ASSERT_TRUE(engine->hints(*parameters[1]));
+    EXPECT_EQ(engine->hints(*parameters[1])->choices,
+              (std::vector<std::pair<double, std::string>>{{0, "Sine"}, {2, "Saw"}}));
+    ASSERT_TRUE(engine->hints(*parameters[2]));
+    EXPECT_TRUE(engine->hints(*parameters[2])->readOnly);
+    EXPECT_FALSE(engine->hints(*parameters[3])) << "no hint field, no hints";
+
+    const std::string f = R"({"kind":"float","name":"F","value":1,"minimum":0,"maximum":2,)";
+    const std::string i = R"({"kind":"int","name":"I","value":1,"minimum":0,"maximum":2,)";
+    expectRefused(
+        {parameterFault(f + R"("scale":"log"})",
+                        "\"F\": scale \"log\" needs a minimum above 0, not 0"),
+         parameterFault(f + R"("scale":"cubic"})",
+                        "\"F\": unknown scale \"cubic\" (expected linear, log or skew)"),
+         parameterFault(f + R"("scale":"skew"})", "\"F\": missing field \"skew\""),
+         parameterFault(f + R"("scale":"skew","skew":0})", "\"F\": skew 0 is not above 0"),
+         parameterFault(f + R"("skew":2})", "\"F\": skew is only for scale \"skew\""),
+         parameterFault(f + R"("display":"dBFS"})",
+                        "\"F\": unknown display \"dBFS\" (expected \"dB\")"),
+         parameterFault(R"({"kind":"float","name":"F","value":0,"minimum":-1,"maximum":1,)"
+                        R"("display":"dB"})",
+                        "\"F\": display \"dB\" shows a gain, which cannot be negative, but the "
+                        "minimum is -1"),
+         parameterFault(f + R"("decimals":11})", "\"F\": decimals 11 is outside 0 ... 10"),
+         parameterFault(f + R"("step":-1})", "\"F\": step -1 is not above 0"),
+         parameterFault(f + R"("unit":3})", "\"F\": unit must be a string"),
+         parameterFault(f + R"("choices":[]})", "\"F\": \"choices\" must be a non-empty array"),
+         parameterFault(i + R"("choices":[{"value":3,"label":"Big"}]})",
+                        "\"I\", choice 1: value 3 is outside the range 0 to 2"),
+         parameterFault(i + R"("choices":[{"value":0.5,"label":"Half"}]})",
+                        "\"I\", choice 1: value must be a whole number"),
+         parameterFault(i + R"("choices":[{"value":0,"label":"A"},{"value":1,"label":"A"}]})",
+                        "\"I\", choice 2: value 1 or label \"A\" is already a choice"),
+         parameterFault(i + R"("choices":[{"value":0,"label":""}]})",
+                        "\"I\", choice 1: label is empty"),
+         parameterFault(R"({"kind":"bool","name":"B","value":true,"unit":"Hz"})",
+                        "\"B\": unknown field \"unit\""),
+         parameterFault(R"({"kind":"string","name":"S","value":"","readOnly":1})",
+                        "\"S\": readOnly must be true or false")});
+}

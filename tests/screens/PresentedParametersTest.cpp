@@ -1,0 +1,274 @@
+#include "LiveValueView.h"
+#include "ParameterMapping.h"
+#include "PickerView.h"
+#include "RecordingEngineNode.h"
+#include "SegmentedView.h"
+#include "SimPresentation.h"
+#include "SliderView.h"
+#include "UIGenerator.h"
+#include "nodeviews/FrameClockFixture.h"
+#include "platform/DisplayLink.h"
+#include "platform/SegmentedControl.h"
+#include "platform/Slider.h"
+#include "sim/GraphFile.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace NequoraUI;
+using Presentation = ParameterPresentation;
+
+namespace {
+
+Presentation withUnit(const QString &unit, Presentation presentation = {})
+{
+    presentation.unit = unit;
+    return presentation;
+}
+
+Presentation decibels()
+{
+    Presentation presentation;
+    presentation.transform = Presentation::Transform::Decibels;
+    return presentation;
+}
+
+Presentation logarithmic(Presentation presentation = {})
+{
+    presentation.scale = Presentation::Scale::Logarithmic;
+    return presentation;
+}
+
+const char *graphText = R"({"nodes": [
+  {"type": "Effect", "name": "Filter", "parameters": [
+    {"kind": "float", "name": "Cutoff", "value": 1000, "minimum": 20, "maximum": 20000,
+     "scale": "log", "unit": "Hz"},
+    {"kind": "float", "name": "Gain", "value": 0.25119, "minimum": 0, "maximum": 2,
+     "display": "dB"},
+    {"kind": "int", "name": "Slope", "value": 5, "minimum": 0, "maximum": 24,
+     "choices": [{"value": 6, "label": "6 dB/oct"}, {"value": 12, "label": "12 dB/oct"},
+                 {"value": 24, "label": "24 dB/oct"}]},
+    {"kind": "uint", "name": "FFT", "value": 1024, "minimum": 0, "maximum": 8192,
+     "choices": [{"value": 256, "label": "256"}, {"value": 512, "label": "512"},
+                 {"value": 1024, "label": "1k"}, {"value": 2048, "label": "2k"},
+                 {"value": 4096, "label": "4k"}, {"value": 8192, "label": "8k"}]},
+    {"kind": "float", "name": "Level", "value": 1, "minimum": 0, "maximum": 1,
+     "display": "dB", "readOnly": true, "group": "Meters"},
+    {"kind": "bool", "name": "Clip", "value": false, "readOnly": true, "group": "Meters"},
+    {"kind": "float", "name": "Mix", "value": 0.5, "minimum": 0, "maximum": 1}
+  ]},
+  {"type": "Effect", "name": "Second", "parameters": [
+    {"kind": "bool", "name": "On", "value": true}]}
+]})";
+
+// The hinted graph on screen, as a host shows it.
+class PresentedScreen : public NequoraUI::testing::FrameClockFixture
+{
+protected:
+    void SetUp() override
+    {
+        FrameClockFixture::SetUp();
+        engine = GraphFile::parse(graphText, "hinted.json");
+        parameters = engine->graph()->nodes()[0]->parameters();
+        UIGenerator generator;
+        generator.presentationProvider = SimPresentation::provider(engine);
+        generator.foldSectionsAbove = 1;
+        auto *layout = new QVBoxLayout(&window);
+        for (QWidget *section : generator.generateViews(*engine->graph()))
+            layout->addWidget(section);
+        window.resize(420, 1400);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    template <typename View> View *row(const QString &title) const
+    {
+        for (auto *view : window.findChildren<View *>())
+            for (auto *label : view->template findChildren<QLabel *>())
+                if (label->text() == title)
+                    return view;
+        return nullptr;
+    }
+    template <typename T> std::shared_ptr<T> parameter(int index) const
+    {
+        return std::dynamic_pointer_cast<T>(parameters[std::size_t(index)]);
+    }
+    static QString valueText(QWidget *view)
+    {
+        return view->findChild<QLabel *>(QStringLiteral("valueLabel"))->text();
+    }
+
+    std::shared_ptr<SimEngine> engine;
+    std::vector<std::shared_ptr<NQParameter>> parameters;
+    QWidget window;
+};
+
+} // namespace
+
+TEST(ParameterMapping, ShowsUnitsAndTransformsAndParsesThemBack)
+{
+    Presentation choices;
+    choices.choices = {{0, QStringLiteral("Sine")}, {2, QStringLiteral("Saw")}};
+    Presentation stepped;
+    stepped.step = 0.25;
+    struct Row
+    {
+        Presentation presentation;
+        double value;
+        QString text;
+    };
+    const Row rows[] = {{decibels(), 0.251189, "-12.0 dB"},
+                        {decibels(), 0, "-inf dB"},
+                        {decibels(), 1, "0.0 dB"},
+                        {withUnit("Hz"), 1200, "1.20 kHz"},
+                        {withUnit("Hz"), 632.46, "632 Hz"},
+                        {withUnit("s"), 0.25, "250 ms"},
+                        {withUnit("ms"), 250, "250 ms"},
+                        {withUnit("%"), 0.5, "0.500 %"},
+                        {stepped, 2.5, "2.50"},
+                        {choices, 2, "Saw"}};
+    for (const auto &[presentation, value, text] : rows) {
+        const ParameterMapping mapping(0, 20000, presentation);
+        EXPECT_EQ(mapping.text(value), text);
+        const auto parsed = mapping.parse(text);
+        ASSERT_TRUE(parsed) << text.toStdString();
+        EXPECT_NEAR(*parsed, value, 1e-3 * std::max(1.0, value)) << text.toStdString();
+    }
+    const ParameterMapping hertz(20, 20000, withUnit("Hz"));
+    EXPECT_EQ(hertz.parse(QStringLiteral("1.5 khz")), 1500.0);
+    EXPECT_EQ(hertz.parse(QStringLiteral("90000")), 20000.0) << "typed values are pinned";
+    EXPECT_FALSE(hertz.parse(QStringLiteral("12 dB")));
+    EXPECT_FALSE(hertz.parse(QStringLiteral("loud")));
+    EXPECT_EQ(ParameterMapping(0, 2, decibels()).parse(QStringLiteral("6.0206 dB")).value_or(0),
+              2.0);
+}
+
+TEST(ParameterMapping, ScalesMapTheTrackBothWays)
+{
+    const ParameterMapping log(20, 20000, logarithmic());
+    EXPECT_NEAR(log.valueAt(0.5), 632.456, 0.01);
+    EXPECT_NEAR(log.proportionOf(632.456), 0.5, 1e-6);
+    EXPECT_EQ(log.valueAt(1.0), 20000.0);
+
+    Presentation skewed;
+    skewed.scale = Presentation::Scale::Skewed;
+    skewed.skew = ParameterMapping::skewForCentre(0, 1000, 100);
+    const ParameterMapping skew(0, 1000, skewed);
+    EXPECT_NEAR(skew.valueAt(0.5), 100.0, 1e-9);
+    EXPECT_NEAR(skew.proportionOf(100.0), 0.5, 1e-9);
+
+    // A log scale cannot start at 0 or below, nor can a skew be 0: both fall back to linear.
+    EXPECT_EQ(ParameterMapping(0, 100, logarithmic()).scale(), Presentation::Scale::Linear);
+    skewed.skew = 0;
+    EXPECT_EQ(ParameterMapping(0, 100, skewed).valueAt(0.5), 50.0);
+
+    Presentation whole;
+    whole.step = 1;
+    EXPECT_EQ(ParameterMapping(-10, 10, whole).valueAt(0.52), 0.0);
+}
+
+TEST_F(PresentedScreen, LogSliderPutsTheGeometricMiddleAtMidTrackAndShowsHertz)
+{
+    auto *cutoff = row<SliderView>(QStringLiteral("Cutoff"));
+    ASSERT_TRUE(cutoff);
+    EXPECT_EQ(valueText(cutoff), "1.00 kHz");
+    auto *slider = cutoff->findChild<platform::Slider *>();
+    const QPoint start = slider->pointForValue(slider->minimumValue());
+    const QPoint end = slider->pointForValue(slider->maximumValue());
+    QTest::mouseClick(slider, Qt::LeftButton, {}, (start + end) / 2);
+    const auto written = parameter<SimFloatParameter>(0)->lastWrittenValue();
+    ASSERT_TRUE(written);
+    EXPECT_NEAR(*written, 632.46f, 632.46f * 0.02f);
+    EXPECT_EQ(valueText(cutoff), ParameterMapping(20, 20000, withUnit("Hz")).text(*written));
+}
+
+TEST_F(PresentedScreen, GainShowsDecibelsAndWritesLinearGain)
+{
+    auto *gain = row<SliderView>(QStringLiteral("Gain"));
+    ASSERT_TRUE(gain);
+    EXPECT_EQ(valueText(gain), "-12.0 dB");
+    auto *slider = gain->findChild<platform::Slider *>();
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_End);
+    EXPECT_EQ(parameter<SimFloatParameter>(1)->lastWrittenValue(), 2.0f);
+    EXPECT_EQ(valueText(gain), "6.02 dB");
+}
+
+TEST_F(PresentedScreen, ChoicesShowLabelsAndWriteTheirValues)
+{
+    auto *slope = row<SegmentedView>(QStringLiteral("Slope"));
+    ASSERT_TRUE(slope);
+    auto *segments = slope->findChild<platform::SegmentedControl *>();
+    EXPECT_EQ(segments->segmentTitles(), QStringList({"6 dB/oct", "12 dB/oct", "24 dB/oct"}));
+    EXPECT_EQ(segments->selectedSegmentIndex(), -1) << "5 is not a choice, so none is shown";
+    QTest::mouseClick(segments, Qt::LeftButton, {}, segments->segmentRect(2).center());
+    EXPECT_EQ(parameter<SimIntParameter>(2)->value(), 24);
+    EXPECT_EQ(segments->selectedSegmentIndex(), 2);
+
+    auto *fft = row<PickerView>(QStringLiteral("FFT"));
+    ASSERT_TRUE(fft) << "six choices get a picker row";
+    EXPECT_TRUE(fft->findChild<QLabel *>(QStringLiteral("value"))->text() == "1k");
+    fft->pickerViewControllerDidSelectItem(nullptr, QStringLiteral("4k"));
+    EXPECT_EQ(parameter<SimUIntParameter>(3)->value(), 4096u);
+}
+
+TEST_F(PresentedScreen, ReadOnlyRowsFollowTheEngineEachFrameInTheirGroupAndNeverWrite)
+{
+    auto *level = row<LiveValueView>(QStringLiteral("Level"));
+    auto *clip = row<LiveValueView>(QStringLiteral("Clip"));
+    ASSERT_TRUE(level && clip);
+    EXPECT_EQ(level->parentWidget(), clip->parentWidget()) << "one sub-section per group";
+    EXPECT_TRUE(row<CollapsibleSectionView>(QStringLiteral("Meters")));
+    EXPECT_EQ(level->stringValue(), "0.0 dB");
+
+    const auto meter = parameter<SimFloatParameter>(4);
+    meter->setValue(0.5f);
+    std::dynamic_pointer_cast<SimBoolParameter>(parameters[5])->setValue(true);
+    EXPECT_EQ(level->stringValue(), "0.0 dB") << "nothing changes between frames";
+    frame();
+    EXPECT_EQ(level->stringValue(), "-6.02 dB");
+    EXPECT_EQ(clip->stringValue(), "On");
+
+    level->hide();
+    EXPECT_FALSE(level->displayLink()->isScheduled()) << "hidden rows cost no frames";
+    level->show();
+    EXPECT_TRUE(level->displayLink()->isScheduled());
+    EXPECT_EQ(meter->writeCount(), 1) << "only the test wrote";
+    EXPECT_FALSE(row<SliderView>(QStringLiteral("Level")));
+}
+
+TEST_F(PresentedScreen, LargeGraphsFoldEverySectionAfterTheFirst)
+{
+    const auto sections =
+        window.findChildren<CollapsibleSectionView *>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_TRUE(sections[0]->content()->isVisible());
+    EXPECT_TRUE(sections[1]->content()->isHidden());
+}
+
+TEST(PresentedParameters, WithoutHintsNothingChanges)
+{
+    auto node = std::make_shared<SimNode>("Effect", "Plain");
+    node->addFloatParameter("Mix", 5.0f, 0.0f, 10.0f);
+    node->addIntParameter("Steps", 3, 0, 8);
+    UIGenerator plain;
+    UIGenerator asked;
+    int questions = 0;
+    asked.presentationProvider = [&](const NQParameter &) -> std::optional<Presentation> {
+        ++questions;
+        return std::nullopt;
+    };
+    OwnedWidgets before(plain.generateViews(node->parameters()));
+    OwnedWidgets after(asked.generateViews(node->parameters()));
+    EXPECT_EQ(questions, 2);
+    ASSERT_EQ(after.size(), before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i]->metaObject(), before[i]->metaObject());
+        EXPECT_EQ(after[i]->findChild<QLabel *>(QStringLiteral("valueLabel"))->text(),
+                  before[i]->findChild<QLabel *>(QStringLiteral("valueLabel"))->text());
+        EXPECT_EQ(after[i]->findChild<platform::Slider *>()->maximumValue(),
+                  before[i]->findChild<platform::Slider *>()->maximumValue());
+    }
+}

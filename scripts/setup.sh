@@ -10,6 +10,7 @@ packages=(
     libsndfile1-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-qpa-plugins fonts-dejavu-core locales xvfb xauth
+    liblilv-dev x42-plugins
 )
 
 missing=()

@@ -2,14 +2,12 @@
 
 #include "ValueLabelView.h"
 
+#include "platform/DisplayLink.h"
+
 #include <QPointer>
 #include <functional>
 
 namespace NequoraUI {
-
-namespace platform {
-class DisplayLink;
-}
 
 // A value row that reads its text anew on every display frame while it is visible, for values
 // that change on their own (meters, readouts). It only reads; it never writes anything back.

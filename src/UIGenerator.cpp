@@ -26,6 +26,7 @@
 #include <QHash>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 
 namespace NequoraUI {
@@ -156,6 +157,11 @@ QWidget *numberControl(const QString &title, const NumberParameter &number,
 
 QList<QWidget *> UIGenerator::generateViews(const NQAudioGraph &audioGraph) const
 {
+    return generateViews(shownNodes(audioGraph));
+}
+
+std::vector<std::shared_ptr<NQAudioNode>> UIGenerator::shownNodes(const NQAudioGraph &audioGraph)
+{
     std::vector<std::shared_ptr<NQAudioNode>> shown;
     for (auto &node : audioGraph.nodes()) {
         // The graph's own endpoints carry no controls; only exact type names count.
@@ -166,7 +172,29 @@ QList<QWidget *> UIGenerator::generateViews(const NQAudioGraph &audioGraph) cons
         }
         shown.push_back(std::move(node));
     }
-    return generateViews(shown);
+    return shown;
+}
+
+int UIGenerator::rowCount(const NQAudioNode &audioNode) const
+{
+    const std::string type = audioNode.type();
+    if (type == playerType)
+        return delegate && !audioFiles.isEmpty() ? 2 : 1;
+    if (type == recorderType)
+        return 1;
+    const auto parameters = audioNode.parameters();
+    return int(std::count_if(parameters.begin(), parameters.end(),
+                             [](const auto &parameter) { return hasControl(parameter); }));
+}
+
+QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode,
+                                      bool folded) const
+{
+    if (!audioNode)
+        return nullptr;
+    const QList<QWidget *> views = generateViews(audioNode);
+    return views.isEmpty() ? nullptr
+                           : generateSection(text(audioNode->displayName()), views, folded);
 }
 
 QList<QWidget *>
@@ -242,8 +270,22 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
     auto controller = std::make_unique<VStackViewController>();
     UIGenerator generator = *this;
     generator.delegate = ViewControllerPresenter::of(controller.get());
-    // Stored, not placed: the controller fills its stack when its view loads.
-    controller->setViews(generator.generateViews(audioGraph));
+    // One place per node with something to show; its section is made when the place comes
+    // near the visible part of the screen, so a large graph costs what is on screen.
+    std::vector<std::pair<std::shared_ptr<NQAudioNode>, int>> shown;
+    for (auto &node : shownNodes(audioGraph))
+        if (const int rows = node ? generator.rowCount(*node) : 0; rows > 0)
+            shown.emplace_back(std::move(node), rows);
+    const bool fold = foldSectionsAbove && qsizetype(shown.size()) > *foldSectionsAbove;
+    std::vector<VStackViewController::DeferredView> sections;
+    sections.reserve(shown.size());
+    for (const auto &[node, rows] : shown) {
+        const bool folded = fold && !sections.empty();
+        sections.push_back(
+            {[generator, node = node, folded] { return generator.generateSection(node, folded); },
+             folded ? 1 : rows + 1});
+    }
+    controller->setDeferredViews(std::move(sections));
     return controller;
 }
 
@@ -292,6 +334,15 @@ UIGenerator::presentationFor(const std::shared_ptr<NQParameter> &parameter) cons
     if (!presentationProvider || !parameter)
         return std::nullopt;
     return presentationProvider(*parameter);
+}
+
+bool UIGenerator::hasControl(const std::shared_ptr<NQParameter> &parameter)
+{
+    return std::dynamic_pointer_cast<NQBoolParameter>(parameter) ||
+           std::dynamic_pointer_cast<NQFloatParameter>(parameter) ||
+           std::dynamic_pointer_cast<NQIntParameter>(parameter) ||
+           std::dynamic_pointer_cast<NQUIntParameter>(parameter) ||
+           std::dynamic_pointer_cast<NQStringParameter>(parameter);
 }
 
 // One widget per parameter kind, first match wins; the order matters only for a parameter

@@ -49,8 +49,11 @@ public:
     QList<QWidget *>
     generateViews(const std::vector<std::shared_ptr<NQParameter>> &parameters) const;
 
-    // A VStackViewController whose view is not loaded yet, already holding the graph's
-    // sections. File chooser rows present through it and refer to it weakly.
+    // A VStackViewController whose view is not loaded yet, holding a place for each section
+    // generateViews(audioGraph) would give. A section is generated when its place first comes
+    // near the visible part of the screen (VStackViewController::setDeferredViews), so a large
+    // graph opens as fast as a small one. File chooser rows present through the controller and
+    // refer to it weakly.
     static std::unique_ptr<platform::ViewController>
     generateViewController(const NQAudioGraph &audioGraph, const QList<QUrl> &audioFiles);
     // The same with this generator's settings (files, presentations, folding); the controller
@@ -59,6 +62,12 @@ public:
     generateViewController(const NQAudioGraph &audioGraph) const;
 
 private:
+    static std::vector<std::shared_ptr<NQAudioNode>> shownNodes(const NQAudioGraph &audioGraph);
+    // How many views generateViews(audioNode) gives, without making them.
+    int rowCount(const NQAudioNode &audioNode) const;
+    static bool hasControl(const std::shared_ptr<NQParameter> &parameter);
+    // The node's section, or null when the node yields no view.
+    QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded) const;
     QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;
     static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
     static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,

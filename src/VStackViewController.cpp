@@ -4,12 +4,29 @@
 #include "platform/Interface.h"
 #include "platform/LayoutConstraint.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 namespace NequoraUI {
+
+namespace {
+
+// The blank's height before any deferred view was measured.
+constexpr int initialEstimate = 400;
+
+void holdPlace(QWidget *holder, int height)
+{
+    holder->setFixedHeight(height);
+}
+
+} // namespace
 
 VStackViewController::VStackViewController(QObject *parent) : platform::ViewController(parent) {}
 
@@ -27,20 +44,65 @@ VStackViewController::~VStackViewController()
 QList<QWidget *> VStackViewController::views() const
 {
     QList<QWidget *> result;
-    result.reserve(m_views.size());
-    for (const auto &view : m_views)
-        if (view)
-            result.append(view);
+    result.reserve(qsizetype(m_entries.size()));
+    for (const auto &entry : m_entries)
+        if (entry.view)
+            result.append(entry.view);
     return result;
 }
 
 void VStackViewController::setViews(QList<QWidget *> views)
 {
     deleteUnplaced(views);
-    m_views.clear();
-    m_views.reserve(views.size());
+    forgetScreenEntries();
+    m_entries.clear();
+    m_entries.reserve(size_t(views.size()));
     for (QWidget *view : views)
-        m_views.append(view);
+        m_entries.push_back({view, {}, {}, 1});
+}
+
+void VStackViewController::setDeferredViews(std::vector<DeferredView> views)
+{
+    deleteUnplaced({});
+    forgetScreenEntries();
+    m_entries.clear();
+    m_entries.reserve(views.size());
+    for (auto &view : views)
+        m_entries.push_back({{}, std::move(view.make), {}, std::max(1, view.weight)});
+}
+
+QWidget *VStackViewController::stackedView(int index) const
+{
+    return index >= 0 && index < stackedViewCount() ? m_entries[size_t(index)].view : nullptr;
+}
+
+bool VStackViewController::isRealised(int index) const
+{
+    return index >= 0 && index < stackedViewCount() && !m_entries[size_t(index)].make;
+}
+
+QWidget *VStackViewController::realiseView(int index)
+{
+    if (index < 0 || index >= stackedViewCount())
+        return nullptr;
+    Entry &entry = m_entries[size_t(index)];
+    if (!entry.make)
+        return entry.view;
+    // Cleared first: a maker that reaches back into the controller finds the entry made.
+    const ViewMaker make = std::exchange(entry.make, {});
+    entry.view = make();
+    placeInHolder(entry);
+    emit viewRealised(index, entry.view);
+    return entry.view;
+}
+
+bool VStackViewController::isShownInViewport(const QWidget *view) const
+{
+    if (!view || !m_scrollView || !view->isVisible() ||
+        !m_scrollView->viewport()->isAncestorOf(view))
+        return false;
+    const QRect inViewport(view->mapTo(m_scrollView->viewport(), QPoint()), view->size());
+    return inViewport.intersects(m_scrollView->viewport()->rect());
 }
 
 void VStackViewController::loadView()
@@ -51,6 +113,7 @@ void VStackViewController::loadView()
     // The screen's top: the one place the library's look is set for everything it shows.
     LibraryStyle::apply(view.get());
     contentStackView = ui.outlet<QVBoxLayout>("contentStackView");
+    m_scrollView = ui.outlet<QScrollArea>("scrollView");
     // A view rebuilt after its window destroyed it gets constraints of its own.
     delete leadingSpaceConstraint;
     delete trailingSpaceConstraint;
@@ -66,19 +129,168 @@ void VStackViewController::viewDidLoad()
     platform::ViewController::viewDidLoad();
     leadingSpaceConstraint->setConstant(m_horizontalInset);
     trailingSpaceConstraint->setConstant(m_horizontalInset);
-    for (const auto &view : m_views)
-        if (view)
-            contentStackView->addWidget(view);
+    m_deferred.clear();
+    for (size_t index = 0; index < m_entries.size(); ++index) {
+        Entry &entry = m_entries[index];
+        if (!entry.make && !entry.holder) {
+            if (entry.view)
+                contentStackView->addWidget(entry.view);
+            continue;
+        }
+        entry.holder = new QWidget;
+        holdPlace(entry.holder, initialEstimate);
+        contentStackView->addWidget(entry.holder);
+        // Shown now, not when the layout gets round to it, so it has its place at once.
+        entry.holder->show();
+        m_deferred.push_back(int(index));
+    }
+    if (m_deferred.empty())
+        return;
+    // Views are made as the visible part moves or grows, before it is painted.
+    m_scrollView->viewport()->installEventFilter(this);
+    m_scrollView->widget()->installEventFilter(this);
+    connect(m_scrollView->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &VStackViewController::realiseNearViewport);
+}
+
+bool VStackViewController::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+        if (m_scrollView &&
+            (watched == m_scrollView->viewport() || watched == m_scrollView->widget()))
+            realiseNearViewport();
+        break;
+    default:
+        break;
+    }
+    return platform::ViewController::eventFilter(watched, event);
+}
+
+void VStackViewController::placeInHolder(Entry &entry)
+{
+    if (!entry.holder || entry.make)
+        return;
+    // Made: the holder now follows the view's own size, folding included.
+    entry.holder->setMinimumHeight(0);
+    entry.holder->setMaximumHeight(QWIDGETSIZE_MAX);
+    auto *layout = new QVBoxLayout(entry.holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (entry.view) {
+        layout->addWidget(entry.view);
+        // A layout shows a new child only later; this one must be in the coming frame.
+        entry.view->show();
+    } else {
+        holdPlace(entry.holder, 0);
+    }
+}
+
+void VStackViewController::realiseNearViewport()
+{
+    if (m_realising || !m_scrollView || m_deferred.empty())
+        return;
+    m_realising = true;
+    QScrollBar *bar = m_scrollView->verticalScrollBar();
+    // Bounded: each round makes at least one view, and a few rounds settle any estimate.
+    for (int round = 0; round < 64; ++round) {
+        syncContentGeometry();
+        const int top = bar->value();
+        std::vector<int> due = unrealisedNear(top, top + m_scrollView->viewport()->height());
+        if (due.empty())
+            break;
+        // Until one view is measured the places are guesses: make one, then look again.
+        if (!m_measured)
+            due.resize(1);
+        // Places above the visible part that change height would move what is on screen.
+        std::vector<std::pair<QWidget *, int>> above;
+        for (int index : due) {
+            QWidget *holder = m_entries[size_t(index)].holder;
+            if (holder->geometry().bottom() < top)
+                above.emplace_back(holder, holder->height());
+            realiseView(index);
+        }
+        estimateUnrealisedHeights();
+        syncContentGeometry();
+        int shift = 0;
+        for (const auto &[holder, before] : above)
+            shift += holder->height() - before;
+        if (shift != 0)
+            bar->setValue(top + shift);
+    }
+    m_realising = false;
+}
+
+void VStackViewController::syncContentGeometry()
+{
+    QWidget *content = m_scrollView->widget();
+    if (content->layout())
+        content->layout()->activate();
+    // The scroll area resizes its widget on a layout request; asked here, not in a later
+    // pass, so the frame about to be painted has every place where it belongs.
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(m_scrollView, &request);
+    // A content not shown yet gets its resize event only when shown: place its views now.
+    if (content->layout())
+        content->layout()->setGeometry(content->rect());
+}
+
+std::vector<int> VStackViewController::unrealisedNear(int top, int bottom) const
+{
+    const int from = top - realisationMargin;
+    const int to = bottom + realisationMargin;
+    // Holders are in stack order, so their places only grow downwards.
+    const auto first = std::partition_point(m_deferred.begin(), m_deferred.end(), [&](int index) {
+        return m_entries[size_t(index)].holder->geometry().bottom() < from;
+    });
+    std::vector<int> due;
+    for (auto it = first; it != m_deferred.end(); ++it) {
+        const Entry &entry = m_entries[size_t(*it)];
+        if (entry.holder->y() > to)
+            break;
+        if (entry.make)
+            due.push_back(*it);
+    }
+    return due;
+}
+
+void VStackViewController::estimateUnrealisedHeights()
+{
+    qint64 height = 0;
+    qint64 weight = 0;
+    for (int index : m_deferred) {
+        const Entry &entry = m_entries[size_t(index)];
+        if (!entry.make && entry.view) {
+            height += entry.holder->sizeHint().height();
+            weight += entry.weight;
+        }
+    }
+    if (weight == 0)
+        return;
+    m_measured = true;
+    const qreal perWeight = qreal(height) / qreal(weight);
+    for (int index : m_deferred) {
+        const Entry &entry = m_entries[size_t(index)];
+        if (entry.make)
+            holdPlace(entry.holder, qRound(perWeight * entry.weight));
+    }
+}
+
+void VStackViewController::forgetScreenEntries()
+{
+    // The screen keeps what it showed; places not made by now stay blank.
+    m_deferred.clear();
 }
 
 void VStackViewController::deleteUnplaced(const QList<QWidget *> &keep)
 {
-    if (m_views.isEmpty())
+    if (m_entries.empty())
         return;
     const QSet<QWidget *> kept(keep.begin(), keep.end());
-    for (const auto &view : m_views)
-        if (view && !view->parentWidget() && !kept.contains(view.data()))
-            delete view.data();
+    for (const auto &entry : m_entries)
+        if (entry.view && !entry.view->parentWidget() && !kept.contains(entry.view.data()))
+            delete entry.view.data();
 }
 
 } // namespace NequoraUI

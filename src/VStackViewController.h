@@ -4,7 +4,10 @@
 
 #include <QList>
 #include <QPointer>
+#include <functional>
+#include <vector>
 
+class QScrollArea;
 class QVBoxLayout;
 class QWidget;
 
@@ -16,6 +19,13 @@ class LayoutConstraint;
 
 // A screen showing a list of views one below the other, in a scrolling area.
 //
+// Views are given made (setViews) or as makers (setDeferredViews). A deferred view is made
+// only when its place comes near the visible part of the scrolling area, so a screen of
+// thousands of views costs what is on screen; until then a blank of the estimated height holds
+// its place. Once made, a view stays until the controller goes. stackedView(), isRealised()
+// and isShownInViewport() tell what exists and what is on screen; viewRealised() reports each
+// view as it is made.
+//
 // Ownership: the controller owns every view in its list that no widget holds yet. When its
 // view loads, the listed views move into the stack and the view hierarchy owns them from then
 // on. A listed view that never gets placed (the view never loads, or it was listed after the
@@ -25,15 +35,44 @@ class VStackViewController : public platform::ViewController
     Q_OBJECT
 
 public:
+    using ViewMaker = std::function<QWidget *()>;
+
+    // A view made on demand. Until it is made, its place is as tall as the views made so far
+    // suggest for its weight (say, its number of rows).
+    struct DeferredView
+    {
+        ViewMaker make;
+        int weight = 1;
+    };
+
     static constexpr qreal defaultHorizontalInset = 20.0;
+    // How far beyond the visible part deferred views are made ahead, in pixels.
+    static constexpr int realisationMargin = 100;
 
     explicit VStackViewController(QObject *parent = nullptr);
     explicit VStackViewController(QList<QWidget *> views, QObject *parent = nullptr);
     ~VStackViewController() override;
 
+    // The views made so far, in stack order.
     QList<QWidget *> views() const;
     // Replaces the list. Once the view has loaded, the stack on screen stays as it was.
     void setViews(QList<QWidget *> views);
+    // Replaces the list with views made on demand; a maker may return null for "nothing".
+    // Once the view has loaded, the stack on screen stays as it was (places whose view was
+    // not made by then stay blank).
+    void setDeferredViews(std::vector<DeferredView> views);
+
+    // Entries of the list, made or not.
+    int stackedViewCount() const { return int(m_entries.size()); }
+    // The view at index once made; null before, or when its maker gave nothing.
+    QWidget *stackedView(int index) const;
+    bool isRealised(int index) const;
+    // Makes the view at index now if it is not made yet (placed in the stack when the view
+    // is loaded) and returns it.
+    QWidget *realiseView(int index);
+    // True when view (a stacked view or anything inside one) is made, shown and at least
+    // partly inside the visible part of the scrolling area.
+    bool isShownInViewport(const QWidget *view) const;
 
     qreal horizontalInset() const { return m_horizontalInset; }
     // Read when the view loads; a later change leaves the margins as they are.
@@ -44,15 +83,38 @@ public:
     platform::LayoutConstraint *leadingSpaceConstraint = nullptr;
     platform::LayoutConstraint *trailingSpaceConstraint = nullptr;
 
+signals:
+    // A deferred view was made (view may be null when its maker gave nothing).
+    void viewRealised(int index, QWidget *view);
+
 protected:
     void loadView() override;
     void viewDidLoad() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void deleteUnplaced(const QList<QWidget *> &keep);
+    struct Entry
+    {
+        QPointer<QWidget> view;
+        ViewMaker make;           // empty for views given made, and once made
+        QPointer<QWidget> holder; // keeps a deferred view's place in the stack
+        int weight = 1;
+    };
 
-    QList<QPointer<QWidget>> m_views;
+    void deleteUnplaced(const QList<QWidget *> &keep);
+    void forgetScreenEntries();
+    void placeInHolder(Entry &entry);
+    void realiseNearViewport();
+    void syncContentGeometry();
+    std::vector<int> unrealisedNear(int top, int bottom) const;
+    void estimateUnrealisedHeights();
+
+    std::vector<Entry> m_entries;
+    std::vector<int> m_deferred; // indexes of entries with a holder, in stack order
+    QPointer<QScrollArea> m_scrollView;
     qreal m_horizontalInset = defaultHorizontalInset;
+    bool m_realising = false;
+    bool m_measured = false;
 };
 
 } // namespace NequoraUI

@@ -32,7 +32,10 @@ const QList<QUrl> files = {QUrl::fromLocalFile(QStringLiteral("/media/take one.w
 
 QList<QWidget *> sectionsOf(const std::unique_ptr<platform::ViewController> &controller)
 {
-    return qobject_cast<VStackViewController *>(controller.get())->views();
+    auto *stack = qobject_cast<VStackViewController *>(controller.get());
+    for (int index = 0; index < stack->stackedViewCount(); ++index)
+        stack->realiseView(index);
+    return stack->views();
 }
 
 OwnedWidgets viewsOf(UIGenerator &generator, const PlayerNode &player)

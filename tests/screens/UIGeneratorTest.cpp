@@ -1,4 +1,5 @@
 #include "UIGenerator.h"
+#include "CollapsibleSectionView.h"
 #include "RecordingEngineNode.h"
 #include "SliderView.h"
 #include "SwitchView.h"
@@ -6,6 +7,7 @@
 #include "VStackViewController.h"
 #include "platform/Slider.h"
 #include "sim/SimEngine.h"
+#include "support/ManualAnimationDriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -224,13 +226,14 @@ TEST(UIGenerator, DraggingAGeneratedSliderChangesTheEngineParameter)
     const auto controller = UIGenerator::generateViewController(*engine.graph(), {});
     auto *stack = qobject_cast<VStackViewController *>(controller.get());
     ASSERT_TRUE(stack);
-    EXPECT_FALSE(stack->isViewLoaded()) << "the sections are made before the view loads";
-    ASSERT_EQ(stack->views().size(), 1);
-    EXPECT_EQ(titleOf(stack->views()[0]), "Low-pass");
+    ASSERT_EQ(stack->stackedViewCount(), 1);
+    EXPECT_FALSE(stack->isRealised(0)) << "sections are made when they come into view";
     QWidget *screen = controller->view();
     screen->resize(390, 640);
     screen->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
+    ASSERT_TRUE(stack->isRealised(0));
+    EXPECT_EQ(titleOf(stack->stackedView(0)), "Low-pass");
 
     auto *sliderView = screen->findChild<SliderView *>();
     ASSERT_TRUE(sliderView);
@@ -245,4 +248,31 @@ TEST(UIGenerator, DraggingAGeneratedSliderChangesTheEngineParameter)
     EXPECT_EQ(writes.back().parameterName, "Cutoff");
     EXPECT_EQ(cutoff->value(), slider->value());
     EXPECT_NEAR(cutoff->value(), 12000.0f, 20000.0f / 100);
+}
+
+TEST(UIGenerator, FoldingASectionMakesTheSectionsThatComeIntoView)
+{
+    NequoraUI::testing::ManualAnimationDriver driver;
+    const auto tall = [](const char *name) {
+        auto result = node("Effect", name);
+        for (int index = 0; index < 10; ++index)
+            result->addFloatParameter("Gain " + std::to_string(index), 0.5f, 0.0f, 1.0f);
+        return result;
+    };
+    const auto controller =
+        UIGenerator::generateViewController(graphOf({tall("A"), tall("B"), tall("C")}), {});
+    auto *stack = qobject_cast<VStackViewController *>(controller.get());
+    QWidget *screen = controller->view();
+    screen->resize(390, 640);
+    screen->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
+    ASSERT_TRUE(stack->isRealised(0));
+    ASSERT_FALSE(stack->isRealised(1)) << "the next section lies below the screen";
+
+    section(stack->stackedView(0))->tappedTitleView();
+    driver.advance(CollapsibleSectionView::foldDurationMs + 50);
+    ASSERT_TRUE(QTest::qWaitFor([stack] { return stack->isRealised(1); }, 1000));
+    EXPECT_TRUE(stack->isShownInViewport(stack->stackedView(1)));
+    EXPECT_TRUE(stack->isShownInViewport(sliderIn(stack->stackedView(1))))
+        << "the section that moved up shows its rows";
 }

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -98,6 +100,50 @@ TEST(VStackViewController, OwnsTheViewsNoWidgetHoldsYet)
         controller.view();
     }
     EXPECT_TRUE(shown.isNull()) << "placed views go with the view hierarchy";
+}
+
+TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWholeList)
+{
+    VStackViewController controller;
+    std::vector<VStackViewController::DeferredView> deferred;
+    int made = 0;
+    for (int index = 0; index < 200; ++index)
+        deferred.push_back({[index, &made]() -> QWidget * {
+                                ++made;
+                                if (index == 1)
+                                    return nullptr;
+                                auto *view = new QLabel(QString::number(index));
+                                view->setFixedHeight(index % 2 ? 60 : 40);
+                                return view;
+                            },
+                            1});
+    controller.setDeferredViews(std::move(deferred));
+    QWidget *early = controller.realiseView(150);
+    ASSERT_TRUE(early);
+    EXPECT_FALSE(early->parentWidget()) << "made before the view loads, placed when it does";
+
+    QWidget *screen = controller.view();
+    screen->resize(300, 400);
+    screen->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
+    EXPECT_TRUE(screen->isAncestorOf(early));
+    EXPECT_TRUE(controller.isShownInViewport(controller.stackedView(0)));
+    EXPECT_TRUE(controller.isRealised(1));
+    EXPECT_EQ(controller.stackedView(1), nullptr) << "a maker may give nothing";
+    EXPECT_LT(made, 20) << "only places near the visible part are made";
+    EXPECT_FALSE(controller.isRealised(100));
+    EXPECT_EQ(controller.views().size(), made - 1);
+
+    QScrollBar *bar = screen->findChild<QScrollArea *>()->verticalScrollBar();
+    for (int step = 0; step < 5 && bar->value() < bar->maximum(); ++step) {
+        bar->setValue(bar->maximum());
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(controller.isRealised(199));
+    EXPECT_TRUE(controller.isShownInViewport(controller.stackedView(199)))
+        << "the list's end is reachable and shown";
+    EXPECT_FALSE(controller.isShownInViewport(controller.stackedView(0)));
+    EXPECT_LT(made, 40) << "the places scrolled past are not made";
 }
 
 TEST(LayoutConstraint, MovesOneMarginAndSurvivesItsLayout)

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -67,9 +69,25 @@ void DemoDriver::flipFirstSwitch()
         clickAt(toggle, toggle->rect().center());
 }
 
+// Scrolls the screen down a page at a time, as a person looking for it would, until a button
+// of that name exists (the screen makes its sections as they come into view).
+QPushButton *DemoDriver::scrollToButton(const char *name)
+{
+    QPushButton *button = buttonNamed(screen, name);
+    auto *area = screen->findChild<QScrollArea *>();
+    QScrollBar *bar = area ? area->verticalScrollBar() : nullptr;
+    while (!button && bar && bar->value() < bar->maximum()) {
+        bar->setValue(bar->value() + bar->pageStep());
+        button = buttonNamed(screen, name);
+    }
+    if (button && area)
+        area->ensureWidgetVisible(button);
+    return button;
+}
+
 void DemoDriver::chooseFirstAudioFile()
 {
-    QPushButton *openPicker = buttonNamed(screen, "actionButton");
+    QPushButton *openPicker = scrollToButton("actionButton");
     if (!openPicker)
         return;
     openPicker->click();
@@ -84,7 +102,7 @@ void DemoDriver::chooseFirstAudioFile()
 
 void DemoDriver::playAndPause()
 {
-    QPushButton *playPause = buttonNamed(screen, "playPauseButton");
+    QPushButton *playPause = scrollToButton("playPauseButton");
     if (!playPause)
         return;
     playPause->click();

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPushButton;
+
 // Uses the graph screen as a person would, through mouse events: moves the first slider,
 // flips the first switch, chooses the first audio file for the player, plays and pauses.
 // With --verbose the engine's log then shows every write, load, play and pause.
@@ -19,6 +21,7 @@ private:
     void flipFirstSwitch();
     void chooseFirstAudioFile();
     void playAndPause();
+    QPushButton *scrollToButton(const char *name);
 
     QPointer<QWidget> window;
     QPointer<QWidget> screen;

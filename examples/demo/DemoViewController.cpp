@@ -8,14 +8,20 @@
 #include "TitleLabelView.h"
 #include "UIGenerator.h"
 #include "ValueLabelView.h"
+#include "platform/DisplayLink.h"
 #include "platform/NumberText.h"
 
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QQuickWidget>
+#include <QQuickWindow>
 #include <QStackedWidget>
+#include <QTimer>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -37,13 +43,45 @@ QWidget *titled(const QString &title, const QString &text, QWidget *body)
     return page;
 }
 
-// Lets timers, display links and first paints run for a moment.
-void settle(int milliseconds)
+// Runs the event loop until page shows what it has to show, and no longer: the views refreshed
+// per display frame have had their first frame, every Qt Quick scene has rendered, and every
+// pending layout and paint is done.
+void waitUntilShown(QWidget *page)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QEventLoop loop;
+    int pending = 0;
+    const auto arrived = [&pending, &loop] {
+        if (--pending == 0)
+            loop.quit();
+    };
+    std::unique_ptr<NequoraUI::platform::DisplayLink> frame;
+    if (page->findChild<NequoraUI::AudioSessionInfoView *>()) {
+        ++pending;
+        frame = std::make_unique<NequoraUI::platform::DisplayLink>(page, [&frame, arrived] {
+            frame->invalidate();
+            arrived();
+        });
+        frame->addToRunLoop();
+    }
+    std::vector<QMetaObject::Connection> scenes;
+    for (QQuickWidget *quick : page->findChildren<QQuickWidget *>()) {
+        ++pending;
+        auto rendered = std::make_shared<bool>(false);
+        scenes.push_back(QObject::connect(quick->quickWindow(), &QQuickWindow::afterRendering,
+                                          &loop, [rendered, arrived] {
+                                              if (!std::exchange(*rendered, true))
+                                                  arrived();
+                                          }));
+    }
+    if (pending > 0) {
+        // A safety net only: a scene that never renders must not hang the demo.
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    for (const auto &connection : scenes)
+        QObject::disconnect(connection);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(page->window(), QEvent::UpdateRequest);
 }
 
 } // namespace
@@ -145,7 +183,7 @@ QStringList DemoViewController::renderPages(const QString &folder)
     QStringList written;
     for (int index = 0; index < pageCount(); ++index) {
         showPage(index);
-        settle(150);
+        waitUntilShown(pages->widget(index));
         const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(pageFiles[index]));
         if (!window->grab().save(path))
             return {};

@@ -1,5 +1,6 @@
-// Constructing each form widget from its interface resource, against building the same
-// widget tree by hand (what uic-generated code does), in the same run.
+// Constructing each form widget from its interface resource at run time, against building the
+// same widget tree in code, as uic-generated code from the same .ui file does, in the same run.
+// This measures the interface loader; BENCHMARKS.md compares whole screens with plain forms.
 #include "support/BenchSupport.h"
 
 #include "ButtonView.h"
@@ -27,8 +28,6 @@ namespace {
 
 using namespace NequoraUI;
 
-const QString &contentStyle = BenchSupport::formRowStyleSheet();
-
 // The frame every resource-based widget has: owner, zero-margin layout, contentView.
 template <typename ContentLayout> ContentLayout *handFrame(QWidget *owner, int spacing = -1)
 {
@@ -38,7 +37,6 @@ template <typename ContentLayout> ContentLayout *handFrame(QWidget *owner, int s
     rootLayout->setContentsMargins(0, 0, 0, 0);
     auto *contentView = new QWidget(owner);
     contentView->setObjectName(QStringLiteral("contentView"));
-    contentView->setStyleSheet(contentStyle);
     auto *layout = new ContentLayout(contentView);
     layout->setObjectName(QStringLiteral("contentLayout"));
     if (spacing >= 0)

@@ -6,6 +6,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
     qml6-module-qtqml qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
+    qt6-tools-dev qml6-module-qtquick-controls qml6-module-qtquick-templates
+    qml6-module-qtquick-layouts
     libgl-dev libegl-dev libxkbcommon-dev
     libsndfile1-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -14,6 +14,7 @@
 
 #include "NQFloatParameter.h"
 #include "UIGenerator.h"
+#include "VStackViewController.h"
 #include "platform/NumberText.h"
 #include "sim/SimGraph.h"
 
@@ -26,6 +27,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QUiLoader>
 #include <QVBoxLayout>
@@ -302,6 +304,33 @@ template <ScreenMaker make> void memory(benchmark::State &state)
     }
 }
 
+// The generated screen's worst case: every section made, by scrolling to the end a page at a
+// time as a user would (sections stay once made).
+void memoryScrolledThrough(benchmark::State &state)
+{
+    const int parameterCount = int(state.range(0));
+    const auto graph = makeGraph(parameterCount);
+    warmUp(generatedScreen);
+    for (auto _ : state) {
+        const double before = BenchSupport::residentKiB();
+        auto screen = generatedScreen(*graph, {});
+        showUntilPainted(screen.get());
+        auto *stack = qobject_cast<VStackViewController *>(screen.get());
+        QScrollBar *bar = stack->view()->findChild<QScrollArea *>()->verticalScrollBar();
+        while (bar->value() < bar->maximum()) {
+            bar->setValue(bar->value() + bar->pageStep());
+            // The event loop runs between steps, as when a user scrolls: every frame painted.
+            QCoreApplication::processEvents();
+        }
+        state.counters["made"] = double(stack->views().size());
+        state.counters["KiB_per_parameter"] =
+            (BenchSupport::residentKiB() - before) / double(parameterCount);
+        state.PauseTiming();
+        screen.reset();
+        state.ResumeTiming();
+    }
+}
+
 void sizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -318,5 +347,10 @@ BENCHMARK(memory<generatedScreen>)->Name("BM_Memory_Generated")->Arg(10000)->Ite
 BENCHMARK(memory<plainForm>)->Name("BM_Memory_PlainForm")->Arg(10000)->Iterations(1);
 BENCHMARK(memory<uiLoaderForm>)->Name("BM_Memory_UiLoader")->Arg(10000)->Iterations(1);
 BENCHMARK(memory<quickList>)->Name("BM_Memory_QuickList")->Arg(10000)->Iterations(1);
+BENCHMARK(memoryScrolledThrough)
+    ->Name("BM_Memory_GeneratedScrolledThrough")
+    ->Arg(10000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 #include "bench_screens.moc"

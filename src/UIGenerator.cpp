@@ -318,8 +318,10 @@ QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget 
                                       bool folded)
 {
     auto content = std::make_unique<QWidget>();
-    // A section whose content starts hidden starts folded.
-    content->setHidden(folded);
+    // A section whose content starts hidden starts folded. Only ever hidden here: showing a
+    // widget without a parent would open it as a window of its own.
+    if (folded)
+        content->hide();
     auto *stack = new QVBoxLayout(content.get());
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(nodeWidgetSpacing);

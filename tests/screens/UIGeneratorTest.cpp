@@ -263,7 +263,7 @@ TEST(UIGenerator, FoldingASectionMakesTheSectionsThatComeIntoView)
         UIGenerator::generateViewController(graphOf({tall("A"), tall("B"), tall("C")}), {});
     auto *stack = qobject_cast<VStackViewController *>(controller.get());
     QWidget *screen = controller->view();
-    screen->resize(390, 640);
+    screen->resize(390, 400);
     screen->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
     ASSERT_TRUE(stack->isRealised(0));

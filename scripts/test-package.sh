@@ -14,7 +14,7 @@ unset LD_LIBRARY_PATH
 fail() { echo "test-package: $*" >&2; exit 1; }
 
 # Versioned shared objects, and a run path relative to their own location.
-for lib in NequoraUI NequoraPlatform; do
+for lib in NequoraUI NequoraPlatform NequoraSim; do
     readelf -d "$prefix/lib/lib$lib.so" | grep -q "SONAME.*\[lib$lib\.so\.1\]" || fail "lib$lib has no versioned SONAME"
 done
 readelf -d "$prefix/lib/libNequoraUI.so" | grep -q 'RUNPATH.*\$ORIGIN' || fail "libNequoraUI has no \$ORIGIN run path"

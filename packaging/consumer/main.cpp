@@ -33,6 +33,10 @@ bool adapterDrivesTheScreen()
 {
     MyGraph graph;
     const auto screen = NequoraUI::UIGenerator::generateViewController(graph, {});
+    // Sections are made as they come into view.
+    screen->view()->resize(400, 600);
+    screen->view()->show();
+    QCoreApplication::processEvents();
     auto *slider = screen->view()->findChild<NequoraUI::platform::Slider *>();
     auto *toggle = screen->view()->findChild<NequoraUI::platform::Switch *>();
     if (!slider || !toggle)

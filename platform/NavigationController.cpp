@@ -23,6 +23,11 @@ ViewController *NavigationController::topViewController() const
     return m_root;
 }
 
+bool NavigationController::accessibilityPerformEscape()
+{
+    return m_root && m_root->accessibilityPerformEscape();
+}
+
 NavigationBar *NavigationController::navigationBar()
 {
     view();
@@ -40,6 +45,8 @@ void NavigationController::loadView()
     if (m_root) {
         m_bar->setNavigationItem(m_root->navigationItem());
         layout->addWidget(m_root->view(), 1);
+        // Focus given to the navigation lands in its content (a picker's list).
+        container->setFocusProxy(m_root->view());
     } else {
         layout->addStretch(1);
     }

@@ -19,6 +19,8 @@ public:
     ViewController *rootViewController() const;
     // The controller on top of the stack; with one controller, the root.
     ViewController *topViewController() const;
+    // Passed on to the top controller.
+    bool accessibilityPerformEscape() override;
     // The title bar (loads the view).
     NavigationBar *navigationBar();
 

@@ -1,6 +1,7 @@
 #include "platform/PresentationOverlay.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QVariantAnimation>
 #include <algorithm>
@@ -111,6 +112,16 @@ void PresentationOverlay::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgbF(0, 0, 0, dimmingAlpha * m_progress));
+}
+
+void PresentationOverlay::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit escapePressed();
 }
 
 void PresentationOverlay::resizeEvent(QResizeEvent *event)

@@ -32,10 +32,13 @@ public:
 
 signals:
     void transitionFinished(bool shown);
+    // Escape reached the overlay: nothing inside the presented view took it.
+    void escapePressed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "platform/ProgressBar.h"
 
 #include "platform/Color.h"
+#include "platform/ControlAccessibility.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -19,6 +20,7 @@ constexpr qreal barHeight = 6.0;
 
 ProgressBar::ProgressBar(QWidget *parent) : QWidget(parent)
 {
+    ControlAccessibility::install();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

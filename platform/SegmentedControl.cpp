@@ -1,6 +1,7 @@
 #include "platform/SegmentedControl.h"
 
 #include "platform/Color.h"
+#include "platform/ControlAccessibility.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -31,6 +32,7 @@ QColor separatorColor()
 
 SegmentedControl::SegmentedControl(QWidget *parent) : QWidget(parent)
 {
+    ControlAccessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -123,7 +125,7 @@ QSize SegmentedControl::minimumSizeHint() const
     return QSize(std::max(1, numberOfSegments()) * 24 + 2 * padding, 28);
 }
 
-void SegmentedControl::userSelect(int index)
+void SegmentedControl::selectAsUser(int index)
 {
     if (index == m_selected || index < 0 || index >= numberOfSegments())
         return;
@@ -137,7 +139,7 @@ void SegmentedControl::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
-    userSelect(segmentAt(event->position().toPoint()));
+    selectAsUser(segmentAt(event->position().toPoint()));
 }
 
 void SegmentedControl::keyPressEvent(QKeyEvent *event)
@@ -146,10 +148,10 @@ void SegmentedControl::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Left:
         // From no selection, Left starts at the far end and Right at the near end.
-        userSelect(m_selected == noSegment ? last : std::max(0, m_selected - 1));
+        selectAsUser(m_selected == noSegment ? last : std::max(0, m_selected - 1));
         break;
     case Qt::Key_Right:
-        userSelect(m_selected == noSegment ? 0 : std::min(last, m_selected + 1));
+        selectAsUser(m_selected == noSegment ? 0 : std::min(last, m_selected + 1));
         break;
     default:
         QWidget::keyPressEvent(event);

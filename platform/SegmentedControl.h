@@ -41,6 +41,10 @@ public:
     // The segment under a point, or noSegment.
     int segmentAt(const QPoint &point) const;
 
+    // Selects as the user would, signalling valueChanged() when the selection changes: for
+    // assistive technology.
+    void selectAsUser(int index);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -57,7 +61,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void userSelect(int index);
     // Stores the selection and notifies when it changed.
     void storeSelection(int index);
     void paintSegment(QPainter &painter, int index) const;

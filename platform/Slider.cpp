@@ -1,6 +1,7 @@
 #include "platform/Slider.h"
 
 #include "platform/Color.h"
+#include "platform/ControlAccessibility.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -47,6 +48,7 @@ QColor trackColor()
 
 Slider::Slider(QWidget *parent) : QWidget(parent)
 {
+    ControlAccessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -68,6 +70,17 @@ bool Slider::storeValue(float value)
     }
     emit valueUpdated(m_value);
     return true;
+}
+
+void Slider::setValueAsUser(float value)
+{
+    if (userSetValue(value))
+        emit valueChanged();
+}
+
+float Slider::keyStep() const
+{
+    return float(rangeStep(keyStepFraction));
 }
 
 void Slider::setMinimumValue(float minimum)

@@ -26,6 +26,12 @@ public:
     // Pins to [minimum, maximum]; NaN gives the minimum. Signals nothing.
     void setValue(float value);
 
+    // Sets the value as the user would (pinned), reporting valueChanged() when it changed: for
+    // assistive technology and typed entry.
+    void setValueAsUser(float value);
+    // What an arrow key moves the value by.
+    float keyStep() const;
+
     float minimumValue() const { return m_minimum; }
     // Re-pins the value; a minimum above the maximum drags the maximum up with it.
     // NaN is ignored, infinities become the largest finite float.

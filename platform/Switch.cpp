@@ -1,6 +1,7 @@
 #include "platform/Switch.h"
 
 #include "platform/Color.h"
+#include "platform/ControlAccessibility.h"
 
 #include <QPainter>
 
@@ -18,6 +19,7 @@ constexpr qreal thumbInset = 2.0;
 
 Switch::Switch(QWidget *parent) : QAbstractButton(parent)
 {
+    ControlAccessibility::install();
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

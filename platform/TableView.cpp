@@ -1,10 +1,12 @@
 #include "platform/TableView.h"
 
 #include "platform/Color.h"
+#include "platform/ControlAccessibility.h"
 #include "platform/TableViewCell.h"
 #include "platform/TableViewController.h"
 #include "platform/TableViewHeaderView.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -28,6 +30,7 @@ int clampToInt(qint64 value)
 TableView::TableView(TableViewController *controller, QWidget *parent)
     : QAbstractScrollArea(parent), m_controller(controller)
 {
+    ControlAccessibility::install();
     m_layout.setRowHeight(defaultRowHeight);
     m_layout.setHeaderHeight(defaultHeaderHeight);
     setFrameShape(QFrame::NoFrame);
@@ -387,6 +390,16 @@ qint64 TableView::scrollOffset() const
     return verticalScrollBar()->value();
 }
 
+void TableView::selectCell(TableViewCell *cell)
+{
+    for (const auto &[indexPath, visible] : m_visibleCells) {
+        if (visible == cell) {
+            selectRow(indexPath);
+            return;
+        }
+    }
+}
+
 void TableView::selectRow(const IndexPath &indexPath)
 {
     setCurrentRow(indexPath);
@@ -404,8 +417,14 @@ void TableView::setCurrentRow(const IndexPath &indexPath)
     }
     m_selected = indexPath;
     scrollToRow(indexPath);
-    if (TableViewCell *cell = cellForRow(indexPath))
+    if (TableViewCell *cell = cellForRow(indexPath)) {
         cell->setSelected(true);
+        // A screen reader follows the current row as keyboard focus.
+        if (QAccessible::isActive() && hasFocus()) {
+            QAccessibleEvent event(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 } // namespace NequoraUI::platform

@@ -71,6 +71,8 @@ public:
     void scrollToRow(const IndexPath &indexPath);
 
     std::optional<IndexPath> indexPathForSelectedRow() const;
+    // Selects a visible cell's row as a tap would; for assistive technology.
+    void selectCell(TableViewCell *cell);
     // Number of cells waiting for reuse under identifier.
     int reusableCellCount(const QString &identifier) const;
 

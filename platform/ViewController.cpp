@@ -105,6 +105,10 @@ void ViewController::present(ViewController *controller, bool animated)
     // Without a window yet, the presenter's own view is the top-level widget that hosts it.
     m_overlay = new PresentationOverlay(view()->window());
     m_overlay->setContent(controller->view());
+    connect(m_overlay, &PresentationOverlay::escapePressed, this, [this] {
+        if (m_presented && !m_dismissing)
+            m_presented->accessibilityPerformEscape();
+    });
     connect(m_overlay, &PresentationOverlay::transitionFinished, this, [this](bool shown) {
         if (shown)
             onOverlayShown();
@@ -123,7 +127,13 @@ void ViewController::present(ViewController *controller, bool animated)
     } else {
         m_overlay->setProgress(1.0);
     }
+    m_focusBeforePresenting = view()->window()->focusWidget();
     controller->view()->setFocus();
+}
+
+bool ViewController::accessibilityPerformEscape()
+{
+    return false;
 }
 
 void ViewController::onOverlayShown()
@@ -164,6 +174,8 @@ void ViewController::finishDismissal()
         controller->m_presenting = nullptr;
         controller->deleteLater();
     }
+    if (m_focusBeforePresenting)
+        m_focusBeforePresenting->setFocus();
 }
 
 void ViewController::forgetPresented()

@@ -57,6 +57,10 @@ public:
     // True while a presentation or dismissal animation runs.
     bool isTransitioning() const;
 
+    // Escape pressed in this controller's presented view: a controller that can be cancelled
+    // does so and returns true. The default does nothing and returns false.
+    virtual bool accessibilityPerformEscape();
+
 signals:
     void titleChanged(const QString &title);
 
@@ -86,6 +90,8 @@ private:
     QPointer<ViewController> m_presented;
     QPointer<ViewController> m_presenting;
     QPointer<PresentationOverlay> m_overlay;
+    // Keyboard focus goes back here once the presented controller is dismissed.
+    QPointer<QWidget> m_focusBeforePresenting;
     bool m_appearing = false;
     bool m_dismissing = false;
 };

@@ -119,6 +119,12 @@ void AudioFilePickerViewController::documentPickerDidPickDocumentsAt(platform::D
     reloadData();
 }
 
+bool AudioFilePickerViewController::accessibilityPerformEscape()
+{
+    tappedCancelButton();
+    return true;
+}
+
 void AudioFilePickerViewController::tappedCancelButton()
 {
     if (auto *receiver = delegate())

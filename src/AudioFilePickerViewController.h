@@ -43,6 +43,9 @@ public:
     void documentPickerDidPickDocumentsAt(platform::DocumentPicker *picker,
                                           const QList<QUrl> &urls) override;
 
+    // Escape cancels, as the Cancel button does.
+    bool accessibilityPerformEscape() override;
+
 public slots:
     void tappedCancelButton();
 

@@ -24,6 +24,7 @@ AudioFileView::AudioFileView(ViewControllerPresenter *delegate, const QString &t
     actionButton = ui.outlet<QPushButton>("actionButton");
 
     titleLabel->setText(title);
+    actionButton->setAccessibleDescription(title);
     m_file = initialValue.value_or(QUrl());
     valueLabel->setText(initialValue ? initialValue->fileName() : QString());
 }

@@ -19,6 +19,7 @@ AudioPlayerView::AudioPlayerView(std::shared_ptr<NQAudioPlayerNode> audioPlayerN
     playPauseButton = ui.outlet<QPushButton>("playPauseButton");
 
     updatePlayPauseButton();
+    progressView->setAccessibleName(QStringLiteral("Playback position"));
     progressView->setProgress(0.0f);
 
     m_displayLink = new platform::DisplayLink(this, "updatePlaybackProgress", this);

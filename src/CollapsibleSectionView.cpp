@@ -1,8 +1,10 @@
 #include "CollapsibleSectionView.h"
 
 #include "FoldingClipView.h"
+#include "ViewAccessibility.h"
 #include "platform/Interface.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
@@ -33,6 +35,8 @@ CollapsibleSectionView::CollapsibleSectionView(const QString &title, QWidget *co
     stackView = ui.outlet<QVBoxLayout>("stackView");
     titleLabel = ui.outlet<QLabel>("titleLabel");
     chevronLabel = ui.outlet<QLabel>("chevronLabel");
+    titleView = ui.outlet<QWidget>("titleView");
+    ViewAccessibility::install();
 
     titleLabel->setText(title);
     // The holder fills the stack and the content fills the holder's width, so the stack is
@@ -57,6 +61,11 @@ CollapsibleSectionView::CollapsibleSectionView(const QString &title, QWidget *co
 qreal CollapsibleSectionView::contentOpacity() const
 {
     return body->opacity();
+}
+
+bool CollapsibleSectionView::isExpanded() const
+{
+    return m_content && !m_content->isHidden();
 }
 
 bool CollapsibleSectionView::isFolding() const
@@ -88,6 +97,14 @@ void CollapsibleSectionView::tappedTitleView()
     body->setOpacity(hide ? 1.0 : 0.0);
     showFoldState();
     foldAnimation->start();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.expanded = true;
+        changed.collapsed = true;
+        QAccessibleStateChangeEvent event(titleView, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+    emit expandedChanged(!hide);
 }
 
 void CollapsibleSectionView::foldFinished()

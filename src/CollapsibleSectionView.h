@@ -33,11 +33,17 @@ public:
     // The content's opacity: 1 when expanded, 0 when collapsed, in between while folding.
     qreal contentOpacity() const;
     bool isFolding() const;
+    // The fold's target: true once an unfold starts, false once a fold starts.
+    bool isExpanded() const;
 
     // Outlets from the interface resource.
     QWidget *contentView = nullptr;
     QVBoxLayout *stackView = nullptr;
     QLabel *titleLabel = nullptr;
+
+signals:
+    // Each tap on the title, with the state it folds towards.
+    void expandedChanged(bool expanded);
 
 public slots:
     void tappedTitleView();
@@ -48,6 +54,7 @@ private:
 
     QPointer<QWidget> m_content;
     QLabel *chevronLabel = nullptr;
+    QWidget *titleView = nullptr;
     FoldingClipView *body = nullptr;
     QParallelAnimationGroup *foldAnimation = nullptr;
     QPropertyAnimation *revealAnimation = nullptr;

@@ -62,6 +62,12 @@ void ItemPickerViewController::didSelectRowAt(const platform::IndexPath &indexPa
         receiver->pickerViewControllerDidSelectItem(this, m_items.at(indexPath.row));
 }
 
+bool ItemPickerViewController::accessibilityPerformEscape()
+{
+    tappedCancelButton();
+    return true;
+}
+
 void ItemPickerViewController::tappedCancelButton()
 {
     if (auto *receiver = delegate())

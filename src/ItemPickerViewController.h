@@ -32,6 +32,9 @@ public:
     platform::TableViewCell *cellForRowAt(const platform::IndexPath &indexPath) override;
     void didSelectRowAt(const platform::IndexPath &indexPath) override;
 
+    // Escape cancels, as the Cancel button does.
+    bool accessibilityPerformEscape() override;
+
 public slots:
     void tappedCancelButton();
 

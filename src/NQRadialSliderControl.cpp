@@ -1,8 +1,12 @@
 #include "NQRadialSliderControl.h"
 
 #include "RadialSliderPainter.h"
+#include "ViewAccessibility.h"
 #include "platform/Color.h"
+#include "platform/NumberText.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -57,7 +61,9 @@ NQRadialSliderControl::NQRadialSliderControl(double size, bool showCircleGridLin
       m_didChangeSliderPosition(std::move(didChangeSliderPosition)),
       m_debugModeEnabled(debugModeEnabled)
 {
+    ViewAccessibility::install();
     setAcceptedMouseButtons(Qt::LeftButton);
+    setActiveFocusOnTab(true);
     setAntialiasing(true);
     configurationUpdated();
     // The base constructor may already have placed the item in a window.
@@ -122,6 +128,19 @@ void NQRadialSliderControl::setDebugModeEnabled(bool enabled)
 {
     if (assign(m_debugModeEnabled, enabled))
         configurationUpdated();
+}
+
+void NQRadialSliderControl::setAccessibleName(const QString &name)
+{
+    if (assign(m_accessibleName, name))
+        emit configurationChanged();
+}
+
+QString NQRadialSliderControl::accessibleValueText() const
+{
+    return QStringLiteral("x %1, y %2")
+        .arg(QString::fromStdString(platform::NumberText::fixed(m_currentPosition.x, 2)),
+             QString::fromStdString(platform::NumberText::fixed(m_currentPosition.y, 2)));
 }
 
 void NQRadialSliderControl::updateCurrentPosition(QPointF position)
@@ -224,6 +243,19 @@ void NQRadialSliderControl::paint(QPainter *painter)
                                                      m_showDraggableControl, m_circleGridLineColor,
                                                      m_draggableControlColor};
     RadialSliderPainter(shape, appearance).paintPad(painter, m_currentPosition);
+    if (hasActiveFocus())
+        paintFocusRing(painter);
+}
+
+// Around the whole travel circle, so it shows even with the knob hidden.
+void NQRadialSliderControl::paintFocusRing(QPainter *painter) const
+{
+    constexpr double width = 2.0;
+    QColor ring = platform::Color::systemBlue();
+    ring.setAlpha(160);
+    painter->setPen(QPen(ring, width));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawEllipse(QRectF(0, 0, m_size, m_size).adjusted(width, width, -width, -width));
 }
 
 // The painted texture starts at the item's origin; a transform node shifts it so that it can
@@ -261,6 +293,8 @@ void NQRadialSliderControl::itemChange(ItemChange change, const ItemChangeData &
         updateAppearance(value.window);
     else if (change == ItemVisibleHasChanged)
         updateAppearance(window());
+    else if (change == ItemActiveFocusHasChanged)
+        update();
 }
 
 void NQRadialSliderControl::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
@@ -296,6 +330,7 @@ void NQRadialSliderControl::mousePressEvent(QMouseEvent *event)
     if (m_showDraggableControl && shape.knobContains(m_currentPosition, location)) {
         m_dragging = true;
         event->accept();
+        forceActiveFocus(Qt::MouseFocusReason);
         setKnobPosition(shape.dragPosition(location));
         return;
     }
@@ -326,6 +361,43 @@ void NQRadialSliderControl::mouseUngrabEvent()
     m_dragging = false;
 }
 
+// Arrows move the knob a small step, clamped to the travel circle as a drag is; Home returns it
+// to the default position. Both report like a drag.
+void NQRadialSliderControl::keyPressEvent(QKeyEvent *event)
+{
+    const Geometry shape = geometry();
+    if (!shape.isUsable()) {
+        event->ignore();
+        return;
+    }
+    const double step = keyStepFraction * m_size;
+    QPointF delta;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        delta = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        delta = {step, 0};
+        break;
+    case Qt::Key_Up:
+        delta = {0, -step};
+        break;
+    case Qt::Key_Down:
+        delta = {0, step};
+        break;
+    case Qt::Key_Home:
+        event->accept();
+        setKnobPosition(Geometry::mapSquareToDisc({m_defaultPosition.x(), m_defaultPosition.y()}));
+        return;
+    default:
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const Geometry::Point centre = shape.knobCentre(m_currentPosition);
+    setKnobPosition(shape.dragPosition({centre.x + delta.x(), centre.y + delta.y()}));
+}
+
 void NQRadialSliderControl::setKnobPosition(Geometry::Point position)
 {
     if (position == m_currentPosition)
@@ -333,6 +405,10 @@ void NQRadialSliderControl::setKnobPosition(Geometry::Point position)
     m_currentPosition = position;
     refreshPaintArea();
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, accessibleValueText());
+        QAccessible::updateAccessibility(&event);
+    }
     reportChange();
 }
 

@@ -39,6 +39,9 @@ class NQRadialSliderControl : public QQuickPaintedItem
     Q_PROPERTY(bool debugModeEnabled READ debugModeEnabled WRITE setDebugModeEnabled NOTIFY
                    configurationChanged)
     Q_PROPERTY(QPointF currentPosition READ currentPosition NOTIFY sliderPositionChanged)
+    // What assistive technology calls the pad.
+    Q_PROPERTY(QString accessibleName READ accessibleName WRITE setAccessibleName NOTIFY
+                   configurationChanged)
 
 public:
     using PositionCallback = std::function<void(QPointF)>;
@@ -59,6 +62,13 @@ public:
     QPointF defaultPosition() const { return m_defaultPosition; }
     bool debugModeEnabled() const { return m_debugModeEnabled; }
     QPointF currentPosition() const { return {m_currentPosition.x, m_currentPosition.y}; }
+    QString accessibleName() const { return m_accessibleName; }
+    void setAccessibleName(const QString &name);
+    // "x 0.75, y 0.25": the position as assistive technology reads it.
+    QString accessibleValueText() const;
+
+    // How far one arrow key moves the knob, as a fraction of the pad's side.
+    static constexpr double keyStepFraction = 0.02;
 
     // The pad's side; the item's own extent stays reachable as width(), height() and the
     // QSizeF overload below.
@@ -100,6 +110,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseUngrabEvent() override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     RadialSliderGeometry geometry() const { return {m_size, m_draggableControlSize}; }
@@ -112,6 +123,7 @@ private:
     void updateAppearance(QQuickWindow *window);
     void setKnobPosition(RadialSliderGeometry::Point position);
     void reportChange();
+    void paintFocusRing(QPainter *painter) const;
 
     double m_size = 0.0;
     bool m_showCircleGridLines = true;
@@ -123,6 +135,7 @@ private:
     QPointF m_defaultPosition{0.5, 0.5};
     PositionCallback m_didChangeSliderPosition;
     bool m_debugModeEnabled = false;
+    QString m_accessibleName = QStringLiteral("XY pad");
 
     RadialSliderGeometry::Point m_currentPosition;
     bool m_onScreen = false;

@@ -32,6 +32,8 @@ PickerView::PickerView(ViewControllerPresenter *presenter, const QString &title,
 
     this->title->setText(title);
     value->setText(initialValue);
+    // "Select" alone does not say what it selects.
+    selectButton->setAccessibleDescription(title);
 }
 
 void PickerView::tappedSelectButton()

@@ -17,6 +17,7 @@ ProgressView::ProgressView(const QString &title, QWidget *parent) : QWidget(pare
     progressView = ui.outlet<platform::ProgressBar>("progressView");
 
     titleLabel->setText(title);
+    titleLabel->setBuddy(progressView);
     valueLabel->setText(QString());
     progressView->setProgress(0);
 }

@@ -29,6 +29,8 @@ RadialSliderWidget::RadialSliderWidget(
     control->setParent(m_quickWidget);
     // The quick widget's window exists before the widget is shown; the pad waits for showEvent.
     control->setVisible(false);
+    // Keyboard focus given to the widget reaches the pad.
+    control->setFocus(true);
     m_quickWidget->setContent(QUrl(), nullptr, control);
     m_control = control;
 

@@ -18,6 +18,7 @@ SegmentedView::SegmentedView(const QString &title, const QStringList &segments,
     segmentedControl = ui.outlet<platform::SegmentedControl>("segmentedControl");
 
     titleLabel->setText(title);
+    titleLabel->setBuddy(segmentedControl);
     segmentedControl->removeAllSegments();
     for (const QString &segment : segments)
         segmentedControl->insertSegment(segment, segmentedControl->numberOfSegments());

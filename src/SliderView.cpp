@@ -30,6 +30,8 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     slider = ui.outlet<platform::Slider>("slider");
 
     titleLabel->setText(title);
+    // The title names the slider for assistive technology, as a buddy label does.
+    titleLabel->setBuddy(slider);
     // The value goes last, against the final range.
     slider->setMinimumValue(m_minimumValue);
     slider->setMaximumValue(m_maximumValue);

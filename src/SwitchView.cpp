@@ -17,6 +17,7 @@ SwitchView::SwitchView(const QString &title, bool initialValue,
     toggleSwitch = ui.outlet<platform::Switch>("toggleSwitch");
 
     titleLabel->setText(title);
+    titleLabel->setBuddy(toggleSwitch);
     toggleSwitch->setOn(this->initialValue);
 }
 

@@ -17,6 +17,7 @@ TextFieldView::TextFieldView(const QString &title, const std::optional<QString> 
     textField = ui.outlet<QLineEdit>("textField");
 
     titleLabel->setText(title);
+    titleLabel->setBuddy(textField);
     if (defaultValue)
         textField->setText(*defaultValue);
     m_reportedText = textField->text();

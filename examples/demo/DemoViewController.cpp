@@ -118,7 +118,8 @@ void DemoViewController::loadView()
     pageList = new QListWidget(root);
     pageList->setObjectName(QStringLiteral("pageList"));
     pageList->setFixedWidth(170);
-    pageList->setFocusPolicy(Qt::NoFocus);
+    // In the Tab chain: arrows pick a page, Tab moves into it.
+    pageList->setAccessibleName(QStringLiteral("Pages"));
     pages = new QStackedWidget(root);
     layout->addWidget(pageList);
     layout->addWidget(pages, 1);

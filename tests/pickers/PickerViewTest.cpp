@@ -2,6 +2,8 @@
 #include "ItemPickerViewController.h"
 #include "PresentingWindow.h"
 
+#include <QApplication>
+#include <functional>
 #include <memory>
 
 using namespace NequoraUI;
@@ -82,19 +84,29 @@ TEST_F(PickerViewTest, ChoosingTheShownItemStillReportsItAndDismisses)
     EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Sine"));
 }
 
-TEST_F(PickerViewTest, CancellingLeavesTheValueAndTheHandlerAlone)
+TEST_F(PickerViewTest, CancelOrEscapeLeavesTheValueAndTheHandlerAlone)
 {
-    auto view = makeView(QStringLiteral("Saw"), {});
-    tapSelect(*view);
-    auto *picker = presentedPicker<ItemPickerViewController>();
-    ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->tableView()->numberOfRows(0), 0);
-    clickCancel();
-    finishTransitions();
-    EXPECT_EQ(controller->presentedViewController(), nullptr);
-    EXPECT_TRUE(reported.isEmpty());
-    EXPECT_TRUE(signalled.isEmpty());
-    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Saw"));
+    const std::function<void()> cancels[] = {
+        [this] { clickCancel(); },
+        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }};
+    for (const auto &cancel : cancels) {
+        auto view = makeView(QStringLiteral("Saw"), {});
+        window.layout()->addWidget(view.get());
+        auto *select = view->findChild<QPushButton *>(QStringLiteral("selectButton"));
+        select->setFocus();
+        tapSelect(*view);
+        auto *picker = presentedPicker<ItemPickerViewController>();
+        ASSERT_NE(picker, nullptr);
+        EXPECT_EQ(picker->tableView()->numberOfRows(0), 0);
+        EXPECT_TRUE(picker->tableView()->hasFocus()) << "the list takes the keyboard";
+        cancel();
+        finishTransitions();
+        EXPECT_EQ(controller->presentedViewController(), nullptr);
+        EXPECT_TRUE(reported.isEmpty());
+        EXPECT_TRUE(signalled.isEmpty());
+        EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Saw"));
+        EXPECT_TRUE(select->hasFocus()) << "focus returns where it was";
+    }
 }
 
 TEST_F(PickerViewTest, WithTheViewControllerGoneTapsPresentNothingAndChoicesStillReport)

@@ -1,5 +1,6 @@
 #include "RadialPadFixture.h"
 
+#include <QAccessible>
 #include <cmath>
 #include <limits>
 
@@ -191,3 +192,54 @@ TEST_P(UnusableSize, DrawsNothingAndIgnoresDrags)
 
 INSTANTIATE_TEST_SUITE_P(RadialPad, UnusableSize,
                          ::testing::Values(0.0, -200.0, std::numeric_limits<double>::quiet_NaN()));
+
+TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleAndHomeReturnsIt)
+{
+    show(PadConfig{});
+    control->forceActiveFocus();
+    ASSERT_TRUE(control->hasActiveFocus());
+    reports.clear();
+    const double step = NQRadialSliderControl::keyStepFraction;
+    const std::tuple<Qt::Key, QPointF> keys[] = {{Qt::Key_Right, {0.5 + step, 0.5}},
+                                                 {Qt::Key_Up, {0.5 + step, 0.5 + step}},
+                                                 {Qt::Key_Left, {0.5, 0.5 + step}},
+                                                 {Qt::Key_Down, {0.5, 0.5}}};
+    for (const auto &[key, expected] : keys) {
+        QTest::keyClick(window.get(), key);
+        expectPosition(control->currentPosition(), expected);
+    }
+    EXPECT_EQ(reports.size(), 4u) << "each step reports once, like a drag";
+
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(window.get(), Qt::Key_Right);
+    expectPosition(control->currentPosition(), {1, 0.5});
+    QTest::keyClick(window.get(), Qt::Key_Home);
+    expectPosition(control->currentPosition(), {0.5, 0.5});
+
+    QAccessibleInterface *pad = QAccessible::queryAccessibleInterface(control.get());
+    ASSERT_NE(pad, nullptr);
+    EXPECT_EQ(pad->text(QAccessible::Name), "XY pad");
+    EXPECT_EQ(pad->text(QAccessible::Value), "x 0.50, y 0.50");
+    EXPECT_TRUE(pad->state().focused);
+}
+
+TEST_F(RadialPad, ShowsAFocusRingOnlyWithKeyboardFocus)
+{
+    PadConfig config;
+    config.showCircleGridLines = false;
+    config.showDraggableControl = false;
+    show(config);
+    // The ring runs just inside the top of the travel circle.
+    const auto ringPixels = [this] {
+        const QImage image = render();
+        int blue = 0;
+        for (int y = -1; y <= 4; ++y) {
+            const QColor pixel = image.pixelColor(windowPoint(100, y));
+            blue += pixel.blue() > pixel.red() + 60;
+        }
+        return blue;
+    };
+    EXPECT_EQ(ringPixels(), 0);
+    control->forceActiveFocus();
+    EXPECT_GT(ringPixels(), 0);
+}

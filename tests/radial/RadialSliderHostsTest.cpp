@@ -112,4 +112,10 @@ TEST_F(RadialPad, WidgetHostsShareOneEngineAndDrag)
     const QRgb knob = image.pixel(toWidget(150, 100));
     EXPECT_GT(qRed(knob), 200);
     EXPECT_LT(qGreen(knob), 60);
+
+    // Tab reaches the pad inside the widget, and its arrow keys move the knob.
+    screen.activateWindow();
+    first->quickWidget()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first->quickWidget(), Qt::Key_Left);
+    EXPECT_EQ(pad->currentPosition(), QPointF(0.75 - NQRadialSliderControl::keyStepFraction, 0.5));
 }

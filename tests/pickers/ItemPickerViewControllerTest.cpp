@@ -61,34 +61,23 @@ TEST_F(ItemPickerTest, CancelButtonIsDoneStyledAndReachesTheDelegateEvenWithoutR
     EXPECT_EQ(presentedNavigation()->rootViewController(), picker);
 }
 
-TEST_F(ItemPickerTest, RowTapsReportInTapOrderAndEqualItemsReportTheSameString)
+// Run under AddressSanitizer: reaching the destroyed delegate would be a use after free.
+TEST_F(ItemPickerTest, RowTapsReportInTapOrderOnlyWhileADelegateLives)
 {
     ItemPickerViewController *picker = present({"Sine", "Saw", "Sine"});
-    RecordingDelegate delegate;
-    picker->setDelegate(&delegate);
-
-    EXPECT_EQ(rowText(picker, {0, 0}), QStringLiteral("Sine"));
-    EXPECT_EQ(rowText(picker, {0, 2}), QStringLiteral("Sine"));
-    clickRow(picker, {0, 2});
-    clickRow(picker, {0, 1});
-    clickRow(picker, {0, 0});
-    EXPECT_EQ(delegate.chosen, QStringList({"Sine", "Saw", "Sine"}));
-    EXPECT_EQ(presentedPicker<ItemPickerViewController>(), picker);
-}
-
-TEST_F(ItemPickerTest, WithoutADelegateOrAfterItIsDestroyedTapsDoNothing)
-{
-    ItemPickerViewController *picker = present({"A", "B"});
     clickRow(picker, {0, 0});
     picker->tappedCancelButton();
 
     auto delegate = std::make_unique<RecordingDelegate>();
     picker->setDelegate(delegate.get());
+    EXPECT_EQ(rowText(picker, {0, 0}), QStringLiteral("Sine"));
+    EXPECT_EQ(rowText(picker, {0, 2}), QStringLiteral("Sine"));
+    clickRow(picker, {0, 2});
     clickRow(picker, {0, 1});
-    EXPECT_EQ(delegate->chosen, QStringList{"B"});
+    clickRow(picker, {0, 0});
+    EXPECT_EQ(delegate->chosen, QStringList({"Sine", "Saw", "Sine"}));
     delegate.reset();
     EXPECT_EQ(picker->delegate(), nullptr);
-    // Reaching the destroyed delegate would be a use after free under AddressSanitizer.
     clickRow(picker, {0, 0});
     clickCancel();
     EXPECT_EQ(presentedPicker<ItemPickerViewController>(), picker);

@@ -1,67 +1,34 @@
 #include "SwitchView.h"
+#include "support/Widgets.h"
 
-#include <QLabel>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 
 using NequoraUI::SwitchView;
 using NequoraUI::platform::Switch;
 
-namespace {
-
-struct SwitchFixture
+TEST(SwitchView, StartsSilentlyAndReadsWhicheverSwitchTheOutletNames)
 {
-    explicit SwitchFixture(bool initial)
-        : view(QStringLiteral("Bypass"), initial, [this](bool on) { reported.push_back(on); })
-    {
-        view.resize(300, 60);
-        view.show();
-    }
     std::vector<bool> reported;
-    SwitchView view;
-};
+    SwitchView on(QStringLiteral("Bypass"), true, {});
+    EXPECT_TRUE(on.toggleSwitch->isOn());
+    SwitchView view(QStringLiteral("Bypass"), false, [&](bool on) { reported.push_back(on); });
+    ASSERT_TRUE(NequoraUI::testing::shown(view, 300, 60));
+    EXPECT_EQ(NequoraUI::testing::labelText(&view, "titleLabel"), "Bypass");
+    EXPECT_FALSE(view.toggleSwitch->isOn());
 
-} // namespace
-
-TEST(SwitchView, StartsWithTheInitialStateAndReportsNothing)
-{
-    SwitchFixture f(false);
-    EXPECT_EQ(f.view.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), "Bypass");
-    EXPECT_FALSE(f.view.toggleSwitch->isOn());
-    EXPECT_TRUE(f.reported.empty());
-    SwitchFixture on(true);
-    EXPECT_TRUE(on.view.toggleSwitch->isOn());
-}
-
-TEST(SwitchView, ProgrammaticStateIsSilentAndTheNextClickReportsTheFlippedState)
-{
-    SwitchFixture f(false);
-    f.view.toggleSwitch->setOn(true);
-    EXPECT_TRUE(f.reported.empty());
-
-    QTest::mouseClick(f.view.toggleSwitch, Qt::LeftButton);
-    ASSERT_EQ(f.reported, std::vector<bool>{false});
-    f.view.toggleSwitch->setFocus();
-    QTest::keyClick(f.view.toggleSwitch, Qt::Key_Space);
-    EXPECT_EQ(f.reported, (std::vector<bool>{false, true}));
-}
-
-TEST(SwitchView, ReplacedOutletIsReadButTheResourceConnectionStays)
-{
-    SwitchFixture f(false);
-    Switch *original = f.view.toggleSwitch;
+    Switch *original = view.toggleSwitch;
     Switch replacement;
     replacement.setOn(true);
-    f.view.toggleSwitch = &replacement;
-
+    view.toggleSwitch = &replacement;
     QTest::mouseClick(&replacement, Qt::LeftButton);
-    EXPECT_TRUE(f.reported.empty()) << "the new switch is not connected";
+    EXPECT_TRUE(reported.empty()) << "the new switch is not connected";
 
     QTest::mouseClick(original, Qt::LeftButton); // original flips on
     replacement.setOn(false);
-    QTest::mouseClick(original, Qt::LeftButton);
+    original->setFocus();
+    QTest::keyClick(original, Qt::Key_Space);
     // Each event reads whichever switch the outlet names at that moment.
-    EXPECT_EQ(f.reported, (std::vector<bool>{false, false}));
-    f.view.toggleSwitch = original;
+    EXPECT_EQ(reported, (std::vector<bool>{false, false}));
+    view.toggleSwitch = original;
 }

@@ -32,96 +32,66 @@ protected:
 
 } // namespace
 
-TEST_F(ManualClockTest, ScheduledLinksFireOncePerFrameInSchedulingOrder)
+TEST_F(ManualClockTest, LinksFireOncePerFrameInSchedulingOrderUntilRemovedOrInvalidated)
 {
     std::vector<int> order;
     DisplayLink second(&target, [&order] { order.push_back(2); });
     DisplayLink first(&target, [&order] { order.push_back(1); });
-    second.addToRunLoop();
-    first.addToRunLoop();
-    first.addToRunLoop(); // scheduling twice changes nothing
+    DisplayLink slot(&target, "updateData");
+    for (DisplayLink *link : {&second, &first, &first, &slot}) // twice changes nothing
+        link->addToRunLoop();
     clock->advanceFrame();
     clock->advanceFrame();
     EXPECT_EQ(order, (std::vector<int>{2, 1, 2, 1}));
     EXPECT_FALSE(clock->isRunning()); // manual clocks never run their timer
-}
+    EXPECT_NEAR(slot.duration(), 1.0 / clock->refreshRate(), 1e-9);
+    EXPECT_NEAR(slot.targetTimestamp() - slot.timestamp(), slot.duration(), 1e-9);
 
-TEST_F(ManualClockTest, SlotNameLinksFireUntilRemovedAndNeverAfterInvalidation)
-{
-    DisplayLink link(&target, "updateData");
-    link.addToRunLoop();
-    clock->advanceFrame();
-    EXPECT_EQ(target.updates, 1);
-    EXPECT_NEAR(link.duration(), 1.0 / clock->refreshRate(), 1e-9);
-    EXPECT_NEAR(link.targetTimestamp() - link.timestamp(), link.duration(), 1e-9);
-    link.removeFromRunLoop();
-    EXPECT_FALSE(link.isScheduled());
-    clock->advanceFrame();
-    EXPECT_EQ(target.updates, 1);
-    link.addToRunLoop();
+    slot.removeFromRunLoop();
     clock->advanceFrame();
     EXPECT_EQ(target.updates, 2);
-    link.invalidate();
-    link.addToRunLoop();
-    EXPECT_FALSE(link.isScheduled());
+    slot.addToRunLoop();
     clock->advanceFrame();
-    EXPECT_EQ(target.updates, 2);
+    EXPECT_EQ(target.updates, 3);
+    slot.invalidate();
+    slot.addToRunLoop();
+    EXPECT_FALSE(slot.isScheduled());
+    clock->advanceFrame();
+    EXPECT_EQ(target.updates, 3);
 }
 
-TEST_F(ManualClockTest, DestroyedTargetUnschedulesItsLink)
+// Run under AddressSanitizer: a frame reaching a destroyed link or target would show there.
+TEST_F(ManualClockTest, LinksDestroyedOrAddedDuringAFrameAreSkippedUntilTheNext)
 {
     auto owner = std::make_unique<Target>();
-    DisplayLink link(owner.get(), "updateData");
-    link.addToRunLoop();
+    DisplayLink byDeadTarget(owner.get(), "updateData");
+    byDeadTarget.addToRunLoop();
     const int before = clock->scheduledLinkCount();
     owner.reset();
-    EXPECT_FALSE(link.isScheduled());
+    EXPECT_FALSE(byDeadTarget.isScheduled());
     EXPECT_EQ(clock->scheduledLinkCount(), before - 1);
-    clock->advanceFrame(); // checked under ASan
-}
 
-TEST_F(ManualClockTest, LinksDestroyedByAnEarlierCallbackOfTheSameFrameDoNotFire)
-{
-    int laterFired = 0;
+    int laterFired = 0, addedFired = 0, selfCalls = 0;
     auto later = std::make_unique<DisplayLink>(&target, [&laterFired] { ++laterFired; });
     auto laterTarget = std::make_unique<Target>();
     DisplayLink laterByTarget(laterTarget.get(), "updateData");
+    DisplayLink added(&target, [&addedFired] { ++addedFired; });
+    std::unique_ptr<DisplayLink> self;
+    self = std::make_unique<DisplayLink>(&target, [&] { ++selfCalls, self.reset(); });
     DisplayLink killer(&target, [&] {
         later.reset();
         laterTarget.reset();
+        added.addToRunLoop();
     });
-    killer.addToRunLoop();
-    later->addToRunLoop();
-    laterByTarget.addToRunLoop();
+    for (DisplayLink *link : {&killer, later.get(), &laterByTarget, self.get()})
+        link->addToRunLoop();
     clock->advanceFrame();
     EXPECT_EQ(laterFired, 0);
-    EXPECT_FALSE(laterByTarget.isScheduled());
-}
-
-TEST_F(ManualClockTest, LinkMayDestroyItselfFromItsCallback)
-{
-    std::unique_ptr<DisplayLink> self;
-    int calls = 0;
-    self = std::make_unique<DisplayLink>(&target, [&] {
-        ++calls;
-        self.reset();
-    });
-    self->addToRunLoop();
-    clock->advanceFrame();
-    clock->advanceFrame();
-    EXPECT_EQ(calls, 1);
-}
-
-TEST_F(ManualClockTest, LinkAddedDuringAFrameFiresFromTheNextOne)
-{
-    int addedFired = 0;
-    DisplayLink added(&target, [&addedFired] { ++addedFired; });
-    DisplayLink adder(&target, [&added] { added.addToRunLoop(); });
-    adder.addToRunLoop();
-    clock->advanceFrame();
     EXPECT_EQ(addedFired, 0);
+    EXPECT_FALSE(laterByTarget.isScheduled());
     clock->advanceFrame();
     EXPECT_EQ(addedFired, 1);
+    EXPECT_EQ(selfCalls, 1);
 }
 
 TEST(DisplayLinkTest, RealTimerFiresOnlyWhileLinksAreScheduled)

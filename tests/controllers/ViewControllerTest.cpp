@@ -64,41 +64,31 @@ protected:
 
 } // namespace
 
-TEST(ViewControllerTest, LoadsItsViewOnceOnFirstUse)
+TEST(ViewControllerTest, LoadsItsViewOnceOnFirstUseAndTitlesItsNavigationItem)
 {
     CountingController controller;
     EXPECT_FALSE(controller.isViewLoaded());
-    EXPECT_EQ(controller.loads, 0);
     QWidget *view = controller.view();
     EXPECT_EQ(qobject_cast<QLabel *>(view)->text(), QStringLiteral("content"));
     EXPECT_EQ(controller.view(), view);
     EXPECT_EQ(controller.loads, 1);
     EXPECT_EQ(controller.didLoads, 1);
-}
 
-TEST(ViewControllerTest, DefaultViewIsAnEmptyWidgetDeletedWithTheController)
-{
-    QPointer<QWidget> view;
-    {
-        ViewController controller;
-        view = controller.view();
-        ASSERT_TRUE(view);
-        EXPECT_TRUE(view->children().isEmpty());
-    }
-    EXPECT_TRUE(view.isNull());
-}
-
-TEST(ViewControllerTest, TitleReachesTheNavigationItemAndSignalsChangesOnly)
-{
-    ViewController controller;
     int changes = 0;
     QObject::connect(&controller, &ViewController::titleChanged, &controller,
                      [&changes] { ++changes; });
     controller.setTitle(QStringLiteral("Files"));
     controller.setTitle(QStringLiteral("Files"));
-    EXPECT_EQ(controller.title(), QStringLiteral("Files"));
     EXPECT_EQ(controller.navigationItem()->title(), QStringLiteral("Files"));
     EXPECT_EQ(changes, 1);
+
+    QPointer<QWidget> plain;
+    {
+        ViewController bare;
+        plain = bare.view();
+        EXPECT_TRUE(plain->children().isEmpty());
+    }
+    EXPECT_TRUE(plain.isNull());
 }
 
 TEST_F(PresentationTest, AnimatedPresentationSlidesOverAndFollowsTheWindowAndDismissalDeletes)
@@ -158,6 +148,12 @@ TEST_F(PresentationTest, RootOfAPresentedNavigationControllerDismissesIt)
 TEST_F(PresentationTest, SecondPresentationIsRefusedAndTheOrphanDeleted)
 {
     auto *first = new ViewController;
+    ViewController windowless;
+    windowless.present(first, false);
+    EXPECT_EQ(first->view()->parentWidget()->parentWidget(), windowless.view())
+        << "without a window the overlay sits on the presenter's own view";
+    windowless.dismiss(false);
+    first = new ViewController;
     presenter.present(first, false);
     auto *second = new ViewController;
     QPointer<ViewController> watch(second);
@@ -270,15 +266,4 @@ TEST_F(PresentationTest, NestedPresentationStacksAndUnwindsInOrder)
     EXPECT_EQ(presenter.presentedViewController(), middle);
     processDeferredDeletes();
     EXPECT_TRUE(topWatch.isNull());
-}
-
-TEST(ViewControllerTest, PresenterWithoutWindowHostsTheOverlayOnItsOwnView)
-{
-    ViewController presenter;
-    auto *presented = new ViewController;
-    presenter.present(presented, false);
-    EXPECT_EQ(presenter.presentedViewController(), presented);
-    auto *overlay = presented->view()->parentWidget();
-    ASSERT_NE(overlay, nullptr);
-    EXPECT_EQ(overlay->parentWidget(), presenter.view());
 }

@@ -191,6 +191,12 @@ void VStackViewController::realiseNearViewport()
 {
     if (m_realising || !m_scrollView || m_deferred.empty())
         return;
+    // A place gone means the screen is being torn down: nothing more is made.
+    if (std::any_of(m_deferred.begin(), m_deferred.end(),
+                    [this](int index) { return !m_entries[size_t(index)].holder; })) {
+        m_deferred.clear();
+        return;
+    }
     m_realising = true;
     QScrollBar *bar = m_scrollView->verticalScrollBar();
     // Bounded: each round makes at least one view, and a few rounds settle any estimate.
@@ -203,23 +209,26 @@ void VStackViewController::realiseNearViewport()
         // Until one view is measured the places are guesses: make one, then look again.
         if (!m_measured)
             due.resize(1);
-        // Places above the visible part that change height would move what is on screen.
-        std::vector<std::pair<QWidget *, int>> above;
-        for (int index : due) {
-            QWidget *holder = m_entries[size_t(index)].holder;
-            if (holder->geometry().bottom() < top)
-                above.emplace_back(holder, holder->height());
+        // What is on screen stays where it is while places above it change height (made, or
+        // estimated anew): the first place reaching into the visible part keeps its offset.
+        QWidget *anchor = firstPlaceFrom(top);
+        const int offset = anchor ? anchor->y() - top : 0;
+        for (int index : due)
             realiseView(index);
-        }
         estimateUnrealisedHeights();
         syncContentGeometry();
-        int shift = 0;
-        for (const auto &[holder, before] : above)
-            shift += holder->height() - before;
-        if (shift != 0)
-            bar->setValue(top + shift);
+        if (anchor && anchor->y() - offset != top)
+            bar->setValue(anchor->y() - offset);
     }
     m_realising = false;
+}
+
+QWidget *VStackViewController::firstPlaceFrom(int top) const
+{
+    const auto first = std::partition_point(m_deferred.begin(), m_deferred.end(), [&](int index) {
+        return m_entries[size_t(index)].holder->geometry().bottom() < top;
+    });
+    return first == m_deferred.end() ? nullptr : m_entries[size_t(*first)].holder.data();
 }
 
 void VStackViewController::syncContentGeometry()

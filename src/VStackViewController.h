@@ -107,6 +107,7 @@ private:
     void realiseNearViewport();
     void syncContentGeometry();
     std::vector<int> unrealisedNear(int top, int bottom) const;
+    QWidget *firstPlaceFrom(int top) const;
     void estimateUnrealisedHeights();
 
     std::vector<Entry> m_entries;

@@ -4,6 +4,7 @@
 #include "platform/ControlAccessibility.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,7 +56,7 @@ Slider::Slider(QWidget *parent) : QWidget(parent)
 
 void Slider::setValue(float value)
 {
-    storeValue(pinned(value, m_minimum, m_maximum));
+    storeValue(constrained(value));
 }
 
 bool Slider::storeValue(float value)
@@ -110,7 +111,7 @@ void Slider::applyRange(float minimum, float maximum)
         emit minimumValueChanged(m_minimum);
     if (maximumMoved)
         emit maximumValueChanged(m_maximum);
-    storeValue(pinned(m_value, m_minimum, m_maximum));
+    storeValue(constrained(m_value));
 }
 
 void Slider::setContinuous(bool continuous)
@@ -119,6 +120,25 @@ void Slider::setContinuous(bool continuous)
         return;
     m_continuous = continuous;
     emit continuousChanged(m_continuous);
+}
+
+void Slider::setStep(float step)
+{
+    const float usable = step > 0.0f && std::isfinite(step) ? step : 0.0f;
+    if (usable == m_step)
+        return;
+    m_step = usable;
+    emit stepChanged(m_step);
+    storeValue(constrained(m_value));
+}
+
+float Slider::constrained(double value) const
+{
+    // The ends stay reachable even when the maximum is off the step grid.
+    if (m_step <= 0.0f || std::isnan(value) || value <= m_minimum || value >= m_maximum)
+        return pinned(value, m_minimum, m_maximum);
+    const double steps = std::round((value - m_minimum) / m_step);
+    return pinned(m_minimum + steps * m_step, m_minimum, m_maximum);
 }
 
 qreal Slider::knobCenterX(double fraction) const
@@ -138,7 +158,11 @@ double Slider::fractionOf(float value) const
 
 double Slider::rangeStep(double fractionOfRange) const
 {
-    return (double(m_maximum) - double(m_minimum)) * fractionOfRange;
+    const double free = (double(m_maximum) - double(m_minimum)) * fractionOfRange;
+    if (m_step <= 0.0f)
+        return free;
+    // Whole steps, at least one, so that a key or a notch always moves a stepped slider.
+    return std::max(1.0, std::round(free / m_step)) * m_step;
 }
 
 QPoint Slider::pointForValue(float value) const
@@ -162,17 +186,30 @@ float Slider::valueAtX(qreal x) const
     if (travel <= 0.0)
         return m_minimum;
     const double fraction = std::clamp((x - knobInset) / travel, 0.0, 1.0);
-    return pinned(double(m_minimum) + fraction * rangeStep(1.0), m_minimum, m_maximum);
+    return constrained(double(m_minimum) + fraction * (double(m_maximum) - double(m_minimum)));
+}
+
+bool Slider::isOnKnob(qreal x) const
+{
+    return std::abs(x - knobCenter().x()) <= knobRadius;
+}
+
+float Slider::valueForDragX(qreal x) const
+{
+    // Back where the knob was grabbed is the grabbed value itself, not its pixel's rounding.
+    if (m_grabbed && x == m_pressX)
+        return m_pressValue;
+    return valueAtX(x - m_grabOffset);
 }
 
 bool Slider::userSetValue(double value)
 {
-    return storeValue(pinned(value, m_minimum, m_maximum));
+    return storeValue(constrained(value));
 }
 
 void Slider::trackTo(qreal x)
 {
-    if (!userSetValue(valueAtX(x)))
+    if (!userSetValue(valueForDragX(x)))
         return;
     m_dragChangedValue = true;
     if (m_continuous)
@@ -187,7 +224,12 @@ void Slider::mousePressEvent(QMouseEvent *event)
     }
     m_dragging = true;
     m_dragChangedValue = false;
-    trackTo(event->position().x());
+    m_pressX = event->position().x();
+    m_pressValue = m_value;
+    // A press on the knob holds it where it was pressed: without a move, nothing changes.
+    m_grabbed = isOnKnob(m_pressX);
+    m_grabOffset = m_grabbed ? m_pressX - knobCenter().x() : 0.0;
+    trackTo(m_pressX);
 }
 
 void Slider::mouseMoveEvent(QMouseEvent *event)
@@ -203,7 +245,7 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     m_dragging = false;
-    const bool changed = userSetValue(valueAtX(event->position().x()));
+    const bool changed = userSetValue(valueForDragX(event->position().x()));
     m_dragChangedValue = m_dragChangedValue || changed;
     // The one report comes last: a receiver may delete this slider.
     if (m_continuous ? changed : m_dragChangedValue)
@@ -245,15 +287,40 @@ void Slider::keyPressEvent(QKeyEvent *event)
 
 void Slider::wheelEvent(QWheelEvent *event)
 {
+    // A wheel turned while scrolling past must scroll the page, not edit the value under it.
+    if (!hasFocus() || !m_focusChosen) {
+        event->ignore();
+        return;
+    }
     const QPoint delta = event->angleDelta();
     const int steps = delta.y() != 0 ? delta.y() : delta.x();
     // Left unaccepted at an end, so a surrounding scroll area can scroll instead.
-    if (!userSetValue(m_value + steps / wheelNotch * rangeStep(keyStepFraction))) {
+    double change = steps / wheelNotch * rangeStep(keyStepFraction);
+    // A stepped slider moves a whole step even for the small deltas of high-resolution wheels.
+    if (m_step > 0.0f && steps != 0 && std::abs(change) < m_step)
+        change = std::copysign(double(m_step), change);
+    if (!userSetValue(m_value + change)) {
         event->ignore();
         return;
     }
     event->accept();
     emit valueChanged();
+}
+
+void Slider::focusInEvent(QFocusEvent *event)
+{
+    // The focus Qt hands the first control when a window opens is not the user's choice; a
+    // window coming back keeps whatever choice there was.
+    if (event->reason() != Qt::ActiveWindowFocusReason)
+        m_focusChosen = true;
+    QWidget::focusInEvent(event);
+}
+
+void Slider::focusOutEvent(QFocusEvent *event)
+{
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_focusChosen = false;
+    QWidget::focusOutEvent(event);
 }
 
 QSize Slider::sizeHint() const

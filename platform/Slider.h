@@ -6,9 +6,15 @@ class QPainter;
 
 namespace NequoraUI::platform {
 
-// A horizontal slider over a float range. The value is always inside [minimum, maximum] and is
-// computed from the pointer position at full float precision, never rounded to integer steps.
-// Programmatic changes are silent; only the user's mouse, keyboard and wheel changes signal.
+// A horizontal slider over a float range. The value is always inside [minimum, maximum]. Without
+// a step it is computed from the pointer position at full float precision; with a step it lands
+// on minimum + k * step (or on the maximum itself). Programmatic changes are silent; only the
+// user's mouse, keyboard and wheel changes signal.
+//
+// A press on the knob grabs it where it was pressed and changes nothing until the pointer moves;
+// a press elsewhere on the track jumps there. The wheel steps only while the slider has keyboard
+// focus that the user gave it (not the focus a newly shown window hands its first control);
+// otherwise it is left to the surrounding scroll area.
 class Slider : public QWidget
 {
     Q_OBJECT
@@ -18,6 +24,7 @@ class Slider : public QWidget
         float maximumValue READ maximumValue WRITE setMaximumValue NOTIFY maximumValueChanged)
     Q_PROPERTY(float value READ value WRITE setValue NOTIFY valueUpdated)
     Q_PROPERTY(bool continuous READ isContinuous WRITE setContinuous NOTIFY continuousChanged)
+    Q_PROPERTY(float step READ step WRITE setStep NOTIFY stepChanged)
 
 public:
     explicit Slider(QWidget *parent = nullptr);
@@ -47,6 +54,11 @@ public:
     bool isContinuous() const { return m_continuous; }
     void setContinuous(bool continuous);
 
+    // Default 0: no step. A positive step snaps the value (user and programmatic) onto
+    // minimum + k * step and is the smallest key and wheel step; zero, negative or NaN clear it.
+    float step() const { return m_step; }
+    void setStep(float step);
+
     // Where the knob's centre sits for a value (pinned to the range), in widget coordinates.
     // The knob travels from pointForValue(minimumValue()) to pointForValue(maximumValue()).
     QPoint pointForValue(float value) const;
@@ -66,6 +78,7 @@ signals:
     void minimumValueChanged(float minimum);
     void maximumValueChanged(float maximum);
     void continuousChanged(bool continuous);
+    void stepChanged(float step);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -74,12 +87,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     qreal knobCenterX(double fraction) const;
     QPointF knobCenterForValue(float value) const;
     double fractionOf(float value) const;
     double rangeStep(double fractionOfRange) const;
+    // Pinned to the range and, with a step, snapped onto it.
+    float constrained(double value) const;
+    bool isOnKnob(qreal x) const;
+    float valueForDragX(qreal x) const;
     // Pins and stores a value from user input; true when it changed. Reporting is the caller's.
     bool userSetValue(double value);
     // Stores new bounds and re-pins the value, notifying whatever changed.
@@ -95,6 +114,14 @@ private:
     bool m_continuous = true;
     bool m_dragging = false;
     bool m_dragChangedValue = false;
+    // Where on the knob the drag holds it, so the knob does not jump under the pointer.
+    bool m_grabbed = false;
+    qreal m_grabOffset = 0.0;
+    qreal m_pressX = 0.0;
+    float m_pressValue = 0.0f;
+    float m_step = 0.0f;
+    // Focus the user gave (click, Tab, a program's setFocus), as opposed to a window's first.
+    bool m_focusChosen = false;
 };
 
 } // namespace NequoraUI::platform

@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace NequoraUI {
 
 namespace {
 
-QString shortestText(float value)
-{
-    return QString::fromStdString(platform::NumberText::shortest(value));
-}
+constexpr int defaultUserDecimals = 2;
+constexpr int mostDecimals = 9;
 
 } // namespace
 
@@ -37,7 +37,7 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     slider->setMaximumValue(m_maximumValue);
     slider->setValue(this->initialValue);
     // The label shows the value passed in, not the one the slider pinned.
-    valueLabel->setText(shortestText(this->initialValue));
+    showValue(this->initialValue, false);
 }
 
 void SliderView::setValue(float value)
@@ -49,7 +49,40 @@ void SliderView::setValue(float value)
         return;
     }
     slider->setValue(value);
-    valueLabel->setText(shortestText(value));
+    showValue(value, false);
+}
+
+float SliderView::step() const
+{
+    return slider->step();
+}
+
+void SliderView::setStep(float step)
+{
+    slider->setStep(step);
+}
+
+void SliderView::setDecimals(int decimals)
+{
+    valueDecimals = decimals < 0 ? -1 : std::min(decimals, mostDecimals);
+    if (!mapping)
+        showValue(shownValue, shownUserChange);
+}
+
+void SliderView::showValue(float value, bool userChange)
+{
+    shownValue = value;
+    shownUserChange = userChange;
+    valueLabel->setText(valueText(value, userChange));
+}
+
+QString SliderView::valueText(float value, bool userChange) const
+{
+    if (valueDecimals >= 0)
+        return QString::fromStdString(platform::NumberText::fixed(value, valueDecimals));
+    if (userChange)
+        return QString::fromStdString(platform::NumberText::fixed(value, defaultUserDecimals));
+    return QString::fromStdString(platform::NumberText::shortest(value));
 }
 
 float SliderView::value() const
@@ -84,7 +117,7 @@ void SliderView::sliderValueChanged()
         mappedValue = value;
         valueLabel->setText(mapping->text(value));
     } else {
-        valueLabel->setText(QString::fromStdString(platform::NumberText::fixed(value, 2)));
+        showValue(value, true);
     }
     // The handler may delete this view.
     const QPointer<SliderView> alive(this);

@@ -15,6 +15,13 @@ class Slider;
 }
 
 // A titled slider over a float range that reports every user change.
+//
+// By default the value label shows the shortest text of the value passed in (construction and
+// setValue) and two decimals after a user change; the slider moves freely. Two optional
+// settings make it show exactly what it holds, for example for integer values:
+//   slider->setStep(1.0f);   // the slider lands on minimum + k * step only
+//   slider->setDecimals(0);  // every label text is the value with this many decimals
+// With both, a user change reports a value that the label shows exactly.
 class SliderView : public QWidget
 {
     Q_OBJECT
@@ -38,6 +45,16 @@ public:
     // values, and the text always shows the value the handler got.
     void setPresentation(const ParameterPresentation &presentation);
 
+    // Without a presentation: 0 (the default) lets the slider move freely; a positive step snaps
+    // it, user changes and setValue alike, onto minimum + k * step (the maximum stays reachable).
+    float step() const;
+    void setStep(float step);
+
+    // -1 (the default) keeps the two text forms above. Zero or more shows every value, the
+    // current one included, in fixed notation with that many decimals (at most 9).
+    int decimals() const { return valueDecimals; }
+    void setDecimals(int decimals);
+
 signals:
     // Each user change, once, after the handler; never for setValue.
     void valueChanged(float value);
@@ -46,6 +63,9 @@ private slots:
     void sliderValueChanged();
 
 private:
+    void showValue(float value, bool userChange);
+    QString valueText(float value, bool userChange) const;
+
     const float initialValue;
     const float m_minimumValue;
     const float m_maximumValue;
@@ -56,6 +76,10 @@ private:
     QLabel *titleLabel = nullptr;
     QLabel *valueLabel = nullptr;
     platform::Slider *slider = nullptr;
+    int valueDecimals = -1;
+    // The text form the label shows now, so that setDecimals can redraw it.
+    float shownValue = 0.0f;
+    bool shownUserChange = false;
 };
 
 } // namespace NequoraUI

@@ -27,6 +27,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 namespace NequoraUI {
@@ -62,20 +64,42 @@ QWidget *sliderFor(std::shared_ptr<NQFloatParameter> parameter)
                           [parameter](float value) { parameter->setValue(value); });
 }
 
+// The float nearest to an integer bound that does not lie beyond it, so that every whole value
+// the slider can reach converts back to the integer it shows (float(INT32_MAX) is 2^31).
+// Inside means towards +infinity for a minimum and -infinity for a maximum.
+template <typename Integer> float boundInside(Integer bound, float inside)
+{
+    const float nearest = float(bound);
+    const bool beyond =
+        inside > 0 ? double(nearest) < double(bound) : double(nearest) > double(bound);
+    return beyond ? std::nextafter(nearest, inside) : nearest;
+}
+
+// Whole steps and whole-number text: the label always shows the integer that was written.
+template <typename Parameter, typename Write>
+QWidget *integerSliderFor(const Parameter &parameter, Write write)
+{
+    constexpr float up = std::numeric_limits<float>::infinity();
+    auto *slider = new SliderView(text(parameter->name()), float(parameter->value()),
+                                  boundInside(parameter->minimumValue(), up),
+                                  boundInside(parameter->maximumValue(), -up), std::move(write));
+    slider->setStep(1.0f);
+    slider->setDecimals(0);
+    return slider;
+}
+
 QWidget *sliderFor(std::shared_ptr<NQIntParameter> parameter)
 {
-    return new SliderView(
-        text(parameter->name()), float(parameter->value()), float(parameter->minimumValue()),
-        float(parameter->maximumValue()),
-        [parameter](float value) { parameter->setValue(SaturatingConversion::toInt32(value)); });
+    return integerSliderFor(parameter, [parameter](float value) {
+        parameter->setValue(SaturatingConversion::toInt32(value));
+    });
 }
 
 QWidget *sliderFor(std::shared_ptr<NQUIntParameter> parameter)
 {
-    return new SliderView(
-        text(parameter->name()), float(parameter->value()), float(parameter->minimumValue()),
-        float(parameter->maximumValue()),
-        [parameter](float value) { parameter->setValue(SaturatingConversion::toUInt32(value)); });
+    return integerSliderFor(parameter, [parameter](float value) {
+        parameter->setValue(SaturatingConversion::toUInt32(value));
+    });
 }
 
 QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter)

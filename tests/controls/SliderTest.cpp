@@ -175,7 +175,7 @@ TEST_F(SliderTest, KeysStepByAHundredthOfTheRange)
     EXPECT_EQ(spy.count(), 5) << "one report per key that moved the value";
 }
 
-TEST_F(SliderTest, WheelStepsAndPassesOnAtTheEnd)
+TEST_F(SliderTest, WheelStepsOnlyWithFocusAndPassesOnAtTheEnd)
 {
     slider.setMaximumValue(10.0f);
     slider.setValue(5.0f);
@@ -187,6 +187,10 @@ TEST_F(SliderTest, WheelStepsAndPassesOnAtTheEnd)
         QApplication::sendEvent(&slider, &event);
         return event.isAccepted();
     };
+    EXPECT_FALSE(wheel(120)) << "the focus a new window hands out is not the user's choice";
+    slider.clearFocus();
+    EXPECT_FALSE(wheel(120)) << "without focus the wheel scrolls the page";
+    slider.setFocus();
     EXPECT_TRUE(wheel(120));
     EXPECT_FLOAT_EQ(slider.value(), 5.1f);
     EXPECT_TRUE(wheel(-240));
@@ -196,6 +200,29 @@ TEST_F(SliderTest, WheelStepsAndPassesOnAtTheEnd)
     slider.setValue(10.0f);
     EXPECT_FALSE(wheel(120)) << "nothing to step at the end: a scroll area may scroll instead";
     EXPECT_EQ(spy.count(), 2);
+}
+
+TEST_F(SliderTest, PressOnTheKnobHoldsItWhereItWasPressed)
+{
+    slider.setValue(0.35f);
+    QSignalSpy spy(&slider, &Slider::valueChanged);
+    const QPoint grab = slider.knobCenter().toPoint() + QPoint(5, 0);
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, grab);
+    EXPECT_EQ(spy.count(), 0) << "a press without movement changes nothing";
+    QTest::mousePress(&slider, Qt::LeftButton, {}, grab);
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, grab + QPoint(30, 0));
+    EXPECT_NEAR(slider.value(), 0.45f, 0.002f) << "the knob follows the pointer's movement";
+}
+
+TEST_F(SliderTest, AStepSnapsEveryChangeAndKeepsTheMaximumReachable)
+{
+    slider.setMaximumValue(9.5f);
+    slider.setStep(1.0f);
+    QTest::keyClick(&slider, Qt::Key_End);
+    QTest::keyClick(&slider, Qt::Key_Left);
+    EXPECT_EQ(slider.value(), 9.0f);
+    QTest::keyClick(&slider, Qt::Key_End);
+    EXPECT_EQ(slider.value(), 9.5f);
 }
 
 TEST(SliderLifetime, AReceiverMayDeleteTheSliderWhenItReports)

@@ -49,6 +49,11 @@ QString titleOf(QWidget *sectionWidget)
     return section(sectionWidget)->titleLabel->text();
 }
 
+QString valueLabelOf(QWidget *view)
+{
+    return view->findChild<QLabel *>(QStringLiteral("valueLabel"))->text();
+}
+
 platform::Slider *sliderIn(QWidget *view)
 {
     return view->findChild<platform::Slider *>(QStringLiteral("slider"));
@@ -132,40 +137,45 @@ TEST(UIGenerator, WidgetsFollowTheParameterOrderAndUnknownKindsAreLeftOut)
     EXPECT_EQ(widgets[2]->findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), "Level");
 }
 
-TEST(UIGenerator, IntegerSlidersTruncateTowardZeroAndSaturateAtTheEdge)
+TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
 {
-    constexpr int32_t intMin = std::numeric_limits<int32_t>::min();
-    constexpr int32_t intMax = std::numeric_limits<int32_t>::max();
-    constexpr uint32_t uintMax = std::numeric_limits<uint32_t>::max();
-    auto source = node("Filter", "Filter");
-    const auto semitones = source->addIntParameter("Semitones", 3, -10, 10);
-    const auto steps = source->addUIntParameter("Steps", 0, 0, 100);
-    const auto wide = source->addIntParameter("Offset", 0, intMin, intMax);
-    const auto count = source->addUIntParameter("Count", 0, 0, uintMax);
-
+    SimEngine engine;
+    auto source = engine.addNode("Filter", "Filter");
+    source->addIntParameter("Semitones", 3, -10, 10);
+    source->addUIntParameter("Steps", 0, 0, 100);
+    source->addIntParameter("Offset", 0, INT32_MIN, INT32_MAX);
+    source->addUIntParameter("Count", 0, 0, UINT32_MAX);
+    std::vector<std::string> writes;
+    engine.setWriteObserver(
+        [&](const SimParameterWrite &write) { writes.push_back(write.valueText); });
     OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()));
-    ASSERT_EQ(widgets.size(), 4);
-    platform::Slider *slider = sliderIn(widgets[0]);
-    EXPECT_EQ(slider->minimumValue(), -10.0f);
-    EXPECT_EQ(slider->maximumValue(), 10.0f);
-    EXPECT_EQ(slider->value(), 3.0f);
-
-    moveSlider(widgets[0], -4.6f);
-    EXPECT_EQ(semitones->lastWrittenValue(), -4);
-    moveSlider(widgets[1], 99.99f);
-    EXPECT_EQ(steps->lastWrittenValue(), 99u);
+    for (QWidget *widget : widgets.list) {
+        widget->resize(320, 80);
+        widget->show();
+    }
+    EXPECT_EQ(valueLabelOf(widgets[0]), "3");
+    // Each: widget, click at a value or press a key, the integer written and shown.
+    const std::tuple<int, float, Qt::Key, std::string> cases[] = {
+        {0, -4.6f, {}, "-5"},
+        {1, 99.7f, {}, "100"},
+        {1, NAN, Qt::Key_Left, "99"},
+        {2, NAN, Qt::Key_End, "2147483520"},
+        {2, NAN, Qt::Key_Home, "-2147483648"},
+        {3, NAN, Qt::Key_End, "4294967040"}};
+    for (const auto &[widget, at, key, expected] : cases) {
+        platform::Slider *slider = sliderIn(widgets[widget]);
+        slider->setFocus();
+        if (std::isnan(at))
+            QTest::keyClick(slider, key);
+        else
+            QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(at));
+        EXPECT_EQ(writes.back(), expected);
+        EXPECT_EQ(valueLabelOf(widgets[widget]).toStdString(), expected) << "shows what it wrote";
+    }
     // Every report is written, also when the value does not change.
-    moveSlider(widgets[1], 99.99f);
-    EXPECT_EQ(steps->writeCount(), 2);
-
-    // The slider's maximum is 2^31, one above the largest int32.
-    EXPECT_EQ(sliderIn(widgets[2])->maximumValue(), 2147483648.0f);
-    moveSlider(widgets[2], sliderIn(widgets[2])->maximumValue());
-    EXPECT_EQ(wide->lastWrittenValue(), intMax);
-    moveSlider(widgets[2], sliderIn(widgets[2])->minimumValue());
-    EXPECT_EQ(wide->lastWrittenValue(), intMin);
-    moveSlider(widgets[3], sliderIn(widgets[3])->maximumValue());
-    EXPECT_EQ(count->lastWrittenValue(), uintMax);
+    moveSlider(widgets[1], 99.0f);
+    moveSlider(widgets[1], 99.0f);
+    EXPECT_EQ(writes.size(), 8u);
 }
 
 TEST(UIGenerator, FloatAndBooleanWidgetsWriteWhatTheControlReportsTextEditsAreNotWritten)

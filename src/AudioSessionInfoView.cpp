@@ -11,14 +11,14 @@ namespace NequoraUI {
 
 namespace {
 
-const QString noSampleRate = QStringLiteral("0 kHz");
+const QString noSampleRate = QStringLiteral("0 Hz");
 const QString noDuration = QStringLiteral("0.00 ms");
 
-// The rate is shown as the engine reports it, unscaled, followed by the unit.
+// The rate is shown as the engine reports it, in hertz.
 QString sampleRateText(double sampleRate)
 {
     return QString::fromStdString(platform::NumberText::fixed(sampleRate, 0)) +
-           QStringLiteral(" kHz");
+           QStringLiteral(" Hz");
 }
 
 QString millisecondsText(double seconds)

@@ -42,7 +42,7 @@ GalleryPage::GalleryPage(NequoraUI::platform::ViewController *presenter, QWidget
         QStringLiteral("Every row is loaded from its Designer interface file and reports user "
                        "changes through its handler.")));
     layout->addWidget(
-        new ValueLabelView(QStringLiteral("Sample Rate"), QStringLiteral("48000 kHz")));
+        new ValueLabelView(QStringLiteral("Sample Rate"), QStringLiteral("48000 Hz")));
     layout->addWidget(
         new SliderView(QStringLiteral("Cutoff"), 440.0f, 20.0f, 20000.0f,
                        [](float value) { report(QStringLiteral("Cutoff %1").arg(value)); }));

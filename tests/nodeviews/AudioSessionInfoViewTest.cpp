@@ -51,7 +51,7 @@ TEST_F(AudioSessionInfoViewTest, EightRowsInOrderShowTheirInitialValuesBeforeThe
                            "IO Buffer Duration", "Round-trip Latency", "Current Input Route",
                            "Current Output Route"}));
     EXPECT_EQ(values(view),
-              QStringList({"No", "0 kHz", "0.00 ms", "0.00 ms", "0.00 ms", "0.00 ms", "", ""}));
+              QStringList({"No", "0 Hz", "0.00 ms", "0.00 ms", "0.00 ms", "0.00 ms", "", ""}));
     auto *stack = qobject_cast<QVBoxLayout *>(view.layout());
     ASSERT_NE(stack, nullptr);
     EXPECT_EQ(stack->spacing(), 10);
@@ -68,14 +68,14 @@ TEST_F(AudioSessionInfoViewTest, EachFrameFormatsTheEngineWithoutScalingTheRate)
     engine->inputRoute = "Headset Microphone";
     engine->outputRoute = "Headphones";
     frame();
-    EXPECT_EQ(values(view), QStringList({"Yes", "44100 kHz", "5.00 ms", "0.12 ms", "10.60 ms",
+    EXPECT_EQ(values(view), QStringList({"Yes", "44100 Hz", "5.00 ms", "0.12 ms", "10.60 ms",
                                          "20.00 ms", "Headset Microphone", "Headphones"}));
 
     engine->running = false;
     engine->state->sampleRate = 48000;
     engine->inputRoute.clear();
     frame();
-    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "48000 kHz"}));
+    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "48000 Hz"}));
     EXPECT_EQ(values(view).at(6), QString());
 }
 
@@ -85,7 +85,7 @@ TEST_F(AudioSessionInfoViewTest, WithoutASessionStateTheStateRowsShowZeroButRoun
     engine->roundTrip = 0.0123;
     frame();
     EXPECT_EQ(values(view).mid(1, 5),
-              QStringList({"0 kHz", "0.00 ms", "0.00 ms", "0.00 ms", "12.30 ms"}));
+              QStringList({"0 Hz", "0.00 ms", "0.00 ms", "0.00 ms", "12.30 ms"}));
 }
 
 TEST_F(AudioSessionInfoViewTest, RowsFreezeWhenTheEngineIsDestroyed)
@@ -120,11 +120,11 @@ TEST_F(AudioSessionInfoViewTest, ShowsTheSimulatedEngineSessionOnceStarted)
     sim->setRoutes("Line In", "Line Out");
     AudioSessionInfoView view(sim);
     frame();
-    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "0 kHz"}));
+    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "0 Hz"}));
     sim->start();
     frame();
     const QStringList shown = values(view);
-    EXPECT_EQ(shown.mid(0, 5), QStringList({"Yes", "48000 kHz", "5.00 ms", "4.00 ms", "10.00 ms"}));
+    EXPECT_EQ(shown.mid(0, 5), QStringList({"Yes", "48000 Hz", "5.00 ms", "4.00 ms", "10.00 ms"}));
     EXPECT_EQ(shown.at(5), QStringLiteral("29.00 ms"));
     EXPECT_EQ(shown.mid(6), QStringList({"Line In", "Line Out"}));
 }

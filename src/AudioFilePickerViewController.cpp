@@ -44,6 +44,11 @@ AudioFilePickerViewControllerDelegate *AudioFilePickerViewController::delegate()
     return m_delegateObject ? m_delegate : nullptr;
 }
 
+QString AudioFilePickerViewController::displayName(const QUrl &file)
+{
+    return file.adjusted(QUrl::StripTrailingSlash).fileName();
+}
+
 int AudioFilePickerViewController::numberOfSections() const
 {
     return 2;
@@ -71,9 +76,9 @@ AudioFilePickerViewController::cellForRowAt(const platform::IndexPath &indexPath
     cell->setTextColor(platform::Color::label());
     cell->textLabel()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (indexPath.section == bundledSection) {
-        cell->textLabel()->setText(m_files.at(indexPath.row).fileName());
+        cell->textLabel()->setText(displayName(m_files.at(indexPath.row)));
     } else if (indexPath.row < ImportedAudioFiles::count()) {
-        cell->textLabel()->setText(ImportedAudioFiles::all().at(indexPath.row).fileName());
+        cell->textLabel()->setText(displayName(ImportedAudioFiles::all().at(indexPath.row)));
     } else {
         cell->textLabel()->setText(QStringLiteral("Import File"));
         cell->setTextColor(platform::Color::systemBlue());

@@ -26,6 +26,10 @@ public:
 
     explicit AudioFilePickerViewController(const QList<QUrl> &files, QObject *parent = nullptr);
 
+    // The name a row shows for a file: its URL's last path component, a trailing slash ignored
+    // ("file:///music/Album%20One/" shows "Album One").
+    static QString displayName(const QUrl &file);
+
     // Held weakly; a delegate that is not also a QObject is refused with a warning.
     void setDelegate(AudioFilePickerViewControllerDelegate *delegate);
     AudioFilePickerViewControllerDelegate *delegate() const;

@@ -26,7 +26,8 @@ AudioFileView::AudioFileView(ViewControllerPresenter *delegate, const QString &t
     titleLabel->setText(title);
     actionButton->setAccessibleDescription(title);
     m_file = initialValue.value_or(QUrl());
-    valueLabel->setText(initialValue ? initialValue->fileName() : QString());
+    valueLabel->setText(initialValue ? AudioFilePickerViewController::displayName(*initialValue)
+                                     : QString());
 }
 
 AudioFileView::~AudioFileView() = default;
@@ -47,7 +48,7 @@ void AudioFileView::audioFilePickerViewControllerDidSelectFile(AudioFilePickerVi
                                                                const QUrl &file)
 {
     m_file = file;
-    valueLabel->setText(file.fileName());
+    valueLabel->setText(AudioFilePickerViewController::displayName(file));
     if (delegate)
         delegate->dismissPresentedViewController();
     // Reported even when the presenter is gone.

@@ -110,7 +110,8 @@ TEST_F(AudioFilePickerTest, FilesWithTheSameNameShowAlikeAndEachReportsItsOwnUrl
 {
     const QUrl first = writeFile(QStringLiteral("one/take.wav"));
     const QUrl second = writeFile(QStringLiteral("two/take.wav"));
-    auto *picker = present({first, second});
+    auto *picker = present({first, second, QUrl(QStringLiteral("file:///music/Album%20One/"))});
+    EXPECT_EQ(rowText(picker, {0, 2}), QStringLiteral("Album One"));
     EXPECT_EQ(rowText(picker, {0, 0}), QStringLiteral("take.wav"));
     EXPECT_EQ(rowText(picker, {0, 1}), QStringLiteral("take.wav"));
     clickRow(picker, {0, 1});

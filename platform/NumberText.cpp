@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace NequoraUI::platform {
 
@@ -75,12 +76,17 @@ template <typename T> std::string shortestText(T value, T largestDecimal)
 
 std::string NumberText::fixed(double value, int decimals)
 {
-    std::array<char, 512> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                std::chars_format::fixed, decimals);
-    if (result.ec != std::errc())
-        return std::isnan(value) ? "nan" : "inf";
-    return std::string(buffer.data(), result.ptr);
+    // Like printf, a negative precision means six decimals.
+    if (decimals < 0)
+        decimals = 6;
+    // Room for the sign, every integer digit of the largest double, the point and the decimals,
+    // so the conversion always fits and no text is cut.
+    const size_t size = 2 + std::numeric_limits<double>::max_exponent10 + 2 + size_t(decimals);
+    std::string text(size, '\0');
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                      std::chars_format::fixed, decimals);
+    text.resize(size_t(result.ptr - text.data()));
+    return text;
 }
 
 std::string NumberText::shortest(float value)

@@ -11,7 +11,8 @@ class NumberText
 public:
     NumberText() = delete;
 
-    // printf-style fixed notation ("%.2f" is fixed(value, 2), "%.0f" is fixed(value, 0)).
+    // printf-style fixed notation ("%.2f" is fixed(value, 2), "%.0f" is fixed(value, 0)), whole
+    // for any value and width; a negative width means six decimals, as in printf.
     static std::string fixed(double value, int decimals);
     // printf "%lf": fixed notation with six decimals.
     static std::string longFloat(double value) { return fixed(value, 6); }

@@ -76,6 +76,12 @@ void expectAllTexts()
 TEST(NumberText, WritesPrintfAndShortestTexts)
 {
     expectAllTexts();
+    // Wide texts come whole, sign included, exactly as printf writes them in the C locale.
+    for (const auto &[value, decimals] : {std::pair(-1e308, 2), {1e-300, 1100}, {2.5, -1}}) {
+        std::string expected(size_t(std::snprintf(nullptr, 0, "%.*f", decimals, value)), '\0');
+        std::snprintf(expected.data(), expected.size() + 1, "%.*f", decimals, value);
+        EXPECT_EQ(NumberText::fixed(value, decimals), expected);
+    }
 }
 
 TEST_F(DecimalCommaLocale, LeavesEveryTextUnchanged)

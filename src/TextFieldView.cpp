@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace NequoraUI {
 
@@ -40,6 +41,19 @@ QString TextFieldView::title() const
 QString TextFieldView::text() const
 {
     return textField->text();
+}
+
+bool TextFieldView::isReadOnly() const
+{
+    return textField->isReadOnly();
+}
+
+void TextFieldView::setReadOnly(bool readOnly)
+{
+    textField->setReadOnly(readOnly);
+    // The read-only look comes from the library style's [readOnly="true"] rule.
+    textField->style()->unpolish(textField);
+    textField->style()->polish(textField);
 }
 
 void TextFieldView::clear()

@@ -8,7 +8,8 @@ class QLineEdit;
 
 namespace NequoraUI {
 
-// A titled one-line text field; its owner reads the text when it needs it.
+// A titled one-line text field; its owner reads the text when it needs it, or listens to
+// editingFinished. A read-only field still lets its text be selected and copied.
 class TextFieldView : public QWidget
 {
     Q_OBJECT
@@ -20,6 +21,9 @@ public:
     QString text() const;
     void clear();
     QString title() const;
+
+    bool isReadOnly() const;
+    void setReadOnly(bool readOnly);
 
 signals:
     // The user finished an edit (Return or leaving the field) that changed the text since the

@@ -102,9 +102,19 @@ QWidget *sliderFor(std::shared_ptr<NQUIntParameter> parameter)
     });
 }
 
-QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter)
+template <typename Writer>
+QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const Writer &writer)
 {
-    return new TextFieldView(text(parameter->name()), text(parameter->value()));
+    auto *field = new TextFieldView(text(parameter->name()), text(parameter->value()));
+    if (!writer) {
+        field->setReadOnly(true);
+        return field;
+    }
+    // The field reports only edits that changed its text.
+    QObject::connect(
+        field, &TextFieldView::editingFinished, field,
+        [parameter, writer](const QString &edited) { writer(parameter, edited.toStdString()); });
+    return field;
 }
 
 // Any number kind read and written as a double, for controls that do not care which it is.
@@ -388,9 +398,9 @@ QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &paramet
         return sliderFor(std::move(intParameter));
     if (auto uintParameter = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
         return sliderFor(std::move(uintParameter));
-    // Strings are shown for reading; edits are not written back.
+    // Strings are read-only unless the host can write them.
     if (auto stringParameter = std::dynamic_pointer_cast<NQStringParameter>(parameter))
-        return textFieldFor(stringParameter);
+        return textFieldFor(stringParameter, stringWriter);
     // Anything else (or no parameter at all) has no control and is left out.
     return nullptr;
 }

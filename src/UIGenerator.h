@@ -7,13 +7,16 @@
 #include <QList>
 #include <QPointer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class NQAudioGraph;
 class NQAudioNode;
 class NQParameter;
+class NQStringParameter;
 class QWidget;
 
 namespace NequoraUI {
@@ -37,6 +40,11 @@ public:
     ParameterPresentationProvider presentationProvider;
     // When a graph yields more sections than this, every section after the first starts folded.
     std::optional<qsizetype> foldSectionsAbove;
+    // Writes a new text into a string parameter, for hosts whose engine can. Without one the
+    // generated text fields are read-only; with one they are editable and each edit that
+    // changes the text is written once, on Return or when the field loses focus.
+    std::function<void(const std::shared_ptr<NQStringParameter> &, const std::string &)>
+        stringWriter;
 
     // Sections for the graph's nodes, its input and output nodes left out.
     QList<QWidget *> generateViews(const NQAudioGraph &audioGraph) const;

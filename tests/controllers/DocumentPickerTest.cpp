@@ -2,10 +2,13 @@
 #include "platform/DocumentPickerDelegate.h"
 #include "support/IsolatedDataHome.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -95,6 +98,34 @@ TEST_F(DocumentPickerTest, ImportsCopiesUnderUniqueNamesWithoutOverwriting)
     EXPECT_EQ(names, (QStringList{"take.wav", "take-1.wav", "take-2.wav"}));
     // The source is left where it was.
     EXPECT_TRUE(QFile::exists(source.toLocalFile()));
+}
+
+// Run twice at once by the test below: 1,000 imports of one name, each with its own content.
+TEST(DocumentPickerRace, DISABLED_ImportWorker)
+{
+    QTemporaryDir sources;
+    QFile source(sources.filePath(QStringLiteral("take.wav")));
+    DocumentPicker picker;
+    for (qint64 i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(source.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        source.write(QByteArray::number(QCoreApplication::applicationPid() * 10000 + i));
+        source.close();
+        picker.pickDocuments({QUrl::fromLocalFile(source.fileName())});
+    }
+}
+
+TEST_F(DocumentPickerTest, TwoProcessesImportingIntoOneInboxKeepEveryCopy)
+{
+    QProcess workers[2];
+    for (QProcess &worker : workers)
+        worker.start(QCoreApplication::applicationFilePath(),
+                     {"--gtest_also_run_disabled_tests", "--gtest_filter=DocumentPickerRace.*"});
+    for (QProcess &worker : workers)
+        EXPECT_TRUE(worker.waitForFinished(120000) && worker.exitCode() == 0);
+    QSet<QByteArray> copies;
+    for (const QFileInfo &copy : QDir(DocumentPicker::inboxPath()).entryInfoList(QDir::Files))
+        copies.insert(contents(QUrl::fromLocalFile(copy.filePath())));
+    EXPECT_EQ(copies.size(), 2000) << "each import has its own file, none overwritten";
 }
 
 TEST_F(DocumentPickerTest, NamesWithoutSuffixAndWithDotsStayReadable)

@@ -1,6 +1,8 @@
 #include "sim/SimAudioFile.h"
 
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -71,13 +73,23 @@ bool SimAudioFile::writeToneFrames(const std::string &path, int64_t frames, NQCo
     info.format = *container | SF_FORMAT_PCM_16;
     if (!sf_format_check(&info))
         return false;
-    SndfilePointer file(sf_open(path.c_str(), SFM_WRITE, &info));
-    if (!file)
+    // Written beside the target and renamed over it only once complete, so a failed write
+    // leaves whatever file was there before untouched.
+    std::string temporary = path + ".XXXXXX";
+    const int descriptor = mkstemp(temporary.data());
+    if (descriptor < 0)
         return false;
+    fchmod(descriptor, 0644);
+    SndfilePointer file(sf_open_fd(descriptor, SFM_WRITE, &info, SF_TRUE));
+    if (!file) {
+        close(descriptor);
+        std::remove(temporary.c_str());
+        return false;
+    }
     const bool written = writeFrames(file.get(), frames, sampleRate, frequency);
     const bool closed = sf_close(file.release()) == 0;
-    if (!written || !closed) {
-        std::remove(path.c_str());
+    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
         return false;
     }
     return true;

@@ -26,7 +26,8 @@ public:
     static std::optional<Info> read(const std::string &path);
 
     // Writes a mono sine of the given length (frequency 0 gives silence). False for a bad
-    // length, rate or format, or a path that cannot be written; a half-written file is removed.
+    // length, rate or format, or a path that cannot be written. The file appears whole or not
+    // at all: a failed write leaves an earlier file at the path untouched.
     static bool writeTone(const std::string &path, double seconds, NQCodec format = NQCodec::wav,
                           int sampleRate = 48000, double frequency = 440.0);
     static bool writeToneFrames(const std::string &path, int64_t frames, NQCodec format,

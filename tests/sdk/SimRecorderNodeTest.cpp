@@ -3,6 +3,7 @@
 
 #include "NQRecorderNode.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -119,4 +120,8 @@ TEST(SimAudioFile, RefusesBadLengthsAndRates)
     EXPECT_FALSE(SimAudioFile::writeTone(path, 1, NQCodec::wav, 0));
     EXPECT_TRUE(SimAudioFile::writeTone(path, 0));
     EXPECT_EQ(SimAudioFile::read(path)->frames, 0);
+    // A write that fails once under way (FLAC refuses the rate) leaves the earlier file whole.
+    EXPECT_FALSE(SimAudioFile::writeTone(path, 1, NQCodec::flac, 1000000));
+    EXPECT_EQ(SimAudioFile::read(path)->frames, 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bad.wav"});
 }

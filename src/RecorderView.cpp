@@ -28,6 +28,16 @@ void RecorderView::setRecordingFormat(std::optional<NQCodec> format)
     m_recordingFormat = format;
 }
 
+bool RecorderView::isStartStopButtonEnabled() const
+{
+    return startStopButton->isEnabled();
+}
+
+void RecorderView::setStartStopButtonEnabled(bool enabled)
+{
+    startStopButton->setEnabled(enabled);
+}
+
 void RecorderView::tappedStartStopButton()
 {
     if (!m_recordingFilePath || !m_recordingFormat || !m_recorderNode)

@@ -27,6 +27,9 @@ public:
     void setRecordingFilePath(std::optional<QString> path);
     std::optional<NQCodec> recordingFormat() const { return m_recordingFormat; }
     void setRecordingFormat(std::optional<NQCodec> format);
+    // The button starts disabled; the host enables it once it has set a path and a format.
+    bool isStartStopButtonEnabled() const;
+    void setStartStopButtonEnabled(bool enabled);
 
 signals:
     // The user's tap on start/stop, with whether the node records afterwards.

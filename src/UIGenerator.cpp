@@ -3,6 +3,7 @@
 #include "AudioFileView.h"
 #include "AudioPlayerView.h"
 #include "CollapsibleSectionView.h"
+#include "GeneratedRecorderNode.h"
 #include "LiveValueView.h"
 #include "NQAudioGraph.h"
 #include "NQAudioNode.h"
@@ -23,6 +24,7 @@
 #include "TextFieldView.h"
 #include "VStackViewController.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -344,8 +346,15 @@ QList<QWidget *> UIGenerator::generatePlayerViews(const NQAudioNode &audioNode) 
 
 QList<QWidget *> UIGenerator::generateRecorderViews(const NQAudioNode &audioNode)
 {
-    auto recorder = std::make_shared<NQRecorderNode>(audioNode.audioNode());
-    return {new RecorderView(std::move(recorder))};
+    // A generated recorder works on its own: a WAV file in the application's data folder,
+    // named after the node and the time, never overwriting an earlier recording.
+    auto recorder = std::make_shared<GeneratedRecorderNode>(audioNode.audioNode());
+    auto *view = new RecorderView(std::move(recorder));
+    view->setRecordingFilePath(GeneratedRecorderNode::recordingPath(text(audioNode.displayName()),
+                                                                    QDateTime::currentDateTime()));
+    view->setRecordingFormat(NQCodec::wav);
+    view->setStartStopButtonEnabled(true);
+    return {view};
 }
 
 QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget *> &views,

@@ -1,10 +1,14 @@
 #include "AudioFileView.h"
 #include "AudioPlayerView.h"
+#include "ImportedAudioFiles.h"
 #include "RecorderView.h"
 #include "RecordingEngineNode.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "platform/ViewController.h"
+#include "sim/SimAudioFile.h"
+#include "sim/SimEngine.h"
+#include "support/IsolatedDataHome.h"
 #include "support/ManualAnimationDriver.h"
 
 #include <QLabel>
@@ -121,19 +125,25 @@ TEST(PlayerRecorderGeneration, TypeNamesAreCaseSensitive)
     EXPECT_FALSE(qobject_cast<AudioPlayerView *>(views[0]));
 }
 
-TEST(PlayerRecorderGeneration, RecorderNodeGetsOneRecorderViewWithItsButtonDisabled)
+TEST(PlayerRecorderGeneration, GeneratedRecorderWritesNewWavFilesThatPickersOffer)
 {
-    auto engineNode = std::make_shared<RecordingEngineNode>();
-    auto recorder = std::make_shared<SimNode>("RecorderNode", "Rec", NQAudioNodeHandle{engineNode});
-    recorder->addBoolParameter("Armed", true);
-    OwnedWidgets views(UIGenerator().generateViews(std::shared_ptr<NQAudioNode>(recorder)));
-    ASSERT_EQ(views.size(), 1);
+    IsolatedDataHome dataHome;
+    SimEngine engine;
+    OwnedWidgets views(UIGenerator().generateViews(engine.addNode("RecorderNode", "Rec")));
     auto *recorderView = qobject_cast<RecorderView *>(views[0]);
-    ASSERT_TRUE(recorderView);
-    ASSERT_TRUE(recorderView->recorderNode());
-    auto *button = recorderView->findChild<QPushButton *>(QStringLiteral("startStopButton"));
-    ASSERT_TRUE(button);
-    EXPECT_FALSE(button->isEnabled());
+    ASSERT_TRUE(recorderView && recorderView->isStartStopButtonEnabled());
+    EXPECT_EQ(recorderView->recordingFormat(), NQCodec::wav);
+    const QString path = recorderView->recordingFilePath().value();
+    EXPECT_TRUE(path.contains("/Recordings/Rec 20") && path.endsWith(".wav")) << path.toStdString();
+    // Two recordings to the same path: the second gets a name of its own.
+    const qsizetype imported = ImportedAudioFiles::count();
+    for (int tap = 0; tap < 4; ++tap)
+        recorderView->tappedStartStopButton();
+    const QList<QUrl> recordings = ImportedAudioFiles::all().mid(imported);
+    ASSERT_EQ(recordings.size(), 2);
+    EXPECT_EQ(recordings[0].toLocalFile(), path);
+    EXPECT_NE(recordings[1], recordings[0]);
+    EXPECT_TRUE(SimAudioFile::read(recordings[1].toLocalFile().toStdString()));
 }
 
 TEST(PlayerRecorderGeneration, FileRowOfAClosedScreenNeitherKeepsNorCallsItsPlayer)

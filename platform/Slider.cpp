@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -224,6 +225,7 @@ void Slider::mousePressEvent(QMouseEvent *event)
     }
     m_dragging = true;
     m_dragChangedValue = false;
+    emit sliderPressed();
     m_pressX = event->position().x();
     m_pressValue = m_value;
     // A press on the knob holds it where it was pressed: without a move, nothing changes.
@@ -247,9 +249,12 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
     m_dragging = false;
     const bool changed = userSetValue(valueForDragX(event->position().x()));
     m_dragChangedValue = m_dragChangedValue || changed;
-    // The one report comes last: a receiver may delete this slider.
+    // The reports come last: a receiver may delete this slider.
+    const QPointer<Slider> alive(this);
     if (m_continuous ? changed : m_dragChangedValue)
         emit valueChanged();
+    if (alive)
+        emit sliderReleased();
 }
 
 void Slider::keyPressEvent(QKeyEvent *event)

@@ -66,6 +66,9 @@ public:
     // The value a press at this horizontal position selects.
     float valueAtX(qreal x) const;
 
+    // True from a left-button press until its release: the user holds the knob.
+    bool isSliderDown() const { return m_dragging; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -79,6 +82,9 @@ signals:
     void maximumValueChanged(float maximum);
     void continuousChanged(bool continuous);
     void stepChanged(float step);
+    // A drag begins (before its first change) and ends (after its last report).
+    void sliderPressed();
+    void sliderReleased();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -59,6 +59,12 @@ void AudioFileView::audioFilePickerViewControllerDidSelectFile(AudioFilePickerVi
         emit selectionChanged(file);
 }
 
+void AudioFileView::setFile(const QUrl &file)
+{
+    m_file = file;
+    valueLabel->setText(file.fileName());
+}
+
 void AudioFileView::didCancelInAudioFilePickerViewController(AudioFilePickerViewController *)
 {
     if (delegate)

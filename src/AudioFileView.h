@@ -42,6 +42,8 @@ public:
 signals:
     // Each file the user chooses, once, after the handler.
     void selectionChanged(const QUrl &file);
+    // Shows a file without reporting it, for a choice undone or made elsewhere.
+    void setFile(const QUrl &file);
 
 public slots:
     void tappedActionButton();

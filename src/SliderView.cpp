@@ -38,6 +38,8 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     slider->setValue(this->initialValue);
     // The label shows the value passed in, not the one the slider pinned.
     showValue(this->initialValue, false);
+    connect(slider, &platform::Slider::sliderPressed, this, &SliderView::sliderPressed);
+    connect(slider, &platform::Slider::sliderReleased, this, &SliderView::sliderReleased);
 }
 
 void SliderView::setValue(float value)
@@ -103,6 +105,11 @@ void SliderView::setPresentation(const ParameterPresentation &presentation)
     slider->setMinimumValue(0.0f);
     slider->setMaximumValue(1.0f);
     setValue(value);
+}
+
+bool SliderView::isSliderDown() const
+{
+    return slider->isSliderDown();
 }
 
 void SliderView::sliderValueChanged()

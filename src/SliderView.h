@@ -44,6 +44,8 @@ public:
     // and transform, and user changes are snapped to its step. The handler still gets engine
     // values, and the text always shows the value the handler got.
     void setPresentation(const ParameterPresentation &presentation);
+    // True while the user holds the knob (from press to release).
+    bool isSliderDown() const;
 
     // Without a presentation: 0 (the default) lets the slider move freely; a positive step snaps
     // it, user changes and setValue alike, onto minimum + k * step (the maximum stays reachable).
@@ -58,6 +60,9 @@ public:
 signals:
     // Each user change, once, after the handler; never for setValue.
     void valueChanged(float value);
+    // A drag begins and ends; the changes in between are one gesture.
+    void sliderPressed();
+    void sliderReleased();
 
 private slots:
     void sliderValueChanged();

@@ -56,6 +56,19 @@ void TextFieldView::setReadOnly(bool readOnly)
     textField->style()->polish(textField);
 }
 
+void TextFieldView::setText(const QString &text)
+{
+    // A text shown this way is not the user's: leaving the field does not report it.
+    m_reportedText = text;
+    if (textField->text() != text)
+        textField->setText(text);
+}
+
+bool TextFieldView::isEditing() const
+{
+    return textField->hasFocus();
+}
+
 void TextFieldView::clear()
 {
     textField->setText(QString());

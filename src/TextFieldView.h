@@ -19,6 +19,8 @@ public:
                   QWidget *parent = nullptr);
 
     QString text() const;
+    // Shows a text without reporting it, for values that change elsewhere.
+    void setText(const QString &text);
     void clear();
     QString title() const;
 
@@ -32,6 +34,8 @@ signals:
 
 private slots:
     void textFieldEditingFinished();
+    // True while the field has the keyboard focus: the user may be typing into it.
+    bool isEditing() const;
 
 private:
     QWidget *contentView = nullptr;

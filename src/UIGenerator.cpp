@@ -5,6 +5,7 @@
 #include "CollapsibleSectionView.h"
 #include "GeneratedRecorderNode.h"
 #include "LiveValueView.h"
+#include "GraphViewController.h"
 #include "NQAudioGraph.h"
 #include "NQAudioNode.h"
 #include "NQAudioPlayerNode.h"
@@ -16,16 +17,18 @@
 #include "NQUIntParameter.h"
 #include "ParameterMapping.h"
 #include "PickerView.h"
+#include "ParameterBinding.h"
 #include "RecorderView.h"
 #include "SaturatingConversion.h"
 #include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
 #include "TextFieldView.h"
-#include "VStackViewController.h"
+#include "ValueChangeCommand.h"
 
 #include <QDateTime>
 #include <QHash>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -276,6 +279,7 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &para
         QWidget *widget = generateWidget(parameter, presentation);
         if (!widget)
             continue;
+        ParameterBinding::bind(widget, parameter, undoStack);
         const QString group = presentation ? presentation->group : QString();
         if (group.isEmpty()) {
             widgets.append(widget);
@@ -303,9 +307,12 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph, const QList<
 std::unique_ptr<platform::ViewController>
 UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
 {
-    auto controller = std::make_unique<VStackViewController>();
+    auto controller = std::make_unique<GraphViewController>(undoStack);
+    controller->setFollowsParameters(followsParameters);
+    controller->setShowsFilter(showsFilter);
     UIGenerator generator = *this;
     generator.delegate = ViewControllerPresenter::of(controller.get());
+    generator.undoStack = controller->undoStack();
     // One place per node with something to show; its section is made when the place comes
     // near the visible part of the screen, so a large graph costs what is on screen.
     std::vector<std::pair<std::shared_ptr<NQAudioNode>, int>> shown;
@@ -335,12 +342,31 @@ QList<QWidget *> UIGenerator::generatePlayerViews(const NQAudioNode &audioNode) 
 
     // Weak, so a file row never keeps the player alive.
     std::weak_ptr<NQAudioPlayerNode> weakPlayer = player;
+    const auto load = [weakPlayer](const QUrl &file) {
+        if (const auto player = weakPlayer.lock())
+            player->load(file.toString(QUrl::FullyEncoded).toStdString());
+    };
+    // The row's file, and the row itself once made, for undoing a choice.
+    auto chosen = std::make_shared<QUrl>();
+    auto row = std::make_shared<QPointer<AudioFileView>>();
     auto fileView = std::make_unique<AudioFileView>(
         delegate.data(), QStringLiteral("File"), std::nullopt, audioFiles,
-        [weakPlayer](const QUrl &file) {
-            if (const auto player = weakPlayer.lock())
-                player->load(file.toString(QUrl::FullyEncoded).toStdString());
+        [load, chosen, row, stack = undoStack](const QUrl &file) {
+            const QUrl previous = std::exchange(*chosen, file);
+            load(file);
+            // The engine cannot unload a file, so only a change of file can be undone.
+            if (!stack || previous.isEmpty() || previous == file || !*row)
+                return;
+            const auto show = [load, chosen, row](const QVariant &value) {
+                *chosen = value.toUrl();
+                load(*chosen);
+                if (*row)
+                    (*row)->setFile(*chosen);
+            };
+            stack->push(new ValueChangeCommand(QObject::tr("Choose File"), row->data(), show,
+                                               previous, file));
         });
+    *row = fileView.get();
     return {fileView.release(), playerView.release()};
 }
 

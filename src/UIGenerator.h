@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QUndoStack>
 #include <QUrl>
 #include <functional>
 #include <memory>
@@ -45,6 +46,15 @@ public:
     // changes the text is written once, on Return or when the field loses focus.
     std::function<void(const std::shared_ptr<NQStringParameter> &, const std::string &)>
         stringWriter;
+    // Where the rows record each finished user change, for undo and redo; none when empty.
+    // generateViewController() makes a stack of its own when this is empty.
+    QPointer<QUndoStack> undoStack;
+    // Rows show the values the engine takes on by itself (automation, presets, other screens),
+    // once per display frame while they are on screen. Off by default, so the screen shows
+    // what the user set. Read by generateViewController().
+    bool followsParameters = false;
+    // A filter field above the sections. Read by generateViewController().
+    bool showsFilter = false;
 
     // Sections for the graph's nodes, its input and output nodes left out.
     QList<QWidget *> generateViews(const NQAudioGraph &audioGraph) const;
@@ -57,14 +67,15 @@ public:
     QList<QWidget *>
     generateViews(const std::vector<std::shared_ptr<NQParameter>> &parameters) const;
 
-    // A VStackViewController whose view is not loaded yet, holding a place for each section
-    // generateViews(audioGraph) would give. A section is generated when its place first comes
-    // near the visible part of the screen (VStackViewController::setDeferredViews), so a large
-    // graph opens as fast as a small one. File chooser rows present through the controller and
-    // refer to it weakly.
+    // A GraphViewController (a VStackViewController) whose view is not loaded yet, holding a place
+    // for each section generateViews(audioGraph) would give. A section is generated when its place
+    // first comes near the visible part of the screen (VStackViewController::setDeferredViews), so
+    // a large graph opens as fast as a small one. File chooser rows present through the controller
+    // and refer to it weakly.
     static std::unique_ptr<platform::ViewController>
     generateViewController(const NQAudioGraph &audioGraph, const QList<QUrl> &audioFiles);
-    // The same with this generator's settings (files, presentations, folding); the controller
+    // The same with this generator's settings (files, presentations, folding,
+    // undo stack, following, filter); the controller
     // presents the file choosers whatever delegate this generator has.
     std::unique_ptr<platform::ViewController>
     generateViewController(const NQAudioGraph &audioGraph) const;

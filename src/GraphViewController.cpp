@@ -1,0 +1,99 @@
+#include "GraphViewController.h"
+
+#include "ParameterFilter.h"
+#include "ParameterFollower.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QUndoStack>
+
+namespace NequoraUI {
+
+namespace {
+
+// The filter bar lines up with the sections below it.
+constexpr int filterBarMargin = 20;
+constexpr int filterBarTopMargin = 12;
+
+} // namespace
+
+GraphViewController::GraphViewController(QUndoStack *undoStack, QObject *parent)
+    : VStackViewController(parent), m_undoStack(undoStack ? undoStack : new QUndoStack(this))
+{}
+
+GraphViewController::~GraphViewController() = default;
+
+void GraphViewController::viewDidLoad()
+{
+    VStackViewController::viewDidLoad();
+    if (m_showsFilter)
+        addFilter();
+    addUndoShortcuts();
+    if (m_followsParameters)
+        m_follower = new ParameterFollower(
+            view()->findChild<QScrollArea *>(QStringLiteral("scrollView")), views(), this);
+}
+
+void GraphViewController::addFilter()
+{
+    auto *bar = new QWidget;
+    bar->setObjectName(QStringLiteral("filterBar"));
+    auto *barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(filterBarMargin, filterBarTopMargin, filterBarMargin, 0);
+    filterField = new QLineEdit(bar);
+    filterField->setObjectName(QStringLiteral("filterField"));
+    filterField->setPlaceholderText(tr("Filter parameters"));
+    filterField->setClearButtonEnabled(true);
+    barLayout->addWidget(filterField);
+    qobject_cast<QBoxLayout *>(view()->layout())->insertWidget(0, bar);
+
+    noMatchLabel = new QLabel(tr("No parameters match"));
+    noMatchLabel->setObjectName(QStringLiteral("noMatchLabel"));
+    noMatchLabel->setAlignment(Qt::AlignCenter);
+    contentStackView->addWidget(noMatchLabel);
+
+    // Filtering needs every row: the sections not made yet are made on the first text.
+    connect(filterField, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!m_filter) {
+            QList<QWidget *> places;
+            QWidget *stack = contentStackView->parentWidget();
+            for (int i = 0; i < stackedViewCount(); ++i)
+                if (QWidget *section = realiseView(i))
+                    places.append(section->parentWidget() == stack ? section
+                                                                   : section->parentWidget());
+            m_filter = new ParameterFilter(places, noMatchLabel, this);
+        }
+        m_filter->setText(text);
+    });
+    auto *find =
+        new QShortcut(QKeySequence::Find, view(), nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, filterField, [field = filterField] {
+        field->setFocus(Qt::ShortcutFocusReason);
+        field->selectAll();
+    });
+    auto *clear = new QShortcut(QKeySequence(Qt::Key_Escape), filterField, nullptr, nullptr,
+                                Qt::WidgetShortcut);
+    connect(clear, &QShortcut::activated, filterField, &QLineEdit::clear);
+}
+
+void GraphViewController::addUndoShortcuts()
+{
+    // Text fields keep their own Ctrl+Z while they have the focus.
+    auto *undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), view(), nullptr, nullptr,
+                               Qt::WidgetWithChildrenShortcut);
+    auto *redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), view(), nullptr,
+                               nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QShortcut::activated, this, [this] {
+        if (m_undoStack)
+            m_undoStack->undo();
+    });
+    connect(redo, &QShortcut::activated, this, [this] {
+        if (m_undoStack)
+            m_undoStack->redo();
+    });
+}
+
+} // namespace NequoraUI

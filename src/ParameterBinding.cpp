@@ -1,0 +1,188 @@
+#include "ParameterBinding.h"
+
+#include "NQBoolParameter.h"
+#include "NQFloatParameter.h"
+#include "NQIntParameter.h"
+#include "NQStringParameter.h"
+#include "NQUIntParameter.h"
+#include "SaturatingConversion.h"
+#include "SliderView.h"
+#include "SwitchView.h"
+#include "TextFieldView.h"
+#include "ValueChangeCommand.h"
+#include "platform/Switch.h"
+
+#include <QUndoStack>
+
+namespace NequoraUI {
+
+namespace {
+
+QString text(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+float floatOf(const QVariant &value)
+{
+    return float(value.toDouble());
+}
+
+// Reading and writing a number parameter of any kind as a double; empty for other kinds.
+std::pair<std::function<QVariant()>, std::function<void(const QVariant &)>>
+numberAccess(const std::shared_ptr<NQParameter> &parameter)
+{
+    if (auto p = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
+        return {[p] { return QVariant(double(p->value())); },
+                [p](const QVariant &v) { p->setValue(floatOf(v)); }};
+    if (auto p = std::dynamic_pointer_cast<NQIntParameter>(parameter))
+        return {[p] { return QVariant(double(p->value())); },
+                [p](const QVariant &v) { p->setValue(SaturatingConversion::toInt32(floatOf(v))); }};
+    if (auto p = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
+        return {
+            [p] { return QVariant(double(p->value())); },
+            [p](const QVariant &v) { p->setValue(SaturatingConversion::toUInt32(floatOf(v))); }};
+    return {};
+}
+
+} // namespace
+
+ParameterBinding::ParameterBinding(QWidget *row, const QString &name, Access access,
+                                   QUndoStack *undoStack)
+    : QObject(row), m_name(name), m_access(std::move(access)), m_undoStack(undoStack),
+      m_shown(m_access.read())
+{}
+
+ParameterBinding *ParameterBinding::bind(QWidget *row,
+                                         const std::shared_ptr<NQParameter> &parameter,
+                                         QUndoStack *undoStack)
+{
+    if (!row || !parameter)
+        return nullptr;
+    if (qobject_cast<SliderView *>(row))
+        return bindSlider(row, parameter, undoStack);
+    auto *switchView = qobject_cast<SwitchView *>(row);
+    auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter);
+    if (switchView && boolParameter) {
+        const QPointer<SwitchView> view(switchView);
+        auto *binding = new ParameterBinding(
+            row, text(parameter->name()),
+            {[boolParameter] { return QVariant(boolParameter->value()); },
+             [boolParameter](const QVariant &v) { boolParameter->setValue(v.toBool()); },
+             [view](const QVariant &v) {
+                 if (view && view->toggleSwitch)
+                     view->toggleSwitch->setOn(v.toBool());
+             },
+             [] { return false; }},
+            undoStack);
+        connect(switchView, &SwitchView::toggled, binding,
+                [binding](bool on) { binding->userChanged(on); });
+        return binding;
+    }
+    auto *field = qobject_cast<TextFieldView *>(row);
+    // Held weakly: a text field keeps no parameter alive, and its edits are not written.
+    std::weak_ptr<NQStringParameter> stringParameter =
+        std::dynamic_pointer_cast<NQStringParameter>(parameter);
+    if (field && !stringParameter.expired())
+        return new ParameterBinding(row, text(parameter->name()),
+                                    {[stringParameter] {
+                                         const auto p = stringParameter.lock();
+                                         return p ? QVariant(text(p->value())) : QVariant();
+                                     },
+                                     {},
+                                     [field](const QVariant &v) {
+                                         if (v.isValid())
+                                             field->setText(v.toString());
+                                     },
+                                     [field] { return field->isEditing(); }},
+                                    undoStack);
+    return nullptr;
+}
+
+ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
+                                               const std::shared_ptr<NQParameter> &parameter,
+                                               QUndoStack *undoStack)
+{
+    auto [read, write] = numberAccess(parameter);
+    if (!read)
+        return nullptr;
+    auto *slider = static_cast<SliderView *>(row);
+    auto *binding =
+        new ParameterBinding(row, text(parameter->name()),
+                             {std::move(read), std::move(write),
+                              [slider](const QVariant &v) { slider->setValue(floatOf(v)); },
+                              [slider] { return slider->isSliderDown(); }},
+                             undoStack);
+    connect(slider, &SliderView::valueChanged, binding,
+            [binding](float value) { binding->userChanged(double(value)); });
+    connect(slider, &SliderView::sliderPressed, binding, &ParameterBinding::gestureBegan);
+    connect(slider, &SliderView::sliderReleased, binding, &ParameterBinding::gestureEnded);
+    return binding;
+}
+
+QWidget *ParameterBinding::row() const
+{
+    return static_cast<QWidget *>(parent());
+}
+
+bool ParameterBinding::isEditing() const
+{
+    return m_inGesture || m_access.editing();
+}
+
+void ParameterBinding::follow()
+{
+    if (isEditing())
+        return;
+    const QVariant value = m_access.read();
+    if (value == m_shown)
+        return;
+    m_shown = value;
+    m_access.show(value);
+}
+
+void ParameterBinding::apply(const QVariant &value)
+{
+    if (m_access.write)
+        m_access.write(value);
+    m_shown = value;
+    m_access.show(value);
+}
+
+void ParameterBinding::userChanged(const QVariant &shown)
+{
+    const QVariant before = m_shown;
+    m_shown = shown;
+    if (m_inGesture) {
+        m_gestureChanged = true;
+        return;
+    }
+    record(before, m_access.read());
+}
+
+void ParameterBinding::gestureBegan()
+{
+    m_inGesture = true;
+    m_gestureChanged = false;
+    m_gestureStart = m_shown;
+}
+
+void ParameterBinding::gestureEnded()
+{
+    if (!m_inGesture)
+        return;
+    m_inGesture = false;
+    if (m_gestureChanged)
+        record(m_gestureStart, m_access.read());
+}
+
+void ParameterBinding::record(const QVariant &oldValue, const QVariant &newValue)
+{
+    if (!m_undoStack || !m_access.write || oldValue == newValue)
+        return;
+    m_undoStack->push(new ValueChangeCommand(
+        tr("Change %1").arg(m_name), this, [this](const QVariant &value) { apply(value); },
+        oldValue, newValue));
+}
+
+} // namespace NequoraUI

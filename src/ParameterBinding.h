@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+class NQParameter;
+class QUndoStack;
+class QWidget;
+
+namespace NequoraUI {
+
+// Ties one generated row to its parameter. It shows values the engine took on elsewhere
+// without reporting them (follow), records each finished user change on an undo stack (a
+// drag is one change, however many moves it took), and writes undone and redone values back.
+// Values are in the engine's terms: a double for numbers, a bool, a QString.
+//
+// The binding is a child of its row and lives as long as it does.
+class ParameterBinding : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Binds a row the generator made for parameter; null for a row or parameter kind it does
+    // not know. undoStack may be null: changes are then not recorded.
+    static ParameterBinding *bind(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
+                                  QUndoStack *undoStack);
+
+    // The bound row, of which the binding is a child.
+    QWidget *row() const;
+    QString name() const { return m_name; }
+    // The value the row shows, in the engine's terms.
+    QVariant shownValue() const { return m_shown; }
+    // True while the user is in the middle of changing the row (dragging, typing).
+    bool isEditing() const;
+
+    // Shows the engine's value if the row shows another one and the user is not changing it.
+    // Reports nothing and writes nothing.
+    void follow();
+    // Writes a value into the engine and shows it without reporting it (undo and redo).
+    void apply(const QVariant &value);
+
+private:
+    struct Access
+    {
+        std::function<QVariant()> read;
+        // Empty for parameters the row cannot write; their changes are not recorded.
+        std::function<void(const QVariant &)> write;
+        std::function<void(const QVariant &)> show;
+        std::function<bool()> editing;
+    };
+
+    ParameterBinding(QWidget *row, const QString &name, Access access, QUndoStack *undoStack);
+    static ParameterBinding *bindSlider(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
+                                        QUndoStack *undoStack);
+
+    // After the row wrote a user change; shown is the row's value in the engine's terms.
+    void userChanged(const QVariant &shown);
+    void gestureBegan();
+    void gestureEnded();
+    void record(const QVariant &oldValue, const QVariant &newValue);
+
+    const QString m_name;
+    const Access m_access;
+    QPointer<QUndoStack> m_undoStack;
+    QVariant m_shown;
+    QVariant m_gestureStart;
+    bool m_inGesture = false;
+    bool m_gestureChanged = false;
+};
+
+} // namespace NequoraUI

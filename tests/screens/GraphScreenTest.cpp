@@ -1,0 +1,223 @@
+// The generated screen as a whole: rows following the engine, the filter field, undo and redo.
+#include "CollapsibleSectionView.h"
+#include "GraphViewController.h"
+#include "ParameterFilter.h"
+#include "ParameterFollower.h"
+#include "SliderView.h"
+#include "SwitchView.h"
+#include "UIGenerator.h"
+#include "nodeviews/FrameClockFixture.h"
+#include "platform/Slider.h"
+#include "sim/SimEngine.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace NequoraUI;
+
+namespace {
+
+class GraphScreen : public NequoraUI::testing::FrameClockFixture
+{
+protected:
+    // Nodes "Filter" (Cutoff, Résonance, Bypass) and "Delay" (Mix, Time), or many of them.
+    void show(bool follows, bool filter = false, int extraNodes = 0)
+    {
+        auto node = engine.addNode("Effect", "Filter");
+        cutoff = node->addFloatParameter("Cutoff", 1000.0f, 20.0f, 20000.0f);
+        node->addFloatParameter("Résonance", 0.5f, 0.0f, 1.0f);
+        bypass = node->addBoolParameter("Bypass", false);
+        node = engine.addNode("Effect", "Delay");
+        mix = node->addFloatParameter("Mix", 0.25f, 0.0f, 1.0f);
+        delayTime = node->addIntParameter("Time", 300, 1, 2000);
+        for (int n = 0; n < extraNodes; ++n)
+            engine.addNode("Effect", "Extra " + std::to_string(n))
+                ->addFloatParameter("Level", 0.5f, 0.0f, 1.0f);
+        UIGenerator generator;
+        generator.followsParameters = follows;
+        generator.showsFilter = filter;
+        controller = generator.generateViewController(*engine.graph());
+        screen()->resize(390, 640);
+        screen()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen()));
+    }
+    GraphViewController *graph() const
+    {
+        return static_cast<GraphViewController *>(controller.get());
+    }
+    QWidget *screen() const { return controller->view(); }
+    SliderView *slider(int index) const { return screen()->findChildren<SliderView *>()[index]; }
+    static platform::Slider *control(SliderView *view)
+    {
+        return view->findChild<platform::Slider *>();
+    }
+    static QString valueText(QWidget *row)
+    {
+        return row->findChild<QLabel *>(QStringLiteral("valueLabel"))->text();
+    }
+    QStringList shownRowTitles() const
+    {
+        QStringList titles;
+        for (auto *label : screen()->findChildren<QLabel *>(QStringLiteral("titleLabel")))
+            if (label->isVisibleTo(screen()))
+                titles.append(label->text());
+        return titles;
+    }
+
+    SimEngine engine;
+    std::shared_ptr<SimFloatParameter> cutoff, mix;
+    std::shared_ptr<SimIntParameter> delayTime;
+    std::shared_ptr<SimBoolParameter> bypass;
+    std::unique_ptr<platform::ViewController> controller;
+};
+
+} // namespace
+
+TEST_F(GraphScreen, RowsFollowEngineChangesWithinOneFrameWritingNothingBack)
+{
+    show(true);
+    SliderView *cutoffRow = slider(0);
+    QSignalSpy reported(cutoffRow, &SliderView::valueChanged);
+    cutoff->setValue(5000.0f);
+    delayTime->setValue(42);
+    bypass->setValue(true);
+    const int writes = cutoff->writeCount() + delayTime->writeCount() + bypass->writeCount();
+
+    frame();
+    EXPECT_EQ(control(cutoffRow)->value(), 5000.0f);
+    EXPECT_EQ(valueText(cutoffRow), "5000.0");
+    EXPECT_EQ(control(slider(3))->value(), 42.0f);
+    EXPECT_TRUE(screen()->findChild<SwitchView *>()->toggleSwitch->isOn());
+    EXPECT_EQ(cutoff->writeCount() + delayTime->writeCount() + bypass->writeCount(), writes);
+    EXPECT_EQ(reported.count(), 0);
+    EXPECT_EQ(graph()->undoStack()->count(), 0);
+}
+
+TEST_F(GraphScreen, DragInProgressFoldedRowsAndFollowingOffAreLeftAlone)
+{
+    show(true);
+    platform::Slider *knob = control(slider(0));
+    QTest::mousePress(knob, Qt::LeftButton, {}, knob->pointForValue(8000.0f));
+    const float held = knob->value();
+    cutoff->setValue(100.0f);
+    frame();
+    EXPECT_EQ(knob->value(), held) << "the user's drag wins while it lasts";
+    QTest::mouseRelease(knob, Qt::LeftButton, {}, knob->pointForValue(8000.0f));
+    cutoff->setValue(100.0f);
+    frame();
+    EXPECT_EQ(knob->value(), 100.0f);
+
+    // A folded section's rows are not read; they catch up when shown again.
+    auto *delay = qobject_cast<CollapsibleSectionView *>(graph()->views()[1]);
+    delay->tappedTitleView();
+    mix->setValue(0.9f);
+    frame();
+    EXPECT_EQ(control(slider(2))->value(), 0.25f);
+    delay->tappedTitleView();
+    frame();
+    EXPECT_EQ(control(slider(2))->value(), 0.9f);
+
+    // Hidden screens unschedule the frame callback.
+    screen()->hide();
+    EXPECT_FALSE(graph()->follower()->displayLink()->isScheduled());
+    screen()->show();
+    EXPECT_TRUE(graph()->follower()->displayLink()->isScheduled());
+}
+
+TEST_F(GraphScreen, OnlyRowsInTheViewportAreRead)
+{
+    show(true, false, 200);
+    frame();
+    const int seen = graph()->follower()->followedRowCount();
+    EXPECT_GT(seen, 0);
+    EXPECT_LT(seen, 20) << "rows scrolled out of view cost nothing";
+    auto *scroll = screen()->findChild<QScrollArea *>();
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    cutoff->setValue(3000.0f);
+    frame();
+    EXPECT_EQ(control(slider(0))->value(), 1000.0f) << "scrolled away";
+
+    UIGenerator plain;
+    const auto still = plain.generateViewController(*engine.graph());
+    EXPECT_FALSE(static_cast<GraphViewController *>(still.get())->followsParameters());
+    still->view()->show();
+    cutoff->setValue(4000.0f);
+    frame();
+    EXPECT_EQ(control(still->view()->findChild<SliderView *>())->value(), 3000.0f);
+}
+
+TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsAndClearingRestoresAll)
+{
+    show(false, true);
+    QLineEdit *field = graph()->filterField;
+    ASSERT_TRUE(field);
+    const QStringList all = shownRowTitles();
+
+    QTest::keyClick(screen(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(field->hasFocus());
+    const struct
+    {
+        QString text;
+        QStringList rows;
+    } cases[] = {
+        {"RESO", {"Filter", "Résonance"}},
+        {"résonance", {"Filter", "Résonance"}},
+        {"i", {"Filter", "Cutoff", "Résonance", "Bypass", "Delay", "Mix", "Time"}},
+        {"delay", {"Delay", "Mix", "Time"}},
+        {"xyz", {}},
+    };
+    for (const auto &c : cases) {
+        field->clear();
+        // Typed where the test's key tables can type it, inserted otherwise.
+        if (c.text.toLatin1() == c.text.toUtf8())
+            QTest::keyClicks(field, c.text);
+        else
+            field->insert(c.text);
+        EXPECT_EQ(shownRowTitles(), c.rows) << c.text.toStdString();
+        EXPECT_EQ(graph()->noMatchLabel->isVisible(), c.rows.isEmpty());
+    }
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(shownRowTitles(), all);
+    EXPECT_FALSE(graph()->noMatchLabel->isVisible());
+    EXPECT_EQ(ParameterFilter::folded("ÉTÉ ﬁ"), "ete fi");
+}
+
+TEST_F(GraphScreen, UndoAndRedoWriteEachValueOnceAndShowItSilently)
+{
+    show(false);
+    platform::Slider *knob = control(slider(0));
+    QTest::mousePress(knob, Qt::LeftButton, {}, knob->pointForValue(5000.0f));
+    QTest::mouseMove(knob, knob->pointForValue(9000.0f));
+    QTest::mouseMove(knob, knob->pointForValue(12000.0f));
+    QTest::mouseRelease(knob, Qt::LeftButton, {}, knob->pointForValue(12000.0f));
+    const float dragged = cutoff->value();
+    QTest::mouseClick(screen()->findChild<SwitchView *>()->toggleSwitch, Qt::LeftButton);
+    QUndoStack *stack = graph()->undoStack();
+    ASSERT_EQ(stack->count(), 2) << "a drag is one entry";
+
+    QSignalSpy reported(slider(0), &SliderView::valueChanged);
+    const int cutoffWrites = cutoff->writeCount();
+    const int bypassWrites = bypass->writeCount();
+    QTest::keyClick(screen(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(bypass->value());
+    EXPECT_FALSE(screen()->findChild<SwitchView *>()->toggleSwitch->isOn());
+    QTest::keyClick(screen(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cutoff->value(), 1000.0f);
+    EXPECT_EQ(knob->value(), 1000.0f);
+    EXPECT_EQ(valueText(slider(0)), "1000.0");
+    EXPECT_EQ(cutoff->writeCount(), cutoffWrites + 1);
+    EXPECT_EQ(bypass->writeCount(), bypassWrites + 1);
+
+    QTest::keyClick(screen(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cutoff->value(), dragged);
+    EXPECT_EQ(knob->value(), dragged);
+    EXPECT_EQ(cutoff->writeCount(), cutoffWrites + 2);
+    EXPECT_EQ(bypass->writeCount(), bypassWrites + 1);
+    EXPECT_EQ(reported.count(), 0);
+}

@@ -4,6 +4,7 @@
 #include "platform/NumberText.h"
 #include "platform/Slider.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 
@@ -38,6 +39,7 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     slider->setValue(this->initialValue);
     // The label shows the value passed in, not the one the slider pinned.
     showValue(this->initialValue, false);
+    valueLabel->installEventFilter(this);
     connect(slider, &platform::Slider::sliderPressed, this, &SliderView::sliderPressed);
     connect(slider, &platform::Slider::sliderReleased, this, &SliderView::sliderReleased);
 }
@@ -47,7 +49,7 @@ void SliderView::setValue(float value)
     if (mapping) {
         mappedValue = value;
         slider->setValue(float(mapping->proportionOf(value)));
-        valueLabel->setText(mapping->text(value));
+        showValueText(mapping->text(value));
         return;
     }
     slider->setValue(value);
@@ -75,7 +77,7 @@ void SliderView::showValue(float value, bool userChange)
 {
     shownValue = value;
     shownUserChange = userChange;
-    valueLabel->setText(valueText(value, userChange));
+    showValueText(valueText(value, userChange));
 }
 
 QString SliderView::valueText(float value, bool userChange) const
@@ -85,6 +87,33 @@ QString SliderView::valueText(float value, bool userChange) const
     if (userChange)
         return QString::fromStdString(platform::NumberText::fixed(value, defaultUserDecimals));
     return QString::fromStdString(platform::NumberText::shortest(value));
+}
+
+// The value column keeps a fixed size that only grows. A label free to change its size asks
+// every ancestor's layout to run again on each new text, which on a screen of thousands of
+// rows costs far more than the text itself.
+void SliderView::showValueText(const QString &text)
+{
+    valueLabel->setText(text);
+    const QSize needed = valueLabel->sizeHint();
+    if (needed.width() > valueLabel->minimumWidth() ||
+        needed.height() != valueLabel->minimumHeight())
+        valueLabel->setFixedSize(needed.width() > valueLabel->minimumWidth()
+                                     ? needed.width()
+                                     : valueLabel->minimumWidth(),
+                                 needed.height());
+}
+
+bool SliderView::eventFilter(QObject *watched, QEvent *event)
+{
+    // A new font or style may need another size: fit the column to the text anew.
+    if (watched == valueLabel &&
+        (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)) {
+        valueLabel->setMinimumSize(0, 0);
+        valueLabel->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showValueText(valueLabel->text());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 float SliderView::value() const
@@ -122,7 +151,7 @@ void SliderView::sliderValueChanged()
         if (value == mappedValue)
             return;
         mappedValue = value;
-        valueLabel->setText(mapping->text(value));
+        showValueText(mapping->text(value));
     } else {
         showValue(value, true);
     }

@@ -64,12 +64,16 @@ signals:
     void sliderPressed();
     void sliderReleased();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void sliderValueChanged();
 
 private:
     void showValue(float value, bool userChange);
     QString valueText(float value, bool userChange) const;
+    void showValueText(const QString &text);
 
     const float initialValue;
     const float m_minimumValue;

@@ -38,12 +38,12 @@ public:
 
     // The file the row shows: the initial one or the user's last choice; empty for none.
     QUrl file() const { return m_file; }
+    // Shows a file without reporting it, for a choice undone or made elsewhere.
+    void setFile(const QUrl &file);
 
 signals:
     // Each file the user chooses, once, after the handler.
     void selectionChanged(const QUrl &file);
-    // Shows a file without reporting it, for a choice undone or made elsewhere.
-    void setFile(const QUrl &file);
 
 public slots:
     void tappedActionButton();

@@ -34,7 +34,7 @@ void GraphViewController::viewDidLoad()
     addUndoShortcuts();
     if (m_followsParameters)
         m_follower = new ParameterFollower(
-            view()->findChild<QScrollArea *>(QStringLiteral("scrollView")), views(), this);
+            this, view()->findChild<QScrollArea *>(QStringLiteral("scrollView")), this);
 }
 
 void GraphViewController::addFilter()

@@ -23,6 +23,8 @@ public:
     void setText(const QString &text);
     void clear();
     QString title() const;
+    // True while the field has the keyboard focus: the user may be typing into it.
+    bool isEditing() const;
 
     bool isReadOnly() const;
     void setReadOnly(bool readOnly);
@@ -34,8 +36,6 @@ signals:
 
 private slots:
     void textFieldEditingFinished();
-    // True while the field has the keyboard focus: the user may be typing into it.
-    bool isEditing() const;
 
 private:
     QWidget *contentView = nullptr;

@@ -46,11 +46,13 @@ void ParameterFollower::addSection(int index, QWidget *section)
 void ParameterFollower::followVisibleRows()
 {
     m_followed = 0;
-    QWidget *content = m_scrollArea ? m_scrollArea->widget() : nullptr;
+    auto *scrollArea = qobject_cast<QScrollArea *>(m_scrollArea.data());
+    QWidget *content = scrollArea ? scrollArea->widget() : nullptr;
     if (!content || !content->isVisible())
         return;
     // The part of the content the viewport shows, in the content's coordinates.
-    const QRect seen(-content->pos(), m_scrollArea->viewport()->size());
+    QWidget *viewport = scrollArea->viewport();
+    const QRect seen(content->mapFrom(viewport, QPoint()), viewport->size());
     for (const Section &section : m_sections) {
         QWidget *widget = section.widget;
         if (!widget || !widget->isVisible())

@@ -48,7 +48,8 @@ private:
         std::vector<QPointer<ParameterBinding>> bindings;
     };
 
-    QPointer<QScrollArea> m_scrollArea;
+    // A widget pointer: the event filter compares it while the scroll area is being destroyed.
+    QPointer<QWidget> m_scrollArea;
     std::vector<Section> m_sections;
     QPointer<platform::DisplayLink> m_displayLink;
     int m_followed = 0;

@@ -119,6 +119,8 @@ QString ParameterMapping::text(double value) const
     if (const int choice = choiceIndex(value); choice >= 0)
         return m_presentation.choices[choice].label;
     double shown = value;
+    // Shown units per engine unit, so that a step can be shown exactly after a prefix.
+    double factor = 1;
     QString unit = m_presentation.unit;
     if (m_presentation.transform == Transform::Decibels) {
         if (unit.isEmpty())
@@ -128,22 +130,22 @@ QString ParameterMapping::text(double value) const
         shown = 20.0 * std::log10(value);
     }
     if (unit == hertz && std::fabs(shown) >= 1000) {
-        shown /= 1000;
+        factor = 1e-3;
         unit = kilohertz;
     } else if (unit == seconds && shown != 0 && std::fabs(shown) < 1) {
-        shown *= 1000;
+        factor = 1e3;
         unit = milliseconds;
     }
-    return numberText(shown, unit);
+    return numberText(shown * factor, unit, factor);
 }
 
-QString ParameterMapping::numberText(double shown, const QString &unit) const
+QString ParameterMapping::numberText(double shown, const QString &unit, double factor) const
 {
     int decimals = m_presentation.decimals;
-    // A step is in engine units, so it only sets the decimals when the number is shown as is.
-    if (decimals < 0 && m_presentation.step > 0 && unit == m_presentation.unit &&
-        m_presentation.transform == Transform::None)
-        decimals = decimalsOf(m_presentation.step);
+    // Every multiple of the step is shown exactly, so whole numbers never show a rounded value;
+    // a decibel text cannot be exact, so it keeps the significant digits.
+    if (decimals < 0 && m_presentation.step > 0 && m_presentation.transform == Transform::None)
+        decimals = decimalsOf(m_presentation.step * factor);
     if (decimals < 0)
         decimals = significantDecimals(shown);
     QString number = QString::fromStdString(platform::NumberText::fixed(shown, decimals));

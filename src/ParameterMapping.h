@@ -40,7 +40,7 @@ public:
     int choiceIndex(double value) const;
 
 private:
-    QString numberText(double shown, const QString &unit) const;
+    QString numberText(double shown, const QString &unit, double factor) const;
 
     double m_minimum;
     double m_maximum;

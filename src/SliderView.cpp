@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace NequoraUI {
 
@@ -58,19 +59,30 @@ void SliderView::setValue(float value)
 
 float SliderView::step() const
 {
-    return slider->step();
+    return mapping ? float(mapping->presentation().step) : slider->step();
 }
 
 void SliderView::setStep(float step)
 {
-    slider->setStep(step);
+    if (!mapping) {
+        slider->setStep(step);
+        return;
+    }
+    ParameterPresentation presentation = mapping->presentation();
+    presentation.step = std::isfinite(step) ? std::max(step, 0.0f) : 0.0f;
+    setPresentation(presentation);
 }
 
 void SliderView::setDecimals(int decimals)
 {
     valueDecimals = decimals < 0 ? -1 : std::min(decimals, mostDecimals);
-    if (!mapping)
+    if (!mapping) {
         showValue(shownValue, shownUserChange);
+        return;
+    }
+    ParameterPresentation presentation = mapping->presentation();
+    presentation.decimals = valueDecimals;
+    setPresentation(presentation);
 }
 
 void SliderView::showValue(float value, bool userChange)
@@ -126,11 +138,20 @@ QString SliderView::title() const
     return titleLabel->text();
 }
 
-void SliderView::setPresentation(const ParameterPresentation &presentation)
+void SliderView::setPresentation(const ParameterPresentation &given)
 {
+    // A step or decimals set on the view carry over where the presentation leaves them open.
+    ParameterPresentation presentation = given;
+    if (!(presentation.step > 0))
+        presentation.step = step();
+    if (presentation.decimals < 0)
+        presentation.decimals = valueDecimals;
+    presentation.decimals = valueDecimals =
+        presentation.decimals < 0 ? -1 : std::min(presentation.decimals, mostDecimals);
     const float value = mapping ? mappedValue : initialValue;
     mapping.emplace(m_minimumValue, m_maximumValue, presentation);
-    // The track now runs over proportions; the mapping turns them into engine values.
+    // The track now runs freely over proportions; the mapping snaps engine values to the step.
+    slider->setStep(0.0f);
     slider->setMinimumValue(0.0f);
     slider->setMaximumValue(1.0f);
     setValue(value);

@@ -42,13 +42,15 @@ public:
 
     // Shows the value through a presentation: the track follows its scale, the text its unit
     // and transform, and user changes are snapped to its step. The handler still gets engine
-    // values, and the text always shows the value the handler got.
+    // values, and the text always shows the value the handler got. A step or decimals set
+    // before carry over where the presentation has none; set after, they change it.
     void setPresentation(const ParameterPresentation &presentation);
     // True while the user holds the knob (from press to release).
     bool isSliderDown() const;
 
-    // Without a presentation: 0 (the default) lets the slider move freely; a positive step snaps
-    // it, user changes and setValue alike, onto minimum + k * step (the maximum stays reachable).
+    // 0 (the default) lets the slider move freely; a positive step snaps it, user changes and
+    // setValue alike, onto minimum + k * step (the maximum stays reachable). With a
+    // presentation the step is in engine units, whatever the scale of the track.
     float step() const;
     void setStep(float step);
 

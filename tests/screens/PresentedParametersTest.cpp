@@ -113,6 +113,8 @@ TEST(ParameterMapping, ShowsUnitsAndTransformsAndParsesThemBack)
     choices.choices = {{0, QStringLiteral("Sine")}, {2, QStringLiteral("Saw")}};
     Presentation stepped;
     stepped.step = 0.25;
+    Presentation wholeHertz = withUnit("Hz");
+    wholeHertz.step = 1;
     struct Row
     {
         Presentation presentation;
@@ -128,6 +130,7 @@ TEST(ParameterMapping, ShowsUnitsAndTransformsAndParsesThemBack)
                         {withUnit("ms"), 250, "250 ms"},
                         {withUnit("%"), 0.5, "0.500 %"},
                         {stepped, 2.5, "2.50"},
+                        {wholeHertz, 1234, "1.234 kHz"},
                         {choices, 2, "Saw"}};
     for (const auto &[presentation, value, text] : rows) {
         const ParameterMapping mapping(0, 20000, presentation);
@@ -271,4 +274,24 @@ TEST(PresentedParameters, WithoutHintsNothingChanges)
         EXPECT_EQ(after[i]->findChild<platform::Slider *>()->maximumValue(),
                   before[i]->findChild<platform::Slider *>()->maximumValue());
     }
+}
+
+TEST(PresentedParameters, StepAndDecimalsSetOnTheSliderCarryIntoThePresentation)
+{
+    std::vector<float> written;
+    SliderView view(QStringLiteral("Cutoff"), 1000.0f, 20.0f, 20000.0f,
+                    [&](float value) { written.push_back(value); });
+    view.setStep(10.0f);
+    view.setPresentation(logarithmic(withUnit("Hz")));
+    view.resize(320, 80);
+    view.show();
+    auto *slider = view.findChild<platform::Slider *>();
+    const QPoint middle = (slider->pointForValue(0.0f) + slider->pointForValue(1.0f)) / 2;
+    QTest::mouseClick(slider, Qt::LeftButton, {}, middle);
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0], 630.0f) << "632.46 on the step of 10 Hz from 20 Hz";
+    EXPECT_EQ(view.step(), 10.0f);
+    view.setDecimals(1);
+    EXPECT_EQ(view.findChild<QLabel *>(QStringLiteral("valueLabel"))->text(), "630.0 Hz");
+    EXPECT_EQ(view.value(), 630.0f);
 }

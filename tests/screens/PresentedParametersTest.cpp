@@ -172,7 +172,7 @@ TEST(ParameterMapping, ScalesMapTheTrackBothWays)
     EXPECT_EQ(ParameterMapping(-10, 10, whole).valueAt(0.52), 0.0);
 }
 
-TEST_F(PresentedScreen, LogSliderPutsTheGeometricMiddleAtMidTrackAndShowsHertz)
+TEST_F(PresentedScreen, LogSliderPutsTheGeometricMiddleAtMidTrackAndDecibelsWriteGain)
 {
     auto *cutoff = row<SliderView>(QStringLiteral("Cutoff"));
     ASSERT_TRUE(cutoff);
@@ -185,14 +185,12 @@ TEST_F(PresentedScreen, LogSliderPutsTheGeometricMiddleAtMidTrackAndShowsHertz)
     ASSERT_TRUE(written);
     EXPECT_NEAR(*written, 632.46f, 632.46f * 0.02f);
     EXPECT_EQ(valueText(cutoff), ParameterMapping(20, 20000, withUnit("Hz")).text(*written));
-}
 
-TEST_F(PresentedScreen, GainShowsDecibelsAndWritesLinearGain)
-{
+    // The gain shows decibels and writes linear gain.
     auto *gain = row<SliderView>(QStringLiteral("Gain"));
     ASSERT_TRUE(gain);
     EXPECT_EQ(valueText(gain), "-12.0 dB");
-    auto *slider = gain->findChild<platform::Slider *>();
+    slider = gain->findChild<platform::Slider *>();
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_End);
     EXPECT_EQ(parameter<SimFloatParameter>(1)->lastWrittenValue(), 2.0f);
@@ -217,7 +215,7 @@ TEST_F(PresentedScreen, ChoicesShowLabelsAndWriteTheirValues)
     EXPECT_EQ(parameter<SimUIntParameter>(3)->value(), 4096u);
 }
 
-TEST_F(PresentedScreen, ReadOnlyRowsFollowTheEngineEachFrameInTheirGroupAndNeverWrite)
+TEST_F(PresentedScreen, ReadOnlyRowsFollowTheEngineEachFrameInTheirGroupAndLargeGraphsFold)
 {
     auto *level = row<LiveValueView>(QStringLiteral("Level"));
     auto *clip = row<LiveValueView>(QStringLiteral("Clip"));
@@ -240,10 +238,8 @@ TEST_F(PresentedScreen, ReadOnlyRowsFollowTheEngineEachFrameInTheirGroupAndNever
     EXPECT_TRUE(level->displayLink()->isScheduled());
     EXPECT_EQ(meter->writeCount(), 1) << "only the test wrote";
     EXPECT_FALSE(row<SliderView>(QStringLiteral("Level")));
-}
 
-TEST_F(PresentedScreen, LargeGraphsFoldEverySectionAfterTheFirst)
-{
+    // Large graphs fold every section after the first.
     const auto sections =
         window.findChildren<CollapsibleSectionView *>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(sections.size(), 2);

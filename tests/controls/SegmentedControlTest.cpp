@@ -74,16 +74,6 @@ TEST_F(SegmentedControlTest, ClickSelectsAndReportsOnlyChanges)
     EXPECT_EQ(spy.count(), 2);
 }
 
-TEST_F(SegmentedControlTest, EqualTitlesAreDistinctSegments)
-{
-    control.setSegmentTitles({"same", "same"});
-    control.setSelectedSegmentIndex(0);
-    QSignalSpy spy(&control, &SegmentedControl::valueChanged);
-    click(1);
-    EXPECT_EQ(control.selectedSegmentIndex(), 1);
-    EXPECT_EQ(spy.count(), 1);
-}
-
 TEST_F(SegmentedControlTest, ArrowKeysMoveTheSelectionAndStopAtTheEnds)
 {
     QSignalSpy spy(&control, &SegmentedControl::valueChanged);
@@ -115,16 +105,6 @@ TEST_F(SegmentedControlTest, SegmentsTileTheControlInOrder)
         EXPECT_EQ(control.segmentAt(first.topLeft()), 0);
         EXPECT_EQ(control.segmentAt(control.segmentRect(2).bottomRight()), 2);
     }
-}
-
-TEST(SegmentedControlProperties, SegmentsCanBePresetByName)
-{
-    QWidget parent;
-    auto *control = new SegmentedControl(&parent);
-    EXPECT_TRUE(control->setProperty("segmentTitles", QStringList{"One", "Two"}));
-    EXPECT_EQ(control->numberOfSegments(), 2);
-    EXPECT_EQ(control->titleForSegment(1), "Two");
-    EXPECT_EQ(control->property("segmentTitles").toStringList(), (QStringList{"One", "Two"}));
 }
 
 } // namespace

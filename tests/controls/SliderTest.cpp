@@ -56,19 +56,11 @@ TEST_F(SliderTest, ProgrammaticChangesPinAndStaySilent)
     EXPECT_EQ(slider.value(), 1.25f);
     slider.setMaximumValue(1.0f);
     EXPECT_EQ(slider.value(), 1.0f) << "a narrower range re-pins the value";
+    for (const auto &[value, pinned] : {std::pair{nan, -2.0f}, {inf, 1.0f}, {-inf, -2.0f}}) {
+        slider.setValue(value);
+        EXPECT_EQ(slider.value(), pinned) << value;
+    }
     EXPECT_EQ(spy.count(), 0);
-}
-
-TEST_F(SliderTest, NonFiniteValuesPinToTheRange)
-{
-    slider.setMinimumValue(-1.0f);
-    slider.setMaximumValue(3.0f);
-    slider.setValue(nan);
-    EXPECT_EQ(slider.value(), -1.0f);
-    slider.setValue(inf);
-    EXPECT_EQ(slider.value(), 3.0f);
-    slider.setValue(-inf);
-    EXPECT_EQ(slider.value(), -1.0f);
 }
 
 TEST_F(SliderTest, BoundsCrossingEachOtherKeepTheRangeConsistent)
@@ -109,19 +101,15 @@ TEST_F(SliderTest, NonFiniteBoundsNeverYieldNaN)
     EXPECT_TRUE(std::isfinite(float(slider.knobCenter().x())));
 }
 
-TEST_F(SliderTest, PressAtAThirdGivesTheFullPrecisionValue)
+TEST_F(SliderTest, PressGivesTheFullPrecisionValueAndADragFollowsThePointer)
 {
     QSignalSpy spy(&slider, &Slider::valueChanged);
     QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(1.0 / 3.0));
     EXPECT_FLOAT_EQ(slider.value(), 1.0f / 3.0f);
-    EXPECT_EQ(spy.count(), 1);
     EXPECT_EQ(slider.knobCenter().toPoint(), atFraction(1.0 / 3.0));
-}
 
-TEST_F(SliderTest, DragFollowsThePointerAndReportsEachChange)
-{
     slider.setMaximumValue(100.0f);
-    QSignalSpy spy(&slider, &Slider::valueChanged);
+    spy.clear();
     QTest::mousePress(&slider, Qt::LeftButton, {}, atFraction(0.1));
     EXPECT_FLOAT_EQ(slider.value(), 10.0f);
     QTest::mouseMove(&slider, atFraction(0.5));
@@ -238,20 +226,6 @@ TEST(SliderLifetime, AReceiverMayDeleteTheSliderWhenItReports)
     QTest::mousePress(slider, Qt::LeftButton, {}, slider->knobCenter().toPoint());
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(200, 14));
     EXPECT_TRUE(slider.isNull());
-}
-
-TEST(SliderProperties, SettableByNameAsAnInterfaceFileWould)
-{
-    QWidget parent;
-    auto *slider = new Slider(&parent);
-    EXPECT_TRUE(slider->setProperty("maximumValue", 20.0f));
-    EXPECT_TRUE(slider->setProperty("minimumValue", 10.0f));
-    EXPECT_TRUE(slider->setProperty("value", 15.5f));
-    EXPECT_TRUE(slider->setProperty("continuous", false));
-    EXPECT_EQ(slider->value(), 15.5f);
-    EXPECT_EQ(slider->minimumValue(), 10.0f);
-    EXPECT_FALSE(slider->isContinuous());
-    EXPECT_EQ(slider->property("maximumValue").toFloat(), 20.0f);
 }
 
 } // namespace

@@ -63,23 +63,14 @@ TEST(Interface, BindsOutletsAppliesPropertiesAndConnectsActions)
     EXPECT_EQ(probe.contentView->layout()->spacing(), 7);
     EXPECT_EQ(probe.layout()->contentsMargins(), QMargins());
 
+    Probe second;
+    EXPECT_NE(second.titleLabel, probe.titleLabel);
     probe.resize(400, 90);
     probe.show();
     QTest::mouseClick(probe.button, Qt::LeftButton);
     EXPECT_EQ(probe.taps, 1);
+    EXPECT_EQ(second.taps, 0) << "each load connects to its own owner only";
     EXPECT_EQ(probe.contentView->geometry(), probe.rect()) << "contentView covers its owner";
-}
-
-TEST(Interface, EveryLoadBuildsItsOwnWidgets)
-{
-    Probe first;
-    Probe second;
-    EXPECT_NE(first.titleLabel, second.titleLabel);
-    first.resize(300, 80);
-    first.show();
-    QTest::mouseClick(first.button, Qt::LeftButton);
-    EXPECT_EQ(first.taps, 1);
-    EXPECT_EQ(second.taps, 0) << "each instance connects to its own owner only";
 }
 
 TEST(InterfaceDeathTest, MissingResourceNamesIt)
@@ -110,23 +101,16 @@ TEST(InterfaceDeathTest, MissingOrMistypedOutletNamesResourceAndOutlet)
         "outlet \"titleLabel\" is a QLabel, not a QLineEdit");
 }
 
-TEST(InterfaceDeathTest, MissingActionNamesResourceAndAction)
+// Faults of a resource stop with its name and the fault.
+TEST(InterfaceDeathTest, FaultyResourcesStopNamingResourceAndFault)
 {
-    EXPECT_DEATH(Probe(QStringLiteral("MissingAction")),
-                 "MissingAction.ui\": action \"vanished\\(\\)\" is not a slot of");
-}
-
-TEST(InterfaceDeathTest, LibraryViewInsideAResourceCannotBeDecoded)
-{
-    EXPECT_DEATH(Probe(QStringLiteral("LibraryView")),
-                 "init\\(coder:\\) has not been implemented.*NequoraUI::SliderView");
-}
-
-TEST(InterfaceDeathTest, MalformedResourcesStopWithTheFault)
-{
-    EXPECT_DEATH(Probe(QStringLiteral("Truncated")), "Truncated.ui\": malformed XML");
-    EXPECT_DEATH(Probe(QStringLiteral("UnknownProperty")),
-                 "class QLabel has no property \"noSuchProperty\"");
+    const std::pair<const char *, const char *> faults[] = {
+        {"MissingAction", "MissingAction.ui\": action \"vanished\\(\\)\" is not a slot of"},
+        {"LibraryView", "init\\(coder:\\) has not been implemented.*NequoraUI::SliderView"},
+        {"Truncated", "Truncated.ui\": malformed XML"},
+        {"UnknownProperty", "class QLabel has no property \"noSuchProperty\""}};
+    for (const auto &[resource, message] : faults)
+        EXPECT_DEATH(Probe(QString::fromLatin1(resource)), message);
 }
 
 #include "InterfaceTest.moc"

@@ -1,5 +1,7 @@
 #include "DemoEngine.h"
 
+#include "DemoAutomation.h"
+
 #include "sim/GraphFile.h"
 
 #include <QDir>
@@ -35,8 +37,14 @@ std::unique_ptr<DemoEngine> DemoEngine::load(const DemoOptions &options, QString
         error = QString::fromStdString(fault.what());
         return nullptr;
     }
+    if (options.live)
+        result->automation = std::make_shared<DemoAutomation>(*result->engine->graph());
+    // The automation's own writes, many a second, would drown the user's in the log.
     if (options.verbose)
-        result->engine->setLogger([](const std::string &line) {
+        result->engine->setLogger([automation = std::weak_ptr<DemoAutomation>(result->automation)](
+                                      const std::string &line) {
+            if (const auto sweep = automation.lock(); sweep && sweep->isWriting())
+                return;
             QTextStream(stdout) << QString::fromStdString(line) << Qt::endl;
         });
     result->audioFiles = audioFilesIn(QDir(audioFolder.absoluteFilePath()));

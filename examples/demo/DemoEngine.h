@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <memory>
 
+class DemoAutomation;
 class SimEngine;
 
 // The simulated engine read from the graph file, and the audio files the player offers.
@@ -13,6 +14,8 @@ struct DemoEngine
 {
     std::shared_ptr<SimEngine> engine;
     QList<QUrl> audioFiles;
+    // With --live: the engine sweeping a parameter by itself; null otherwise.
+    std::shared_ptr<DemoAutomation> automation;
 
     // Reads the graph and lists the audio folder; on failure returns nothing and sets error.
     static std::unique_ptr<DemoEngine> load(const DemoOptions &options, QString &error);

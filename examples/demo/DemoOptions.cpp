@@ -28,7 +28,13 @@ QCommandLineParser &configure(QCommandLineParser &parser)
         {QStringLiteral("verbose"),
          QStringLiteral("Print every parameter write, file load, play and pause.")},
         {QStringLiteral("drive"),
-         QStringLiteral("Move a slider, flip a switch and press Play, as a user would.")},
+         QStringLiteral("Move a slider and undo it, flip a switch, filter the graph page, "
+                        "choose a file and press Play, as a user would.")},
+        {QStringLiteral("live"),
+         QStringLiteral("Let the engine sweep the filter cutoff; the graph page follows it.")},
+        {QStringLiteral("filter"),
+         QStringLiteral("Start with this text in the graph page's filter box."),
+         QStringLiteral("text")},
     });
     return parser;
 }
@@ -68,6 +74,8 @@ std::optional<DemoOptions> DemoOptions::parse(const QStringList &arguments, QStr
     }
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     options.drive = parser.isSet(QStringLiteral("drive"));
+    options.live = parser.isSet(QStringLiteral("live"));
+    options.filterText = parser.value(QStringLiteral("filter"));
     return options;
 }
 

@@ -17,6 +17,10 @@ struct DemoOptions
     bool verbose = false;
     // Exercise the graph screen as a user would, so --verbose shows the engine being driven.
     bool drive = false;
+    // The engine sweeps a filter cutoff by itself, and the graph screen follows its parameters.
+    bool live = false;
+    // Text typed into the graph page's filter box at start.
+    QString filterText;
     // Print the usage or the library version and exit, before anything else happens.
     bool help = false;
     bool version = false;

@@ -15,11 +15,14 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
 #include <memory>
 #include <vector>
 
@@ -89,13 +92,16 @@ void waitUntilShown(QWidget *page)
 DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
                                        const NQAudioGraph &graph, const QList<QUrl> &audioFiles,
                                        NequoraUI::ParameterPresentationProvider presentations,
-                                       QObject *parent)
-    : ViewController(parent), engine(std::move(engine))
+                                       bool followsParameters, QObject *parent)
+    : ViewController(parent), engine(std::move(engine)), undoStack(new QUndoStack(this))
 {
     setTitle(QStringLiteral("NequoraUI Demo"));
     NequoraUI::UIGenerator generator;
     generator.audioFiles = audioFiles;
     generator.presentationProvider = std::move(presentations);
+    generator.undoStack = undoStack;
+    generator.showsFilter = true;
+    generator.followsParameters = followsParameters;
     graphController = generator.generateViewController(graph).release();
     addChildViewController(graphController);
 }
@@ -110,7 +116,12 @@ void DemoViewController::loadView()
         "QListWidget#pageList { background: #f3f4f6; border: none; border-right: 1px solid #e5e7eb;"
         " padding-top: 12px; font-size: 11pt; }"
         "QListWidget#pageList::item { padding: 8px 16px; color: #374151; border-radius: 6px; }"
-        "QListWidget#pageList::item:selected { background: #e0e7ff; color: #1d4ed8; }"));
+        "QListWidget#pageList::item:selected { background: #e0e7ff; color: #1d4ed8; }"
+        "QToolBar#editBar { background: #f3f4f6; border: none; border-right: 1px solid #e5e7eb;"
+        " padding: 8px 12px; spacing: 6px; }"
+        "QToolBar#editBar QToolButton { color: #374151; padding: 4px 10px; border-radius: 6px; }"
+        "QToolBar#editBar QToolButton:hover { background: #e5e7eb; }"
+        "QToolBar#editBar QToolButton:disabled { color: #9ca3af; }"));
     auto *layout = new QHBoxLayout(root);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -121,7 +132,11 @@ void DemoViewController::loadView()
     // In the Tab chain: arrows pick a page, Tab moves into it.
     pageList->setAccessibleName(QStringLiteral("Pages"));
     pages = new QStackedWidget(root);
-    layout->addWidget(pageList);
+    auto *side = new QVBoxLayout;
+    side->setSpacing(0);
+    side->addWidget(pageList, 1);
+    side->addWidget(makeEditBar());
+    layout->addLayout(side);
     layout->addWidget(pages, 1);
 
     pages->addWidget(graphController->view());
@@ -134,6 +149,33 @@ void DemoViewController::loadView()
     pageList->setCurrentRow(0);
     root->resize(920, 720);
     setView(root);
+}
+
+// The host's Edit commands for the undo stack. The graph page answers Ctrl+Z and Ctrl+Shift+Z
+// itself, so the actions carry no shortcut of their own (two would make the keys ambiguous).
+QWidget *DemoViewController::makeEditBar()
+{
+    auto *bar = new QToolBar;
+    bar->setObjectName(QStringLiteral("editBar"));
+    bar->setFixedWidth(pageList->width());
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction *undo = undoStack->createUndoAction(bar);
+    QAction *redo = undoStack->createRedoAction(bar);
+    for (QAction *action : {undo, redo}) {
+        action->setShortcuts({});
+        bar->addAction(action);
+    }
+    undo->setToolTip(QStringLiteral("Undo the last change on the graph page (Ctrl+Z)"));
+    redo->setToolTip(QStringLiteral("Redo it (Ctrl+Shift+Z)"));
+    bar->widgetForAction(undo)->setObjectName(QStringLiteral("undoButton"));
+    bar->widgetForAction(redo)->setObjectName(QStringLiteral("redoButton"));
+    return bar;
+}
+
+void DemoViewController::setFilterText(const QString &text)
+{
+    if (auto *field = graphScreen()->findChild<QLineEdit *>(QStringLiteral("filterField")))
+        field->setText(text);
 }
 
 QWidget *DemoViewController::makeSessionPage()

@@ -13,9 +13,11 @@ class NQAudioEngine;
 class NQAudioGraph;
 class QListWidget;
 class QStackedWidget;
+class QUndoStack;
 
 // The demo's window: a list of pages on the left (the generated graph screen, the session
-// monitor, the radial pad and the widget gallery) and the chosen page on the right.
+// monitor, the radial pad and the widget gallery) with Undo and Redo below it, and the chosen
+// page on the right.
 class DemoViewController : public NequoraUI::platform::ViewController
 {
     Q_OBJECT
@@ -23,10 +25,12 @@ public:
     DemoViewController(std::shared_ptr<NQAudioEngine> engine, const NQAudioGraph &graph,
                        const QList<QUrl> &audioFiles,
                        NequoraUI::ParameterPresentationProvider presentations = {},
-                       QObject *parent = nullptr);
+                       bool followsParameters = false, QObject *parent = nullptr);
 
     // The generated graph screen.
     QWidget *graphScreen() const { return graphController->view(); }
+    // Puts text into the graph page's filter box.
+    void setFilterText(const QString &text);
 
     int pageCount() const;
     void showPage(int index);
@@ -40,8 +44,11 @@ protected:
 private:
     QWidget *makeSessionPage();
     QWidget *makeRadialPadPage();
+    QWidget *makeEditBar();
 
     std::shared_ptr<NQAudioEngine> engine;
+    // The changes made on the graph page, for the Edit bar and Ctrl+Z / Ctrl+Shift+Z.
+    QUndoStack *undoStack = nullptr;
     ViewController *graphController = nullptr;
     QListWidget *pageList = nullptr;
     QStackedWidget *pages = nullptr;

@@ -1,6 +1,7 @@
 // The NequoraUI demo host: builds a simulated engine from a graph file and shows the library's
 // screens for it. With a display it opens a window; without one, or with --screenshot, it renders
 // every page to PNG files and prints their paths.
+#include "DemoAutomation.h"
 #include "DemoDriver.h"
 #include "DemoEngine.h"
 #include "DemoOptions.h"
@@ -75,11 +76,15 @@ int main(int argc, char **argv)
         return fail(error);
 
     DemoViewController controller(demo->engine, *demo->engine->graph(), demo->audioFiles,
-                                  SimPresentation::provider(demo->engine));
+                                  SimPresentation::provider(demo->engine), options->live);
     if (options->drive) {
         controller.view()->show();
-        DemoDriver(controller.view(), controller.graphScreen()).run();
+        DemoDriver(controller.view(), controller.graphScreen(),
+                   demo->automation ? demo->automation->parameterName() : QString())
+            .run();
     }
+    if (!options->filterText.isEmpty())
+        controller.setFilterText(options->filterText);
     if (offscreen)
         return renderOffscreen(controller,
                                options->screenshotFolder.value_or(

@@ -257,6 +257,16 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
         emit sliderReleased();
 }
 
+void Slider::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Qt's default treats the second click as another press; it would move the value again.
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    emit doubleClicked();
+}
+
 void Slider::keyPressEvent(QKeyEvent *event)
 {
     double target = m_value;

@@ -85,12 +85,15 @@ signals:
     // A drag begins (before its first change) and ends (after its last report).
     void sliderPressed();
     void sliderReleased();
+    // A left double-click: the row above decides what it means (a reset), the value stays.
+    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;

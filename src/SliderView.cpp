@@ -1,11 +1,14 @@
 #include "SliderView.h"
 
+#include "InlineValueEditor.h"
+#include "ViewAccessibility.h"
 #include "platform/Interface.h"
 #include "platform/NumberText.h"
 #include "platform/Slider.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 
 #include <algorithm>
@@ -18,6 +21,16 @@ namespace {
 constexpr int defaultUserDecimals = 2;
 constexpr int mostDecimals = 9;
 
+// Numbers are shown in the C locale, so that is how they are typed back.
+std::optional<double> plainNumber(const QString &text)
+{
+    bool ok = false;
+    const double number = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
 } // namespace
 
 SliderView::SliderView(const QString &title, float initialValue, float minimumValue,
@@ -25,6 +38,8 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     : QWidget(parent), initialValue(initialValue), m_minimumValue(minimumValue),
       m_maximumValue(maximumValue), valueChangedHandler(std::move(valueChangedHandler))
 {
+    // Ahead of the labels: the first text they are given already fixes their accessible kind.
+    ViewAccessibility::install();
     const auto ui = platform::Interface::load(QStringLiteral("SliderView"), this);
     contentView = ui.outlet<QWidget>("contentView");
     titleLabel = ui.outlet<QLabel>("titleLabel");
@@ -43,6 +58,14 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     valueLabel->installEventFilter(this);
     connect(slider, &platform::Slider::sliderPressed, this, &SliderView::sliderPressed);
     connect(slider, &platform::Slider::sliderReleased, this, &SliderView::sliderReleased);
+
+    // The value text is where exact values are typed: reachable by Tab after the slider, and
+    // named by the row like the slider is.
+    valueLabel->setAccessibleName(title);
+    valueEntry = new InlineValueEditor(valueLabel);
+    connect(valueEntry, &InlineValueEditor::submitted, this, &SliderView::valueTextSubmitted);
+    connect(slider, &platform::Slider::doubleClicked, this, &SliderView::resetValue);
+    setTabOrder(slider, valueLabel);
 }
 
 void SliderView::setValue(float value)
@@ -162,6 +185,52 @@ bool SliderView::isSliderDown() const
     return slider->isSliderDown();
 }
 
+void SliderView::setValueParser(ValueParser parser)
+{
+    valueParser = std::move(parser);
+}
+
+std::optional<double> SliderView::parseValueText(const QString &text) const
+{
+    if (valueParser)
+        return valueParser(text);
+    if (mapping)
+        return mapping->parse(text);
+    return plainNumber(text);
+}
+
+void SliderView::resetValue()
+{
+    commitUserValue(initialValue);
+}
+
+void SliderView::valueTextSubmitted(const QString &text)
+{
+    const std::optional<double> value = parseValueText(text);
+    if (!value || std::isnan(*value)) {
+        valueEntry->refuse();
+        return;
+    }
+    valueEntry->closeEditor();
+    commitUserValue(*value);
+}
+
+void SliderView::commitUserValue(double value)
+{
+    if (mapping) {
+        mappedValue = float(mapping->snapped(value));
+        slider->setValue(float(mapping->proportionOf(mappedValue)));
+        showValueText(mapping->text(mappedValue));
+        report(mappedValue);
+        return;
+    }
+    // Pinned in double first: a typed 1e300 must not overflow the float.
+    slider->setValue(
+        float(std::clamp(value, double(slider->minimumValue()), double(slider->maximumValue()))));
+    showValue(slider->value(), true);
+    report(slider->value());
+}
+
 void SliderView::sliderValueChanged()
 {
     float value = slider->value();
@@ -176,6 +245,11 @@ void SliderView::sliderValueChanged()
     } else {
         showValue(value, true);
     }
+    report(value);
+}
+
+void SliderView::report(float value)
+{
     // The handler may delete this view.
     const QPointer<SliderView> alive(this);
     if (valueChangedHandler)

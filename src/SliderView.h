@@ -10,6 +10,8 @@ class QLabel;
 
 namespace NequoraUI {
 
+class InlineValueEditor;
+
 namespace platform {
 class Slider;
 }
@@ -22,11 +24,19 @@ class Slider;
 //   slider->setStep(1.0f);   // the slider lands on minimum + k * step only
 //   slider->setDecimals(0);  // every label text is the value with this many decimals
 // With both, a user change reports a value that the label shows exactly.
+//
+// Besides dragging, the user can type an exact value: a double-click on the value text, or
+// Return while it has focus, opens an editor in its place. Return commits what was typed as one
+// user change, pinned to the range (and snapped to a presentation's step); Escape cancels; text
+// that does not parse is refused and the editor stays. A double-click on the slider returns it to
+// the value the view was built with, as one user change.
 class SliderView : public QWidget
 {
     Q_OBJECT
 public:
     using ValueChangedHandler = std::function<void(float)>;
+    // Typed text to the engine value it stands for; none refuses the text.
+    using ValueParser = std::function<std::optional<double>(const QString &text)>;
 
     SliderView(const QString &title, float initialValue, float minimumValue, float maximumValue,
                ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
@@ -58,6 +68,15 @@ public:
     // current one included, in fixed notation with that many decimals (at most 9).
     int decimals() const { return valueDecimals; }
     void setDecimals(int decimals);
+    // Replaces how typed text is read. The default reads a number ("0.5", "-3e2"); with a
+    // presentation it reads the text as shown, unit and transform included ("-12 dB",
+    // "1.2 kHz", "250 ms", a choice label).
+    void setValueParser(ValueParser parser);
+    std::optional<double> parseValueText(const QString &text) const;
+
+    // Returns to the value the view was built with, as one user change (a double-click on the
+    // slider does this).
+    void resetValue();
 
 signals:
     // Each user change, once, after the handler; never for setValue.
@@ -71,17 +90,22 @@ protected:
 
 private slots:
     void sliderValueChanged();
+    void valueTextSubmitted(const QString &text);
 
 private:
     void showValue(float value, bool userChange);
     QString valueText(float value, bool userChange) const;
     void showValueText(const QString &text);
+    // Shows and reports a value the user chose outright (typed or reset), even an unchanged one.
+    void commitUserValue(double value);
+    void report(float value);
 
     const float initialValue;
     const float m_minimumValue;
     const float m_maximumValue;
     const ValueChangedHandler valueChangedHandler;
     std::optional<ParameterMapping> mapping;
+    ValueParser valueParser;
     float mappedValue = 0;
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
@@ -91,6 +115,7 @@ private:
     // The text form the label shows now, so that setDecimals can redraw it.
     float shownValue = 0.0f;
     bool shownUserChange = false;
+    InlineValueEditor *valueEntry = nullptr;
 };
 
 } // namespace NequoraUI

@@ -1,7 +1,9 @@
 #include "ViewAccessibility.h"
 
 #include "CollapsibleSectionView.h"
+#include "InlineValueEditor.h"
 #include "NQRadialSliderControl.h"
+#include "SliderView.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -58,6 +60,41 @@ public:
 
 private:
     QPointer<CollapsibleSectionView> m_section;
+};
+
+// Recognised by name and row while the row is still being built: the typed entry is attached
+// later, and the interface asks for it only when pressed.
+bool isSliderValueText(QObject *object)
+{
+    if (object->objectName() != QLatin1String("valueLabel"))
+        return false;
+    for (QObject *ancestor = object->parent(); ancestor; ancestor = ancestor->parent()) {
+        if (qobject_cast<SliderView *>(ancestor))
+            return true;
+    }
+    return false;
+}
+
+// A slider's value text, where an exact value is typed: named by its row (the label's
+// accessible name), its value the text shown, pressing it opens the editor.
+class ValueTextAccessible : public QAccessibleWidget
+{
+public:
+    explicit ValueTextAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        InlineValueEditor *entry = InlineValueEditor::of(static_cast<QLabel *>(widget()));
+        if (name == pressAction() && entry)
+            entry->openEditor();
+    }
 };
 
 // A Qt Quick item has no widget behind it: position and window come from the item.
@@ -125,6 +162,8 @@ QAccessibleInterface *ViewAccessibility::interfaceFor(const QString &className, 
         if (CollapsibleSectionView *section = sectionOfHeader(object))
             return new SectionHeaderAccessible(static_cast<QPushButton *>(object), section);
     }
+    if (className == QLatin1String("QLabel") && isSliderValueText(object))
+        return new ValueTextAccessible(static_cast<QLabel *>(object));
     return nullptr;
 }
 

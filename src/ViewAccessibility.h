@@ -7,7 +7,8 @@ class QAccessibleInterface;
 namespace NequoraUI {
 
 // Accessible interfaces for the library's own custom parts: a collapsible section's header (its
-// title, expandable, expanded or collapsed) and the radial pad (name and an x/y value text).
+// title, expandable, expanded or collapsed), a value text that opens typed entry (a button
+// named by its row, the text as its value) and the radial pad (name and an x/y value text).
 class ViewAccessibility
 {
 public:

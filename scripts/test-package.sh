@@ -19,6 +19,12 @@ for lib in NequoraUI NequoraPlatform NequoraSim; do
 done
 readelf -d "$prefix/lib/libNequoraUI.so" | grep -q 'RUNPATH.*\$ORIGIN' || fail "libNequoraUI has no \$ORIGIN run path"
 
+# The Designer plugin, below Qt's plugin folder relative to the prefix, finds the platform
+# library from there.
+designer_plugin=$(find "$prefix/lib" -path '*/qt6/plugins/designer/*.so')
+[ -n "$designer_plugin" ] || fail "no Designer plugin below $prefix/lib/*/qt6/plugins/designer"
+readelf -d "$designer_plugin" | grep -q 'RUNPATH.*\$ORIGIN' || fail "the Designer plugin has no \$ORIGIN run path"
+
 # Tooling sees the module's types: a document using the pad lints clean.
 qml_dir=$prefix/lib/qml
 grep -q '^typeinfo NequoraUI.qmltypes$' "$qml_dir/NequoraUI/qmldir" || fail "qmldir has no typeinfo line"
@@ -42,6 +48,7 @@ cmake --build "$work/build" -j "${JOBS:-2}" >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
 "$work/build/consumer"
+"$work/build/designer-check" "$designer_plugin"
 QML_IMPORT_PATH=$qml_dir timeout 60 "$work/build/qml-app" packaging/consumer/pad.qml
 # The widget app runs until it is closed: still running after a few seconds means it started.
 status=0

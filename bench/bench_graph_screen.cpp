@@ -131,7 +131,7 @@ void BM_Filter(benchmark::State &state)
     const QString text = texts[state.range(0)];
     Screen screen;
     QLineEdit *field = screen.screen()->filterField;
-    // The first text makes every section not made yet; that one-off cost is not a keystroke's.
+    // The first text folds the graph's names once; that one-off cost is not a keystroke's.
     field->setText(text);
     field->setText(QString());
     QApplication::processEvents();

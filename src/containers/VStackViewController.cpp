@@ -105,6 +105,47 @@ bool VStackViewController::isShownInViewport(const QWidget *view) const
     return inViewport.intersects(m_scrollView->viewport()->rect());
 }
 
+QWidget *VStackViewController::place(const Entry &entry) const
+{
+    return entry.holder ? entry.holder.data() : entry.view.data();
+}
+
+void VStackViewController::setPlaceShown(int index, bool shown)
+{
+    if (index < 0 || index >= stackedViewCount())
+        return;
+    Entry &entry = m_entries[size_t(index)];
+    if (entry.hidden == !shown)
+        return;
+    entry.hidden = !shown;
+    m_shownDeferredStale = true;
+    // Before the view loads there is no place yet: the flag is read when it is made.
+    if (QWidget *widget = place(entry); widget && widget->parentWidget())
+        widget->setVisible(shown);
+}
+
+bool VStackViewController::isPlaceShown(int index) const
+{
+    return index >= 0 && index < stackedViewCount() && !m_entries[size_t(index)].hidden;
+}
+
+QWidget *VStackViewController::placesView() const
+{
+    return m_scrollView ? m_scrollView->widget() : nullptr;
+}
+
+const std::vector<int> &VStackViewController::shownDeferred()
+{
+    if (m_shownDeferredStale) {
+        m_shownDeferred.clear();
+        for (int index : m_deferred)
+            if (!m_entries[size_t(index)].hidden)
+                m_shownDeferred.push_back(index);
+        m_shownDeferredStale = false;
+    }
+    return m_shownDeferred;
+}
+
 void VStackViewController::loadView()
 {
     auto view = std::make_unique<QWidget>();
@@ -133,17 +174,21 @@ void VStackViewController::viewDidLoad()
     for (size_t index = 0; index < m_entries.size(); ++index) {
         Entry &entry = m_entries[index];
         if (!entry.make && !entry.holder) {
-            if (entry.view)
+            if (entry.view) {
                 contentStackView->addWidget(entry.view);
+                if (entry.hidden)
+                    entry.view->hide();
+            }
             continue;
         }
         entry.holder = new QWidget;
         holdPlace(entry.holder, initialEstimate);
         contentStackView->addWidget(entry.holder);
         // Shown now, not when the layout gets round to it, so it has its place at once.
-        entry.holder->show();
+        entry.holder->setVisible(!entry.hidden);
         m_deferred.push_back(int(index));
     }
+    m_shownDeferredStale = true;
     if (m_deferred.empty())
         return;
     // Views are made as the visible part moves or grows, before it is painted.
@@ -195,6 +240,7 @@ void VStackViewController::realiseNearViewport()
     if (std::any_of(m_deferred.begin(), m_deferred.end(),
                     [this](int index) { return !m_entries[size_t(index)].holder; })) {
         m_deferred.clear();
+        m_shownDeferredStale = true;
         return;
     }
     m_realising = true;
@@ -223,12 +269,14 @@ void VStackViewController::realiseNearViewport()
     m_realising = false;
 }
 
-QWidget *VStackViewController::firstPlaceFrom(int top) const
+// Hidden places keep the geometry they last had, so only shown ones are searched.
+QWidget *VStackViewController::firstPlaceFrom(int top)
 {
-    const auto first = std::partition_point(m_deferred.begin(), m_deferred.end(), [&](int index) {
+    const auto &shown = shownDeferred();
+    const auto first = std::partition_point(shown.begin(), shown.end(), [&](int index) {
         return m_entries[size_t(index)].holder->geometry().bottom() < top;
     });
-    return first == m_deferred.end() ? nullptr : m_entries[size_t(*first)].holder.data();
+    return first == shown.end() ? nullptr : m_entries[size_t(*first)].holder.data();
 }
 
 void VStackViewController::syncContentGeometry()
@@ -245,16 +293,17 @@ void VStackViewController::syncContentGeometry()
         content->layout()->setGeometry(content->rect());
 }
 
-std::vector<int> VStackViewController::unrealisedNear(int top, int bottom) const
+std::vector<int> VStackViewController::unrealisedNear(int top, int bottom)
 {
     const int from = top - realisationMargin;
     const int to = bottom + realisationMargin;
-    // Holders are in stack order, so their places only grow downwards.
-    const auto first = std::partition_point(m_deferred.begin(), m_deferred.end(), [&](int index) {
+    // Shown holders are in stack order, so their places only grow downwards.
+    const auto &shown = shownDeferred();
+    const auto first = std::partition_point(shown.begin(), shown.end(), [&](int index) {
         return m_entries[size_t(index)].holder->geometry().bottom() < from;
     });
     std::vector<int> due;
-    for (auto it = first; it != m_deferred.end(); ++it) {
+    for (auto it = first; it != shown.end(); ++it) {
         const Entry &entry = m_entries[size_t(*it)];
         if (entry.holder->y() > to)
             break;
@@ -290,6 +339,7 @@ void VStackViewController::forgetScreenEntries()
 {
     // The screen keeps what it showed; places not made by now stay blank.
     m_deferred.clear();
+    m_shownDeferredStale = true;
 }
 
 void VStackViewController::deleteUnplaced(const QList<QWidget *> &keep)

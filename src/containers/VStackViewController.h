@@ -73,6 +73,12 @@ public:
     // True when view (a stacked view or anything inside one) is made, shown and at least
     // partly inside the visible part of the scrolling area.
     bool isShownInViewport(const QWidget *view) const;
+    // Hides or shows the place of the view at index, made or not. A hidden place takes no
+    // room, and a deferred view is not made while its place stays hidden.
+    void setPlaceShown(int index, bool shown);
+    bool isPlaceShown(int index) const;
+    // The widget holding every place (inside the scrolling area); null before the view loads.
+    QWidget *placesView() const;
 
     qreal horizontalInset() const { return m_horizontalInset; }
     // Read when the view loads; a later change leaves the margins as they are.
@@ -99,19 +105,25 @@ private:
         ViewMaker make;           // empty for views given made, and once made
         QPointer<QWidget> holder; // keeps a deferred view's place in the stack
         int weight = 1;
+        bool hidden = false;
     };
 
+    QWidget *place(const Entry &entry) const;
+    const std::vector<int> &shownDeferred();
     void deleteUnplaced(const QList<QWidget *> &keep);
     void forgetScreenEntries();
     void placeInHolder(Entry &entry);
     void realiseNearViewport();
     void syncContentGeometry();
-    std::vector<int> unrealisedNear(int top, int bottom) const;
-    QWidget *firstPlaceFrom(int top) const;
+    std::vector<int> unrealisedNear(int top, int bottom);
+    QWidget *firstPlaceFrom(int top);
     void estimateUnrealisedHeights();
 
     std::vector<Entry> m_entries;
     std::vector<int> m_deferred; // indexes of entries with a holder, in stack order
+    // Those of m_deferred whose place shows; rebuilt after a place is hidden or shown.
+    std::vector<int> m_shownDeferred;
+    bool m_shownDeferredStale = true;
     QPointer<QScrollArea> m_scrollView;
     qreal m_horizontalInset = defaultHorizontalInset;
     bool m_realising = false;

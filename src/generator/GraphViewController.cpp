@@ -55,17 +55,12 @@ void GraphViewController::addFilter()
     noMatchLabel->setAlignment(Qt::AlignCenter);
     contentStackView->addWidget(noMatchLabel);
 
-    // Filtering needs every row: the sections not made yet are made on the first text.
+    // Sections not made yet are filtered by the names the generator gave for them.
     connect(filterField, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_filter) {
-            QList<QWidget *> places;
-            QWidget *stack = contentStackView->parentWidget();
-            for (int i = 0; i < stackedViewCount(); ++i)
-                if (QWidget *section = realiseView(i))
-                    places.append(section->parentWidget() == stack ? section
-                                                                   : section->parentWidget());
-            m_filter = new ParameterFilter(places, noMatchLabel, this);
-        }
+        if (!m_filter)
+            m_filter = new ParameterFilter(
+                this, m_filterNames ? m_filterNames() : std::vector<ParameterFilter::PlaceNames>{},
+                noMatchLabel, this);
         m_filter->setText(text);
     });
     auto *find =

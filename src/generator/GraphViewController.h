@@ -1,16 +1,18 @@
 #pragma once
 
+#include "ParameterFilter.h"
 #include "VStackViewController.h"
 
 #include <QPointer>
 #include <QUndoStack>
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
 
 namespace NequoraUI {
 
-class ParameterFilter;
 class ParameterFollower;
 
 // The screen UIGenerator::generateViewController() makes for a graph: the stack of generated
@@ -34,6 +36,10 @@ public:
     void setShowsFilter(bool shows) { m_showsFilter = shows; }
     bool followsParameters() const { return m_followsParameters; }
     void setFollowsParameters(bool follows) { m_followsParameters = follows; }
+    // The names of each place's section, for filtering places not made yet; asked once, on
+    // the first filter text. Without them such places are kept by their title alone (none).
+    using FilterNames = std::function<std::vector<ParameterFilter::PlaceNames>()>;
+    void setFilterNames(FilterNames names) { m_filterNames = std::move(names); }
 
     // Made when the view loads, when asked for; null otherwise.
     QLineEdit *filterField = nullptr;
@@ -51,6 +57,7 @@ private:
     QPointer<QUndoStack> m_undoStack;
     bool m_showsFilter = false;
     bool m_followsParameters = false;
+    FilterNames m_filterNames;
     ParameterFilter *m_filter = nullptr;
     ParameterFollower *m_follower = nullptr;
 };

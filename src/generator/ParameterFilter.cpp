@@ -2,25 +2,53 @@
 
 #include "CollapsibleSectionView.h"
 #include "ParameterBinding.h"
+#include "VStackViewController.h"
 
 #include <QLabel>
 #include <QLayout>
+#include <algorithm>
 
 namespace NequoraUI {
 
-ParameterFilter::ParameterFilter(const QList<QWidget *> &sections, QWidget *noMatchView,
-                                 QObject *parent)
-    : QObject(parent), m_noMatchView(noMatchView)
+namespace {
+
+// Above this many places, a new text changes them all with their parent hidden.
+constexpr size_t batchedPlaces = 32;
+
+void foldAll(QStringList &names)
 {
-    for (QWidget *section : sections)
-        addContainer(section, -1);
-    m_shownRows = int(m_rows.size());
+    for (QString &name : names)
+        name = ParameterFilter::folded(name);
+}
+
+} // namespace
+
+ParameterFilter::ParameterFilter(VStackViewController *stack, std::vector<PlaceNames> places,
+                                 QWidget *noMatchView, QObject *parent)
+    : QObject(parent), m_stack(stack), m_noMatchView(noMatchView)
+{
+    m_places.resize(size_t(stack->stackedViewCount()));
+    for (size_t i = 0; i < m_places.size() && i < places.size(); ++i) {
+        PlaceNames &names = m_places[i].names;
+        names = std::move(places[i]);
+        names.title = folded(names.title);
+        foldAll(names.rows);
+        foldAll(names.groups);
+        names.rowGroups.resize(size_t(names.rows.size()), -1);
+    }
+    for (int i = 0; i < stack->stackedViewCount(); ++i)
+        if (stack->isRealised(i))
+            sectionMade(i, stack->stackedView(i));
+    connect(stack, &VStackViewController::viewRealised, this, &ParameterFilter::sectionMade);
     if (m_noMatchView)
         m_noMatchView->hide();
 }
 
 QString ParameterFilter::folded(const QString &text)
 {
+    // Most names are plain ASCII: nothing to decompose.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toCaseFolded();
     QString result;
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     result.reserve(decomposed.size());
@@ -30,31 +58,40 @@ QString ParameterFilter::folded(const QString &text)
     return result.toCaseFolded();
 }
 
-void ParameterFilter::addContainer(QWidget *section, int parent)
+void ParameterFilter::sectionMade(int index, QWidget *section)
 {
-    // A place in the stack may hold its section as its one child.
+    if (index < 0 || size_t(index) >= m_places.size() || !section)
+        return;
+    Place &place = m_places[size_t(index)];
+    place.containers.clear();
+    place.rows.clear();
+    addContainer(place, section, -1);
+    // Made while a text is set: it shows only what the text keeps.
+    if (!m_needle.isEmpty())
+        applyToPlace(index, m_needle);
+}
+
+void ParameterFilter::addContainer(Place &place, QWidget *section, int parent)
+{
     auto *collapsible = qobject_cast<CollapsibleSectionView *>(section);
-    if (!collapsible && section)
-        collapsible =
-            section->findChild<CollapsibleSectionView *>(QString(), Qt::FindDirectChildrenOnly);
     QLayout *stack =
         collapsible && collapsible->content() ? collapsible->content()->layout() : nullptr;
     if (!stack)
         return;
-    const int index = int(m_containers.size());
-    m_containers.push_back({section, folded(collapsible->titleLabel->text()), parent});
+    const int index = int(place.containers.size());
+    place.containers.push_back({section, folded(collapsible->titleLabel->text()), parent});
     for (int i = 0; i < stack->count(); ++i) {
         QWidget *row = stack->itemAt(i)->widget();
         if (!row)
             continue;
         if (qobject_cast<CollapsibleSectionView *>(row)) {
-            addContainer(row, index);
+            addContainer(place, row, index);
             continue;
         }
         // Rows without a parameter (players, recorders, file rows) match by their node only.
         const auto *binding =
             row->findChild<ParameterBinding *>(QString(), Qt::FindDirectChildrenOnly);
-        m_rows.push_back({row, binding ? folded(binding->name()) : QString(), index});
+        place.rows.push_back({row, binding ? folded(binding->name()) : QString(), index});
     }
 }
 
@@ -63,43 +100,85 @@ void ParameterFilter::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    const QString needle = folded(text);
+    m_needle = folded(text);
+    m_shownRows = 0;
+    // Many places shown or hidden one by one on screen each move every place below them;
+    // with the places' parent hidden meanwhile they are laid out once, when it shows again.
+    QWidget *places = m_stack ? m_stack->placesView() : nullptr;
+    const bool batch = places && places->isVisible() && m_places.size() > batchedPlaces;
+    if (batch)
+        places->hide();
+    for (int i = 0; i < int(m_places.size()); ++i)
+        m_shownRows += applyToPlace(i, m_needle);
+    if (batch)
+        places->show();
+    if (m_noMatchView)
+        m_noMatchView->setVisible(m_shownRows == 0 && !m_needle.isEmpty());
+}
 
+int ParameterFilter::applyToPlace(int index, const QString &needle)
+{
+    Place &place = m_places[size_t(index)];
+    if (!place.containers.empty())
+        return applyToMadePlace(index, needle);
+    // Not made: its names alone say whether it stays; a hidden place is not made.
+    const PlaceNames &names = place.names;
+    int kept = 0;
+    if (names.title.contains(needle)) {
+        kept = std::max(1, int(names.rows.size()));
+    } else {
+        std::vector<char> groupNamed(size_t(names.groups.size()));
+        for (qsizetype g = 0; g < names.groups.size(); ++g)
+            groupNamed[size_t(g)] = names.groups[g].contains(needle);
+        for (qsizetype r = 0; r < names.rows.size(); ++r) {
+            const int group = names.rowGroups[size_t(r)];
+            kept += (group >= 0 && groupNamed[size_t(group)]) || names.rows[r].contains(needle);
+        }
+    }
+    if (m_stack)
+        m_stack->setPlaceShown(index, kept > 0);
+    return kept;
+}
+
+int ParameterFilter::applyToMadePlace(int index, const QString &needle)
+{
+    Place &place = m_places[size_t(index)];
+    auto &containers = place.containers;
     // A container matches by its own name or by any container around it.
-    std::vector<char> named(m_containers.size());
-    std::vector<char> kept(m_containers.size());
-    for (size_t i = 0; i < m_containers.size(); ++i) {
-        const Container &container = m_containers[i];
+    std::vector<char> named(containers.size());
+    std::vector<char> kept(containers.size());
+    for (size_t i = 0; i < containers.size(); ++i) {
+        const Container &container = containers[i];
         named[i] = container.name.contains(needle) ||
                    (container.parent >= 0 && named[size_t(container.parent)]);
         kept[i] = named[i];
     }
-    std::vector<char> rowKept(m_rows.size());
-    m_shownRows = 0;
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        const Row &row = m_rows[i];
+    std::vector<char> rowKept(place.rows.size());
+    int shownRows = 0;
+    for (size_t i = 0; i < place.rows.size(); ++i) {
+        const Row &row = place.rows[i];
         rowKept[i] =
             named[size_t(row.container)] || (!row.name.isEmpty() && row.name.contains(needle));
         if (!rowKept[i])
             continue;
-        ++m_shownRows;
-        for (int c = row.container; c >= 0 && !kept[size_t(c)]; c = m_containers[size_t(c)].parent)
+        ++shownRows;
+        for (int c = row.container; c >= 0 && !kept[size_t(c)]; c = containers[size_t(c)].parent)
             kept[size_t(c)] = true;
     }
 
-    // Hide sections first and show them last, so that rows inside change while their section
-    // is hidden: Qt then sends no show or hide events down each row.
-    for (size_t i = 0; i < m_containers.size(); ++i)
-        if (!kept[i])
-            show(m_containers[i].widget, false, m_containers[i].shown);
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        if (kept[size_t(m_rows[i].container)])
-            show(m_rows[i].widget, rowKept[i], m_rows[i].shown);
-    for (size_t i = m_containers.size(); i-- > 0;)
-        if (kept[i])
-            show(m_containers[i].widget, true, m_containers[i].shown);
-    if (m_noMatchView)
-        m_noMatchView->setVisible(m_shownRows == 0 && !needle.isEmpty());
+    // The place hides first and shows last, so that rows inside change while it is hidden:
+    // Qt then sends no show or hide events down each row. Its outermost section is the place.
+    const bool placeKept = !kept.empty() && kept[0];
+    if (!placeKept && m_stack)
+        m_stack->setPlaceShown(index, false);
+    for (size_t i = containers.size(); i-- > 1;)
+        show(containers[i].widget, kept[i], containers[i].shown);
+    for (size_t i = 0; i < place.rows.size(); ++i)
+        if (kept[size_t(place.rows[i].container)])
+            show(place.rows[i].widget, rowKept[i], place.rows[i].shown);
+    if (placeKept && m_stack)
+        m_stack->setPlaceShown(index, true);
+    return shownRows;
 }
 
 void ParameterFilter::show(QPointer<QWidget> &widget, bool shown, bool &state)

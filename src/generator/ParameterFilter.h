@@ -4,25 +4,41 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QWidget;
 
 namespace NequoraUI {
 
+class VStackViewController;
+
 // Narrows a generated screen to the rows whose parameter name, or whose node's (or group's)
 // name, contains a text. Case and accents do not count: "CAFE" finds "Café". Sections left
-// without a row hide; a "nothing matches" view shows when no row is left. Names are folded
-// once, when the filter is made; each new text only compares.
+// without a row hide; a "nothing matches" view shows when no row is left.
+//
+// The filter works on the names of the graph, not on its widgets: a section not made yet is
+// kept or hidden by its names alone (a hidden place is not made), and only sections already
+// made show or hide their rows. A section made later takes the current text as it is made.
+// Names are folded once, when the filter is made; each new text only compares.
 class ParameterFilter : public QObject
 {
     Q_OBJECT
 
 public:
-    // sections: the screen's views in order (a collapsible section, or a place holding one);
-    // sections are filtered by their rows, other views are left alone. noMatchView may be null.
-    ParameterFilter(const QList<QWidget *> &sections, QWidget *noMatchView,
-                    QObject *parent = nullptr);
+    // The names of one place of the stack, as the generator will make its section.
+    struct PlaceNames
+    {
+        QString title;
+        // One per row with a parameter, with the index of its group in groups (-1 for none).
+        QStringList rows;
+        std::vector<int> rowGroups;
+        QStringList groups;
+    };
+
+    // places: one per place of stack, in order. noMatchView may be null.
+    ParameterFilter(VStackViewController *stack, std::vector<PlaceNames> places,
+                    QWidget *noMatchView, QObject *parent = nullptr);
 
     // Compatibility-decomposed, combining marks dropped, case-folded.
     static QString folded(const QString &text);
@@ -30,11 +46,11 @@ public:
     QString text() const { return m_text; }
     // An empty text shows every row and section again.
     void setText(const QString &text);
-    // Rows the current text keeps.
+    // Rows the current text keeps, made or not.
     int shownRowCount() const { return m_shownRows; }
 
 private:
-    // A section (a node, or a group inside one) and the rows directly in it.
+    // A section made (a node, or a group inside one) and the rows directly in it.
     struct Container
     {
         QPointer<QWidget> widget;
@@ -49,14 +65,26 @@ private:
         int container = -1;
         bool shown = true;
     };
+    // A place of the stack: its names, and once its section is made, its widgets.
+    struct Place
+    {
+        PlaceNames names;
+        std::vector<Container> containers;
+        std::vector<Row> rows;
+    };
 
-    void addContainer(QWidget *section, int parent);
-    void show(QPointer<QWidget> &widget, bool shown, bool &state);
+    void sectionMade(int index, QWidget *section);
+    void addContainer(Place &place, QWidget *section, int parent);
+    // Applies the needle to one place; returns the rows it keeps.
+    int applyToPlace(int index, const QString &needle);
+    int applyToMadePlace(int index, const QString &needle);
+    static void show(QPointer<QWidget> &widget, bool shown, bool &state);
 
-    std::vector<Container> m_containers;
-    std::vector<Row> m_rows;
+    QPointer<VStackViewController> m_stack;
+    std::vector<Place> m_places;
     QPointer<QWidget> m_noMatchView;
     QString m_text;
+    QString m_needle;
     int m_shownRows = 0;
 };
 

@@ -16,6 +16,7 @@
 #include "NQStringParameter.h"
 #include "NQUIntParameter.h"
 #include "ParameterBinding.h"
+#include "ParameterFilter.h"
 #include "ParameterMapping.h"
 #include "PickerView.h"
 #include "RecorderView.h"
@@ -226,6 +227,28 @@ int UIGenerator::rowCount(const NQAudioNode &audioNode) const
                              [](const auto &parameter) { return hasControl(parameter); }));
 }
 
+void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows,
+                                 std::vector<int> &groups, QStringList &groupNames) const
+{
+    // Players and recorders show no parameter rows: they match by their node's name only.
+    const std::string type = audioNode.type();
+    if (type == playerType || type == recorderType)
+        return;
+    for (const auto &parameter : audioNode.parameters()) {
+        if (!hasControl(parameter))
+            continue;
+        rows.append(text(parameter->name()));
+        const auto presentation = presentationFor(parameter);
+        const QString group = presentation ? presentation->group : QString();
+        qsizetype index = group.isEmpty() ? -1 : groupNames.indexOf(group);
+        if (!group.isEmpty() && index < 0) {
+            index = groupNames.size();
+            groupNames.append(group);
+        }
+        groups.push_back(int(index));
+    }
+}
+
 QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode,
                                       bool folded) const
 {
@@ -329,6 +352,16 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
              folded ? 1 : rows + 1});
     }
     controller->setDeferredViews(std::move(sections));
+    if (showsFilter)
+        controller->setFilterNames([generator, shown] {
+            std::vector<ParameterFilter::PlaceNames> names(shown.size());
+            for (size_t i = 0; i < shown.size(); ++i) {
+                names[i].title = text(shown[i].first->displayName());
+                generator.addFilterNames(*shown[i].first, names[i].rows, names[i].rowGroups,
+                                         names[i].groups);
+            }
+            return names;
+        });
     return controller;
 }
 

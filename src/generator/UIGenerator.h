@@ -85,6 +85,9 @@ private:
     // How many views generateViews(audioNode) gives, without making them.
     int rowCount(const NQAudioNode &audioNode) const;
     static bool hasControl(const std::shared_ptr<NQParameter> &parameter);
+    // The names the section of audioNode will show, for the filter (ParameterFilter::PlaceNames).
+    void addFilterNames(const NQAudioNode &audioNode, QStringList &rows, std::vector<int> &groups,
+                        QStringList &groupNames) const;
     // The node's section, or null when the node yields no view.
     QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded) const;
     QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;

@@ -10,6 +10,7 @@
 #include "platform/Slider.h"
 #include "sim/SimEngine.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -220,4 +221,31 @@ TEST_F(GraphScreen, UndoAndRedoWriteEachValueOnceAndShowItSilently)
     EXPECT_EQ(cutoff->writeCount(), cutoffWrites + 2);
     EXPECT_EQ(bypass->writeCount(), bypassWrites + 1);
     EXPECT_EQ(reported.count(), 0);
+}
+
+TEST_F(GraphScreen, FilterHidesUnmadeSectionsByNameAndFiltersThemWhenMade)
+{
+    show(false, true, 300);
+    auto made = [this] {
+        int count = 0;
+        for (int i = 0; i < graph()->stackedViewCount(); ++i)
+            count += graph()->isRealised(i);
+        return count;
+    };
+    const int madeBefore = made();
+    ASSERT_LT(madeBefore, 50);
+    QLineEdit *field = graph()->filterField;
+    field->setText("extra 299");
+    QApplication::processEvents();
+    EXPECT_EQ(made(), madeBefore + 1) << "hidden places are not made";
+    EXPECT_EQ(shownRowTitles(), QStringList({"Extra 299", "Level"}));
+    EXPECT_EQ(graph()->filter()->shownRowCount(), 1);
+
+    field->setText("time");
+    QApplication::processEvents();
+    EXPECT_EQ(shownRowTitles(), QStringList({"Delay", "Time"}));
+    field->clear();
+    QApplication::processEvents();
+    EXPECT_FALSE(graph()->noMatchLabel->isVisible());
+    EXPECT_EQ(shownRowTitles().mid(0, 4), QStringList({"Filter", "Cutoff", "Résonance", "Bypass"}));
 }

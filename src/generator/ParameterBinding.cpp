@@ -5,7 +5,9 @@
 #include "NQIntParameter.h"
 #include "NQStringParameter.h"
 #include "NQUIntParameter.h"
+#include "PickerView.h"
 #include "SaturatingConversion.h"
+#include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
 #include "TextFieldView.h"
@@ -55,12 +57,17 @@ ParameterBinding::ParameterBinding(QWidget *row, const QString &name, Access acc
 
 ParameterBinding *ParameterBinding::bind(QWidget *row,
                                          const std::shared_ptr<NQParameter> &parameter,
-                                         QUndoStack *undoStack)
+                                         QUndoStack *undoStack,
+                                         const std::optional<ParameterPresentation> &presentation,
+                                         TextWriter writeText)
 {
     if (!row || !parameter)
         return nullptr;
     if (qobject_cast<SliderView *>(row))
         return bindSlider(row, parameter, undoStack);
+    if (presentation && !presentation->choices.isEmpty() &&
+        (qobject_cast<SegmentedView *>(row) || qobject_cast<PickerView *>(row)))
+        return bindChoices(row, parameter, undoStack, *presentation);
     auto *switchView = qobject_cast<SwitchView *>(row);
     auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter);
     if (switchView && boolParameter) {
@@ -79,24 +86,75 @@ ParameterBinding *ParameterBinding::bind(QWidget *row,
                 [binding](bool on) { binding->userChanged(on); });
         return binding;
     }
+    return bindText(row, parameter, undoStack, std::move(writeText));
+}
+
+ParameterBinding *ParameterBinding::bindText(QWidget *row,
+                                             const std::shared_ptr<NQParameter> &parameter,
+                                             QUndoStack *undoStack, TextWriter writeText)
+{
     auto *field = qobject_cast<TextFieldView *>(row);
     // Held weakly: a text field keeps no parameter alive, and its edits are not written.
     std::weak_ptr<NQStringParameter> stringParameter =
         std::dynamic_pointer_cast<NQStringParameter>(parameter);
-    if (field && !stringParameter.expired())
-        return new ParameterBinding(row, text(parameter->name()),
-                                    {[stringParameter] {
-                                         const auto p = stringParameter.lock();
-                                         return p ? QVariant(text(p->value())) : QVariant();
-                                     },
-                                     {},
-                                     [field](const QVariant &v) {
-                                         if (v.isValid())
-                                             field->setText(v.toString());
-                                     },
-                                     [field] { return field->isEditing(); }},
-                                    undoStack);
-    return nullptr;
+    if (!field || stringParameter.expired())
+        return nullptr;
+    std::function<void(const QVariant &)> write;
+    if (writeText)
+        write = [writeText](const QVariant &v) { writeText(v.toString()); };
+    auto *binding = new ParameterBinding(row, text(parameter->name()),
+                                         {[stringParameter] {
+                                              const auto p = stringParameter.lock();
+                                              return p ? QVariant(text(p->value())) : QVariant();
+                                          },
+                                          std::move(write),
+                                          [field](const QVariant &v) {
+                                              if (v.isValid())
+                                                  field->setText(v.toString());
+                                          },
+                                          [field] { return field->isEditing(); }},
+                                         undoStack);
+    // After the generator's own handler wrote the edit: the engine holds the new text.
+    connect(field, &TextFieldView::editingFinished, binding,
+            [binding] { binding->userChanged(binding->m_access.read()); });
+    return binding;
+}
+
+// A segmented control or picker row: the engine value is one of the choices' values.
+ParameterBinding *ParameterBinding::bindChoices(QWidget *row,
+                                                const std::shared_ptr<NQParameter> &parameter,
+                                                QUndoStack *undoStack,
+                                                const ParameterPresentation &presentation)
+{
+    auto [read, write] = numberAccess(parameter);
+    if (!read)
+        return nullptr;
+    const auto choices = presentation.choices;
+    const auto choiceIndex = [choices](const QVariant &v) {
+        for (qsizetype i = 0; i < choices.size(); ++i)
+            if (choices[i].value == v.toDouble())
+                return i;
+        return qsizetype(-1);
+    };
+    std::function<void(const QVariant &)> show;
+    if (auto *segments = qobject_cast<SegmentedView *>(row))
+        show = [segments, choiceIndex](const QVariant &v) {
+            segments->setSelectedIndex(int(choiceIndex(v)));
+        };
+    else
+        show = [picker = static_cast<PickerView *>(row), choiceIndex, choices](const QVariant &v) {
+            const qsizetype index = choiceIndex(v);
+            picker->setCurrentValue(index >= 0 ? choices[index].label : v.toString());
+        };
+    auto *binding = new ParameterBinding(
+        row, text(parameter->name()),
+        {std::move(read), std::move(write), std::move(show), [] { return false; }}, undoStack);
+    const auto chosen = [binding] { binding->userChanged(binding->m_access.read()); };
+    if (auto *segments = qobject_cast<SegmentedView *>(row))
+        connect(segments, &SegmentedView::selectedSegmentChanged, binding, chosen);
+    else
+        connect(static_cast<PickerView *>(row), &PickerView::selectionChanged, binding, chosen);
+    return binding;
 }
 
 ParameterBinding *ParameterBinding::bindSlider(QWidget *row,

@@ -6,6 +6,10 @@
 #include <functional>
 #include <memory>
 
+#include "ParameterPresentation.h"
+
+#include <optional>
+
 class NQParameter;
 class QUndoStack;
 class QWidget;
@@ -23,10 +27,16 @@ class ParameterBinding : public QObject
     Q_OBJECT
 
 public:
+    using TextWriter = std::function<void(const QString &)>;
+
     // Binds a row the generator made for parameter; null for a row or parameter kind it does
-    // not know. undoStack may be null: changes are then not recorded.
+    // not know. undoStack may be null: changes are then not recorded. presentation is the one
+    // the row was made with (its choices tell the value of a segment or picker row);
+    // writeText writes an edited text field's text, without which text edits are not recorded.
     static ParameterBinding *bind(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
-                                  QUndoStack *undoStack);
+                                  QUndoStack *undoStack,
+                                  const std::optional<ParameterPresentation> &presentation = {},
+                                  TextWriter writeText = {});
 
     // The bound row, of which the binding is a child.
     QWidget *row() const;
@@ -55,6 +65,12 @@ private:
     ParameterBinding(QWidget *row, const QString &name, Access access, QUndoStack *undoStack);
     static ParameterBinding *bindSlider(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
                                         QUndoStack *undoStack);
+    static ParameterBinding *bindChoices(QWidget *row,
+                                         const std::shared_ptr<NQParameter> &parameter,
+                                         QUndoStack *undoStack,
+                                         const ParameterPresentation &presentation);
+    static ParameterBinding *bindText(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
+                                      QUndoStack *undoStack, TextWriter writeText);
 
     // After the row wrote a user change; shown is the row's value in the engine's terms.
     void userChanged(const QVariant &shown);

@@ -302,7 +302,13 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &para
         QWidget *widget = generateWidget(parameter, presentation);
         if (!widget)
             continue;
-        ParameterBinding::bind(widget, parameter, undoStack);
+        ParameterBinding::TextWriter writeText;
+        if (auto text = std::dynamic_pointer_cast<NQStringParameter>(parameter);
+            text && stringWriter)
+            writeText = [text, writer = stringWriter](const QString &value) {
+                writer(text, value.toStdString());
+            };
+        ParameterBinding::bind(widget, parameter, undoStack, presentation, std::move(writeText));
         const QString group = presentation ? presentation->group : QString();
         if (group.isEmpty()) {
             widgets.append(widget);

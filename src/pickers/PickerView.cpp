@@ -62,6 +62,11 @@ void PickerView::pickerViewControllerDidSelectItem(ItemPickerViewController *, c
         emit selectionChanged(item);
 }
 
+void PickerView::setCurrentValue(const QString &text)
+{
+    value->setText(text);
+}
+
 QString PickerView::currentValue() const
 {
     return value->text();

@@ -42,6 +42,8 @@ public:
 
     // The value the row shows: the initial one or the user's last choice.
     QString currentValue() const;
+    // Shows value as the current one; reports nothing.
+    void setCurrentValue(const QString &value);
 
 signals:
     // Each item the user picks, once, after the handler (even the one already shown).

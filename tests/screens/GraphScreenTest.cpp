@@ -5,8 +5,10 @@
 #include "ParameterFollower.h"
 #include "SliderView.h"
 #include "SwitchView.h"
+#include "TextFieldView.h"
 #include "UIGenerator.h"
 #include "nodeviews/FrameClockFixture.h"
+#include "platform/SegmentedControl.h"
 #include "platform/Slider.h"
 #include "sim/SimEngine.h"
 
@@ -248,4 +250,52 @@ TEST_F(GraphScreen, FilterHidesUnmadeSectionsByNameAndFiltersThemWhenMade)
     QApplication::processEvents();
     EXPECT_FALSE(graph()->noMatchLabel->isVisible());
     EXPECT_EQ(shownRowTitles().mid(0, 4), QStringList({"Filter", "Cutoff", "Résonance", "Bypass"}));
+}
+
+TEST_F(GraphScreen, ChoicesAndWrittenTextsAreUndoneAndFollowed)
+{
+    auto node = engine.addNode("Effect", "Synth");
+    auto mode = node->addIntParameter("Mode", 0, 0, 2);
+    auto name = node->addStringParameter("Name", "Pad");
+    UIGenerator generator;
+    generator.followsParameters = true;
+    generator.presentationProvider = [](const NQParameter &parameter) {
+        std::optional<ParameterPresentation> shown;
+        if (parameter.name() == "Mode")
+            shown.emplace().choices = {{0, "Saw"}, {1, "Square"}, {2, "Sine"}};
+        return shown;
+    };
+    generator.stringWriter = [](const std::shared_ptr<NQStringParameter> &p,
+                                const std::string &text) {
+        std::static_pointer_cast<SimStringParameter>(p)->assign(text);
+    };
+    controller = generator.generateViewController(*engine.graph());
+    screen()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(screen()));
+    auto *segments = screen()->findChild<platform::SegmentedControl *>();
+    auto *field = screen()->findChild<TextFieldView *>()->findChild<QLineEdit *>();
+    QTest::mouseClick(segments, Qt::LeftButton, {}, segments->segmentRect(2).center());
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "Lead");
+    QTest::keyClick(field, Qt::Key_Return);
+    ASSERT_EQ(graph()->undoStack()->count(), 2);
+    EXPECT_EQ(name->value(), "Lead");
+
+    screen()->setFocus();
+    QTest::keyClick(screen(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(name->value(), "Pad");
+    EXPECT_EQ(field->text(), "Pad");
+    QTest::keyClick(screen(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(mode->value(), 0);
+    EXPECT_EQ(segments->selectedSegmentIndex(), 0);
+    QTest::keyClick(screen(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(mode->value(), 2);
+
+    mode->setValue(1);
+    name->assign("Bass");
+    frame();
+    EXPECT_EQ(segments->selectedSegmentIndex(), 1);
+    EXPECT_EQ(field->text(), "Bass");
+    EXPECT_EQ(graph()->undoStack()->count(), 2) << "followed values are not user changes";
 }

@@ -4,35 +4,68 @@
 
 #include "sim/GraphFile.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QTextStream>
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-QList<QUrl> audioFilesIn(const QDir &folder)
+bool isAudioFile(const fs::directory_entry &entry)
 {
-    static const QStringList patterns = {"*.wav", "*.flac", "*.aiff", "*.aif",
-                                         "*.caf", "*.ogg",  "*.mp3"};
-    QList<QUrl> files;
-    for (const QFileInfo &file : folder.entryInfoList(patterns, QDir::Files | QDir::Readable,
-                                                      QDir::Name | QDir::IgnoreCase))
-        files << QUrl::fromLocalFile(file.absoluteFilePath());
-    return files;
+    static const QStringList suffixes = {".wav", ".flac", ".aiff", ".aif", ".caf", ".ogg", ".mp3"};
+    std::error_code failure;
+    return entry.is_regular_file(failure) && ::access(entry.path().c_str(), R_OK) == 0 &&
+           suffixes.contains(QFile::decodeName(entry.path().extension().c_str()),
+                             Qt::CaseInsensitive);
+}
+
+// A name that is not UTF-8 cannot pass through QString, so its URL carries the bytes
+// percent-encoded, which the player decodes back to the very file.
+QUrl urlOf(const fs::path &file)
+{
+    const QByteArray bytes(file.c_str());
+    const QString name = QFile::decodeName(bytes);
+    if (QFile::encodeName(name) == bytes)
+        return QUrl::fromLocalFile(name);
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
+}
+
+// Scanned through std::filesystem rather than QDir, which would lose names that are not UTF-8.
+QList<QUrl> audioFilesIn(const fs::path &folder)
+{
+    std::vector<fs::path> files;
+    std::error_code failure;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folder, failure))
+        if (isAudioFile(entry))
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end(), [](const fs::path &a, const fs::path &b) {
+        return QFile::decodeName(a.filename().c_str())
+                   .compare(QFile::decodeName(b.filename().c_str()), Qt::CaseInsensitive) < 0;
+    });
+    QList<QUrl> urls;
+    for (const fs::path &file : files)
+        urls << urlOf(file);
+    return urls;
 }
 
 } // namespace
 
 std::unique_ptr<DemoEngine> DemoEngine::load(const DemoOptions &options, QString &error)
 {
-    const QFileInfo audioFolder(options.audioFolder);
-    if (!audioFolder.isDir()) {
-        error = QStringLiteral("audio folder %1 does not exist").arg(options.audioFolder);
+    std::error_code failure;
+    const fs::path audioFolder = fs::absolute(options.audioFolder, failure);
+    if (!fs::is_directory(audioFolder, failure)) {
+        error = QStringLiteral("audio folder %1 does not exist")
+                    .arg(QFile::decodeName(options.audioFolder.c_str()));
         return nullptr;
     }
     auto result = std::make_unique<DemoEngine>();
     try {
-        result->engine = GraphFile::load(options.graphFile.toStdString());
+        result->engine = GraphFile::load(options.graphFile.native());
     } catch (const std::exception &fault) {
         error = QString::fromStdString(fault.what());
         return nullptr;
@@ -47,6 +80,6 @@ std::unique_ptr<DemoEngine> DemoEngine::load(const DemoOptions &options, QString
                 return;
             QTextStream(stdout) << QString::fromStdString(line) << Qt::endl;
         });
-    result->audioFiles = audioFilesIn(QDir(audioFolder.absoluteFilePath()));
+    result->audioFiles = audioFilesIn(audioFolder);
     return result;
 }

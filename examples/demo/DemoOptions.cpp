@@ -3,6 +3,7 @@
 #include "NequoraUIVersion.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 
 namespace {
 
@@ -39,14 +40,34 @@ QCommandLineParser &configure(QCommandLineParser &parser)
     return parser;
 }
 
+// The parser reads each argument as Latin-1, one character a byte, so any value's toLatin1()
+// gives back exactly the bytes typed: names that are not UTF-8 survive.
+QStringList oneCharacterPerByte(const QByteArrayList &arguments)
+{
+    QStringList characters;
+    for (const QByteArray &argument : arguments)
+        characters << QString::fromLatin1(argument);
+    return characters;
+}
+
+QString textOf(const QString &bytes)
+{
+    return QFile::decodeName(bytes.toLatin1());
+}
+
+std::filesystem::path pathOf(const QString &bytes)
+{
+    return bytes.toLatin1().toStdString();
+}
+
 } // namespace
 
-std::optional<DemoOptions> DemoOptions::parse(const QStringList &arguments, QString &error)
+std::optional<DemoOptions> DemoOptions::parse(const QByteArrayList &arguments, QString &error)
 {
     QCommandLineParser parser;
     configure(parser);
-    if (!parser.parse(arguments)) {
-        error = parser.errorText();
+    if (!parser.parse(oneCharacterPerByte(arguments))) {
+        error = textOf(parser.errorText());
         return std::nullopt;
     }
     if (parser.positionalArguments().size() > 1) {
@@ -56,14 +77,17 @@ std::optional<DemoOptions> DemoOptions::parse(const QStringList &arguments, QStr
     DemoOptions options;
     options.help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
     options.version = parser.isSet(QStringLiteral("version"));
-    options.graphFile = parser.positionalArguments().value(0, QStringLiteral(NEQUORA_DEMO_GRAPH));
+    // The built-in defaults are bytes already.
+    options.graphFile = parser.positionalArguments().isEmpty()
+                            ? std::filesystem::path(NEQUORA_DEMO_GRAPH)
+                            : pathOf(parser.positionalArguments().first());
     options.audioFolder = parser.isSet(QStringLiteral("audio-dir"))
-                              ? parser.value(QStringLiteral("audio-dir"))
-                              : QStringLiteral(NEQUORA_DEMO_AUDIO_DIR);
+                              ? pathOf(parser.value(QStringLiteral("audio-dir")))
+                              : std::filesystem::path(NEQUORA_DEMO_AUDIO_DIR);
     if (parser.isSet(QStringLiteral("screenshot")))
-        options.screenshotFolder = parser.value(QStringLiteral("screenshot"));
+        options.screenshotFolder = textOf(parser.value(QStringLiteral("screenshot")));
     if (parser.isSet(QStringLiteral("window-screenshot")))
-        options.windowScreenshot = parser.value(QStringLiteral("window-screenshot"));
+        options.windowScreenshot = textOf(parser.value(QStringLiteral("window-screenshot")));
     if (parser.isSet(QStringLiteral("quit-after"))) {
         bool ok = false;
         options.quitAfterMs = parser.value(QStringLiteral("quit-after")).toInt(&ok);
@@ -75,7 +99,7 @@ std::optional<DemoOptions> DemoOptions::parse(const QStringList &arguments, QStr
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     options.drive = parser.isSet(QStringLiteral("drive"));
     options.live = parser.isSet(QStringLiteral("live"));
-    options.filterText = parser.value(QStringLiteral("filter"));
+    options.filterText = textOf(parser.value(QStringLiteral("filter")));
     return options;
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
+#include <filesystem>
 #include <optional>
 
 // What the demo was asked to do on its command line.
 struct DemoOptions
 {
-    QString graphFile;
-    QString audioFolder;
+    // The bytes given on the command line, so any name the file system accepts works.
+    std::filesystem::path graphFile;
+    std::filesystem::path audioFolder;
     // Render every page to PNG files in this folder and exit (also when there is no display).
     std::optional<QString> screenshotFolder;
     // With a window: save a screenshot of it after quitAfterMs, then quit.
@@ -25,8 +27,8 @@ struct DemoOptions
     bool help = false;
     bool version = false;
 
-    // Parses the arguments; on failure returns nothing and sets error.
-    static std::optional<DemoOptions> parse(const QStringList &arguments, QString &error);
+    // Parses the arguments as given in argv; on failure returns nothing and sets error.
+    static std::optional<DemoOptions> parse(const QByteArrayList &arguments, QString &error);
     static QString usage();
     // "nequora-demo: NequoraUI <version>", the version of the library it runs on.
     static QString versionText();

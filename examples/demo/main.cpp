@@ -30,11 +30,11 @@ int fail(const QString &message)
     return 2;
 }
 
-QStringList argumentsOf(int argc, char **argv)
+QByteArrayList argumentsOf(int argc, char **argv)
 {
-    QStringList arguments;
+    QByteArrayList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QByteArray(argv[i]);
     return arguments;
 }
 

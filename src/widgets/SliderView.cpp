@@ -58,6 +58,9 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     valueLabel->installEventFilter(this);
     connect(slider, &platform::Slider::sliderPressed, this, &SliderView::sliderPressed);
     connect(slider, &platform::Slider::sliderReleased, this, &SliderView::sliderReleased);
+    // From press to release, the release's own report included.
+    connect(slider, &platform::Slider::sliderPressed, this, [this] { pointerHeld = true; });
+    connect(slider, &platform::Slider::sliderReleased, this, [this] { pointerHeld = false; });
 
     // The value text is where exact values are typed: reachable by Tab after the slider, and
     // named by the row like the slider is.
@@ -235,7 +238,13 @@ void SliderView::sliderValueChanged()
 {
     float value = slider->value();
     if (mapping) {
+        const float before = float(mapping->proportionOf(mappedValue));
         value = float(mapping->valueAt(value));
+        // The track's key and wheel moves are a share of it, which can be under half a step and
+        // snap back: they move one whole step instead. A press or drag stays under the pointer.
+        if (value == mappedValue && !pointerHeld && step() > 0)
+            value = float(
+                mapping->snapped(mappedValue + (slider->value() > before ? step() : -step())));
         // A snapped value puts the knob where the value it stands for is.
         slider->setValue(float(mapping->proportionOf(value)));
         if (value == mappedValue)

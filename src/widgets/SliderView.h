@@ -116,6 +116,8 @@ private:
     float shownValue = 0.0f;
     bool shownUserChange = false;
     InlineValueEditor *valueEntry = nullptr;
+    // The pointer holds the track: its changes go where it is, never a step further.
+    bool pointerHeld = false;
 };
 
 } // namespace NequoraUI

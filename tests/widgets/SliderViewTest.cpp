@@ -3,6 +3,7 @@
 #include "support/Widgets.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 using NequoraUI::SliderView;
@@ -86,4 +87,23 @@ TEST(SliderView, SmallNegativeUserValueKeepsItsSignAndNoHandlerIsNeeded)
     auto *slider = NequoraUI::testing::child<Slider>(&silent, "slider");
     QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(1.0f));
     EXPECT_EQ(labelText(&silent, "valueLabel"), "1.00");
+}
+
+// Whole steps over 0-4: a key's share of the track (a hundredth, a tenth) is under half a step,
+// yet each arrow or page key moves one.
+TEST(SliderView, KeysMoveAPresentedWholeNumberSliderAtLeastOneStep)
+{
+    NequoraUI::ParameterPresentation whole;
+    whole.step = 1;
+    for (const auto &[key, sign] : {std::pair{Qt::Key_Up, 1.0f},
+                                    {Qt::Key_Left, -1.0f},
+                                    {Qt::Key_PageUp, 1.0f},
+                                    {Qt::Key_PageDown, -1.0f}}) {
+        SCOPED_TRACE(key);
+        SliderFixture f(2.0f, 0.0f, 4.0f);
+        f.view.setPresentation(whole);
+        QTest::keyClick(f.slider, key);
+        QTest::keyClick(f.slider, key);
+        EXPECT_EQ(f.reported, (std::vector<float>{2 + sign, 2 + 2 * sign}));
+    }
 }

@@ -6,11 +6,9 @@
 #include "UIGenerator.h"
 #include "platform/ViewController.h"
 #include "sim/SimEngine.h"
+#include "support/BenchSupport.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QWidget>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -73,21 +71,6 @@ std::shared_ptr<SimEngine> makeEngine(int parameterCount, bool hinted)
     return engine;
 }
 
-// Watches a window for its first paint event.
-class FirstPaint : public QObject
-{
-public:
-    explicit FirstPaint(QWidget *window) { window->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 void firstPaint(benchmark::State &state, bool hinted)
 {
     const int parameterCount = int(state.range(0));
@@ -97,12 +80,7 @@ void firstPaint(benchmark::State &state, bool hinted)
         generator.presentationProvider = SimPresentation::provider(engine);
     const auto showScreen = [&] {
         auto controller = generator.generateViewController(*engine->graph());
-        QWidget *window = controller->view();
-        window->resize(screenSize);
-        FirstPaint watch(window);
-        window->show();
-        while (!watch.painted)
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        BenchSupport::showUntilPainted(controller->view(), screenSize);
         return controller;
     };
     // Fonts, style and interface files are loaded once per process; neither side pays for it.

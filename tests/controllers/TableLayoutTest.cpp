@@ -19,19 +19,11 @@ TableLayout sampleLayout()
 
 } // namespace
 
-TEST(TableLayoutTest, PrefixSumsPlaceHeadersAndRows)
+TEST(TableLayoutTest, PlacesAndFindsRowsAcrossEmptySectionsAndNothingOnHeaders)
 {
     const TableLayout layout = sampleLayout();
-    EXPECT_EQ(layout.sectionTop(0), 0);
-    EXPECT_EQ(layout.rowTop({0, 1}), 28 + 44);
-    EXPECT_EQ(layout.sectionTop(2), 28 + 88);
     EXPECT_EQ(layout.rowTop({3, 0}), 28 + 88 + 28);
     EXPECT_EQ(layout.contentHeight(), 28 + 88 + 28 + 132);
-}
-
-TEST(TableLayoutTest, FindsRowsAcrossEmptySectionsAndNothingOnHeaders)
-{
-    const TableLayout layout = sampleLayout();
     EXPECT_EQ(layout.rowAt(10), std::nullopt);
     EXPECT_EQ(layout.rowAt(28), (IndexPath{0, 0}));
     EXPECT_EQ(layout.rowAt(28 + 44), (IndexPath{0, 1}));

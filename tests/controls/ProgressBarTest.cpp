@@ -12,22 +12,14 @@ using NequoraUI::platform::ProgressBar;
 
 namespace {
 
-TEST(ProgressBar, ProgressIsPinnedToAFraction)
+// Fractions outside 0 ... 1 are pinned through ProgressView; non-finite ones here.
+TEST(ProgressBar, NonFiniteProgressIsPinnedToAFraction)
 {
     ProgressBar bar;
-    EXPECT_EQ(bar.progress(), 0.0f);
-    bar.setProgress(0.25f);
-    EXPECT_EQ(bar.progress(), 0.25f);
-    bar.setProgress(1.5f);
-    EXPECT_EQ(bar.progress(), 1.0f);
-    bar.setProgress(-0.001f);
-    EXPECT_EQ(bar.progress(), 0.0f);
     bar.setProgress(std::numeric_limits<float>::infinity());
     EXPECT_EQ(bar.progress(), 1.0f);
     bar.setProgress(std::numeric_limits<float>::quiet_NaN());
     EXPECT_EQ(bar.progress(), 0.0f);
-    EXPECT_TRUE(bar.setProperty("progress", 0.5f));
-    EXPECT_EQ(bar.progress(), 0.5f);
 }
 
 TEST(ProgressBar, PaintsTheFillInProportion)

@@ -57,7 +57,7 @@ TEST_F(AudioFileViewTest, NoInitialFileShowsNothingAndTheButtonStillOpensATitled
     EXPECT_EQ(picker->tableView()->numberOfRows(1), ImportedAudioFiles::count() + 1);
 }
 
-TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndDismisses)
+TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndCancellingChangesNothing)
 {
     auto view = makeView(kick, {kick, album});
     EXPECT_EQ(valueText(*view), QStringLiteral("kick.wav"));
@@ -75,19 +75,15 @@ TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndDismisses)
     EXPECT_EQ(signalled, reported);
     EXPECT_EQ(view->file(), album);
     EXPECT_EQ(valueText(*view), QStringLiteral("Album One")) << "a folder URL shows its name";
-}
 
-TEST_F(AudioFileViewTest, CancellingLeavesTheLabelAndTheHandlerAlone)
-{
-    auto view = makeView(snare, {kick});
+    // Cancelling leaves the label and the handler alone.
     tapButton(*view);
     finishTransitions();
     clickCancel();
     finishTransitions();
     EXPECT_EQ(controller->presentedViewController(), nullptr);
-    EXPECT_TRUE(reported.isEmpty());
-    EXPECT_TRUE(signalled.isEmpty());
-    EXPECT_EQ(valueText(*view), QStringLiteral("snare.wav"));
+    EXPECT_EQ(signalled.size(), 2);
+    EXPECT_EQ(valueText(*view), QStringLiteral("Album One"));
 }
 
 TEST_F(AudioFileViewTest, FilesImportedThroughOneRowAreOfferedByAnother)
@@ -108,28 +104,26 @@ TEST_F(AudioFileViewTest, FilesImportedThroughOneRowAreOfferedByAnother)
     EXPECT_EQ(reported, QList<QUrl>{snare});
 }
 
-TEST_F(AudioFileViewTest, WithThePresenterGoneTapsPresentNothingAndChoicesStillReport)
+// Run under AddressSanitizer: neither the row nor its presenter may be reached once gone.
+TEST_F(AudioFileViewTest, APickerOutlivingItsRowOrItsPresenterIsSafe)
 {
     auto view = makeView(kick, {kick, snare});
+    tapButton(*view);
+    auto *picker = presentedPicker<AudioFilePickerViewController>();
+    auto doomed = makeView(kick, {kick});
+    std::swap(view, doomed);
+    doomed.reset();
+    clickRow(picker, {0, 0});
+    clickCancel();
+    EXPECT_TRUE(reported.isEmpty()) << "later choices are dropped";
+    EXPECT_EQ(presentedPicker<AudioFilePickerViewController>(), picker);
+
     delete controller; // its presenter adapter goes with it
     tapButton(*view);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
     AudioFilePickerViewController orphan({snare});
     view->audioFilePickerViewControllerDidSelectFile(&orphan, snare);
     view->didCancelInAudioFilePickerViewController(&orphan);
     EXPECT_EQ(valueText(*view), QStringLiteral("snare.wav"));
     EXPECT_EQ(reported, QList<QUrl>{snare});
-}
-
-TEST_F(AudioFileViewTest, APickerOutlivingItsRowDropsLaterChoices)
-{
-    auto view = makeView(kick, {kick});
-    tapButton(*view);
-    auto *picker = presentedPicker<AudioFilePickerViewController>();
-    view.reset();
-    clickRow(picker, {0, 0});
-    clickCancel();
-    EXPECT_TRUE(reported.isEmpty());
-    EXPECT_EQ(presentedPicker<AudioFilePickerViewController>(), picker);
 }

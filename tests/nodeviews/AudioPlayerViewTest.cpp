@@ -1,7 +1,7 @@
 #include "AudioPlayerView.h"
 #include "FakeNodes.h"
-#include "FrameClockFixture.h"
 #include "platform/ProgressBar.h"
+#include "support/FrameClockFixture.h"
 #include "support/Widgets.h"
 
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "AudioSessionInfoView.h"
 #include "FakeNodes.h"
-#include "FrameClockFixture.h"
 #include "ValueLabelView.h"
+#include "support/FrameClockFixture.h"
 
 #include "sim/SimEngine.h"
 

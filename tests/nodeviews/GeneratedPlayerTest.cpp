@@ -1,8 +1,8 @@
 #include "AudioFilePickerViewController.h"
 #include "AudioFileView.h"
 #include "AudioPlayerView.h"
-#include "FrameClockFixture.h"
 #include "UIGenerator.h"
+#include "support/FrameClockFixture.h"
 
 #include "platform/NavigationController.h"
 #include "platform/ProgressBar.h"

@@ -7,10 +7,10 @@
 #include "SwitchView.h"
 #include "TextFieldView.h"
 #include "UIGenerator.h"
-#include "nodeviews/FrameClockFixture.h"
 #include "platform/SegmentedControl.h"
 #include "platform/Slider.h"
 #include "sim/SimEngine.h"
+#include "support/FrameClockFixture.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -6,11 +6,11 @@
 #include "SimPresentation.h"
 #include "SliderView.h"
 #include "UIGenerator.h"
-#include "nodeviews/FrameClockFixture.h"
 #include "platform/DisplayLink.h"
 #include "platform/SegmentedControl.h"
 #include "platform/Slider.h"
 #include "sim/GraphFile.h"
+#include "support/FrameClockFixture.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,5 +1,6 @@
 #include "WidgetFactory.h"
 
+#include "ElidingLabel.h"
 #include "ProgressBar.h"
 #include "SegmentedControl.h"
 #include "Slider.h"
@@ -39,6 +40,7 @@ const QHash<QString, WidgetFactory::Entry> &registry()
         {QStringLiteral("NequoraUI::platform::Switch"), entry<Switch>()},
         {QStringLiteral("NequoraUI::platform::SegmentedControl"), entry<SegmentedControl>()},
         {QStringLiteral("NequoraUI::platform::ProgressBar"), entry<ProgressBar>()},
+        {QStringLiteral("NequoraUI::platform::ElidingLabel"), entry<ElidingLabel>()},
     };
     return classes;
 }

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace NequoraUI {
 
@@ -19,6 +20,9 @@ AudioPlayerView::AudioPlayerView(std::shared_ptr<NQAudioPlayerNode> audioPlayerN
     playPauseButton = ui.outlet<QPushButton>("playPauseButton");
 
     updatePlayPauseButton();
+    // Styled only once polished in its screen: the width is set then, and on each restyle.
+    playPauseButton->installEventFilter(this);
+    fitPlayPauseButton();
     progressView->setAccessibleName(QStringLiteral("Playback position"));
     progressView->setProgress(0.0f);
 
@@ -68,6 +72,28 @@ void AudioPlayerView::changeEvent(QEvent *event)
     if (event->type() == QEvent::ParentChange && !parentWidget())
         stopDisplayLink();
     QWidget::changeEvent(event);
+}
+
+bool AudioPlayerView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == playPauseButton &&
+        (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange ||
+         event->type() == QEvent::FontChange))
+        fitPlayPauseButton();
+    return QWidget::eventFilter(watched, event);
+}
+
+void AudioPlayerView::fitPlayPauseButton()
+{
+    // As wide as its wider title, so the bar beside it keeps its length when Play turns Pause.
+    const QString shown = playPauseButton->text();
+    int width = 0;
+    for (const QString &title : {QStringLiteral("Play"), QStringLiteral("Pause")}) {
+        playPauseButton->setText(title);
+        width = std::max(width, playPauseButton->sizeHint().width());
+    }
+    playPauseButton->setText(shown);
+    playPauseButton->setMinimumWidth(width);
 }
 
 void AudioPlayerView::updatePlayPauseButton()

@@ -44,9 +44,11 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updatePlayPauseButton();
+    void fitPlayPauseButton();
     void stopDisplayLink();
 
     const std::shared_ptr<NQAudioPlayerNode> m_audioPlayerNode;

@@ -72,4 +72,9 @@ QSize RadialSliderWidget::sizeHint() const
     return {side, side};
 }
 
+QSize RadialSliderWidget::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 } // namespace NequoraUI

@@ -32,6 +32,8 @@ public:
     static QQmlEngine *sharedEngine();
 
     QSize sizeHint() const override;
+    // The pad is drawn at its size: a layout may not squeeze it.
+    QSize minimumSizeHint() const override;
 
 protected:
     void showEvent(QShowEvent *event) override;

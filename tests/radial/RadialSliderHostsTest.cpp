@@ -98,6 +98,9 @@ TEST_F(RadialPad, WidgetHostsShareOneEngineAndDrag)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
     ASSERT_EQ(seen.size(), 1u) << "appears once on screen";
     EXPECT_EQ(seen[0], QPointF(0.5, 0.5));
+    screen.resize(600, 120); // a short host does not squeeze the pad
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(first->size(), QSize(200, 200));
 
     NQRadialSliderControl *pad = first->control();
     const auto toWidget = [&](double x, double y) {

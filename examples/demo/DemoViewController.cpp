@@ -7,6 +7,7 @@
 #include "TextLabelView.h"
 #include "TitleLabelView.h"
 #include "UIGenerator.h"
+#include "VStackViewController.h"
 #include "ValueLabelView.h"
 #include "platform/DisplayLink.h"
 #include "platform/NumberText.h"
@@ -36,7 +37,15 @@ QWidget *titled(const QString &title, const QString &text, QWidget *body)
     auto *page = new QWidget;
     // A page of single library views: the library's look is set once, here at its top.
     NequoraUI::LibraryStyle::apply(page);
-    auto *layout = new QVBoxLayout(page);
+    // On a wide window the rows keep the generated screens' content width, centred.
+    auto *centring = new QHBoxLayout(page);
+    centring->setContentsMargins(0, 0, 0, 0);
+    auto *column = new QWidget;
+    column->setMaximumWidth(NequoraUI::VStackViewController::maximumContentWidth);
+    centring->addStretch();
+    centring->addWidget(column, 1);
+    centring->addStretch();
+    auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 12, 0, 12);
     layout->setSpacing(4);
     layout->addWidget(new NequoraUI::TitleLabelView(title));

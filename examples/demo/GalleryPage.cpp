@@ -11,6 +11,7 @@
 #include "TextFieldView.h"
 #include "TextLabelView.h"
 #include "TitleLabelView.h"
+#include "VStackViewController.h"
 #include "ValueLabelView.h"
 
 #include <QTextStream>
@@ -79,5 +80,8 @@ GalleryPage::GalleryPage(NequoraUI::platform::ViewController *presenter, QWidget
 
     setWidget(page);
     setWidgetResizable(true);
+    // On a wide window the rows keep the generated screens' content width, centred.
+    page->setMaximumWidth(VStackViewController::maximumContentWidth);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setFrameShape(QFrame::NoFrame);
 }

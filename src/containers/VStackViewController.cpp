@@ -170,6 +170,10 @@ void VStackViewController::viewDidLoad()
     platform::ViewController::viewDidLoad();
     leadingSpaceConstraint->setConstant(m_horizontalInset);
     trailingSpaceConstraint->setConstant(m_horizontalInset);
+    // The scroll area centres its content once the content stops growing with it.
+    const QMargins insets = contentStackView->contentsMargins();
+    m_scrollView->widget()->setMaximumWidth(maximumContentWidth + insets.left() + insets.right());
+    m_scrollView->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_deferred.clear();
     for (size_t index = 0; index < m_entries.size(); ++index) {
         Entry &entry = m_entries[index];

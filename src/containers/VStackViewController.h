@@ -46,6 +46,9 @@ public:
     };
 
     static constexpr qreal defaultHorizontalInset = 20.0;
+    // The stacked views' widest width; on a wider screen they stay this wide, centred, so a
+    // row's title and value never sit a screen apart.
+    static constexpr int maximumContentWidth = 760;
     // How far beyond the visible part deferred views are made ahead, in pixels.
     static constexpr int realisationMargin = 100;
 

@@ -4,8 +4,11 @@
 #include "ViewAccessibility.h"
 #include "platform/Interface.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QVBoxLayout>
@@ -22,6 +25,24 @@ QPropertyAnimation *foldStep(QObject *target, const char *property, QParallelAni
     animation->setEasingCurve(QEasingCurve::InOutQuad);
     group->addAnimation(animation);
     return animation;
+}
+
+// Lays out every level from widget's parent up to its window now. Each level otherwise takes
+// its own round of posted layout requests, and a frame painted between two rounds shows the
+// section taller than its content, its title pushed down.
+void settleLayoutsAbove(QWidget *widget)
+{
+    for (QWidget *level = widget->parentWidget(); level; level = level->parentWidget()) {
+        if (QLayout *layout = level->layout())
+            layout->activate();
+        // A scroll area sizes its widget on a layout request, not through a layout.
+        if (qobject_cast<QAbstractScrollArea *>(level)) {
+            QEvent request(QEvent::LayoutRequest);
+            QCoreApplication::sendEvent(level, &request);
+        }
+        if (level->isWindow())
+            break;
+    }
 }
 
 } // namespace
@@ -42,11 +63,16 @@ CollapsibleSectionView::CollapsibleSectionView(const QString &title, QWidget *co
     // The holder fills the stack and the content fills the holder's width, so the stack is
     // always exactly as wide as the content.
     body = new FoldingClipView(m_content);
+    // The card's room below the last row folds away with the rows, so a folded card is as
+    // tall as its title bar and the title sits in the middle of it.
+    body->setContentsMargins(0, 0, 0, cardBottomPadding);
     stackView->addWidget(body);
 
     foldAnimation = new QParallelAnimationGroup(this);
     revealAnimation = foldStep(body, "revealed", foldAnimation);
     fadeAnimation = foldStep(body, "opacity", foldAnimation);
+    connect(revealAnimation, &QVariantAnimation::valueChanged, body,
+            [this] { settleLayoutsAbove(body); });
     connect(foldAnimation, &QAbstractAnimation::finished, this,
             &CollapsibleSectionView::foldFinished);
 

@@ -25,6 +25,8 @@ class CollapsibleSectionView : public QWidget
 public:
     // Duration of the fold and of its fade.
     static constexpr int foldDurationMs = 300;
+    // Room in the card below the content.
+    static constexpr int cardBottomPadding = 8;
 
     // Takes content over; it starts shown unless it is already hidden.
     CollapsibleSectionView(const QString &title, QWidget *content, QWidget *parent = nullptr);

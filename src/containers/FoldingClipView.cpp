@@ -59,10 +59,18 @@ void FoldingClipView::dropSnapshot()
 
 int FoldingClipView::naturalHeight(int width) const
 {
-    if (!m_content)
+    if (!m_content || (m_content->isHidden() && !hasSnapshot()))
         return 0;
+    // The margins fold with the content: a folded view takes no room at all.
+    const QMargins margins = contentsMargins();
+    return contentHeight(width < 0 ? width : width - margins.left() - margins.right()) +
+           margins.top() + margins.bottom();
+}
+
+int FoldingClipView::contentHeight(int width) const
+{
     if (m_content->isHidden())
-        return hasSnapshot() ? qRound(m_snapshot.deviceIndependentSize().height()) : 0;
+        return qRound(m_snapshot.deviceIndependentSize().height());
     if (width >= 0 && m_content->hasHeightForWidth())
         return std::max(m_content->heightForWidth(width), m_content->minimumSizeHint().height());
     return m_content->sizeHint().expandedTo(m_content->minimumSizeHint()).height();
@@ -116,7 +124,7 @@ void FoldingClipView::paintEvent(QPaintEvent *)
     if (!hasSnapshot() || !m_content || !m_content->isHidden())
         return;
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), m_snapshot);
+    painter.drawPixmap(contentsRect().topLeft(), m_snapshot);
 }
 
 void FoldingClipView::placeContent()
@@ -124,7 +132,8 @@ void FoldingClipView::placeContent()
     if (!m_content)
         return;
     // Children are clipped to this view, so a partly revealed content is cut, not squashed.
-    m_content->setGeometry(0, 0, width(), naturalHeight(width()));
+    const QRect area = contentsRect();
+    m_content->setGeometry(area.left(), area.top(), area.width(), contentHeight(area.width()));
 }
 
 } // namespace NequoraUI

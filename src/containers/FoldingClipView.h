@@ -11,7 +11,8 @@ namespace NequoraUI {
 // Holds a collapsible section's content and lets it fold: the content always keeps its natural
 // size (never squashed), and this view shows only the revealed fraction of its height, faded by
 // an opacity. While the content is hidden during a fold, a picture of it taken just before
-// stands in for it, so it can fade out although it is no longer shown.
+// stands in for it, so it can fade out although it is no longer shown. The contents margins
+// are room around the content that folds with it.
 class FoldingClipView : public QWidget
 {
     Q_OBJECT
@@ -46,7 +47,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Heights for the view's width and for the content's (the width less the margins).
     int naturalHeight(int width) const;
+    int contentHeight(int width) const;
     int revealedHeight(int naturalHeight) const;
     void placeContent();
 

@@ -103,3 +103,24 @@ TEST(ScreenGeometry, WideScreensCentreContentOfAMaximumWidth)
     EXPECT_EQ(row.width(), VStackViewController::maximumContentWidth);
     EXPECT_NEAR(row.left(), screen->width() - row.right() - 1, 20) << "centred";
 }
+
+TEST(ScreenGeometry, AFocusedSectionHeaderKeepsTheCardsRoundedCorners)
+{
+    VStackViewController controller(QList<QWidget *>{
+        new CollapsibleSectionView(QStringLiteral("Filter"), new QLabel(QStringLiteral("Row")))});
+    QWidget *screen = controller.view();
+    ASSERT_TRUE(NequoraUI::testing::shown(*screen, 390, 300));
+    screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+    QTest::keyClick(screen, Qt::Key_Tab); // keyboard focus, as a user gives it
+    auto *section = qobject_cast<CollapsibleSectionView *>(controller.views().first());
+    const QWidget *header = section->findChild<QWidget *>(QStringLiteral("titleView"));
+    ASSERT_TRUE(header->hasFocus());
+    const QImage image = screen->grab().toImage();
+    const QPoint corner = header->mapTo(screen, QPoint(0, 0));
+    EXPECT_EQ(image.pixelColor(corner), image.pixelColor(corner - QPoint(2, 2)))
+        << "the corner outside the card's rounding shows the page";
+    EXPECT_NE(image.pixelColor(header->mapTo(screen, header->rect().center() - QPoint(60, 0))),
+              QColor(Qt::white))
+        << "the focus shows";
+}

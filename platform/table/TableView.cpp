@@ -195,6 +195,15 @@ void TableView::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mousePressEvent(event);
     m_pressed = indexPathForRow(event->position().toPoint());
+    highlightPressedRow(event->position().toPoint());
+    event->accept();
+}
+
+void TableView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_pressed)
+        return QAbstractScrollArea::mouseMoveEvent(event);
+    highlightPressedRow(event->position().toPoint());
     event->accept();
 }
 
@@ -203,10 +212,22 @@ void TableView::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
     const std::optional<IndexPath> pressed = std::exchange(m_pressed, std::nullopt);
+    if (pressed)
+        if (TableViewCell *cell = cellForRow(*pressed))
+            cell->setHighlighted(false);
     event->accept();
     // A tap is a press and a release on the same row.
     if (pressed && pressed == indexPathForRow(event->position().toPoint()))
         selectRow(*pressed);
+}
+
+void TableView::highlightPressedRow(const QPoint &viewportPosition)
+{
+    if (!m_pressed)
+        return;
+    // Dragged off the row, it lets go of the highlight: a release there is no tap.
+    if (TableViewCell *cell = cellForRow(*m_pressed))
+        cell->setHighlighted(indexPathForRow(viewportPosition) == m_pressed);
 }
 
 void TableView::keyPressEvent(QKeyEvent *event)

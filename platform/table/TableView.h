@@ -80,6 +80,7 @@ protected:
     bool viewportEvent(QEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -98,6 +99,7 @@ private:
     qint64 scrollOffset() const;
     void selectRow(const IndexPath &indexPath);
     void setCurrentRow(const IndexPath &indexPath);
+    void highlightPressedRow(const QPoint &viewportPosition);
 
     QPointer<TableViewController> m_controller;
     TableLayout m_layout;

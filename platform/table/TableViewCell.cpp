@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -13,6 +14,7 @@ namespace {
 constexpr int horizontalMargin = 16;
 const QColor separatorColor(60, 60, 67, 74);
 const QColor selectedBackground(209, 209, 214);
+const QColor hoveredBackground(242, 242, 247);
 } // namespace
 
 TableViewCell::TableViewCell(QWidget *parent) : QWidget(parent), m_textLabel(new QLabel(this))
@@ -61,15 +63,34 @@ void TableViewCell::setSelected(bool selected)
     update();
 }
 
+void TableViewCell::setHighlighted(bool highlighted)
+{
+    if (highlighted == m_highlighted)
+        return;
+    m_highlighted = highlighted;
+    update();
+}
+
 void TableViewCell::prepareForReuse()
 {
     setSelected(false);
+    setHighlighted(false);
+}
+
+bool TableViewCell::event(QEvent *event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave)
+        update();
+    return QWidget::event(event);
 }
 
 void TableViewCell::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), m_selected ? selectedBackground : Color::white());
+    const QColor background = m_selected || m_highlighted ? selectedBackground
+                              : underMouse()              ? hoveredBackground
+                                                          : Color::white();
+    painter.fillRect(rect(), background);
     painter.fillRect(QRect(horizontalMargin, height() - 1, width() - horizontalMargin, 1),
                      separatorColor);
 }

@@ -7,7 +7,8 @@ class QLabel;
 
 namespace NequoraUI::platform {
 
-// One row of a table: a white row with a text label and a thin separator at its bottom edge.
+// One row of a table: a white row with a text label and a thin separator at its bottom edge,
+// grey while pressed or selected and faintly grey under the mouse.
 // Cells are reused: a cell that leaves the visible area waits in its table's reuse pool under
 // its reuse identifier until it is dequeued for another row.
 class TableViewCell : public QWidget
@@ -27,12 +28,16 @@ public:
 
     bool isSelected() const;
     void setSelected(bool selected);
+    // Pressed and not yet released: drawn like a selected row, so a tap shows at once.
+    bool isHighlighted() const { return m_highlighted; }
+    void setHighlighted(bool highlighted);
 
     // Called when the cell is taken from the reuse pool, before it is configured for its new
     // row. Clears the selection; subclasses reset state of their own here.
     virtual void prepareForReuse();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -41,6 +46,7 @@ private:
     QLabel *m_textLabel = nullptr;
     QString m_reuseIdentifier;
     bool m_selected = false;
+    bool m_highlighted = false;
 };
 
 } // namespace NequoraUI::platform

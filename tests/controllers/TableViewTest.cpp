@@ -158,6 +158,33 @@ TEST(TableViewTest, EnterAndClicksSelectRowsButHeadersDoNot)
     EXPECT_EQ(controller.selected.size(), 3u);
 }
 
+TEST(TableViewTest, RowsShowHoverAndPressBeforeTheTap)
+{
+    ListController controller({3});
+    TableView *table = showTable(controller);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table->window()));
+    const auto shade = [&](int row) {
+        return table->cellForRow({0, row})->grab().toImage().pixelColor(4, 4);
+    };
+    const QColor plain = shade(1);
+    QTest::mouseMove(table->viewport(), table->rectForRow({0, 1}).center());
+    const QColor hovered = shade(1);
+    EXPECT_NE(hovered, plain);
+    EXPECT_EQ(shade(0), plain);
+
+    const QPoint centre = table->rectForRow({0, 1}).center();
+    QTest::mousePress(table->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_TRUE(table->cellForRow({0, 1})->isHighlighted());
+    EXPECT_NE(shade(1), hovered);
+    QTest::mouseMove(table->viewport(), table->rectForRow({0, 2}).center());
+    EXPECT_FALSE(table->cellForRow({0, 1})->isHighlighted()) << "dragged off, no longer pressed";
+    QTest::mouseMove(table->viewport(), centre);
+    EXPECT_TRUE(table->cellForRow({0, 1})->isHighlighted());
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_FALSE(table->cellForRow({0, 1})->isHighlighted());
+    EXPECT_EQ(controller.selected, (std::vector<IndexPath>{{0, 1}}));
+}
+
 TEST(TableViewTest, HundredThousandRowsRealiseOnlyTheVisibleOnes)
 {
     ListController controller({50'000, 50'000});

@@ -1,5 +1,6 @@
 #include "AudioPlayerView.h"
 #include "FakeNodes.h"
+#include "LibraryStyle.h"
 #include "platform/ProgressBar.h"
 #include "support/FrameClockFixture.h"
 #include "support/Widgets.h"
@@ -59,9 +60,15 @@ TEST_F(AudioPlayerViewTest, StartsEmptyThenEachFrameShowsThePositionPinnedWithou
 TEST_F(AudioPlayerViewTest, TapsToggleAndRetitleAtOnceAndAStopByItselfShowsOnTheNextFrame)
 {
     AudioPlayerView view(node);
+    LibraryStyle::apply(&view);
+    ASSERT_TRUE(NequoraUI::testing::shown(view, 400, 60));
+    const QRect bar = child<platform::ProgressBar>(&view, "progressView")->geometry();
     QTest::mouseClick(button(view), Qt::LeftButton);
     EXPECT_EQ(node->plays, 1);
     EXPECT_EQ(button(view)->text(), QStringLiteral("Pause"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(child<platform::ProgressBar>(&view, "progressView")->geometry(), bar)
+        << "same length";
     QTest::mouseClick(button(view), Qt::LeftButton);
     EXPECT_EQ(node->pauses, 1);
     EXPECT_EQ(button(view)->text(), QStringLiteral("Play"));

@@ -1,8 +1,15 @@
 #include "ButtonStyle.h"
 #include "ButtonView.h"
+#include "NequoraUIVersion.h"
 #include "ProgressView.h"
+#include "SegmentedView.h"
+#include "SwitchView.h"
 #include "TextFieldView.h"
+#include "TextLabelView.h"
+#include "TitleLabelView.h"
+#include "ValueLabelView.h"
 #include "platform/ProgressBar.h"
+#include "platform/SegmentedControl.h"
 #include "platform/ViewAppearance.h"
 #include "support/Widgets.h"
 
@@ -57,8 +64,6 @@ TEST(ButtonView, TouchDownIfGivenThenActionWithTheSameViewAndTitleIsTheButtons)
 
 TEST(ButtonStyle, LastAppliedStyleIsWhatTheButtonShows)
 {
-    EXPECT_EQ(std::hash<ButtonStyle>{}(ButtonStyle::active),
-              std::hash<ButtonStyle>{}(ButtonStyle::active));
     ButtonView view(QStringLiteral("Save"), {});
     ASSERT_TRUE(shown(view, 240, 60));
     const std::tuple<ButtonStyle, QColor, QColor> styles[] = {
@@ -97,6 +102,97 @@ TEST(ProgressView, StartsEmptyAndShowsFractionsWithTwoDecimals)
     }
     view.setTitle(QStringLiteral("Import"));
     EXPECT_EQ(labelText(&view, "titleLabel"), "Import");
-    EXPECT_EQ(labelText(&view, "valueLabel"), "-0.00");
-    EXPECT_EQ(bar->progress(), 0.0f);
+}
+
+TEST(SwitchView, StartsSilentlyAndReadsWhicheverSwitchTheOutletNames)
+{
+    std::vector<bool> reported;
+    SwitchView on(QStringLiteral("Bypass"), true, {});
+    EXPECT_TRUE(on.toggleSwitch->isOn());
+    SwitchView view(QStringLiteral("Bypass"), false, [&](bool on) { reported.push_back(on); });
+    ASSERT_TRUE(shown(view, 300, 60));
+    EXPECT_EQ(labelText(&view, "titleLabel"), "Bypass");
+    EXPECT_FALSE(view.toggleSwitch->isOn());
+
+    platform::Switch *original = view.toggleSwitch;
+    platform::Switch replacement;
+    replacement.setOn(true);
+    view.toggleSwitch = &replacement;
+    QTest::mouseClick(&replacement, Qt::LeftButton);
+    EXPECT_TRUE(reported.empty()) << "the new switch is not connected";
+
+    QTest::mouseClick(original, Qt::LeftButton); // original flips on
+    replacement.setOn(false);
+    original->setFocus();
+    QTest::keyClick(original, Qt::Key_Space);
+    // Each event reads whichever switch the outlet names at that moment.
+    EXPECT_EQ(reported, (std::vector<bool>{false, false}));
+    view.toggleSwitch = original;
+}
+
+// The resource's own segments are replaced; the first is selected silently; a click reports its
+// position, also between equal titles.
+TEST(SegmentedView, ReplacesTheResourceSegmentsAndReportsThePositionChosen)
+{
+    const std::tuple<QStringList, int, int> cases[] = {
+        {{"A", "B", "C"}, 0, 2}, {{"Same", "Same"}, 0, 1}, {{"Only"}, 0, -1}, {{}, -1, -1}};
+    for (const auto &[segments, selected, clicked] : cases) {
+        std::vector<std::int64_t> reported;
+        SegmentedView view(QStringLiteral("Mode"), segments,
+                           [&](std::int64_t i) { reported.push_back(i); });
+        ASSERT_TRUE(shown(view, 360, 80));
+        auto *control = child<platform::SegmentedControl>(&view, "segmentedControl");
+        EXPECT_EQ(control->segmentTitles(), segments);
+        EXPECT_EQ(control->selectedSegmentIndex(), selected);
+        if (clicked >= 0)
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->segmentRect(clicked).center());
+        EXPECT_EQ(reported,
+                  clicked >= 0 ? std::vector<std::int64_t>{clicked} : std::vector<std::int64_t>{});
+    }
+}
+
+TEST(TitleLabelView, ShowsTheTitleAndContentCoversTheViewAfterResizing)
+{
+    TitleLabelView view(QStringLiteral("Mixer"));
+    EXPECT_EQ(view.titleLabel->text(), "Mixer");
+    view.resize(100, 40);
+    view.show();
+    view.resize(333, 97);
+    QApplication::processEvents();
+    EXPECT_EQ(child<QWidget>(&view, "contentView")->geometry(), view.rect());
+}
+
+TEST(TextLabelView, TextIsTheCurrentLabelsOwnTextAndAReplacedLabelStays)
+{
+    TextLabelView view(QStringLiteral("Before"));
+    view.textLabel->setText(QStringLiteral("Direct"));
+    EXPECT_EQ(view.text(), "Direct") << "no copy is kept";
+    view.textLabel->clear();
+    EXPECT_TRUE(view.text().isEmpty());
+
+    QLabel *original = view.textLabel;
+    QLabel replacement;
+    view.textLabel = &replacement;
+    view.setText(QStringLiteral("After"));
+    EXPECT_EQ(replacement.text(), "After");
+    EXPECT_EQ(view.text(), "After");
+    EXPECT_TRUE(original->text().isEmpty());
+    EXPECT_TRUE(view.isAncestorOf(original));
+    view.textLabel = original;
+}
+
+TEST(ValueLabelView, WritesOnlyTheValue)
+{
+    ValueLabelView view(QStringLiteral("Latency"), QString());
+    EXPECT_TRUE(view.stringValue().isEmpty());
+    view.setStringValue(QStringLiteral("5.00 ms"));
+    EXPECT_EQ(labelText(&view, "valueLabel"), "5.00 ms");
+    EXPECT_EQ(labelText(&view, "titleLabel"), "Latency");
+}
+
+TEST(Version, IsGeneratedByTheBuild)
+{
+    EXPECT_EQ(NequoraUIVersionNumber, 1.0);
+    const std::string text(reinterpret_cast<const char *>(NequoraUIVersionString));
+    EXPECT_NE(text.find("PROJECT:NequoraUI-1"), std::string::npos) << text;
 }

@@ -1,100 +1,203 @@
 #include "SliderView.h"
+#include "LibraryStyle.h"
 #include "platform/Slider.h"
 #include "support/Widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
-#include <utility>
+#include <optional>
+#include <tuple>
 #include <vector>
 
-using NequoraUI::SliderView;
-using NequoraUI::platform::Slider;
-using NequoraUI::testing::labelText;
+using namespace NequoraUI;
+using Transform = ParameterPresentation::Transform;
 
 namespace {
 
 struct SliderFixture
 {
     SliderFixture(float initial, float minimum, float maximum)
-        : view(QStringLiteral("Gain"), initial, minimum, maximum,
-               [this](float value) { reported.push_back(value); })
+        : view("Gain", initial, minimum, maximum, [this](float v) { written.push_back(v); }),
+          changed(&view, &SliderView::valueChanged)
     {
-        NequoraUI::testing::shown(view, 320, 80);
-        slider = NequoraUI::testing::child<Slider>(&view, "slider");
+        LibraryStyle::apply(&view);
+        EXPECT_TRUE(NequoraUI::testing::shown(view, 320, 80));
     }
+
+    QLineEdit *editor() const { return view.findChild<QLineEdit *>("valueEditor"); }
+    bool editing() const { return editor() && editor()->isVisible(); }
+
     void clickAt(float value)
     {
         QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(value));
     }
-    QString label() const { return labelText(&view, "valueLabel"); }
 
-    std::vector<float> reported;
+    std::vector<float> written;
     SliderView view;
-    Slider *slider = nullptr;
+    QSignalSpy changed;
+    QLabel *label = view.findChild<QLabel *>("valueLabel");
+    platform::Slider *slider = view.findChild<platform::Slider *>("slider");
+};
+
+// Presentations spelled by the fields they set; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+const ParameterPresentation hertz{.unit = "Hz"}, seconds{.unit = "s"}, whole{.step = 1},
+    decibels{.transform = Transform::Decibels};
+
+// Typed text, range maximum (minimum 0), presentation, value written (none: refused).
+const std::tuple<const char *, float, std::optional<ParameterPresentation>, std::optional<float>>
+    typedCases[] = {
+        {" 0.3 ", 1, {}, 0.3f},
+        {"1e300", 1, {}, 1.0f},
+        {"abc", 1, {}, {}},
+        {"nan", 1, {}, {}},
+        {"-6 dB", 2, decibels, float(std::pow(10.0, -6.0 / 20.0))},
+        {"-inf dB", 2, decibels, 0.0f},
+        {"1.2 kHz", 20000, hertz, 1200.0f},
+        {"5 ms", 20000, hertz, {}},
+        {"250 ms", 2, seconds, 0.25f},
+        {"3.7", 10, whole, 4.0f},
 };
 
 } // namespace
+
+TEST(SliderEntry, TypedTextIsWrittenOnceClampedAndSnappedOrRefused)
+{
+    for (const auto &[typed, maximum, presentation, written] : typedCases) {
+        SCOPED_TRACE(typed);
+        SliderFixture f(0.0f, 0.0f, maximum);
+        if (presentation)
+            f.view.setPresentation(*presentation);
+        f.label->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.label, Qt::Key_Return);
+        ASSERT_TRUE(f.editing());
+        QTest::keyClicks(f.editor(), typed);
+        QTest::keyClick(f.editor(), Qt::Key_Return);
+        if (written) {
+            EXPECT_EQ(f.written, std::vector<float>{*written});
+            EXPECT_EQ(f.changed.count(), 1);
+            EXPECT_TRUE(!f.editing() && f.label->hasFocus()) << "focus returns to the text";
+        } else {
+            EXPECT_TRUE(f.written.empty() && f.changed.isEmpty());
+            EXPECT_TRUE(f.editing() && f.editor()->hasFocus()) << "a refused text stays";
+        }
+    }
+}
+
+TEST(SliderEntry, RefusalShowsUntilEditedEscapeWritesNothingAndTheTextIsANamedButton)
+{
+    SliderFixture f(0.5f, 0.0f, 1.0f);
+    QAccessibleInterface *text = QAccessible::queryAccessibleInterface(f.label);
+    EXPECT_EQ(text->role(), QAccessible::Button);
+    EXPECT_EQ(text->text(QAccessible::Name), "Gain");
+    EXPECT_EQ(text->text(QAccessible::Value), "0.5");
+
+    QTest::mouseDClick(f.label, Qt::LeftButton);
+    ASSERT_TRUE(f.editing());
+    EXPECT_EQ(f.editor()->text(), "0.5");
+    QTest::keyClicks(f.editor(), "loud");
+    const QImage typed = f.editor()->grab().toImage();
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    EXPECT_TRUE(f.editor()->property("invalid").toBool());
+    EXPECT_NE(f.editor()->grab().toImage(), typed) << "the refusal is visible";
+    QTest::keyClick(f.editor(), Qt::Key_Backspace);
+    EXPECT_FALSE(f.editor()->property("invalid").toBool());
+    QTest::keyClick(f.editor(), Qt::Key_Escape);
+    EXPECT_FALSE(f.editing());
+    EXPECT_TRUE(f.written.empty());
+    EXPECT_EQ(f.slider->value(), 0.5f);
+
+    // Pressing the value text opens the editor; a host's parser reads what is typed.
+    f.view.setValueParser([](const QString &t) { return t == "half" ? 0.25 : std::nan(""); });
+    text->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::keyClicks(f.editor(), "half");
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    EXPECT_EQ(f.written, std::vector<float>{0.25f});
+
+    // A slider in whole steps commits a whole number.
+    f.view.setValueParser({});
+    f.view.setStep(1.0f);
+    QTest::mouseDClick(f.label, Qt::LeftButton);
+    QTest::keyClicks(f.editor(), "0.7");
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    EXPECT_EQ(f.written.back(), 1.0f);
+}
+
+TEST(SliderEntry, DoubleClickOnTheSliderReturnsToTheBuiltValueOnce)
+{
+    SliderFixture f(0.25f, 0.0f, 1.0f);
+    f.view.setValue(0.75f);
+    QTest::mouseDClick(f.slider, Qt::LeftButton, {}, f.slider->pointForValue(0.75f));
+    ASSERT_FALSE(f.written.empty());
+    EXPECT_EQ(f.written.back(), 0.25f) << "the press may move it first";
+    EXPECT_EQ(std::count(f.written.begin(), f.written.end(), 0.25f), 1);
+    EXPECT_EQ(f.label->text(), "0.25");
+}
 
 // The label shows the value passed in, not the pinned one; nothing is reported.
 TEST(SliderView, InitialAndProgrammaticValuesPinTheSliderSilently)
 {
     SliderFixture f(5.0f, 0.0f, 1.0f);
-    EXPECT_EQ(labelText(&f.view, "titleLabel"), "Gain");
-    EXPECT_EQ(f.slider->minimumValue(), 0.0f);
     EXPECT_EQ(f.slider->value(), 1.0f);
-    EXPECT_EQ(f.label(), "5.0");
+    EXPECT_EQ(f.label->text(), "5.0");
     f.view.setValue(-7.25f);
     EXPECT_EQ(f.slider->value(), 0.0f);
-    EXPECT_EQ(f.label(), "-7.25");
+    EXPECT_EQ(f.label->text(), "-7.25");
     f.view.setValue(0.1f);
-    EXPECT_EQ(f.label(), "0.1");
-    EXPECT_TRUE(f.reported.empty());
+    EXPECT_EQ(f.label->text(), "0.1");
+    EXPECT_TRUE(f.written.empty());
 }
 
 TEST(SliderView, UserChangeShowsTwoDecimalsAndReportsTheFullValue)
 {
     SliderFixture f(2.0f, 0.0f, 4.0f);
-    EXPECT_EQ(f.label(), "2.0");
+    EXPECT_EQ(f.label->text(), "2.0");
     f.clickAt(3.0f);
     f.clickAt(2.0f);
-    ASSERT_EQ(f.reported.size(), 2u);
-    EXPECT_EQ(f.reported[1], f.slider->value());
-    EXPECT_EQ(f.label(), QString::number(double(f.reported[1]), 'f', 2));
+    ASSERT_EQ(f.written.size(), 2u);
+    EXPECT_EQ(f.written[1], f.slider->value());
+    EXPECT_EQ(f.label->text(), QString::number(double(f.written[1]), 'f', 2));
 
     f.clickAt(4.0f / 3.0f);
-    const float third = f.reported.back();
+    const float third = f.written.back();
     EXPECT_NEAR(third, 1.3333f, 0.02f);
     EXPECT_NE(third * 100.0f, std::round(third * 100.0f)) << "more than two decimals";
-    EXPECT_EQ(f.label(), QString::number(double(third), 'f', 2));
+    EXPECT_EQ(f.label->text(), QString::number(double(third), 'f', 2));
 
     QTest::mousePress(f.slider, Qt::LeftButton, {}, f.slider->pointForValue(1));
     QTest::mouseMove(f.slider, f.slider->pointForValue(2));
     QTest::mouseMove(f.slider, f.slider->pointForValue(3.6f));
     QTest::mouseRelease(f.slider, Qt::LeftButton, {}, f.slider->pointForValue(3.6f));
-    EXPECT_GE(f.reported.size(), 6u) << "every move of a drag";
-    EXPECT_NEAR(f.reported.back(), 3.6f, 0.05f);
+    EXPECT_GE(f.written.size(), 6u) << "every move of a drag";
+    EXPECT_NEAR(f.written.back(), 3.6f, 0.05f);
 }
 
 TEST(SliderView, SmallNegativeUserValueKeepsItsSignAndNoHandlerIsNeeded)
 {
     SliderFixture f(0.0f, -0.002f, 0.0f);
     f.clickAt(-0.001f);
-    ASSERT_EQ(f.reported.size(), 1u);
-    EXPECT_LT(f.reported[0], 0.0f);
-    EXPECT_EQ(f.label(), "-0.00");
+    ASSERT_EQ(f.written.size(), 1u);
+    EXPECT_LT(f.written[0], 0.0f);
+    EXPECT_EQ(f.label->text(), "-0.00");
 
     SliderView silent(QStringLiteral("Silent"), 0.5f, 0.0f, 1.0f, {});
-    ASSERT_TRUE(NequoraUI::testing::shown(silent, 300, 80));
-    auto *slider = NequoraUI::testing::child<Slider>(&silent, "slider");
+    ASSERT_TRUE(testing::shown(silent, 300, 80));
+    auto *slider = testing::child<platform::Slider>(&silent, "slider");
     QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(1.0f));
-    EXPECT_EQ(labelText(&silent, "valueLabel"), "1.00");
+    EXPECT_EQ(testing::labelText(&silent, "valueLabel"), "1.00");
 }
 
 // Whole steps over 0-4: a key's share of the track (a hundredth, a tenth) is under half a step,
 // yet each arrow or page key moves one.
 TEST(SliderView, KeysMoveAPresentedWholeNumberSliderAtLeastOneStep)
 {
-    NequoraUI::ParameterPresentation whole;
-    whole.step = 1;
     for (const auto &[key, sign] : {std::pair{Qt::Key_Up, 1.0f},
                                     {Qt::Key_Left, -1.0f},
                                     {Qt::Key_PageUp, 1.0f},
@@ -104,6 +207,6 @@ TEST(SliderView, KeysMoveAPresentedWholeNumberSliderAtLeastOneStep)
         f.view.setPresentation(whole);
         QTest::keyClick(f.slider, key);
         QTest::keyClick(f.slider, key);
-        EXPECT_EQ(f.reported, (std::vector<float>{2 + sign, 2 + 2 * sign}));
+        EXPECT_EQ(f.written, (std::vector<float>{2 + sign, 2 + 2 * sign}));
     }
 }

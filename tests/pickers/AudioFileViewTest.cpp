@@ -54,6 +54,7 @@ TEST_F(AudioFileViewTest, NoInitialFileShowsNothingAndTheButtonStillOpensATitled
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->title(), QStringLiteral("Loop"));
     EXPECT_EQ(picker->tableView()->numberOfRows(0), 0);
+    EXPECT_EQ(picker->tableView()->numberOfRows(1), ImportedAudioFiles::count() + 1);
 }
 
 TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndCancellingChangesNothing)

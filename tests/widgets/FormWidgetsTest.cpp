@@ -64,6 +64,8 @@ TEST(ButtonView, TouchDownIfGivenThenActionWithTheSameViewAndTitleIsTheButtons)
 
 TEST(ButtonStyle, LastAppliedStyleIsWhatTheButtonShows)
 {
+    EXPECT_EQ(std::hash<ButtonStyle>{}(ButtonStyle::active),
+              std::hash<ButtonStyle>{}(ButtonStyle::active));
     ButtonView view(QStringLiteral("Save"), {});
     ASSERT_TRUE(shown(view, 240, 60));
     const std::tuple<ButtonStyle, QColor, QColor> styles[] = {
@@ -102,6 +104,8 @@ TEST(ProgressView, StartsEmptyAndShowsFractionsWithTwoDecimals)
     }
     view.setTitle(QStringLiteral("Import"));
     EXPECT_EQ(labelText(&view, "titleLabel"), "Import");
+    EXPECT_EQ(labelText(&view, "valueLabel"), "-0.00") << "the title leaves value and bar";
+    EXPECT_EQ(bar->progress(), 0.0f);
 }
 
 TEST(SwitchView, StartsSilentlyAndReadsWhicheverSwitchTheOutletNames)

@@ -188,10 +188,10 @@ TEST(SliderView, SmallNegativeUserValueKeepsItsSignAndNoHandlerIsNeeded)
     EXPECT_EQ(f.label->text(), "-0.00");
 
     SliderView silent(QStringLiteral("Silent"), 0.5f, 0.0f, 1.0f, {});
-    ASSERT_TRUE(testing::shown(silent, 300, 80));
-    auto *slider = testing::child<platform::Slider>(&silent, "slider");
+    ASSERT_TRUE(NequoraUI::testing::shown(silent, 300, 80));
+    auto *slider = NequoraUI::testing::child<platform::Slider>(&silent, "slider");
     QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(1.0f));
-    EXPECT_EQ(testing::labelText(&silent, "valueLabel"), "1.00");
+    EXPECT_EQ(NequoraUI::testing::labelText(&silent, "valueLabel"), "1.00");
 }
 
 // Whole steps over 0-4: a key's share of the track (a hundredth, a tenth) is under half a step,

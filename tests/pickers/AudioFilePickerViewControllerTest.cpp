@@ -75,12 +75,6 @@ protected:
         ASSERT_NE(picker->documentPicker()->dialog(), nullptr);
         picker->documentPicker()->pickDocuments(chosen);
     }
-    static void expectImportRowLook(platform::TableViewCell *cell)
-    {
-        EXPECT_EQ(cell->textLabel()->text(), QStringLiteral("Import File"));
-        EXPECT_EQ(cell->textColor(), platform::Color::systemBlue());
-        EXPECT_EQ(cell->textLabel()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    }
     static void expectFileRowLook(platform::TableViewCell *cell)
     {
         EXPECT_EQ(cell->textColor(), platform::Color::label());
@@ -170,7 +164,9 @@ TEST_F(AudioFilePickerTest, SectionsAndACellReusedAfterShowingImportFileGetsTheF
     table->scrollToRow(importRow());
     platform::TableViewCell *importCell = table->cellForRow(importRow());
     ASSERT_NE(importCell, nullptr);
-    expectImportRowLook(importCell);
+    EXPECT_EQ(importCell->textLabel()->text(), QStringLiteral("Import File"));
+    EXPECT_EQ(importCell->textColor(), platform::Color::systemBlue());
+    EXPECT_EQ(importCell->textLabel()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     table->scrollToRow({0, 0});
     ASSERT_TRUE(table->visibleCells().contains(importCell)) << "the import cell was not reused";

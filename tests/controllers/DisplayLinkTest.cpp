@@ -1,5 +1,6 @@
 #include "platform/DisplayLink.h"
 #include "platform/FrameClock.h"
+#include "support/FrameClockFixture.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -21,12 +22,9 @@ public slots:
     void updateData() { ++updates; }
 };
 
-class ManualClockTest : public ::testing::Test
+class ManualClockTest : public NequoraUI::testing::FrameClockFixture
 {
 protected:
-    void SetUp() override { clock->setManual(true); }
-    void TearDown() override { clock->setManual(false); }
-    FrameClock *clock = FrameClock::forCurrentThread();
     Target target;
 };
 
@@ -40,23 +38,23 @@ TEST_F(ManualClockTest, LinksFireOncePerFrameInSchedulingOrderUntilRemovedOrInva
     DisplayLink slot(&target, "updateData");
     for (DisplayLink *link : {&second, &first, &first, &slot}) // twice changes nothing
         link->addToRunLoop();
-    clock->advanceFrame();
-    clock->advanceFrame();
+    frame();
+    frame();
     EXPECT_EQ(order, (std::vector<int>{2, 1, 2, 1}));
-    EXPECT_FALSE(clock->isRunning()); // manual clocks never run their timer
-    EXPECT_NEAR(slot.duration(), 1.0 / clock->refreshRate(), 1e-9);
+    EXPECT_FALSE(clock()->isRunning()); // manual clocks never run their timer
+    EXPECT_NEAR(slot.duration(), 1.0 / clock()->refreshRate(), 1e-9);
     EXPECT_NEAR(slot.targetTimestamp() - slot.timestamp(), slot.duration(), 1e-9);
 
     slot.removeFromRunLoop();
-    clock->advanceFrame();
+    frame();
     EXPECT_EQ(target.updates, 2);
     slot.addToRunLoop();
-    clock->advanceFrame();
+    frame();
     EXPECT_EQ(target.updates, 3);
     slot.invalidate();
     slot.addToRunLoop();
     EXPECT_FALSE(slot.isScheduled());
-    clock->advanceFrame();
+    frame();
     EXPECT_EQ(target.updates, 3);
 }
 
@@ -66,10 +64,10 @@ TEST_F(ManualClockTest, LinksDestroyedOrAddedDuringAFrameAreSkippedUntilTheNext)
     auto owner = std::make_unique<Target>();
     DisplayLink byDeadTarget(owner.get(), "updateData");
     byDeadTarget.addToRunLoop();
-    const int before = clock->scheduledLinkCount();
+    const int before = clock()->scheduledLinkCount();
     owner.reset();
     EXPECT_FALSE(byDeadTarget.isScheduled());
-    EXPECT_EQ(clock->scheduledLinkCount(), before - 1);
+    EXPECT_EQ(clock()->scheduledLinkCount(), before - 1);
 
     int laterFired = 0, addedFired = 0, selfCalls = 0;
     auto later = std::make_unique<DisplayLink>(&target, [&laterFired] { ++laterFired; });
@@ -85,11 +83,11 @@ TEST_F(ManualClockTest, LinksDestroyedOrAddedDuringAFrameAreSkippedUntilTheNext)
     });
     for (DisplayLink *link : {&killer, later.get(), &laterByTarget, self.get()})
         link->addToRunLoop();
-    clock->advanceFrame();
+    frame();
     EXPECT_EQ(laterFired, 0);
     EXPECT_EQ(addedFired, 0);
     EXPECT_FALSE(laterByTarget.isScheduled());
-    clock->advanceFrame();
+    frame();
     EXPECT_EQ(addedFired, 1);
     EXPECT_EQ(selfCalls, 1);
 }

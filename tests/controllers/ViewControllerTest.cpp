@@ -145,7 +145,7 @@ TEST_F(PresentationTest, RootOfAPresentedNavigationControllerDismissesIt)
     EXPECT_TRUE(navigationWatch.isNull());
 }
 
-TEST_F(PresentationTest, SecondPresentationIsRefusedAndTheOrphanDeleted)
+TEST_F(PresentationTest, SecondPresentationIsRefusedAndDeletingThePresentedEndsTheFirst)
 {
     auto *first = new ViewController;
     ViewController windowless;
@@ -162,6 +162,13 @@ TEST_F(PresentationTest, SecondPresentationIsRefusedAndTheOrphanDeleted)
     EXPECT_EQ(second->presentingViewController(), nullptr);
     processDeferredDeletes();
     EXPECT_TRUE(watch.isNull());
+
+    delete first;
+    EXPECT_EQ(presenter.presentedViewController(), nullptr);
+    processDeferredDeletes();
+    EXPECT_EQ(overlayOf(&window), nullptr);
+    presenter.present(new ViewController, false);
+    EXPECT_NE(presenter.presentedViewController(), nullptr);
 }
 
 TEST_F(PresentationTest, PresentingDuringADismissalCompletesTheDismissalFirst)
@@ -230,18 +237,6 @@ TEST_F(PresentationTest, ClosingTheWindowMidDismissalStillDeletesThePresented)
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
     processDeferredDeletes();
     EXPECT_TRUE(watch.isNull());
-}
-
-TEST_F(PresentationTest, DeletingThePresentedControllerEndsThePresentation)
-{
-    auto *presented = new ViewController;
-    presenter.present(presented, false);
-    delete presented;
-    EXPECT_EQ(presenter.presentedViewController(), nullptr);
-    processDeferredDeletes();
-    EXPECT_EQ(overlayOf(&window), nullptr);
-    presenter.present(new ViewController, false);
-    EXPECT_NE(presenter.presentedViewController(), nullptr);
 }
 
 TEST_F(PresentationTest, NestedPresentationStacksAndUnwindsInOrder)

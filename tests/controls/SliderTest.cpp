@@ -48,12 +48,10 @@ TEST_F(SliderTest, ProgrammaticChangesPinAndStaySilent)
     QSignalSpy spy(&slider, &Slider::valueChanged);
     slider.setMinimumValue(-2.0f);
     slider.setMaximumValue(4.0f);
-    slider.setValue(5.0f);
-    EXPECT_EQ(slider.value(), 4.0f);
-    slider.setValue(-9.0f);
-    EXPECT_EQ(slider.value(), -2.0f);
-    slider.setValue(1.25f);
-    EXPECT_EQ(slider.value(), 1.25f);
+    for (const auto &[value, pinned] : {std::pair{5.0f, 4.0f}, {-9.0f, -2.0f}, {1.25f, 1.25f}}) {
+        slider.setValue(value);
+        EXPECT_EQ(slider.value(), pinned) << value;
+    }
     slider.setMaximumValue(1.0f);
     EXPECT_EQ(slider.value(), 1.0f) << "a narrower range re-pins the value";
     for (const auto &[value, pinned] : {std::pair{nan, -2.0f}, {inf, 1.0f}, {-inf, -2.0f}}) {
@@ -63,35 +61,26 @@ TEST_F(SliderTest, ProgrammaticChangesPinAndStaySilent)
     EXPECT_EQ(spy.count(), 0);
 }
 
-TEST_F(SliderTest, BoundsCrossingEachOtherKeepTheRangeConsistent)
+TEST_F(SliderTest, CrossingOrNonFiniteBoundsKeepTheRangeConsistentAndNeverYieldNaN)
 {
     slider.setValue(0.5f);
-    slider.setMinimumValue(5.0f);
-    EXPECT_EQ(slider.minimumValue(), 5.0f);
-    EXPECT_EQ(slider.maximumValue(), 5.0f);
-    EXPECT_EQ(slider.value(), 5.0f);
-
-    slider.setMaximumValue(-3.0f);
-    EXPECT_EQ(slider.minimumValue(), -3.0f);
-    EXPECT_EQ(slider.maximumValue(), -3.0f);
-    EXPECT_EQ(slider.value(), -3.0f);
-
+    for (const float bound : {5.0f, -3.0f}) {
+        bound > 0 ? slider.setMinimumValue(bound) : slider.setMaximumValue(bound);
+        EXPECT_EQ(slider.minimumValue(), bound);
+        EXPECT_EQ(slider.maximumValue(), bound);
+        EXPECT_EQ(slider.value(), bound);
+    }
     // An empty range still answers a press with its one value, never NaN.
     QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(0.5));
     EXPECT_EQ(slider.value(), -3.0f);
-}
 
-TEST_F(SliderTest, NonFiniteBoundsNeverYieldNaN)
-{
     slider.setMinimumValue(nan);
     slider.setMaximumValue(nan);
     EXPECT_EQ(slider.minimumValue(), 0.0f);
     EXPECT_EQ(slider.maximumValue(), 1.0f);
-
     slider.setMinimumValue(-inf);
     slider.setMaximumValue(inf);
-    EXPECT_TRUE(std::isfinite(slider.minimumValue()));
-    EXPECT_TRUE(std::isfinite(slider.maximumValue()));
+    EXPECT_TRUE(std::isfinite(slider.minimumValue()) && std::isfinite(slider.maximumValue()));
     for (double fraction : {0.0, 0.25, 0.5, 1.0}) {
         QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(fraction));
         EXPECT_TRUE(std::isfinite(slider.value())) << "at fraction " << fraction;
@@ -101,7 +90,7 @@ TEST_F(SliderTest, NonFiniteBoundsNeverYieldNaN)
     EXPECT_TRUE(std::isfinite(float(slider.knobCenter().x())));
 }
 
-TEST_F(SliderTest, PressGivesTheFullPrecisionValueAndADragFollowsThePointer)
+TEST_F(SliderTest, PressGivesTheFullPrecisionValueADragFollowsAndTheKnobHolds)
 {
     QSignalSpy spy(&slider, &Slider::valueChanged);
     QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(1.0 / 3.0));
@@ -119,9 +108,16 @@ TEST_F(SliderTest, PressGivesTheFullPrecisionValueAndADragFollowsThePointer)
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, atFraction(1.0) + QPoint(40, 0));
     EXPECT_EQ(spy.count(), 3);
 
-    // A press exactly where the knob already is changes nothing, so reports nothing.
-    QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(1.0));
-    EXPECT_EQ(spy.count(), 3);
+    // A press on the knob holds it where it was pressed: without movement nothing changes.
+    slider.setMaximumValue(1.0f);
+    slider.setValue(0.35f);
+    spy.clear();
+    const QPoint grab = slider.knobCenter().toPoint() + QPoint(5, 0);
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, grab);
+    EXPECT_EQ(spy.count(), 0);
+    QTest::mousePress(&slider, Qt::LeftButton, {}, grab);
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, grab + QPoint(30, 0));
+    EXPECT_NEAR(slider.value(), 0.45f, 0.002f) << "the knob follows the pointer's movement";
 }
 
 TEST_F(SliderTest, NonContinuousDragReportsOnceOnRelease)
@@ -142,7 +138,7 @@ TEST_F(SliderTest, NonContinuousDragReportsOnceOnRelease)
     EXPECT_EQ(spy.count(), 2);
 }
 
-TEST_F(SliderTest, KeysStepByAHundredthOfTheRange)
+TEST_F(SliderTest, KeysStepByAHundredthOfTheRangeOrByTheSetStep)
 {
     slider.setMinimumValue(-100.0f);
     slider.setMaximumValue(100.0f);
@@ -161,6 +157,16 @@ TEST_F(SliderTest, KeysStepByAHundredthOfTheRange)
     QTest::keyClick(&slider, Qt::Key_Home);
     EXPECT_EQ(slider.value(), -100.0f);
     EXPECT_EQ(spy.count(), 5) << "one report per key that moved the value";
+
+    // A step snaps every change and keeps the maximum reachable.
+    slider.setMaximumValue(9.5f);
+    slider.setMinimumValue(0.0f);
+    slider.setStep(1.0f);
+    QTest::keyClick(&slider, Qt::Key_End);
+    QTest::keyClick(&slider, Qt::Key_Left);
+    EXPECT_EQ(slider.value(), 9.0f);
+    QTest::keyClick(&slider, Qt::Key_End);
+    EXPECT_EQ(slider.value(), 9.5f);
 }
 
 TEST_F(SliderTest, WheelStepsOnlyWithFocusAndPassesOnAtTheEnd)
@@ -187,29 +193,6 @@ TEST_F(SliderTest, WheelStepsOnlyWithFocusAndPassesOnAtTheEnd)
     slider.setValue(10.0f);
     EXPECT_FALSE(wheel(120)) << "nothing to step at the end: a scroll area may scroll instead";
     EXPECT_EQ(spy.count(), 2);
-}
-
-TEST_F(SliderTest, PressOnTheKnobHoldsItWhereItWasPressed)
-{
-    slider.setValue(0.35f);
-    QSignalSpy spy(&slider, &Slider::valueChanged);
-    const QPoint grab = slider.knobCenter().toPoint() + QPoint(5, 0);
-    QTest::mouseClick(&slider, Qt::LeftButton, {}, grab);
-    EXPECT_EQ(spy.count(), 0) << "a press without movement changes nothing";
-    QTest::mousePress(&slider, Qt::LeftButton, {}, grab);
-    QTest::mouseRelease(&slider, Qt::LeftButton, {}, grab + QPoint(30, 0));
-    EXPECT_NEAR(slider.value(), 0.45f, 0.002f) << "the knob follows the pointer's movement";
-}
-
-TEST_F(SliderTest, AStepSnapsEveryChangeAndKeepsTheMaximumReachable)
-{
-    slider.setMaximumValue(9.5f);
-    slider.setStep(1.0f);
-    QTest::keyClick(&slider, Qt::Key_End);
-    QTest::keyClick(&slider, Qt::Key_Left);
-    EXPECT_EQ(slider.value(), 9.0f);
-    QTest::keyClick(&slider, Qt::Key_End);
-    EXPECT_EQ(slider.value(), 9.5f);
 }
 
 TEST(SliderLifetime, AReceiverMayDeleteTheSliderWhenItReports)

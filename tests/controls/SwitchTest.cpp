@@ -6,7 +6,7 @@
 
 using NequoraUI::platform::Switch;
 
-// Flips, silent changes and the space key are walked through SwitchView.
+// Flips, silent changes and the space key are walked through SwitchView (FormWidgetsTest).
 TEST(SwitchTest, PaintsTheOnAndOffColoursAndADisabledSwitchIgnoresClicks)
 {
     Switch toggle;

@@ -6,7 +6,6 @@
 #include "sim/SimEngine.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 #include <memory>
 
 using namespace NequoraUI;
@@ -17,23 +16,14 @@ namespace {
 class AudioSessionInfoViewTest : public NequoraUI::testing::FrameClockFixture
 {
 protected:
-    static QStringList titles(AudioSessionInfoView &view)
+    // One text per row, in order: the title or the value.
+    static QStringList column(AudioSessionInfoView &view, bool titles = false)
     {
         QStringList result;
-        for (auto *row : rows(view))
-            result.append(row->findChild<QLabel *>(QStringLiteral("titleLabel"))->text());
+        for (auto *row : view.findChildren<ValueLabelView *>(QString(), Qt::FindDirectChildrenOnly))
+            result.append(titles ? row->findChild<QLabel *>(QStringLiteral("titleLabel"))->text()
+                                 : row->stringValue());
         return result;
-    }
-    static QStringList values(AudioSessionInfoView &view)
-    {
-        QStringList result;
-        for (auto *row : rows(view))
-            result.append(row->stringValue());
-        return result;
-    }
-    static QList<ValueLabelView *> rows(AudioSessionInfoView &view)
-    {
-        return view.findChildren<ValueLabelView *>(QString(), Qt::FindDirectChildrenOnly);
     }
 
     std::shared_ptr<FakeEngine> engine = std::make_shared<FakeEngine>();
@@ -46,18 +36,17 @@ TEST_F(AudioSessionInfoViewTest, EightRowsShowTheirInitialValuesThenEachFrameFor
     engine->running = true;
     engine->inputRoute = "Mic";
     AudioSessionInfoView view(engine);
-    EXPECT_EQ(titles(view),
+    EXPECT_EQ(column(view, true),
               QStringList({"Engine Is Running", "Sample Rate", "Input Latency", "Output Latency",
                            "IO Buffer Duration", "Round-trip Latency", "Current Input Route",
                            "Current Output Route"}));
-    EXPECT_EQ(values(view),
+    EXPECT_EQ(column(view),
               QStringList({"No", "0 Hz", "0.00 ms", "0.00 ms", "0.00 ms", "0.00 ms", "", ""}));
-    EXPECT_EQ(view.layout()->spacing(), 10);
 
     // Without a session state the state rows show zero, but the round trip is read.
     engine->roundTrip = 0.0123;
     frame();
-    EXPECT_EQ(values(view).mid(0, 6),
+    EXPECT_EQ(column(view).mid(0, 6),
               QStringList({"Yes", "0 Hz", "0.00 ms", "0.00 ms", "0.00 ms", "12.30 ms"}));
 
     engine->state = AudioSessionState{44100.4, 0.005, 0.0001234, 0.0106};
@@ -65,19 +54,19 @@ TEST_F(AudioSessionInfoViewTest, EightRowsShowTheirInitialValuesThenEachFrameFor
     engine->inputRoute = "Headset Microphone";
     engine->outputRoute = "Headphones";
     frame();
-    EXPECT_EQ(values(view), QStringList({"Yes", "44100 Hz", "5.00 ms", "0.12 ms", "10.60 ms",
+    EXPECT_EQ(column(view), QStringList({"Yes", "44100 Hz", "5.00 ms", "0.12 ms", "10.60 ms",
                                          "20.00 ms", "Headset Microphone", "Headphones"}));
     engine->running = false;
     engine->state->sampleRate = 48000;
     engine->inputRoute.clear();
     frame();
-    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "48000 Hz"}));
-    EXPECT_EQ(values(view).at(6), QString());
+    EXPECT_EQ(column(view).mid(0, 2), QStringList({"No", "48000 Hz"}));
+    EXPECT_EQ(column(view).at(6), QString());
 
     // Rows freeze when the engine is destroyed, and keep refreshing while the view lives.
     engine.reset();
     frame();
-    EXPECT_EQ(values(view).at(7), QStringLiteral("Headphones"));
+    EXPECT_EQ(column(view).at(7), QStringLiteral("Headphones"));
     EXPECT_TRUE(view.displayLink()->isScheduled());
 }
 
@@ -101,9 +90,9 @@ TEST_F(AudioSessionInfoViewTest, ShowsTheSimulatedEngineSessionOnceStarted)
     sim->setRoutes("Line In", "Line Out");
     AudioSessionInfoView view(sim);
     frame();
-    EXPECT_EQ(values(view).mid(0, 2), QStringList({"No", "0 Hz"}));
+    EXPECT_EQ(column(view).mid(0, 2), QStringList({"No", "0 Hz"}));
     sim->start();
     frame();
-    EXPECT_EQ(values(view), QStringList({"Yes", "48000 Hz", "5.00 ms", "4.00 ms", "10.00 ms",
+    EXPECT_EQ(column(view), QStringList({"Yes", "48000 Hz", "5.00 ms", "4.00 ms", "10.00 ms",
                                          "29.00 ms", "Line In", "Line Out"}));
 }

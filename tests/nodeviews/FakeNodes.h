@@ -4,7 +4,6 @@
 #include "NQAudioPlayerNode.h"
 #include "NQRecorderNode.h"
 
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,11 +17,6 @@ class FakePlayerNode : public NQAudioPlayerNode
 public:
     FakePlayerNode() : NQAudioPlayerNode(NQAudioNodeHandle{}) {}
 
-    bool load(const std::string &url) override
-    {
-        loaded.push_back(url);
-        return true;
-    }
     bool isPlaying() const override { return playing; }
     void play() override
     {
@@ -47,7 +41,6 @@ public:
     int plays = 0;
     int pauses = 0;
     mutable int positionReads = 0;
-    std::vector<std::string> loaded;
 };
 
 class FakeRecorderNode : public NQRecorderNode

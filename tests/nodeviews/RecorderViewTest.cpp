@@ -22,28 +22,13 @@ QPushButton *button(RecorderView &view)
 
 } // namespace
 
-TEST(RecorderViewTest, StartsDisabledTitledFromTheNodeAndStaysDisabled)
+TEST(RecorderViewTest, ATapNeedsPathAndFormatPassesThemOnUnchangedAndTheButtonStaysDisabled)
 {
-    auto node = std::make_shared<FakeRecorderNode>();
-    node->recording = true;
-    RecorderView view(node);
-    EXPECT_FALSE(button(view)->isEnabled());
-    EXPECT_EQ(button(view)->text(), QStringLiteral("Stop Recording"));
-    node->recording = false;
-    view.setRecordingFilePath(QStringLiteral("/tmp/take.wav"));
-    view.setRecordingFormat(NQCodec::wav);
-    view.tappedStartStopButton();
-    EXPECT_FALSE(button(view)->isEnabled());
+    auto busy = std::make_shared<FakeRecorderNode>();
+    busy->recording = true;
+    RecorderView titled(busy);
+    EXPECT_EQ(button(titled)->text(), QStringLiteral("Stop Recording"));
 
-    RecorderView idle(nullptr);
-    idle.setRecordingFilePath(QStringLiteral("/tmp/take.wav"));
-    idle.setRecordingFormat(NQCodec::wav);
-    idle.tappedStartStopButton();
-    EXPECT_EQ(button(idle)->text(), QStringLiteral("Start Recording"));
-}
-
-TEST(RecorderViewTest, ATapNeedsPathAndFormatAndPassesThemOnUnchanged)
-{
     auto node = std::make_shared<FakeRecorderNode>();
     node->staysIdle = true;
     RecorderView view(node);
@@ -71,6 +56,13 @@ TEST(RecorderViewTest, ATapNeedsPathAndFormatAndPassesThemOnUnchanged)
     const std::vector<std::pair<std::string, NQCodec>> stops{{"/données/prise.caf", NQCodec::caf},
                                                              {"", NQCodec::caf}};
     EXPECT_EQ(node->stops, stops);
+    EXPECT_FALSE(button(view)->isEnabled());
+
+    RecorderView idle(nullptr);
+    idle.setRecordingFilePath(QStringLiteral("/tmp/take.wav"));
+    idle.setRecordingFormat(NQCodec::wav);
+    idle.tappedStartStopButton();
+    EXPECT_EQ(button(idle)->text(), QStringLiteral("Start Recording"));
 }
 
 TEST(RecorderViewTest, StartAndStopWriteTheFileAtExactlyThePathInTheFormatGiven)

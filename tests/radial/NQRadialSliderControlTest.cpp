@@ -47,15 +47,20 @@ TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
     reports.clear();
     QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
     EXPECT_TRUE(reports.empty()) << "touching the knob's centre does not move it";
-    const std::pair<QPointF, QPointF> moves[] = {
-        {{150, 100}, {0.75, 0.5}}, {{300, 100}, {1, 0.5}}, {{100, -50}, {0.5, 1}}};
+    // Outside the disc the knob slides along the circle.
+    const std::pair<QPointF, QPointF> moves[] = {{{150, 100}, {0.75, 0.5}},
+                                                 {{300, 100}, {1, 0.5}},
+                                                 {{100, 0}, {0.5, 1}},
+                                                 {{0, 0}, {0.146447, 0.853553}},
+                                                 {{-100, 300}, {0.146447, 0.146447}},
+                                                 {{100, -50}, {0.5, 1}}};
     for (const auto &[point, position] : moves) {
         QTest::mouseMove(window.get(), windowPoint(point.x(), point.y()));
-        expectPosition(control->currentPosition(), position);
-        expectPosition(reports.back(), position);
+        expectPosition(control->currentPosition(), position, 1e-6);
+        expectPosition(reports.back(), position, 1e-6);
     }
     QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(100, -50));
-    EXPECT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports.size(), 6u);
 
     // A press on the knob's edge jumps the knob under the finger; one away from it does nothing.
     control->updateCurrentPosition({0.5, 0.5});
@@ -121,16 +126,6 @@ TEST_F(RadialPad, WithoutCallbackOrDebugADragOnlyMovesTheKnob)
     QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(150, 100));
     expectPosition(control->currentPosition(), {0.75, 0.5});
     EXPECT_EQ(out.text(), "");
-
-    // With debug on, the readout does not enlarge the frame: readout and pad are centred
-    // together, so the pad moves down and the readout overflows above.
-    control.reset();
-    PadConfig config;
-    config.debugModeEnabled = true;
-    show(config, 50, 100);
-    EXPECT_EQ(control->width(), 200);
-    EXPECT_EQ(control->height(), 200);
-    EXPECT_GT(control->padOrigin().y(), 30);
 }
 
 class UnusableSize : public RadialPad, public ::testing::WithParamInterface<double>
@@ -151,14 +146,12 @@ TEST_P(UnusableSize, DrawsNothingAndIgnoresDrags)
     EXPECT_TRUE(reports.empty());
     EXPECT_FALSE(control->contains(QPointF(100, 100)));
 
-    const QImage image = render();
-    for (int y = 0; y < image.height(); y += 3)
-        for (int x = 0; x < image.width(); x += 3)
-            ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << "at " << x << ", " << y;
+    expectBlank(3);
 }
 
 INSTANTIATE_TEST_SUITE_P(RadialPad, UnusableSize,
-                         ::testing::Values(0.0, -200.0, std::numeric_limits<double>::quiet_NaN()));
+                         ::testing::Values(0.0, -200.0, std::numeric_limits<double>::quiet_NaN(),
+                                           std::numeric_limits<double>::infinity()));
 
 TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleAndHomeReturnsIt)
 {

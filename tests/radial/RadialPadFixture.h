@@ -62,12 +62,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    void TearDown() override
-    {
-        control.reset();
-        window.reset();
-    }
-
     // Builds the control off screen; reports go to `reports`.
     NQRadialSliderControl *build(const PadConfig &config, bool withCallback = true)
     {
@@ -91,10 +85,15 @@ protected:
         return control.get();
     }
 
-    QImage render()
+    QImage render() { return window->grabWindow().convertToFormat(QImage::Format_ARGB32); }
+
+    // Every sampled pixel of the window is the white behind the pad.
+    void expectBlank(int step)
     {
-        QImage image = window->grabWindow();
-        return image.convertToFormat(QImage::Format_ARGB32);
+        const QImage image = render();
+        for (int y = 0; y < image.height(); y += step)
+            for (int x = 0; x < image.width(); x += step)
+                ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << "at " << x << ", " << y;
     }
 
     // Window point of a pad point.
@@ -104,6 +103,7 @@ protected:
         return control->mapToScene(item).toPoint();
     }
 
+    // The control goes before its window.
     std::unique_ptr<QQuickWindow> window;
     std::unique_ptr<NQRadialSliderControl> control;
     std::vector<QPointF> reports;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 
 using NequoraUI::RadialSliderGeometry;
 using Point = RadialSliderGeometry::Point;
@@ -35,35 +34,13 @@ TEST(RadialSliderGeometry, MapSquareToDiscKeepsCentreAndAxesRoundsCornersAndDoes
     EXPECT_GT(std::hypot(far.x - 0.5, far.y - 0.5), 0.5);
 }
 
-TEST(RadialSliderGeometry, DragFollowsTheFingerInsideTheDiscAndSlidesAlongTheCircleOutside)
-{
-    const RadialSliderGeometry geometry(200, 40);
-    const Mapping cases[] = {{{100, 100}, {0.5, 0.5}},       {{150, 100}, {0.75, 0.5}},
-                             {{200, 100}, {1, 0.5}},         {{300, 100}, {1, 0.5}},
-                             {{100, 0}, {0.5, 1}},           {{100, -50}, {0.5, 1}},
-                             {{0, 0}, {0.146447, 0.853553}}, {{-100, 300}, {0.146447, 0.146447}}};
-    for (const auto &[touch, position] : cases)
-        expectNear(geometry.dragPosition(touch), position);
-}
-
-TEST(RadialSliderGeometry, KnobCentreHitAreaAndDerivedSizes)
+TEST(RadialSliderGeometry, KnobHitAreaIsItsRadiusPlusHalfTheOutline)
 {
     const RadialSliderGeometry small(200, 40);
-    expectNear(small.knobCentre({0.5, 0.5}), {100, 100});
-    expectNear(small.knobCentre({1, 0.5}), {200, 100});
     expectNear(small.knobCentre({0.146447, 0.853553}), {29.29, 29.29}, 0.01);
-    // Radius 20 plus half the outline.
     EXPECT_TRUE(small.knobContains({0.5, 0.5}, {120.5, 100}));
     EXPECT_FALSE(small.knobContains({0.5, 0.5}, {121, 100}));
     EXPECT_FALSE(RadialSliderGeometry(200, 0).knobContains({0.5, 0.5}, {100, 100}));
-
-    EXPECT_DOUBLE_EQ(small.innerRingDiameter(), 180);
-    EXPECT_DOUBLE_EQ(small.blurDiscDiameter(), 178);
-    EXPECT_DOUBLE_EQ(small.dotDiameter(), 28);
-    EXPECT_DOUBLE_EQ(RadialSliderGeometry(200, 400).dotDiameter(), 200);
-    const auto inner = small.ringStrokeRect(180);
-    EXPECT_DOUBLE_EQ(inner.x, 10.5);
-    EXPECT_DOUBLE_EQ(inner.width, 179);
 }
 
 TEST(RadialSliderGeometry, GridHasElevenCurvesFromBottomToTopWithArcsInTheMiddle)
@@ -91,22 +68,10 @@ TEST(RadialSliderGeometry, ReadoutStacksAboveThePadCentredInTheFrameAndTexts)
     const auto debug = geometry.composition(true, 160, 92);
     // Stack of 92 + 8 + 200 = 300 centred in 200: 50 above the frame and 50 below.
     EXPECT_DOUBLE_EQ(debug.readout.y, -50);
-    EXPECT_DOUBLE_EQ(debug.readout.x, 20);
     EXPECT_DOUBLE_EQ(debug.pad.y, 50);
-    EXPECT_DOUBLE_EQ(debug.pad.height, 200);
 
-    EXPECT_EQ(RadialSliderGeometry::debugLine({1, 0}),
-              "[NQRadialSliderControl] New (X,Y) position: (1.0, 0.0)");
     EXPECT_EQ(RadialSliderGeometry::debugLine({0.1, 0.00001}),
               "[NQRadialSliderControl] New (X,Y) position: (0.1, 1e-05)");
     EXPECT_EQ(RadialSliderGeometry::readoutText(RadialSliderGeometry::yReadoutKey, 2),
               "Y pos: 2.000000");
-}
-
-TEST(RadialSliderGeometry, OnlyPositiveFiniteSizesAreUsable)
-{
-    EXPECT_TRUE(RadialSliderGeometry(200, 40).isUsable());
-    for (const double size : {0.0, -200.0, std::numeric_limits<double>::quiet_NaN(),
-                              std::numeric_limits<double>::infinity()})
-        EXPECT_FALSE(RadialSliderGeometry(size, 40).isUsable()) << size;
 }

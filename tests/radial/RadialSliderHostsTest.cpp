@@ -22,7 +22,6 @@ import NequoraUI
 NQRadialSliderControl {
     size: 200
     defaultPosition: Qt.point(1, 0.5)
-    draggableControlColor: "red"
     property int reports: 0
     onSliderPositionChanged: reports++
 }
@@ -39,9 +38,7 @@ TEST_F(RadialPad, ImportedFromQmlWithItsProperties)
     ASSERT_TRUE(object) << component.errorString().toStdString();
     auto *pad = qobject_cast<NQRadialSliderControl *>(object.get());
     ASSERT_NE(pad, nullptr);
-    EXPECT_EQ(pad->size(), 200);
     EXPECT_EQ(pad->width(), 200);
-    EXPECT_EQ(pad->draggableControlColor().rgba(), QColor(Qt::red).rgba());
     EXPECT_EQ(pad->currentPosition(), QPointF(0, 0));
 
     pad->setParentItem(window->contentItem());

@@ -7,19 +7,10 @@
 #include <stdexcept>
 #include <vector>
 
-namespace {
-
-class SimParameterTest : public testing::Test
+TEST(SimParameter, KeepsWritesInItsLogPinsToTheRangeAndRefusesBadOnes)
 {
-protected:
     SimEngine engine;
-    std::shared_ptr<SimNode> node = engine.addNode("Effect", "Reverb");
-};
-
-} // namespace
-
-TEST_F(SimParameterTest, KeepsWritesInItsLogPinsToTheRangeAndRefusesBadOnes)
-{
+    const auto node = engine.addNode("Effect", "Reverb");
     const auto mix = node->addFloatParameter("Mix", 0.5f, 0.0f, 1.0f);
     EXPECT_EQ(mix->writeCount(), 0);
     EXPECT_FALSE(mix->lastWrittenValue());
@@ -54,8 +45,10 @@ TEST_F(SimParameterTest, KeepsWritesInItsLogPinsToTheRangeAndRefusesBadOnes)
     EXPECT_EQ(node->parameters().size(), 3u);
 }
 
-TEST_F(SimParameterTest, EveryWriteReachesTheObserverAndTheLog)
+TEST(SimParameter, EveryWriteReachesTheObserverAndTheLog)
 {
+    SimEngine engine;
+    const auto node = engine.addNode("Effect", "Reverb");
     std::vector<SimParameterWrite> writes;
     std::vector<std::string> lines;
     engine.setWriteObserver([&](const SimParameterWrite &write) { writes.push_back(write); });

@@ -82,12 +82,11 @@ TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice
     EXPECT_FALSE(controller->presentedViewController());
 }
 
-TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterThePlayerHasOneRow)
+TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterOnePlayerRowEachCallItsOwnPlayerObject)
 {
     PlayerNode player;
     const auto controller = UIGenerator::generateViewController(graphOf({player.node}), {});
-    ASSERT_EQ(sectionsOf(controller).size(), 1);
-    EXPECT_EQ(rowsOf(sectionsOf(controller)[0]).size(), 1);
+    EXPECT_EQ(rowsOf(sectionsOf(controller).value(0)).size(), 1);
 
     UIGenerator generator;
     generator.audioFiles = files;
@@ -97,31 +96,20 @@ TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterThePlayerHasOneRow)
         ASSERT_TRUE(generator.delegate);
     }
     EXPECT_FALSE(generator.delegate) << "the generator never keeps its presenter alive";
-    OwnedWidgets views = viewsOf(generator, player);
-    ASSERT_EQ(views.size(), 1);
-    EXPECT_TRUE(qobject_cast<AudioPlayerView *>(views[0]));
-}
-
-TEST(PlayerRecorderGeneration, EachCallMakesItsOwnPlayerObjectForTheSameEngineNode)
-{
-    PlayerNode player;
-    UIGenerator generator;
     OwnedWidgets first = viewsOf(generator, player);
     OwnedWidgets second = viewsOf(generator, player);
+    ASSERT_EQ(first.size(), 1);
     const auto &a = qobject_cast<AudioPlayerView *>(first[0])->audioPlayerNode();
     const auto &b = qobject_cast<AudioPlayerView *>(second[0])->audioPlayerNode();
     ASSERT_TRUE(a && b);
-    EXPECT_NE(a.get(), b.get());
+    EXPECT_NE(a.get(), b.get()) << "one engine node, a player object per call";
     a->load("file:///a.wav");
     b->load("file:///b.wav");
     EXPECT_EQ(player.engineNode->loads.size(), 2u);
-}
 
-TEST(PlayerRecorderGeneration, TypeNamesAreCaseSensitive)
-{
     PlayerNode lookAlike("audioPlayerNode", "Not a player");
-    OwnedWidgets views(UIGenerator().generateViews(std::shared_ptr<NQAudioNode>(lookAlike.node)));
-    ASSERT_EQ(views.size(), 2) << "an ordinary node shows its parameters";
+    OwnedWidgets views = viewsOf(generator, lookAlike);
+    ASSERT_EQ(views.size(), 2) << "type names are case-sensitive";
     EXPECT_FALSE(qobject_cast<AudioPlayerView *>(views[0]));
 }
 

@@ -35,6 +35,11 @@ Presentation decibels()
     return presentation;
 }
 
+QString valueText(QWidget *view)
+{
+    return view->findChild<QLabel *>(QStringLiteral("valueLabel"))->text();
+}
+
 Presentation logarithmic(Presentation presentation = {})
 {
     presentation.scale = Presentation::Scale::Logarithmic;
@@ -95,11 +100,6 @@ protected:
     {
         return std::dynamic_pointer_cast<T>(parameters[std::size_t(index)]);
     }
-    static QString valueText(QWidget *view)
-    {
-        return view->findChild<QLabel *>(QStringLiteral("valueLabel"))->text();
-    }
-
     std::shared_ptr<SimEngine> engine;
     std::vector<std::shared_ptr<NQParameter>> parameters;
     QWidget window;
@@ -252,21 +252,19 @@ TEST(PresentedParameters, WithoutHintsNothingChanges)
     auto node = std::make_shared<SimNode>("Effect", "Plain");
     node->addFloatParameter("Mix", 5.0f, 0.0f, 10.0f);
     node->addIntParameter("Steps", 3, 0, 8);
-    UIGenerator plain;
     UIGenerator asked;
     int questions = 0;
     asked.presentationProvider = [&](const NQParameter &) -> std::optional<Presentation> {
         ++questions;
         return std::nullopt;
     };
-    OwnedWidgets before(plain.generateViews(node->parameters()));
+    OwnedWidgets before(UIGenerator().generateViews(node->parameters()));
     OwnedWidgets after(asked.generateViews(node->parameters()));
     EXPECT_EQ(questions, 2);
     ASSERT_EQ(after.size(), before.size());
     for (qsizetype i = 0; i < before.size(); ++i) {
         EXPECT_EQ(after[i]->metaObject(), before[i]->metaObject());
-        EXPECT_EQ(after[i]->findChild<QLabel *>(QStringLiteral("valueLabel"))->text(),
-                  before[i]->findChild<QLabel *>(QStringLiteral("valueLabel"))->text());
+        EXPECT_EQ(valueText(after[i]), valueText(before[i]));
         EXPECT_EQ(after[i]->findChild<platform::Slider *>()->maximumValue(),
                   before[i]->findChild<platform::Slider *>()->maximumValue());
     }
@@ -288,6 +286,6 @@ TEST(PresentedParameters, StepAndDecimalsSetOnTheSliderCarryIntoThePresentation)
     EXPECT_EQ(written[0], 630.0f) << "632.46 on the step of 10 Hz from 20 Hz";
     EXPECT_EQ(view.step(), 10.0f);
     view.setDecimals(1);
-    EXPECT_EQ(view.findChild<QLabel *>(QStringLiteral("valueLabel"))->text(), "630.0 Hz");
+    EXPECT_EQ(valueText(&view), "630.0 Hz");
     EXPECT_EQ(view.value(), 630.0f);
 }

@@ -32,7 +32,7 @@ QList<QWidget *> stacked(const VStackViewController &controller)
 
 } // namespace
 
-TEST(VStackViewController, ShowsItsViewsTopToBottomInAScrollingAreaInsetBy20)
+TEST(VStackViewController, ShowsItsViewsTopToBottomInAScrollingAreaInsetSetBeforeLoading)
 {
     const QList<QWidget *> views = labels({"one", "two", "three"});
     VStackViewController controller(views);
@@ -48,26 +48,23 @@ TEST(VStackViewController, ShowsItsViewsTopToBottomInAScrollingAreaInsetBy20)
     EXPECT_TRUE(screen->findChild<QScrollArea *>()->widget()->isAncestorOf(views[0]));
     EXPECT_EQ(views[0]->mapTo(screen, QPoint()).x(), 20);
     EXPECT_EQ(views[0]->width(), 300 - 40);
-}
 
-TEST(VStackViewController, InsetAndViewsCountOnlyBeforeTheViewLoads)
-{
-    VStackViewController controller(labels({"old"}));
+    // Inset and views count only before the view loads.
+    VStackViewController later(labels({"old"}));
     const QList<QWidget *> shown = labels({"a", "b"});
-    controller.setViews(shown);
-    controller.setHorizontalInset(8.0);
-    EXPECT_EQ(controller.contentStackView, nullptr) << "nothing is built before the view loads";
-    controller.view();
-    EXPECT_EQ(stacked(controller), shown);
-    EXPECT_EQ(controller.trailingSpaceConstraint->constant(), 8.0);
-    EXPECT_EQ(controller.contentStackView->contentsMargins().left(), 8);
-
-    const QList<QWidget *> later = labels({"c"});
-    controller.setViews(later);
-    controller.setHorizontalInset(30.0);
-    EXPECT_EQ(controller.views(), later);
-    EXPECT_EQ(stacked(controller), shown) << "the screen keeps what it showed";
-    EXPECT_EQ(controller.contentStackView->contentsMargins().right(), 8);
+    later.setViews(shown);
+    later.setHorizontalInset(8.0);
+    EXPECT_EQ(later.contentStackView, nullptr) << "nothing is built before the view loads";
+    later.view();
+    EXPECT_EQ(stacked(later), shown);
+    EXPECT_EQ(later.trailingSpaceConstraint->constant(), 8.0);
+    EXPECT_EQ(later.contentStackView->contentsMargins().left(), 8);
+    const QList<QWidget *> replaced = labels({"c"});
+    later.setViews(replaced);
+    later.setHorizontalInset(30.0);
+    EXPECT_EQ(later.views(), replaced);
+    EXPECT_EQ(stacked(later), shown) << "the screen keeps what it showed";
+    EXPECT_EQ(later.contentStackView->contentsMargins().right(), 8);
 }
 
 TEST(VStackViewController, OwnsTheViewsNoWidgetHoldsYet)

@@ -107,7 +107,7 @@ protected:
 
 } // namespace
 
-TEST(ParameterMapping, ShowsUnitsAndTransformsAndParsesThemBack)
+TEST(ParameterMapping, ShowsUnitsAndTransformsParsesThemBackAndScalesMapTheTrackBothWays)
 {
     Presentation choices;
     choices.choices = {{0, QStringLiteral("Sine")}, {2, QStringLiteral("Saw")}};
@@ -146,10 +146,8 @@ TEST(ParameterMapping, ShowsUnitsAndTransformsAndParsesThemBack)
     EXPECT_FALSE(hertz.parse(QStringLiteral("loud")));
     EXPECT_EQ(ParameterMapping(0, 2, decibels()).parse(QStringLiteral("6.0206 dB")).value_or(0),
               2.0);
-}
 
-TEST(ParameterMapping, ScalesMapTheTrackBothWays)
-{
+    // Scales map the track both ways.
     const ParameterMapping log(20, 20000, logarithmic());
     EXPECT_NEAR(log.valueAt(0.5), 632.456, 0.01);
     EXPECT_NEAR(log.proportionOf(632.456), 0.5, 1e-6);
@@ -172,7 +170,7 @@ TEST(ParameterMapping, ScalesMapTheTrackBothWays)
     EXPECT_EQ(ParameterMapping(-10, 10, whole).valueAt(0.52), 0.0);
 }
 
-TEST_F(PresentedScreen, LogSliderPutsTheGeometricMiddleAtMidTrackAndDecibelsWriteGain)
+TEST_F(PresentedScreen, LogSliderMiddleDecibelGainChoicesAndReadOnlyRowsFollowingEachFrame)
 {
     auto *cutoff = row<SliderView>(QStringLiteral("Cutoff"));
     ASSERT_TRUE(cutoff);
@@ -195,10 +193,8 @@ TEST_F(PresentedScreen, LogSliderPutsTheGeometricMiddleAtMidTrackAndDecibelsWrit
     QTest::keyClick(slider, Qt::Key_End);
     EXPECT_EQ(parameter<SimFloatParameter>(1)->lastWrittenValue(), 2.0f);
     EXPECT_EQ(valueText(gain), "6.02 dB");
-}
 
-TEST_F(PresentedScreen, ChoicesShowLabelsAndWriteTheirValues)
-{
+    // Choices show labels and write their values.
     auto *slope = row<SegmentedView>(QStringLiteral("Slope"));
     ASSERT_TRUE(slope);
     auto *segments = slope->findChild<platform::SegmentedControl *>();
@@ -213,10 +209,8 @@ TEST_F(PresentedScreen, ChoicesShowLabelsAndWriteTheirValues)
     EXPECT_TRUE(fft->findChild<QLabel *>(QStringLiteral("value"))->text() == "1k");
     fft->pickerViewControllerDidSelectItem(nullptr, QStringLiteral("4k"));
     EXPECT_EQ(parameter<SimUIntParameter>(3)->value(), 4096u);
-}
 
-TEST_F(PresentedScreen, ReadOnlyRowsFollowTheEngineEachFrameInTheirGroupAndLargeGraphsFold)
-{
+    // Read-only rows follow the engine each frame, in their group.
     auto *level = row<LiveValueView>(QStringLiteral("Level"));
     auto *clip = row<LiveValueView>(QStringLiteral("Clip"));
     ASSERT_TRUE(level && clip);

@@ -64,14 +64,26 @@ bool Slider::storeValue(float value)
 {
     if (value == m_value)
         return false;
+    const qreal oldX = knobCenterX(fractionOf(m_value));
     m_value = value;
-    update();
+    updateKnobSpan(oldX, knobCenterX(fractionOf(m_value)));
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, m_value);
         QAccessible::updateAccessibility(&event);
     }
     emit valueUpdated(m_value);
     return true;
+}
+
+// Only the strip between the old and the new knob changes: the track left of the knob and the
+// knob with its shadow and focus ring. Repainting just that strip keeps a followed value cheap,
+// since everything behind the slider (the card it sits on) is repainted under it too.
+void Slider::updateKnobSpan(qreal oldX, qreal newX)
+{
+    constexpr qreal reach = knobInset + 2.0;
+    const int left = int(std::floor(std::min(oldX, newX) - reach));
+    const int right = int(std::ceil(std::max(oldX, newX) + reach));
+    update(QRect(left, 0, right - left, height()));
 }
 
 void Slider::setValueAsUser(float value)

@@ -114,6 +114,7 @@ private:
     void applyRange(float minimum, float maximum);
     // Stores a pinned value and notifies; true when it changed.
     bool storeValue(float value);
+    void updateKnobSpan(qreal oldX, qreal newX);
     void trackTo(qreal x);
     void paintKnob(QPainter &painter, const QPointF &center) const;
 

@@ -129,10 +129,19 @@ QString SliderView::valueText(float value, bool userChange) const
 
 // The value column keeps a fixed size that only grows. A label free to change its size asks
 // every ancestor's layout to run again on each new text, which on a screen of thousands of
-// rows costs far more than the text itself.
+// rows costs far more than the text itself. The label takes focus, so Qt lays its text out as
+// a document; asking it for a size hint lays that out again, costlier than anything else a
+// followed value does. A one-line text no wider than one the column already fits cannot need
+// more room, so only a wider text (or a new font) asks.
 void SliderView::showValueText(const QString &text)
 {
+    if (text == valueLabel->text())
+        return;
     valueLabel->setText(text);
+    const bool oneLine = !text.contains(QLatin1Char('\n')) && !text.contains(QChar::LineSeparator);
+    const int advance = valueLabel->fontMetrics().horizontalAdvance(text);
+    if (oneLine && advance <= fittedAdvance)
+        return;
     const QSize needed = valueLabel->sizeHint();
     if (needed.width() > valueLabel->minimumWidth() ||
         needed.height() != valueLabel->minimumHeight())
@@ -140,6 +149,8 @@ void SliderView::showValueText(const QString &text)
                                      ? needed.width()
                                      : valueLabel->minimumWidth(),
                                  needed.height());
+    if (oneLine)
+        fittedAdvance = std::max(fittedAdvance, advance);
 }
 
 bool SliderView::eventFilter(QObject *watched, QEvent *event)
@@ -149,7 +160,10 @@ bool SliderView::eventFilter(QObject *watched, QEvent *event)
         (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)) {
         valueLabel->setMinimumSize(0, 0);
         valueLabel->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showValueText(valueLabel->text());
+        fittedAdvance = -1;
+        const QString text = valueLabel->text();
+        valueLabel->clear();
+        showValueText(text);
     }
     return QWidget::eventFilter(watched, event);
 }

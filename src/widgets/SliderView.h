@@ -115,6 +115,8 @@ private:
     // The text form the label shows now, so that setDecimals can redraw it.
     float shownValue = 0.0f;
     bool shownUserChange = false;
+    // The widest one-line text advance the value column was sized for; -1 before the first.
+    int fittedAdvance = -1;
     InlineValueEditor *valueEntry = nullptr;
     // The pointer holds the track: its changes go where it is, never a step further.
     bool pointerHeld = false;

@@ -117,6 +117,7 @@ private:
     void updateKnobSpan(qreal oldX, qreal newX);
     void trackTo(qreal x);
     void paintKnob(QPainter &painter, const QPointF &center) const;
+    void paintCachedKnob(QPainter &painter, const QPointF &center) const;
 
     float m_minimum = 0.0f;
     float m_maximum = 1.0f;

@@ -1,23 +1,88 @@
 #include "ElidingLabel.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QStyle>
+#include <QTextDocument>
 
 namespace NequoraUI::platform {
 
 ElidingLabel::ElidingLabel(QWidget *parent) : QLabel(parent) {}
+
+bool ElidingLabel::isPlainLine() const
+{
+    if (wordWrap() || buddy() || movie() || !pixmap().isNull() || !picture().isNull())
+        return false;
+    const Qt::TextFormat format = textFormat();
+    return format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text()));
+}
+
+int ElidingLabel::textFlags() const
+{
+    const Qt::LayoutDirection direction =
+        text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    return int(QStyle::visualAlignment(direction, alignment())) | Qt::TextExpandTabs |
+           Qt::TextHideMnemonic;
+}
+
+// A negative indent on a framed label means half an "x", as QLabel has it.
+QRect ElidingLabel::textRect() const
+{
+    QRect rect = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    int inset = indent();
+    if (inset < 0 && frameWidth() > 0)
+        inset = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (inset <= 0)
+        return rect;
+    const int flags = textFlags();
+    if (flags & Qt::AlignLeft)
+        rect.setLeft(rect.left() + inset);
+    if (flags & Qt::AlignRight)
+        rect.setRight(rect.right() - inset);
+    if (flags & Qt::AlignTop)
+        rect.setTop(rect.top() + inset);
+    if (flags & Qt::AlignBottom)
+        rect.setBottom(rect.bottom() - inset);
+    return rect;
+}
+
+QSize ElidingLabel::plainLineSize() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    // Centring is left out of the measure: it only rounds.
+    const int flags = textFlags() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
+    const QRect bounds = metrics.boundingRect(0, 0, 2000, 2000, flags, text());
+    int horizontal = 2 * margin();
+    int vertical = horizontal;
+    int inset = indent();
+    if (inset < 0 && frameWidth() > 0)
+        inset = metrics.horizontalAdvance(QLatin1Char('x')) - 2 * margin();
+    if (inset > 0) {
+        horizontal += (flags & (Qt::AlignLeft | Qt::AlignRight)) ? inset : 0;
+        vertical += (flags & (Qt::AlignTop | Qt::AlignBottom)) ? inset : 0;
+    }
+    const QMargins margins = contentsMargins();
+    const QSize size = bounds.size() + QSize(horizontal + margins.left() + margins.right(),
+                                             vertical + margins.top() + margins.bottom());
+    return size.expandedTo(minimumSize());
+}
 
 QString ElidingLabel::shownText() const
 {
     const QString whole = text();
     if (wordWrap() || textFormat() == Qt::RichText)
         return whole;
-    return fontMetrics().elidedText(whole, Qt::ElideRight, contentsRect().width());
+    return fontMetrics().elidedText(whole, Qt::ElideRight, textRect().width());
+}
+
+QSize ElidingLabel::sizeHint() const
+{
+    return isPlainLine() ? plainLineSize() : QLabel::sizeHint();
 }
 
 QSize ElidingLabel::minimumSizeHint() const
 {
-    const QSize full = QLabel::minimumSizeHint();
+    const QSize full = isPlainLine() ? plainLineSize() : QLabel::minimumSizeHint();
     if (wordWrap())
         return full;
     const QMargins margins = contentsMargins();
@@ -27,29 +92,32 @@ QSize ElidingLabel::minimumSizeHint() const
 
 void ElidingLabel::paintEvent(QPaintEvent *event)
 {
-    // The text can change without an event of its own; the paint that shows it fixes the tip.
-    updateToolTip();
     const QString shown = shownText();
-    if (shown == text()) {
+    // The text can change without an event of its own; the paint that shows it fixes the tip.
+    updateToolTip(shown);
+    // QLabel alone can read the style sheet's colours for keyboard focus, and one label at a
+    // time has it; an elided text is drawn here whatever the state.
+    if (shown == text() && (hasFocus() || !isPlainLine())) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), shown,
+    drawFrame(&painter);
+    style()->drawItemText(&painter, textRect(), textFlags(), palette(), isEnabled(), shown,
                           foregroundRole());
 }
 
 void ElidingLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    updateToolTip();
+    updateToolTip(shownText());
 }
 
-void ElidingLabel::updateToolTip()
+void ElidingLabel::updateToolTip(const QString &shown)
 {
     if (toolTip() != m_ownToolTip)
         return;
-    m_ownToolTip = isElided() ? text() : QString();
+    m_ownToolTip = shown != text() ? text() : QString();
     if (toolTip() != m_ownToolTip)
         setToolTip(m_ownToolTip);
 }

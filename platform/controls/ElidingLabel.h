@@ -7,6 +7,10 @@ namespace NequoraUI::platform {
 // A one-line label that never makes its row wider than the row can be: a text too long for
 // the width is drawn cut with an ellipsis, and the whole text becomes the tooltip. text() and
 // the accessible name always hold the whole text.
+//
+// A plain one-line text is measured and drawn from the font alone, also when the label takes
+// keyboard focus: a focusable QLabel would lay its text out as a rich-text document for both,
+// several times the cost, which shows on labels that change every display frame.
 class ElidingLabel : public QLabel
 {
     Q_OBJECT
@@ -18,6 +22,7 @@ public:
     QString shownText() const;
     bool isElided() const { return shownText() != text(); }
 
+    QSize sizeHint() const override;
     // Room for the ellipsis alone; the size hint still asks for the whole text.
     QSize minimumSizeHint() const override;
 
@@ -26,7 +31,14 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void updateToolTip();
+    // Plain text without wrapping, pixmap, picture, movie or mnemonic: what this class draws.
+    bool isPlainLine() const;
+    // Where the text goes: inside the frame, margin and indent, as QLabel places it.
+    QRect textRect() const;
+    int textFlags() const;
+    // The size of the whole text at one line, frame and margins included.
+    QSize plainLineSize() const;
+    void updateToolTip(const QString &shown);
 
     // The tooltip this label set itself, so one a host set is left alone.
     QString m_ownToolTip;

@@ -129,10 +129,8 @@ QString SliderView::valueText(float value, bool userChange) const
 
 // The value column keeps a fixed size that only grows. A label free to change its size asks
 // every ancestor's layout to run again on each new text, which on a screen of thousands of
-// rows costs far more than the text itself. The label takes focus, so Qt lays its text out as
-// a document; asking it for a size hint lays that out again, costlier than anything else a
-// followed value does. A one-line text no wider than one the column already fits cannot need
-// more room, so only a wider text (or a new font) asks.
+// rows costs far more than the text itself. A one-line text no wider than one the column
+// already fits cannot need more room, so only a wider text (or a new font) asks for a size.
 void SliderView::showValueText(const QString &text)
 {
     if (text == valueLabel->text())

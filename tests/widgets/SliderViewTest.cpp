@@ -141,6 +141,29 @@ TEST(SliderEntry, DoubleClickOnTheSliderReturnsToTheBuiltValueOnce)
     EXPECT_EQ(f.label->text(), "0.25");
 }
 
+// The value text takes focus, yet measures and draws as a label that does not; with focus it
+// takes the style's focus colour.
+TEST(SliderView, ValueTextLooksLikeAPlainLabelUntilFocused)
+{
+    SliderFixture f(0.5f, -100.0f, 100.0f);
+    f.slider->setFocus(Qt::TabFocusReason);
+    QLabel twin(f.label->parentWidget());
+    twin.setObjectName(QStringLiteral("valueLabel"));
+    twin.setAlignment(f.label->alignment());
+    for (const float value : {0.5f, -6.25f, 100.0f, 1e-6f}) {
+        SCOPED_TRACE(value);
+        f.view.setValue(value);
+        twin.setText(f.label->text());
+        twin.ensurePolished();
+        EXPECT_EQ(f.label->sizeHint(), twin.sizeHint());
+        twin.resize(f.label->size());
+        EXPECT_EQ(f.label->grab().toImage(), twin.grab().toImage());
+    }
+    const QImage unfocused = f.label->grab().toImage();
+    f.label->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(f.label->grab().toImage(), unfocused);
+}
+
 // The label shows the value passed in, not the pinned one; nothing is reported.
 TEST(SliderView, InitialAndProgrammaticValuesPinTheSliderSilently)
 {

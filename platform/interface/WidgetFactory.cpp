@@ -1,5 +1,6 @@
 #include "WidgetFactory.h"
 
+#include "CardView.h"
 #include "ElidingLabel.h"
 #include "ProgressBar.h"
 #include "SegmentedControl.h"
@@ -41,6 +42,7 @@ const QHash<QString, WidgetFactory::Entry> &registry()
         {QStringLiteral("NequoraUI::platform::SegmentedControl"), entry<SegmentedControl>()},
         {QStringLiteral("NequoraUI::platform::ProgressBar"), entry<ProgressBar>()},
         {QStringLiteral("NequoraUI::platform::ElidingLabel"), entry<ElidingLabel>()},
+        {QStringLiteral("NequoraUI::platform::CardView"), entry<CardView>()},
     };
     return classes;
 }

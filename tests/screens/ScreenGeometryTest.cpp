@@ -60,6 +60,19 @@ TEST(ScreenGeometry, RowsEdgesWidthFoldAndFocusOnAWideWindow)
     const QRect title = rect(first->titleLabel).translated(-rect(first->contentView).topLeft());
     EXPECT_NEAR(title.top(), first->contentView->height() - title.bottom() - 1, 1) << "even";
 
+    // A strip of the card repainted alone (behind a changed row) is what the whole card shows
+    // there; the corners stay clear.
+    QWidget *card = second->contentView;
+    QImage whole(card->size(), QImage::Format_ARGB32_Premultiplied);
+    whole.fill(Qt::transparent);
+    QImage part = whole;
+    card->render(&whole, {}, {}, {});
+    const QRect strip(0, card->height() / 2 - 2, card->width(), 4);
+    card->render(&part, strip.topLeft(), strip, {});
+    EXPECT_EQ(part.copy(strip), whole.copy(strip));
+    EXPECT_EQ(whole.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(whole.pixelColor(whole.rect().center()), QColor(Qt::white));
+
     // Keyboard focus keeps the card's rounded corners.
     ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
     screen->setAttribute(Qt::WA_KeyboardFocusChange);

@@ -1,5 +1,6 @@
 #include "AudioFileView.h"
 #include "AudioPlayerView.h"
+#include "GraphViewController.h"
 #include "ImportedAudioFiles.h"
 #include "RecorderView.h"
 #include "RecordingEngineNode.h"
@@ -13,6 +14,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 using namespace NequoraUI;
@@ -80,6 +82,20 @@ TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice
     EXPECT_EQ(player.engineNode->loads[0], "file:///media/take%20one.wav");
     driver.advance(400);
     EXPECT_FALSE(controller->presentedViewController());
+
+    // A change of file is one undo entry; undo and redo load the old or new file once each.
+    QUndoStack *stack = qobject_cast<GraphViewController *>(controller.get())->undoStack();
+    fileRow->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
+    ASSERT_EQ(stack->count(), 1) << "the first choice has no file before it to go back to";
+    const std::pair<void (QUndoStack::*)(), int> steps[] = {
+        {&QUndoStack::undo, 0}, {&QUndoStack::redo, 1}, {&QUndoStack::undo, 0}};
+    for (const auto &[step, file] : steps) {
+        const size_t loads = player.engineNode->loads.size();
+        (stack->*step)();
+        ASSERT_EQ(player.engineNode->loads.size(), loads + 1);
+        EXPECT_EQ(QUrl(QString::fromStdString(player.engineNode->loads.back())), files[file]);
+        EXPECT_EQ(fileRow->file(), files[file]);
+    }
 }
 
 TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterOnePlayerRowEachCallItsOwnPlayerObject)

@@ -1,7 +1,7 @@
 // The generated screen of a 10,000-parameter graph, shown at 390x2400 with about 30 rows on
 // screen: the cost of following the engine per display frame, against the same screen with
-// following off, and the cost of filtering it, against the filter a Qt developer would write
-// by hand over the same rows.
+// following off and a hand-written form following the same values, and the cost of filtering it,
+// against the filter a Qt developer would write by hand over the same rows.
 #include "support/BenchSupport.h"
 
 #include "CollapsibleSectionView.h"

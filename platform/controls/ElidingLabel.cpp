@@ -67,12 +67,27 @@ QSize ElidingLabel::plainLineSize() const
     return size.expandedTo(minimumSize());
 }
 
+qreal ElidingLabel::textAdvance() const
+{
+    const QString whole = text();
+    if (m_measuredAdvance < 0 || whole != m_measuredText || font() != m_measuredFont) {
+        m_measuredText = whole;
+        m_measuredFont = font();
+        m_measuredAdvance = QFontMetricsF(m_measuredFont).horizontalAdvance(whole);
+    }
+    return m_measuredAdvance;
+}
+
 QString ElidingLabel::shownText() const
 {
     const QString whole = text();
     if (wordWrap() || textFormat() == Qt::RichText)
         return whole;
-    return fontMetrics().elidedText(whole, Qt::ElideRight, textRect().width());
+    const int width = textRect().width();
+    // A text that fits is drawn whole, known without laying it out again.
+    if (!whole.contains(QLatin1Char('\n')) && textAdvance() <= width)
+        return whole;
+    return fontMetrics().elidedText(whole, Qt::ElideRight, width);
 }
 
 QSize ElidingLabel::sizeHint() const

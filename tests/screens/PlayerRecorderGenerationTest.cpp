@@ -1,9 +1,9 @@
 #include "AudioFileView.h"
 #include "AudioPlayerView.h"
+#include "GeneratedViews.h"
 #include "GraphViewController.h"
 #include "ImportedAudioFiles.h"
 #include "RecorderView.h"
-#include "RecordingEngineNode.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "platform/ViewController.h"
@@ -13,7 +13,6 @@
 #include "support/ManualAnimationDriver.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -21,16 +20,21 @@ using namespace NequoraUI;
 
 namespace {
 
-struct PlayerNode
+// An engine whose engine nodes' loads land in the log, one line each.
+struct LoggedEngine : SimEngine
 {
-    PlayerNode(const std::string &type = "AudioPlayerNode", const std::string &name = "Player")
-        : node(std::make_shared<SimNode>(type, name, NQAudioNodeHandle{engineNode}))
+    LoggedEngine()
     {
-        node->addFloatParameter("Rate", 1.0f, 0.5f, 2.0f);
-        node->addBoolParameter("Loop", false);
+        setLogger([this](const std::string &line) { log.push_back(line); });
     }
-    std::shared_ptr<RecordingEngineNode> engineNode = std::make_shared<RecordingEngineNode>();
-    std::shared_ptr<SimNode> node;
+    std::shared_ptr<SimNode> addPlayer()
+    {
+        auto player = addNode(playerType, "Player");
+        player->addFloatParameter("Rate", 1.0f, 0.5f, 2.0f);
+        player->addBoolParameter("Loop", false);
+        return player;
+    }
+    std::vector<std::string> log;
 };
 
 const QList<QUrl> files = {QUrl::fromLocalFile(QStringLiteral("/media/take one.wav")),
@@ -44,23 +48,19 @@ QList<QWidget *> sectionsOf(const std::unique_ptr<platform::ViewController> &con
     return stack->views();
 }
 
-OwnedWidgets viewsOf(UIGenerator &generator, const PlayerNode &player)
-{
-    return OwnedWidgets(generator.generateViews(std::shared_ptr<NQAudioNode>(player.node)));
-}
-
 } // namespace
 
-TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice)
+// The file row presents through the screen; once the screen is closed, a row the host kept
+// neither keeps nor calls its player.
+TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoiceWhileTheScreenLives)
 {
     NequoraUI::testing::ManualAnimationDriver driver;
-    PlayerNode player;
-    auto eq = std::make_shared<SimNode>("Equaliser", "EQ");
-    eq->addFloatParameter("Low", 0.0f, -12.0f, 12.0f);
-    const auto controller = UIGenerator::generateViewController(
-        graphOf({std::make_shared<SimNode>("Nequora.GraphInput", "In"), eq, player.node,
-                 std::make_shared<SimNode>("Nequora.GraphOutput", "Out")}),
-        files);
+    LoggedEngine engine;
+    engine.addNode("Nequora.GraphInput", "In");
+    engine.addNode("Equaliser", "EQ")->addFloatParameter("Low", 0.0f, -12.0f, 12.0f);
+    engine.addPlayer();
+    engine.addNode("Nequora.GraphOutput", "Out");
+    auto controller = UIGenerator::generateViewController(*engine.graph(), files);
     const QList<QWidget *> sections = sectionsOf(controller);
     ASSERT_EQ(sections.size(), 2) << "the graph's input and output nodes are left out";
     EXPECT_EQ(qobject_cast<CollapsibleSectionView *>(sections[1])->titleLabel->text(), "Player");
@@ -68,18 +68,23 @@ TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice
     ASSERT_EQ(rows.size(), 2) << "the player's own parameters never show";
     auto *fileRow = qobject_cast<AudioFileView *>(rows[0]);
     ASSERT_TRUE(fileRow);
-    EXPECT_TRUE(qobject_cast<AudioPlayerView *>(rows[1]));
+    std::weak_ptr<NQAudioPlayerNode> playerObject =
+        qobject_cast<AudioPlayerView *>(rows[1])->audioPlayerNode();
+    EXPECT_EQ(ViewControllerPresenter::of(controller.get()),
+              ViewControllerPresenter::of(controller.get()))
+        << "one presenter per controller";
+    EXPECT_EQ(ViewControllerPresenter::of(nullptr), nullptr);
 
-    QWidget *screen = controller->view();
-    screen->resize(390, 640);
-    screen->show();
+    controller->view()->resize(390, 640);
+    controller->view()->show();
     fileRow->tappedActionButton();
     ASSERT_TRUE(controller->presentedViewController()) << "the row presents through the screen";
+    EXPECT_TRUE(controller->isTransitioning()) << "animated";
     driver.advance(400);
-
     fileRow->audioFilePickerViewControllerDidSelectFile(nullptr, files[0]);
-    ASSERT_EQ(player.engineNode->loads.size(), 1u);
-    EXPECT_EQ(player.engineNode->loads[0], "file:///media/take%20one.wav");
+    EXPECT_EQ(engine.log,
+              std::vector<std::string>{"load Player failed: file:///media/take%20one.wav"});
+    EXPECT_TRUE(controller->isTransitioning()) << "dismissed animated";
     driver.advance(400);
     EXPECT_FALSE(controller->presentedViewController());
 
@@ -90,18 +95,30 @@ TEST(PlayerRecorderGeneration, FilesGiveAFileRowAboveThePlayerThatLoadsTheChoice
     const std::pair<void (QUndoStack::*)(), int> steps[] = {
         {&QUndoStack::undo, 0}, {&QUndoStack::redo, 1}, {&QUndoStack::undo, 0}};
     for (const auto &[step, file] : steps) {
-        const size_t loads = player.engineNode->loads.size();
+        const size_t loads = engine.log.size();
         (stack->*step)();
-        ASSERT_EQ(player.engineNode->loads.size(), loads + 1);
-        EXPECT_EQ(QUrl(QString::fromStdString(player.engineNode->loads.back())), files[file]);
+        ASSERT_EQ(engine.log.size(), loads + 1);
+        EXPECT_EQ(engine.log.back(),
+                  "load Player failed: " + files[file].toEncoded().toStdString());
         EXPECT_EQ(fileRow->file(), files[file]);
     }
+    const size_t loads = engine.log.size();
+
+    // The host keeps a row while dropping the screen that presented for it.
+    std::unique_ptr<QWidget> kept(fileRow);
+    kept->setParent(nullptr);
+    controller.reset();
+    EXPECT_TRUE(playerObject.expired()) << "the file row never keeps the player alive";
+    fileRow->tappedActionButton();
+    fileRow->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
+    EXPECT_EQ(engine.log.size(), loads) << "its player went with the screen";
 }
 
 TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterOnePlayerRowEachCallItsOwnPlayerObject)
 {
-    PlayerNode player;
-    const auto controller = UIGenerator::generateViewController(graphOf({player.node}), {});
+    LoggedEngine engine;
+    const auto player = engine.addPlayer();
+    const auto controller = UIGenerator::generateViewController(*engine.graph(), {});
     EXPECT_EQ(rowsOf(sectionsOf(controller).value(0)).size(), 1);
 
     UIGenerator generator;
@@ -112,8 +129,7 @@ TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterOnePlayerRowEachCallItsOwn
         ASSERT_TRUE(generator.delegate);
     }
     EXPECT_FALSE(generator.delegate) << "the generator never keeps its presenter alive";
-    OwnedWidgets first = viewsOf(generator, player);
-    OwnedWidgets second = viewsOf(generator, player);
+    OwnedWidgets first(generator.generateViews(player)), second(generator.generateViews(player));
     ASSERT_EQ(first.size(), 1);
     const auto &a = qobject_cast<AudioPlayerView *>(first[0])->audioPlayerNode();
     const auto &b = qobject_cast<AudioPlayerView *>(second[0])->audioPlayerNode();
@@ -121,12 +137,7 @@ TEST(PlayerRecorderGeneration, WithoutFilesOrPresenterOnePlayerRowEachCallItsOwn
     EXPECT_NE(a.get(), b.get()) << "one engine node, a player object per call";
     a->load("file:///a.wav");
     b->load("file:///b.wav");
-    EXPECT_EQ(player.engineNode->loads.size(), 2u);
-
-    PlayerNode lookAlike("audioPlayerNode", "Not a player");
-    OwnedWidgets views = viewsOf(generator, lookAlike);
-    ASSERT_EQ(views.size(), 2) << "type names are case-sensitive";
-    EXPECT_FALSE(qobject_cast<AudioPlayerView *>(views[0]));
+    EXPECT_EQ(engine.log.size(), 2u);
 }
 
 TEST(PlayerRecorderGeneration, GeneratedRecorderWritesNewWavFilesThatPickersOffer)
@@ -148,25 +159,4 @@ TEST(PlayerRecorderGeneration, GeneratedRecorderWritesNewWavFilesThatPickersOffe
     EXPECT_EQ(recordings[0].toLocalFile(), path);
     EXPECT_NE(recordings[1], recordings[0]);
     EXPECT_TRUE(SimAudioFile::read(recordings[1].toLocalFile().toStdString()));
-}
-
-TEST(PlayerRecorderGeneration, FileRowOfAClosedScreenNeitherKeepsNorCallsItsPlayer)
-{
-    PlayerNode player;
-    auto controller = UIGenerator::generateViewController(graphOf({player.node}), files);
-    const QList<QWidget *> rows = rowsOf(sectionsOf(controller).first());
-    ASSERT_EQ(rows.size(), 2);
-    std::weak_ptr<NQAudioPlayerNode> playerObject =
-        qobject_cast<AudioPlayerView *>(rows[1])->audioPlayerNode();
-    // The host keeps a row while dropping the screen that presented for it.
-    std::unique_ptr<QWidget> fileRow(rows[0]);
-    fileRow->setParent(nullptr);
-    controller.reset();
-    EXPECT_TRUE(playerObject.expired()) << "the file row never keeps the player alive";
-
-    auto *row = qobject_cast<AudioFileView *>(fileRow.get());
-    ASSERT_TRUE(row);
-    row->tappedActionButton();
-    row->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
-    EXPECT_TRUE(player.engineNode->loads.empty()) << "its player went with the screen";
 }

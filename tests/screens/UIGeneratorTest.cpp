@@ -1,6 +1,7 @@
 #include "UIGenerator.h"
 #include "CollapsibleSectionView.h"
-#include "RecordingEngineNode.h"
+#include "GeneratedViews.h"
+#include "SaturatingConversion.h"
 #include "SliderView.h"
 #include "SwitchView.h"
 #include "TextFieldView.h"
@@ -8,6 +9,7 @@
 #include "platform/Slider.h"
 #include "sim/SimEngine.h"
 #include "support/ManualAnimationDriver.h"
+#include "support/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include <limits>
 
 using namespace NequoraUI;
+using NequoraUI::testing::labelText;
 
 namespace {
 
@@ -26,19 +29,6 @@ public:
     std::string name() const override { return "Trigger"; }
 };
 
-std::shared_ptr<SimNode> node(const std::string &type, const std::string &name)
-{
-    return std::make_shared<SimNode>(type, name);
-}
-
-std::shared_ptr<SimNode> nodeWithTwoParameters(const std::string &type, const std::string &name)
-{
-    auto result = node(type, name);
-    result->addFloatParameter("Gain", 0.5f, 0.0f, 1.0f);
-    result->addBoolParameter("Bypass", false);
-    return result;
-}
-
 CollapsibleSectionView *section(QWidget *widget)
 {
     return qobject_cast<CollapsibleSectionView *>(widget);
@@ -47,11 +37,6 @@ CollapsibleSectionView *section(QWidget *widget)
 QString titleOf(QWidget *sectionWidget)
 {
     return section(sectionWidget)->titleLabel->text();
-}
-
-QString valueLabelOf(QWidget *view)
-{
-    return view->findChild<QLabel *>(QStringLiteral("valueLabel"))->text();
 }
 
 platform::Slider *sliderIn(QWidget *view)
@@ -70,30 +55,35 @@ void moveSlider(QWidget *sliderView, float value)
 
 TEST(UIGenerator, GraphDropsItsInputAndOutputNodesEmptyNodesAndOtherListsDropNothing)
 {
-    auto taps = node("Delay", "Echo");
-    taps->addIntParameter("Taps", 1, 0, 8);
-    auto mode = node("Delay", "Echo");
-    mode->addStringParameter("Mode", "ping-pong");
-    const SimGraph graph =
-        graphOf({nodeWithTwoParameters("Nequora.GraphInput", "In"),
-                 nodeWithTwoParameters("nequora.graphinput", "Look-alike"), node("Delay", "Echo"),
-                 taps, mode, nodeWithTwoParameters("Nequora.GraphOutput", "Out"),
-                 nodeWithTwoParameters("Nequora.GraphOutputs", "Longer")});
-    OwnedWidgets sections(UIGenerator().generateViews(graph));
-    ASSERT_EQ(sections.size(), 4) << "empty nodes leave no section";
+    SimEngine engine;
+    const auto withTwo = [&engine](const std::string &type, const std::string &name) {
+        auto node = engine.addNode(type, name);
+        node->addFloatParameter("Gain", 0.5f, 0.0f, 1.0f);
+        node->addBoolParameter("Bypass", false);
+        return node;
+    };
+    const auto input = withTwo("Nequora.GraphInput", "In");
+    withTwo("nequora.graphinput", "Look-alike");
+    engine.addNode("Delay", "Echo");
+    engine.addNode("Delay", "Echo")->addIntParameter("Taps", 1, 0, 8);
+    engine.addNode("Delay", "Echo")->addStringParameter("Mode", "ping-pong");
+    withTwo("Nequora.GraphOutput", "Out");
+    withTwo("Nequora.GraphOutputs", "Longer");
+    withTwo("audioPlayerNode", "Not a player");
+    OwnedWidgets sections(UIGenerator().generateViews(*engine.graph()));
+    ASSERT_EQ(sections.size(), 5) << "empty nodes leave no section";
     EXPECT_EQ(titleOf(sections[0]), "Look-alike");
     EXPECT_EQ(titleOf(sections[1]), "Echo");
     EXPECT_EQ(titleOf(sections[2]), "Echo") << "duplicate names stay apart";
     EXPECT_EQ(titleOf(sections[3]), "Longer");
     EXPECT_EQ(rowsOf(sections[0]).size(), 2);
+    EXPECT_EQ(rowsOf(sections[4]).size(), 2) << "type names are case-sensitive";
     EXPECT_TRUE(qobject_cast<SliderView *>(rowsOf(sections[1]).value(0)));
     EXPECT_TRUE(qobject_cast<TextFieldView *>(rowsOf(sections[2]).value(0)));
-    EXPECT_EQ(section(sections[0])->content()->layout()->spacing(), 20);
     EXPECT_TRUE(UIGenerator().generateViews(SimGraph()).isEmpty());
 
-    const auto input = nodeWithTwoParameters("Nequora.GraphInput", "In");
-    OwnedWidgets listed(UIGenerator().generateViews(
-        std::vector<std::shared_ptr<NQAudioNode>>{input, node("Nequora.GraphOutput", "Out")}));
+    OwnedWidgets listed(UIGenerator().generateViews(std::vector<std::shared_ptr<NQAudioNode>>{
+        input, std::make_shared<SimNode>("Nequora.GraphOutput", "Out")}));
     ASSERT_EQ(listed.size(), 1) << "an output node without parameters has nothing to show";
     EXPECT_EQ(titleOf(listed[0]), "In");
     OwnedWidgets bare(UIGenerator().generateViews(std::shared_ptr<NQAudioNode>(input)));
@@ -112,12 +102,8 @@ TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
     std::vector<std::string> writes;
     engine.setWriteObserver(
         [&](const SimParameterWrite &write) { writes.push_back(write.valueText); });
-    OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()));
-    for (QWidget *widget : widgets.list) {
-        widget->resize(320, 80);
-        widget->show();
-    }
-    EXPECT_EQ(valueLabelOf(widgets[0]), "3");
+    OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()), true);
+    EXPECT_EQ(labelText(widgets[0], "valueLabel"), "3");
     // Each: widget, click at a value or press a key, the integer written and shown.
     const std::tuple<int, float, Qt::Key, std::string> cases[] = {
         {0, -4.6f, {}, "-5"},
@@ -134,7 +120,8 @@ TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
         else
             QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(at));
         EXPECT_EQ(writes.back(), expected);
-        EXPECT_EQ(valueLabelOf(widgets[widget]).toStdString(), expected) << "shows what it wrote";
+        EXPECT_EQ(labelText(widgets[widget], "valueLabel").toStdString(), expected)
+            << "shows what it wrote";
     }
     // Every report is written, also when the value does not change.
     moveSlider(widgets[1], 99.0f);
@@ -142,24 +129,42 @@ TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
     EXPECT_EQ(writes.size(), 8u);
 }
 
+TEST(SaturatingConversion, TruncatesTowardZeroSaturatesOutsideAndNaNGivesZero)
+{
+    constexpr float nan = NAN, inf = INFINITY;
+    constexpr int32_t intMin = INT32_MIN, intMax = INT32_MAX;
+    constexpr uint32_t uintMax = UINT32_MAX;
+    // 2147483520 and 4294967040 are the largest floats that still fit; float(intMax) is the
+    // float nearest the largest int32, one above it.
+    // clang-format off
+    const std::pair<float, int32_t> toInt[] = {
+        {2.7f, 2}, {-2.7f, -2}, {-4.6f, -4}, {-0.9f, 0}, {2147483520.0f, 2147483520},
+        {-2147483648.0f, intMin}, {float(intMax), intMax}, {1e20f, intMax},
+        {-2147483904.0f, intMin}, {inf, intMax}, {-inf, intMin}, {nan, 0}};
+    const std::pair<float, uint32_t> toUInt[] = {
+        {0.9f, 0u}, {99.99f, 99u}, {-0.5f, 0u}, {4294967040.0f, 4294967040u},
+        {float(uintMax), uintMax}, {inf, uintMax}, {-5.0f, 0u}, {-inf, 0u}, {nan, 0u}};
+    // clang-format on
+    for (const auto &[in, out] : toInt)
+        EXPECT_EQ(SaturatingConversion::toInt32(in), out) << in;
+    for (const auto &[in, out] : toUInt)
+        EXPECT_EQ(SaturatingConversion::toUInt32(in), out) << in;
+}
+
 TEST(UIGenerator, WidgetsFollowTheParameterOrderWriteWhatTheControlReportsStringsOnlyWithAWriter)
 {
-    auto source = node("Amp", "Amp");
+    auto source = std::make_shared<SimNode>("Amp", "Amp");
     const auto gain = source->addFloatParameter("Gain", 0.0f, -1.0f, 1.0f);
     const auto mute = source->addBoolParameter("Mute", true);
     source->addStringParameter("Label", "Bus A");
     std::vector<std::shared_ptr<NQParameter>> parameters = source->parameters();
     parameters.insert(parameters.begin() + 1, std::make_shared<TriggerParameter>());
     parameters.push_back(nullptr);
-    OwnedWidgets widgets(UIGenerator().generateViews(parameters));
+    OwnedWidgets widgets(UIGenerator().generateViews(parameters), true);
     ASSERT_EQ(widgets.size(), 3) << "unknown kinds are left out";
-    for (QWidget *widget : widgets.list) {
-        widget->resize(320, 80);
-        widget->show();
-    }
     platform::Slider *slider = sliderIn(widgets[0]);
     EXPECT_EQ(slider->value(), 0.0f);
-    EXPECT_EQ(widgets[0]->findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), "Gain");
+    EXPECT_EQ(labelText(widgets[0], "titleLabel"), "Gain");
     QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(0.3f));
     ASSERT_EQ(gain->writeCount(), 1);
     EXPECT_EQ(gain->lastWrittenValue(), slider->value());
@@ -171,10 +176,8 @@ TEST(UIGenerator, WidgetsFollowTheParameterOrderWriteWhatTheControlReportsString
     EXPECT_EQ(mute->lastWrittenValue(), false);
     EXPECT_FALSE(mute->value());
 
-    ASSERT_TRUE(qobject_cast<TextFieldView *>(widgets[2]));
-    EXPECT_EQ(qobject_cast<TextFieldView *>(widgets[2])->text(), "Bus A");
     auto *field = widgets[2]->findChild<QLineEdit *>();
-    ASSERT_TRUE(field);
+    ASSERT_TRUE(qobject_cast<TextFieldView *>(widgets[2]) && field);
     field->setFocus();
     QTest::keyClicks(field, QStringLiteral(" renamed"));
     EXPECT_EQ(field->text(), "Bus A") << "no writer: the field is read-only";
@@ -195,7 +198,7 @@ TEST(UIGenerator, WidgetsFollowTheParameterOrderWriteWhatTheControlReportsString
 
 TEST(UIGenerator, WidgetsKeepTheirParametersAliveAndNothingElseDoes)
 {
-    auto source = node("Amp", "Amp");
+    auto source = std::make_shared<SimNode>("Amp", "Amp");
     std::weak_ptr<SimFloatParameter> gain = source->addFloatParameter("Gain", 0.0f, 0.0f, 1.0f);
     std::weak_ptr<SimStringParameter> label = source->addStringParameter("Label", "x");
     auto widgets =
@@ -213,14 +216,13 @@ TEST(UIGenerator, WidgetsKeepTheirParametersAliveAndNothingElseDoes)
 TEST(UIGenerator, FoldingASectionMakesTheSectionsThatComeIntoView)
 {
     NequoraUI::testing::ManualAnimationDriver driver;
-    const auto tall = [](const char *name) {
-        auto result = node("Effect", name);
+    SimEngine engine;
+    for (const char *name : {"A", "B", "C"}) {
+        auto node = engine.addNode("Effect", name);
         for (int index = 0; index < 10; ++index)
-            result->addFloatParameter("Gain " + std::to_string(index), 0.5f, 0.0f, 1.0f);
-        return result;
-    };
-    const auto controller =
-        UIGenerator::generateViewController(graphOf({tall("A"), tall("B"), tall("C")}), {});
+            node->addFloatParameter("Gain " + std::to_string(index), 0.5f, 0.0f, 1.0f);
+    }
+    const auto controller = UIGenerator::generateViewController(*engine.graph(), {});
     auto *stack = qobject_cast<VStackViewController *>(controller.get());
     QWidget *screen = controller->view();
     screen->resize(390, 400);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CollapsibleSectionView.h"
+
+#include <QLayout>
+#include <QList>
+#include <QWidget>
+
+// Takes over the parentless widgets a generator returns, so each test frees them; shows each
+// at a row's size when asked.
+struct OwnedWidgets : QList<QWidget *>
+{
+    explicit OwnedWidgets(const QList<QWidget *> &widgets, bool show = false) : QList(widgets)
+    {
+        for (QWidget *widget : widgets)
+            if (show) {
+                widget->resize(320, 80);
+                widget->show();
+            }
+    }
+    OwnedWidgets(const OwnedWidgets &) = delete;
+    ~OwnedWidgets() { qDeleteAll(*this); }
+};
+
+// The widgets stacked inside a generated section.
+inline QList<QWidget *> rowsOf(QWidget *sectionWidget)
+{
+    QList<QWidget *> rows;
+    QLayout *stack =
+        qobject_cast<NequoraUI::CollapsibleSectionView *>(sectionWidget)->content()->layout();
+    for (int i = 0; i < stack->count(); ++i)
+        rows.append(stack->itemAt(i)->widget());
+    return rows;
+}

@@ -54,7 +54,7 @@ protected:
 
 } // namespace
 
-TEST_F(CollapsibleSectionTest, StartsOpenATapFoldsWithAFadeASecondUnfoldsATapMidFoldTurnsBack)
+TEST_F(CollapsibleSectionTest, TapsFoldAndUnfoldWithAFadeTurnBackMidFoldAndSurviveDeletion)
 {
     EXPECT_TRUE(content->isVisible());
     EXPECT_EQ(section->contentOpacity(), 1.0);
@@ -107,16 +107,12 @@ TEST_F(CollapsibleSectionTest, StartsOpenATapFoldsWithAFadeASecondUnfoldsATapMid
     advance();
     EXPECT_GT(content->width(), 400);
     EXPECT_EQ(section->stackView->geometry().width(), content->width()) << "exactly as wide";
-}
 
-// Run under AddressSanitizer: a running fold must not reach a deleted section or content.
-TEST_F(CollapsibleSectionTest, DeletingTheContentOrTheSectionMidFoldIsSafe)
-{
+    // Run under AddressSanitizer: a running fold must not reach a deleted section or content.
     auto *emptied = new CollapsibleSectionView(QStringLiteral("Delay"), new QLabel, &window);
     delete emptied->content();
     emptied->tappedTitleView();
     EXPECT_FALSE(emptied->isFolding()) << "taps without content do nothing";
-
     tapTitle();
     advance(foldMs / 2);
     delete section;

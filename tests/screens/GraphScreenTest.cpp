@@ -158,26 +158,22 @@ TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsNeverMakesHiddenPlacesAndCl
 
     QTest::keyClick(screen, Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(field->hasFocus());
-    const struct
-    {
-        QString text;
-        QStringList rows;
-    } cases[] = {
+    const std::pair<QString, QStringList> cases[] = {
         {"RESO", {"Filter", "Résonance"}},
         {"résonance", {"Filter", "Résonance"}},
         {"i", {"Filter", "Cutoff", "Résonance", "Bypass", "Delay", "Mix", "Time"}},
         {"delay", {"Delay", "Mix", "Time"}},
         {"xyz", {}},
     };
-    for (const auto &c : cases) {
+    for (const auto &[text, rows] : cases) {
         field->clear();
         // Typed where the test's key tables can type it, inserted otherwise.
-        if (c.text.toLatin1() == c.text.toUtf8())
-            QTest::keyClicks(field, c.text);
+        if (text.toLatin1() == text.toUtf8())
+            QTest::keyClicks(field, text);
         else
-            field->insert(c.text);
-        EXPECT_EQ(shownRowTitles(), c.rows) << c.text.toStdString();
-        EXPECT_EQ(graph->noMatchLabel->isVisible(), c.rows.isEmpty());
+            field->insert(text);
+        EXPECT_EQ(shownRowTitles(), rows) << text.toStdString();
+        EXPECT_EQ(graph->noMatchLabel->isVisible(), rows.isEmpty());
     }
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_TRUE(field->text().isEmpty());
@@ -214,8 +210,7 @@ TEST_F(GraphScreen, UndoAndRedoWriteEachValueOnceAndShowItSilently)
     QTest::keyClicks(field, "Lead");
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(name->value(), "Lead");
-    QUndoStack *stack = graph->undoStack();
-    ASSERT_EQ(stack->count(), 4) << "a drag is one entry";
+    ASSERT_EQ(graph->undoStack()->count(), 4) << "a drag is one entry";
 
     QSignalSpy reported(slider(0), &SliderView::valueChanged);
     const int cutoffWrites = cutoff->writeCount();

@@ -125,9 +125,12 @@ TEST_F(GraphScreen, RowsInViewFollowEngineChangesWithinOneFrameWritingNothingBac
     frame();
     EXPECT_EQ(held->value(), 100.0f);
 
-    // A folded section's rows are not read; they catch up when shown again.
+    // A folded section's rows are not read; they catch up when shown again. The places that
+    // come into view as it folds are made.
     auto *delay = qobject_cast<CollapsibleSectionView *>(graph->views()[1]);
+    const qsizetype made = graph->views().size();
     delay->tappedTitleView();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return graph->views().size() > made; }, 1000));
     mix->setValue(0.9f);
     frame();
     EXPECT_EQ(knob(2)->value(), 0.25f);
@@ -141,11 +144,19 @@ TEST_F(GraphScreen, RowsInViewFollowEngineChangesWithinOneFrameWritingNothingBac
     screen->show();
     EXPECT_TRUE(graph->follower()->displayLink()->isScheduled());
 
+    // Rows scrolled out of view are not read, also where the rest of their section is.
     auto *scroll = screen->findChild<QScrollArea *>();
-    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    QScrollBar *bar = scroll->verticalScrollBar();
+    bar->setValue(slider(0)->mapTo(scroll->widget(), QPoint(0, slider(0)->height())).y());
     cutoff->setValue(3000.0f);
+    bypass->setValue(false);
     frame();
-    EXPECT_EQ(knob(0)->value(), 100.0f) << "scrolled away";
+    EXPECT_EQ(knob(0)->value(), 100.0f);
+    EXPECT_FALSE(screen->findChild<SwitchView *>()->toggleSwitch->isOn());
+    bar->setValue(bar->maximum());
+    bypass->setValue(true);
+    frame();
+    EXPECT_FALSE(screen->findChild<SwitchView *>()->toggleSwitch->isOn()) << "scrolled away";
 }
 
 TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsNeverMakesHiddenPlacesAndClearingRestoresAll)

@@ -215,4 +215,5 @@ TEST(PresentedParameters, StepAndDecimalsSetOnTheSliderCarryIntoThePresentation)
                       (slider->pointForValue(0.0f) + slider->pointForValue(1.0f)) / 2);
     EXPECT_EQ(written, std::vector<float>{630.0f}) << "632.46 on the step of 10 Hz from 20 Hz";
     EXPECT_EQ(valueText(&view), "630.0 Hz");
+    EXPECT_EQ(view.value(), 630.0f);
 }

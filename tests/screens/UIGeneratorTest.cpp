@@ -5,17 +5,15 @@
 #include "SliderView.h"
 #include "SwitchView.h"
 #include "TextFieldView.h"
-#include "VStackViewController.h"
 #include "platform/Slider.h"
 #include "sim/SimEngine.h"
-#include "support/ManualAnimationDriver.h"
 #include "support/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 
 using namespace NequoraUI;
 using NequoraUI::testing::labelText;
@@ -29,25 +27,15 @@ public:
     std::string name() const override { return "Trigger"; }
 };
 
-CollapsibleSectionView *section(QWidget *widget)
+QString titleOf(QWidget *section)
 {
-    return qobject_cast<CollapsibleSectionView *>(widget);
-}
-
-QString titleOf(QWidget *sectionWidget)
-{
-    return section(sectionWidget)->titleLabel->text();
-}
-
-platform::Slider *sliderIn(QWidget *view)
-{
-    return view->findChild<platform::Slider *>(QStringLiteral("slider"));
+    return qobject_cast<CollapsibleSectionView *>(section)->titleLabel->text();
 }
 
 // Moves a generated slider as its action would report it.
 void moveSlider(QWidget *sliderView, float value)
 {
-    sliderIn(sliderView)->setValue(value);
+    sliderView->findChild<platform::Slider *>()->setValue(value);
     QMetaObject::invokeMethod(sliderView, "sliderValueChanged");
 }
 
@@ -88,7 +76,8 @@ TEST(UIGenerator, GraphDropsItsInputAndOutputNodesEmptyNodesAndOtherListsDropNot
     EXPECT_EQ(titleOf(listed[0]), "In");
     OwnedWidgets bare(UIGenerator().generateViews(std::shared_ptr<NQAudioNode>(input)));
     ASSERT_EQ(bare.size(), 2);
-    EXPECT_FALSE(section(bare[0])) << "a single node's views come without a section";
+    EXPECT_FALSE(qobject_cast<CollapsibleSectionView *>(bare[0]))
+        << "a single node's views come without a section";
 }
 
 TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
@@ -113,7 +102,7 @@ TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
         {2, NAN, Qt::Key_Home, "-2147483648"},
         {3, NAN, Qt::Key_End, "4294967040"}};
     for (const auto &[widget, at, key, expected] : cases) {
-        platform::Slider *slider = sliderIn(widgets[widget]);
+        platform::Slider *slider = widgets[widget]->findChild<platform::Slider *>();
         slider->setFocus();
         if (std::isnan(at))
             QTest::keyClick(slider, key);
@@ -162,7 +151,7 @@ TEST(UIGenerator, WidgetsFollowTheParameterOrderWriteWhatTheControlReportsString
     parameters.push_back(nullptr);
     OwnedWidgets widgets(UIGenerator().generateViews(parameters), true);
     ASSERT_EQ(widgets.size(), 3) << "unknown kinds are left out";
-    platform::Slider *slider = sliderIn(widgets[0]);
+    platform::Slider *slider = widgets[0]->findChild<platform::Slider *>();
     EXPECT_EQ(slider->value(), 0.0f);
     EXPECT_EQ(labelText(widgets[0], "titleLabel"), "Gain");
     QTest::mouseClick(slider, Qt::LeftButton, {}, slider->pointForValue(0.3f));
@@ -211,30 +200,4 @@ TEST(UIGenerator, WidgetsKeepTheirParametersAliveAndNothingElseDoes)
     EXPECT_EQ(gain.lock()->value(), 0.75f);
     widgets.reset();
     EXPECT_TRUE(gain.expired());
-}
-
-TEST(UIGenerator, FoldingASectionMakesTheSectionsThatComeIntoView)
-{
-    NequoraUI::testing::ManualAnimationDriver driver;
-    SimEngine engine;
-    for (const char *name : {"A", "B", "C"}) {
-        auto node = engine.addNode("Effect", name);
-        for (int index = 0; index < 10; ++index)
-            node->addFloatParameter("Gain " + std::to_string(index), 0.5f, 0.0f, 1.0f);
-    }
-    const auto controller = UIGenerator::generateViewController(*engine.graph(), {});
-    auto *stack = qobject_cast<VStackViewController *>(controller.get());
-    QWidget *screen = controller->view();
-    screen->resize(390, 400);
-    screen->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
-    ASSERT_TRUE(stack->isRealised(0));
-    ASSERT_FALSE(stack->isRealised(1)) << "the next section lies below the screen";
-
-    section(stack->stackedView(0))->tappedTitleView();
-    driver.advance(CollapsibleSectionView::foldDurationMs + 50);
-    ASSERT_TRUE(QTest::qWaitFor([stack] { return stack->isRealised(1); }, 1000));
-    EXPECT_TRUE(stack->isShownInViewport(stack->stackedView(1)));
-    EXPECT_TRUE(stack->isShownInViewport(sliderIn(stack->stackedView(1))))
-        << "the section that moved up shows its rows";
 }

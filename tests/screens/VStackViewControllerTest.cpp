@@ -32,7 +32,7 @@ QList<QWidget *> stacked(const VStackViewController &controller)
 
 } // namespace
 
-TEST(VStackViewController, ShowsItsViewsTopToBottomInAScrollingAreaInsetSetBeforeLoading)
+TEST(VStackViewController, ShowsItsViewsTopToBottomInsetAndViewsSetBeforeLoadingOwnsUnheldViews)
 {
     const QList<QWidget *> views = labels({"one", "two", "three"});
     VStackViewController controller(views);
@@ -49,47 +49,34 @@ TEST(VStackViewController, ShowsItsViewsTopToBottomInAScrollingAreaInsetSetBefor
     EXPECT_EQ(views[0]->mapTo(screen, QPoint()).x(), 20);
     EXPECT_EQ(views[0]->width(), 300 - 40);
 
-    // Inset and views count only before the view loads.
-    VStackViewController later(labels({"old"}));
-    const QList<QWidget *> shown = labels({"a", "b"});
-    later.setViews(shown);
-    later.setHorizontalInset(8.0);
-    EXPECT_EQ(later.contentStackView, nullptr) << "nothing is built before the view loads";
-    later.view();
-    EXPECT_EQ(stacked(later), shown);
-    EXPECT_EQ(later.trailingSpaceConstraint->constant(), 8.0);
-    EXPECT_EQ(later.contentStackView->contentsMargins().left(), 8);
-    const QList<QWidget *> replaced = labels({"c"});
-    later.setViews(replaced);
-    later.setHorizontalInset(30.0);
-    EXPECT_EQ(later.views(), replaced);
-    EXPECT_EQ(stacked(later), shown) << "the screen keeps what it showed";
-    EXPECT_EQ(later.contentStackView->contentsMargins().right(), 8);
-}
-
-TEST(VStackViewController, OwnsTheViewsNoWidgetHoldsYet)
-{
-    QList<QWidget *> views = labels({"kept", "dropped"});
-    QPointer<QWidget> kept = views[0];
-    QPointer<QWidget> dropped = views[1];
+    // Views and inset count only before the view loads. The controller frees the views no
+    // widget holds: a dropped one at once, the others with it or with its view.
     QWidget host;
-    QPointer<QWidget> hosted = new QLabel(QStringLiteral("hosted"), &host);
+    const QList<QWidget *> first = labels({"dropped", "kept"});
+    const QPointer<QWidget> dropped = first[0], kept = first[1], hosted = new QLabel(&host);
+    QPointer<QWidget> unshown;
     {
-        VStackViewController controller(views);
-        controller.setViews({views[0], hosted});
+        VStackViewController later(first);
+        const QList<QWidget *> shown = {kept, new QLabel};
+        later.setViews(shown);
         EXPECT_TRUE(dropped.isNull()) << "a dropped view nobody holds is freed";
-        EXPECT_FALSE(kept.isNull());
+        later.setHorizontalInset(8.0);
+        EXPECT_EQ(later.contentStackView, nullptr) << "nothing is built before the view loads";
+        later.view();
+        EXPECT_EQ(stacked(later), shown);
+        EXPECT_EQ(later.trailingSpaceConstraint->constant(), 8.0);
+        EXPECT_EQ(later.contentStackView->contentsMargins().left(), 8);
+        const QList<QWidget *> replaced = {new QLabel, hosted};
+        unshown = replaced[0];
+        later.setViews(replaced);
+        later.setHorizontalInset(30.0);
+        EXPECT_EQ(later.views(), replaced);
+        EXPECT_EQ(stacked(later), shown) << "the screen keeps what it showed";
+        EXPECT_EQ(later.contentStackView->contentsMargins().right(), 8);
     }
-    EXPECT_TRUE(kept.isNull()) << "never shown, freed with the controller";
+    EXPECT_TRUE(kept.isNull()) << "placed views go with the view hierarchy";
+    EXPECT_TRUE(unshown.isNull()) << "never shown, freed with the controller";
     EXPECT_FALSE(hosted.isNull()) << "another widget's child is left alone";
-
-    QPointer<QWidget> shown;
-    {
-        VStackViewController controller(labels({"shown"}));
-        shown = controller.views().first();
-        controller.view();
-    }
-    EXPECT_TRUE(shown.isNull()) << "placed views go with the view hierarchy";
 }
 
 TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWholeList)

@@ -1,5 +1,6 @@
 #include "CollapsibleSectionView.h"
 #include "support/ManualAnimationDriver.h"
+#include "support/Widgets.h"
 
 #include <QLabel>
 #include <QTest>
@@ -8,54 +9,37 @@
 
 using NequoraUI::CollapsibleSectionView;
 
-namespace {
-
 constexpr int foldMs = CollapsibleSectionView::foldDurationMs;
 
-// A section of three fixed-height rows inside a window tall enough to take it whole.
-class CollapsibleSectionTest : public ::testing::Test
+TEST(CollapsibleSection, TapsFoldAndUnfoldWithAFadeTurnBackMidFoldAndSurviveDeletion)
 {
-protected:
-    CollapsibleSectionTest()
-    {
-        auto *layout = new QVBoxLayout(content);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(20);
-        for (int i = 0; i < 3; ++i) {
-            auto *row = new QLabel(QStringLiteral("row %1").arg(i));
-            row->setFixedHeight(40);
-            layout->addWidget(row);
-        }
-        auto *windowLayout = new QVBoxLayout(&window);
-        windowLayout->addWidget(section);
-        windowLayout->addStretch();
-        window.resize(360, 600);
-        window.show();
-        advance();
-        expandedHeight = section->height();
+    // A section of three fixed-height rows inside a window tall enough to take it whole.
+    NequoraUI::testing::ManualAnimationDriver driver;
+    QWidget window;
+    auto *content = new QWidget;
+    auto *section = new CollapsibleSectionView(QStringLiteral("Reverb"), content);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(20);
+    for (int i = 0; i < 3; ++i) {
+        auto *row = new QLabel(QStringLiteral("row %1").arg(i));
+        row->setFixedHeight(40);
+        layout->addWidget(row);
     }
-
+    auto *windowLayout = new QVBoxLayout(&window);
+    windowLayout->addWidget(section);
+    windowLayout->addStretch();
     // Each level of nested layouts takes its own round of posted layout requests.
-    void advance(int milliseconds = 0)
-    {
+    const auto advance = [&driver](int milliseconds = 0) {
         driver.advance(milliseconds);
         for (int round = 0; round < 4; ++round)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
+    };
+    const auto tapTitle = [section] { QTest::mouseClick(section->titleLabel, Qt::LeftButton); };
+    ASSERT_TRUE(NequoraUI::testing::shown(window, 360, 600));
+    advance();
+    const int expandedHeight = section->height();
 
-    void tapTitle() { QTest::mouseClick(section->titleLabel, Qt::LeftButton); }
-
-    NequoraUI::testing::ManualAnimationDriver driver;
-    QWidget window;
-    QWidget *content = new QWidget;
-    CollapsibleSectionView *section = new CollapsibleSectionView(QStringLiteral("Reverb"), content);
-    int expandedHeight = 0;
-};
-
-} // namespace
-
-TEST_F(CollapsibleSectionTest, TapsFoldAndUnfoldWithAFadeTurnBackMidFoldAndSurviveDeletion)
-{
     EXPECT_TRUE(content->isVisible());
     EXPECT_EQ(section->contentOpacity(), 1.0);
     EXPECT_EQ(content->height(), 3 * 40 + 2 * 20);

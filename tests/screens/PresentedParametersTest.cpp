@@ -72,22 +72,18 @@ TEST(ParameterMapping, ShowsUnitsAndTransformsParsesThemBackAndScalesMapTheTrack
 {
     using Scale = Presentation::Scale;
     const Presentation dB{.transform = Presentation::Transform::Decibels}, hz{.unit = "Hz"};
-    const struct
-    {
-        Presentation presentation;
-        double value;
-        QString text;
-    } rows[] = {{dB, 0.251189, "-12.0 dB"},
-                {dB, 0, "-inf dB"},
-                {dB, 1, "0.0 dB"},
-                {hz, 1200, "1.20 kHz"},
-                {hz, 632.46, "632 Hz"},
-                {{.unit = "s"}, 0.25, "250 ms"},
-                {{.unit = "ms"}, 250, "250 ms"},
-                {{.unit = "%"}, 0.5, "0.500 %"},
-                {{.step = 0.25}, 2.5, "2.50"},
-                {{.unit = "Hz", .step = 1}, 1234, "1.234 kHz"},
-                {{.choices = {{0, "Sine"}, {2, "Saw"}}}, 2, "Saw"}};
+    const std::tuple<Presentation, double, QString> rows[] = {
+        {dB, 0.251189, "-12.0 dB"},
+        {dB, 0, "-inf dB"},
+        {dB, 1, "0.0 dB"},
+        {hz, 1200, "1.20 kHz"},
+        {hz, 632.46, "632 Hz"},
+        {{.unit = "s"}, 0.25, "250 ms"},
+        {{.unit = "ms"}, 250, "250 ms"},
+        {{.unit = "%"}, 0.5, "0.500 %"},
+        {{.step = 0.25}, 2.5, "2.50"},
+        {{.unit = "Hz", .step = 1}, 1234, "1.234 kHz"},
+        {{.choices = {{0, "Sine"}, {2, "Saw"}}}, 2, "Saw"}};
     for (const auto &[presentation, value, text] : rows) {
         const ParameterMapping mapping(0, 20000, presentation);
         EXPECT_EQ(mapping.text(value), text);

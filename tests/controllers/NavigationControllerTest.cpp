@@ -25,50 +25,37 @@ public slots:
     void tappedCancelButton() { ++taps; }
 };
 
-class Root : public ViewController
-{
-public:
-    using ViewController::ViewController;
-
-protected:
-    void loadView() override { setView(new QLabel(QStringLiteral("root content"))); }
-};
-
 } // namespace
 
 TEST(NavigationControllerTest, BarShowsTheRootTitleAboveTheRootViewAndDeletionTakesBoth)
 {
-    auto *root = new Root;
-    QPointer<Root> rootWatch(root);
+    QPointer<ViewController> root = new ViewController;
     root->setTitle(QStringLiteral("Bundled"));
     auto navigation = std::make_unique<NavigationController>(root);
     EXPECT_EQ(root->parentViewController(), navigation.get());
-
-    QWidget *view = navigation->view();
-    view->resize(320, 480);
-    view->show();
+    navigation->view()->resize(320, 480);
+    navigation->view()->show();
     NavigationBar *bar = navigation->navigationBar();
     EXPECT_EQ(bar->titleLabel()->text(), QStringLiteral("Bundled"));
-    EXPECT_TRUE(view->isAncestorOf(root->view()));
+    EXPECT_TRUE(navigation->view()->isAncestorOf(root->view()));
     EXPECT_LT(bar->geometry().bottom(), root->view()->geometry().top());
     root->setTitle(QStringLiteral("Imported")); // the bar follows later title changes
     EXPECT_EQ(bar->titleLabel()->text(), QStringLiteral("Imported"));
 
     QPointer<QWidget> rootView(root->view());
     navigation.reset();
-    EXPECT_TRUE(rootWatch.isNull());
-    EXPECT_TRUE(rootView.isNull());
+    EXPECT_TRUE(root.isNull() && rootView.isNull());
 }
 
 TEST(NavigationControllerTest, RightBarButtonIsARealButtonInvokingTheTargetSlotWhileItLives)
 {
     auto receiver = std::make_unique<Receiver>();
-    auto *root = new Root;
-    root->navigationItem()->setRightBarButtonItem(
-        new BarButtonItem(QStringLiteral("Cancel"), BarButtonItem::Style::Done, receiver.get(),
-                          "tappedCancelButton"));
+    auto *root = new ViewController;
+    NavigationItem *item = root->navigationItem();
+    item->setRightBarButtonItem(new BarButtonItem(QStringLiteral("Cancel"),
+                                                  BarButtonItem::Style::Done, receiver.get(),
+                                                  "tappedCancelButton"));
     NavigationController navigation(root);
-    navigation.view()->resize(320, 480);
     navigation.view()->show();
 
     QPushButton *button = navigation.navigationBar()->rightButton();
@@ -79,22 +66,22 @@ TEST(NavigationControllerTest, RightBarButtonIsARealButtonInvokingTheTargetSlotW
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(receiver->taps, 2);
 
-    root->navigationItem()->rightBarButtonItem()->setStyle(BarButtonItem::Style::Plain);
+    item->rightBarButtonItem()->setStyle(BarButtonItem::Style::Plain);
     EXPECT_FALSE(button->font().bold());
-    root->navigationItem()->setRightBarButtonItem(nullptr);
+    item->setRightBarButtonItem(nullptr);
     EXPECT_FALSE(button->isVisible());
 
     // An item set once the bar is showing appears too; SLOT() names work as well.
-    root->navigationItem()->setRightBarButtonItem(
-        new BarButtonItem(QStringLiteral("Done"), BarButtonItem::Style::Plain, receiver.get(),
-                          SLOT(tappedCancelButton())));
+    item->setRightBarButtonItem(new BarButtonItem(QStringLiteral("Done"),
+                                                  BarButtonItem::Style::Plain, receiver.get(),
+                                                  SLOT(tappedCancelButton())));
     button = navigation.navigationBar()->rightButton();
     EXPECT_TRUE(button->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(receiver->taps, 3);
 
     receiver.reset();
-    EXPECT_EQ(root->navigationItem()->rightBarButtonItem()->target(), nullptr);
+    EXPECT_EQ(item->rightBarButtonItem()->target(), nullptr);
     QTest::mouseClick(button, Qt::LeftButton); // must not reach freed memory (checked under ASan)
 }
 

@@ -7,19 +7,16 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace NequoraUI::platform;
-using NequoraUI::testing::ManualAnimationDriver;
 
 namespace {
 
 class CountingController : public ViewController
 {
 public:
-    using ViewController::ViewController;
     int loads = 0;
     int didLoads = 0;
 
@@ -32,20 +29,9 @@ protected:
     void viewDidLoad() override
     {
         ++didLoads;
-        // The view is usable from viewDidLoad on.
         EXPECT_TRUE(isViewLoaded());
     }
 };
-
-void processDeferredDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-PresentationOverlay *overlayOf(QWidget *window)
-{
-    return window->findChild<PresentationOverlay *>(QString(), Qt::FindDirectChildrenOnly);
-}
 
 class PresentationTest : public ::testing::Test
 {
@@ -56,7 +42,16 @@ protected:
         window.show();
         presenter.view()->setParent(&window);
     }
-    ManualAnimationDriver driver;
+    PresentationOverlay *overlay()
+    {
+        return window.findChild<PresentationOverlay *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    static void deleteLater()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    NequoraUI::testing::ManualAnimationDriver driver;
     QWidget window;
     // Declared after the window: destroyed first, as a local of the test body would be.
     ViewController presenter;
@@ -75,74 +70,60 @@ TEST(ViewControllerTest, LoadsItsViewOnceOnFirstUseAndTitlesItsNavigationItem)
     EXPECT_EQ(controller.didLoads, 1);
 
     int changes = 0;
-    QObject::connect(&controller, &ViewController::titleChanged, &controller,
-                     [&changes] { ++changes; });
+    QObject::connect(&controller, &ViewController::titleChanged, &controller, [&] { ++changes; });
     controller.setTitle(QStringLiteral("Files"));
     controller.setTitle(QStringLiteral("Files"));
     EXPECT_EQ(controller.navigationItem()->title(), QStringLiteral("Files"));
     EXPECT_EQ(changes, 1);
 
-    QPointer<QWidget> plain;
-    {
-        ViewController bare;
-        plain = bare.view();
-        EXPECT_TRUE(plain->children().isEmpty());
-    }
-    EXPECT_TRUE(plain.isNull());
+    QPointer<QWidget> plain = std::make_unique<ViewController>()->view();
+    EXPECT_TRUE(plain.isNull()) << "the view goes with its controller";
 }
 
 TEST_F(PresentationTest, AnimatedPresentationSlidesOverAndFollowsTheWindowAndDismissalDeletes)
 {
     auto *presented = new CountingController;
     QPointer<CountingController> watch(presented);
-
     presenter.present(presented, true);
     EXPECT_EQ(presenter.presentedViewController(), presented);
     EXPECT_EQ(presented->presentingViewController(), &presenter);
     EXPECT_EQ(presented->parent(), &presenter);
-    PresentationOverlay *overlay = overlayOf(&window);
-    ASSERT_NE(overlay, nullptr);
-    EXPECT_EQ(overlay->geometry(), window.rect());
-    EXPECT_TRUE(presenter.isTransitioning());
-    EXPECT_EQ(presented->view()->parentWidget(), overlay);
+    ASSERT_NE(overlay(), nullptr);
+    EXPECT_EQ(overlay()->geometry(), window.rect());
+    EXPECT_EQ(presented->view()->parentWidget(), overlay());
 
     driver.advance(150);
-    EXPECT_GT(overlay->progress(), 0.0);
-    EXPECT_LT(overlay->progress(), 1.0);
+    EXPECT_TRUE(overlay()->progress() > 0.0 && overlay()->progress() < 1.0);
     EXPECT_GT(presented->view()->y(), 0);
     driver.advance(200);
     EXPECT_FALSE(presenter.isTransitioning());
-    EXPECT_DOUBLE_EQ(overlay->progress(), 1.0);
     EXPECT_EQ(presented->view()->geometry(), window.rect());
     EXPECT_TRUE(presented->view()->isVisible());
     window.resize(500, 700); // the overlay and the presented view follow the window
-    EXPECT_EQ(overlay->size(), QSize(500, 700));
+    EXPECT_EQ(overlay()->size(), QSize(500, 700));
     EXPECT_EQ(presented->view()->size(), QSize(500, 700));
 
     presenter.dismiss(true);
-    EXPECT_TRUE(presenter.isTransitioning());
-    // Still presented until the animation has finished.
-    EXPECT_EQ(presenter.presentedViewController(), presented);
+    EXPECT_EQ(presenter.presentedViewController(), presented) << "until the animation ends";
     driver.advance(350);
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
-    processDeferredDeletes();
+    deleteLater();
     EXPECT_TRUE(watch.isNull());
-    EXPECT_EQ(overlayOf(&window), nullptr);
+    EXPECT_EQ(overlay(), nullptr);
 }
 
 TEST_F(PresentationTest, RootOfAPresentedNavigationControllerDismissesIt)
 {
     // The root asks the controller that presented its container.
     auto *root = new ViewController;
-    auto *navigation = new NavigationController(root);
-    QPointer<NavigationController> navigationWatch(navigation);
+    QPointer<NavigationController> navigation = new NavigationController(root);
     presenter.present(navigation, false);
     EXPECT_EQ(root->presentingViewController(), &presenter);
     EXPECT_EQ(root->navigationController(), navigation);
     root->dismiss(true);
     driver.advance(400);
-    processDeferredDeletes();
-    EXPECT_TRUE(navigationWatch.isNull());
+    deleteLater();
+    EXPECT_TRUE(navigation.isNull());
 }
 
 TEST_F(PresentationTest, SecondPresentationIsRefusedAndDeletingThePresentedEndsTheFirst)
@@ -153,20 +134,18 @@ TEST_F(PresentationTest, SecondPresentationIsRefusedAndDeletingThePresentedEndsT
     EXPECT_EQ(first->view()->parentWidget()->parentWidget(), windowless.view())
         << "without a window the overlay sits on the presenter's own view";
     windowless.dismiss(false);
-    first = new ViewController;
-    presenter.present(first, false);
-    auto *second = new ViewController;
-    QPointer<ViewController> watch(second);
+    presenter.present(first = new ViewController, false);
+    QPointer<ViewController> second = new ViewController;
     presenter.present(second, false);
     EXPECT_EQ(presenter.presentedViewController(), first);
     EXPECT_EQ(second->presentingViewController(), nullptr);
-    processDeferredDeletes();
-    EXPECT_TRUE(watch.isNull());
+    deleteLater();
+    EXPECT_TRUE(second.isNull());
 
     delete first;
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
-    processDeferredDeletes();
-    EXPECT_EQ(overlayOf(&window), nullptr);
+    deleteLater();
+    EXPECT_EQ(overlay(), nullptr);
     presenter.present(new ViewController, false);
     EXPECT_NE(presenter.presentedViewController(), nullptr);
 }
@@ -185,66 +164,61 @@ TEST_F(PresentationTest, PresentingDuringADismissalCompletesTheDismissalFirst)
     // The first overlay's animation, still running until its deferred delete, is not taken for
     // the end of the second presentation.
     EXPECT_EQ(presenter.presentedViewController(), second);
-    processDeferredDeletes();
-    EXPECT_EQ(overlayOf(&window)->content(), second->view());
-}
+    deleteLater();
+    EXPECT_EQ(overlay()->content(), second->view());
 
-TEST_F(PresentationTest, DismissingMidPresentationReversesFromWhereItIs)
-{
+    // Dismissing mid-presentation reverses from where the slide is.
+    presenter.dismiss(false);
+    deleteLater();
     presenter.present(new ViewController, true);
     driver.advance(100);
-    const qreal reached = overlayOf(&window)->progress();
+    const qreal reached = overlay()->progress();
     presenter.dismiss(true);
     driver.advance(16);
-    EXPECT_LT(overlayOf(&window)->progress(), reached);
+    EXPECT_LT(overlay()->progress(), reached);
     driver.advance(400);
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
 }
 
-TEST_F(PresentationTest, DestroyingThePresenterMidTransitionRemovesTheOverlay)
+// Run under AddressSanitizer: an animation outliving its overlay would show there.
+TEST_F(PresentationTest, DestroyingThePresenterOrWindowMidTransitionCleansUp)
 {
     for (const bool dismissing : {false, true}) {
         SCOPED_TRACE(dismissing ? "mid-dismissal" : "mid-presentation");
         auto doomed = std::make_unique<ViewController>();
         doomed->view()->setParent(&window);
-        auto *presented = new ViewController;
-        QPointer<ViewController> watch(presented);
+        QPointer<ViewController> presented = new ViewController;
         doomed->present(presented, !dismissing);
         if (dismissing)
             doomed->dismiss(true);
         driver.advance(100);
         doomed.reset();
-        EXPECT_TRUE(watch.isNull());
-        if (!dismissing) { // a dismissing overlay goes with the deferred deletes below
-            EXPECT_EQ(overlayOf(&window), nullptr);
-        }
-        driver.advance(400); // the animation is gone with the overlay (checked under ASan)
-        processDeferredDeletes();
-        EXPECT_EQ(overlayOf(&window), nullptr);
+        EXPECT_TRUE(presented.isNull());
+        if (!dismissing) // a dismissing overlay goes with the deferred deletes below
+            EXPECT_EQ(overlay(), nullptr);
+        driver.advance(400);
+        deleteLater();
+        EXPECT_EQ(overlay(), nullptr);
     }
-}
 
-TEST_F(PresentationTest, ClosingTheWindowMidDismissalStillDeletesThePresented)
-{
+    // Closing the window mid-dismissal still deletes the presented controller.
     auto host = std::make_unique<QWidget>();
     presenter.view()->setParent(host.get());
-    auto *presented = new ViewController;
-    QPointer<ViewController> watch(presented);
+    QPointer<ViewController> presented = new ViewController;
     presenter.present(presented, false);
     presenter.dismiss(true);
     driver.advance(50);
     host.reset();
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
-    processDeferredDeletes();
-    EXPECT_TRUE(watch.isNull());
+    deleteLater();
+    EXPECT_TRUE(presented.isNull());
 }
 
 TEST_F(PresentationTest, NestedPresentationStacksAndUnwindsInOrder)
 {
     auto *middle = new ViewController;
     presenter.present(middle, false);
-    auto *top = new ViewController;
-    QPointer<ViewController> topWatch(top);
+    QPointer<ViewController> top = new ViewController;
     middle->present(top, false);
     auto *late = new QWidget(&window); // added to the window after both presentations
     late->show();
@@ -252,13 +226,13 @@ TEST_F(PresentationTest, NestedPresentationStacksAndUnwindsInOrder)
 
     // Children paint in list order: the top presentation last, the late widget below both.
     const QObjectList children = window.children();
-    const auto position = [&children](const QObject *child) { return children.indexOf(child); };
+    const auto position = [&](const QObject *child) { return children.indexOf(child); };
     EXPECT_LT(position(late), position(middle->view()->parentWidget()));
     EXPECT_LT(position(middle->view()->parentWidget()), position(top->view()->parentWidget()));
 
     top->dismiss(false);
     EXPECT_EQ(middle->presentedViewController(), nullptr);
     EXPECT_EQ(presenter.presentedViewController(), middle);
-    processDeferredDeletes();
-    EXPECT_TRUE(topWatch.isNull());
+    deleteLater();
+    EXPECT_TRUE(top.isNull());
 }

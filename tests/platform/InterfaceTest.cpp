@@ -73,44 +73,27 @@ TEST(Interface, BindsOutletsAppliesPropertiesAndConnectsActions)
     EXPECT_EQ(probe.contentView->geometry(), probe.rect()) << "contentView covers its owner";
 }
 
-TEST(InterfaceDeathTest, MissingResourceNamesIt)
+template <typename Outlet> static void loadOutlet(const char *name)
 {
-    EXPECT_DEATH(
-        {
-            QWidget owner;
-            Interface::load(QStringLiteral("Nowhere"), &owner, testBundle);
-        },
-        "Interface resource \":/test/Nowhere.ui\" is missing");
-}
-
-TEST(InterfaceDeathTest, MissingOrMistypedOutletNamesResourceAndOutlet)
-{
-    EXPECT_DEATH(
-        {
-            BareOwner owner;
-            Interface::load(QStringLiteral("Probe"), &owner, testBundle)
-                .outlet<QLabel>("valueLabel");
-        },
-        "Interface resource \":/test/Probe.ui\": outlet \"valueLabel\" is missing");
-    EXPECT_DEATH(
-        {
-            BareOwner owner;
-            Interface::load(QStringLiteral("Probe"), &owner, testBundle)
-                .outlet<QLineEdit>("titleLabel");
-        },
-        "outlet \"titleLabel\" is a QLabel, not a QLineEdit");
+    BareOwner owner;
+    Interface::load(QStringLiteral("Probe"), &owner, testBundle).outlet<Outlet>(name);
 }
 
 // Faults of a resource stop with its name and the fault.
-TEST(InterfaceDeathTest, FaultyResourcesStopNamingResourceAndFault)
+TEST(InterfaceDeathTest, FaultyResourcesAndOutletsStopNamingResourceAndFault)
 {
     const std::pair<const char *, const char *> faults[] = {
+        {"Nowhere", "Interface resource \":/test/Nowhere.ui\" is missing"},
         {"MissingAction", "MissingAction.ui\": action \"vanished\\(\\)\" is not a slot of"},
         {"LibraryView", "init\\(coder:\\) has not been implemented.*NequoraUI::SliderView"},
         {"Truncated", "Truncated.ui\": malformed XML"},
         {"UnknownProperty", "class QLabel has no property \"noSuchProperty\""}};
     for (const auto &[resource, message] : faults)
         EXPECT_DEATH(Probe(QString::fromLatin1(resource)), message);
+    EXPECT_DEATH(loadOutlet<QLabel>("valueLabel"),
+                 "Interface resource \":/test/Probe.ui\": outlet \"valueLabel\" is missing");
+    EXPECT_DEATH(loadOutlet<QLineEdit>("titleLabel"),
+                 "outlet \"titleLabel\" is a QLabel, not a QLineEdit");
 }
 
 #include "InterfaceTest.moc"

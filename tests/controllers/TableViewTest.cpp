@@ -15,12 +15,11 @@ namespace {
 
 int cellsCreated = 0;
 
-// Sections of given sizes; section titles "Section <n>" unless untitled.
+// Sections of given sizes, titled "Section <n>".
 class ListController : public TableViewController
 {
 public:
-    explicit ListController(std::vector<int> rows, bool titled = true)
-        : rows(std::move(rows)), titled(titled)
+    explicit ListController(std::vector<int> rows) : rows(std::move(rows))
     {
         tableView()->registerCellClass(QStringLiteral("Cell"), [](QWidget *parent) {
             ++cellsCreated;
@@ -34,7 +33,7 @@ public:
     int numberOfRowsInSection(int section) const override { return rows[std::size_t(section)]; }
     std::optional<QString> titleForHeaderInSection(int section) const override
     {
-        return titled ? std::optional(QStringLiteral("Section %1").arg(section)) : std::nullopt;
+        return QStringLiteral("Section %1").arg(section);
     }
     TableViewCell *cellForRowAt(const IndexPath &indexPath) override
     {
@@ -47,36 +46,27 @@ public:
     void didSelectRowAt(const IndexPath &indexPath) override { selected.push_back(indexPath); }
 
     std::vector<int> rows;
-    bool titled = true;
     int cellRequests = 0;
     std::vector<IndexPath> selected;
 };
 
 } // namespace
 
-TEST(TableViewTest, ShowsSectionsWithHeadersIfTitledAndRowsAndReloads)
+TEST(TableViewTest, PlacesCellsOnTheirRowsReloadsAndAnEmptyTableSelectsNothing)
 {
     ListController controller({2, 3});
     TableView *table = controller.tableView();
     EXPECT_EQ(controller.view(), table);
-    EXPECT_EQ(table->headerTitle(1), QStringLiteral("Section 1"));
     TableViewCell *cell = table->cellForRow({1, 2});
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->textLabel()->text(), QStringLiteral("1/2"));
     EXPECT_EQ(cell->geometry(), table->rectForRow({1, 2}));
-    // Second section's rows start below both headers and the first section's rows.
-    EXPECT_EQ(table->rectForRow({1, 0}).top(),
-              2 * table->sectionHeaderHeight() + 2 * table->rowHeight());
     EXPECT_EQ(table->visibleCells().size(), 5);
 
     controller.rows = {4};
     controller.reloadData();
     EXPECT_EQ(table->numberOfRows(0), 4);
     EXPECT_EQ(table->cellForRow({0, 3})->textLabel()->text(), QStringLiteral("0/3"));
-
-    ListController untitled({1, 1}, false);
-    EXPECT_EQ(untitled.tableView()->headerTitle(0), std::nullopt);
-    EXPECT_EQ(untitled.tableView()->rectForRow({1, 0}).top(), table->rowHeight());
 
     ListController empty({0});
     EXPECT_TRUE(empty.tableView()->visibleCells().isEmpty());

@@ -64,28 +64,40 @@ protected:
 } // namespace
 
 // Names without a suffix or with dots in them stay readable.
-TEST_F(DocumentPickerTest, ImportsCopiesUnderUniqueNamesWithoutOverwriting)
+TEST_F(DocumentPickerTest, ImportsCopiesUnderUniqueNamesLeavingOutFailuresAndDeadDelegates)
 {
-    const std::pair<const char *, QByteArray> takes[] = {
-        {"take.wav", "first"}, {"take.wav", "second"}, {"take.wav", "third"}, {"loop", "l1"},
-        {"loop", "l2"},        {"my.song.mp3", "s1"},  {"my.song.mp3", "s2"}};
+    const auto inboxed = [](const char *name) {
+        return QUrl::fromLocalFile(DocumentPicker::inboxPath() + '/' + QLatin1String(name));
+    };
+    // Each source holds the name its copy must get.
+    const char *names[] = {"take.wav", "take.wav",    "take.wav",   "loop",
+                           "loop",     "my.song.mp3", "my.song.mp3"};
+    const char *copies[] = {"take.wav", "take-1.wav",  "take-2.wav",   "loop",
+                            "loop-1",   "my.song.mp3", "my.song-1.mp3"};
     QUrl source;
-    for (const auto &[name, take] : takes)
-        picker.pickDocuments({source = writeSource(QLatin1String(name), take)});
-
-    ASSERT_EQ(delegate.picks.size(), qsizetype(std::size(takes)));
-    const QString inbox = QDir(DocumentPicker::inboxPath()).canonicalPath();
-    QStringList names;
-    for (qsizetype i = 0; i < delegate.picks.size(); ++i) {
-        ASSERT_EQ(delegate.picks[i].size(), 1);
-        const QFileInfo copy(delegate.picks[i].first().toLocalFile());
-        EXPECT_EQ(copy.canonicalPath(), inbox);
-        EXPECT_EQ(contents(copy.filePath()), takes[i].second);
-        names.append(copy.fileName());
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        picker.pickDocuments({source = writeSource(QLatin1String(names[i]), copies[i])});
+        EXPECT_EQ(delegate.picks.takeLast(), QList<QUrl>{inboxed(copies[i])});
     }
-    EXPECT_EQ(names, (QStringList{"take.wav", "take-1.wav", "take-2.wav", "loop", "loop-1",
-                                  "my.song.mp3", "my.song-1.mp3"}));
+    for (const char *copy : copies) // none overwritten
+        EXPECT_EQ(contents(inboxed(copy).toLocalFile()), copy);
     EXPECT_TRUE(QFile::exists(source.toLocalFile())) << "the source is left where it was";
+
+    // Files that cannot be read are left out; when none arrives, that is a cancellation.
+    const QUrl missing = QUrl::fromLocalFile(sources.filePath(QStringLiteral("gone.wav")));
+    picker.pickDocuments({source, missing, writeSource(QStringLiteral("b.aiff"), "b")});
+    picker.pickDocuments({}); // an empty choice is reported as it is
+    EXPECT_EQ(delegate.picks,
+              (QList<QList<QUrl>>{{inboxed("my.song-2.mp3"), inboxed("b.aiff")}, {}}));
+    picker.pickDocuments({missing, QUrl(QStringLiteral("https://example.org/remote.wav"))});
+    EXPECT_EQ(delegate.picks.size(), 2);
+    EXPECT_EQ(delegate.cancellations, 1);
+
+    auto shortLived = std::make_unique<RecordingDelegate>();
+    picker.setDelegate(shortLived.get());
+    shortLived.reset();
+    EXPECT_EQ(picker.delegate(), nullptr);
+    picker.pickDocuments({source}); // a destroyed delegate receives nothing (checked under ASan)
 }
 
 // Run twice at once by the test below: 1,000 imports of one name, each with its own content.
@@ -114,30 +126,6 @@ TEST_F(DocumentPickerTest, TwoProcessesImportingIntoOneInboxKeepEveryCopy)
     for (const QFileInfo &copy : QDir(DocumentPicker::inboxPath()).entryInfoList(QDir::Files))
         copies.insert(contents(copy.filePath()));
     EXPECT_EQ(copies.size(), 2000) << "each import has its own file, none overwritten";
-}
-
-TEST_F(DocumentPickerTest,
-       ChosenFilesAreCopiedFailuresLeftOutNoneCopiedIsACancellationDeadDelegatesSkipped)
-{
-    const QUrl a = writeSource(QStringLiteral("a.wav"), "a");
-    const QUrl missing = QUrl::fromLocalFile(sources.filePath(QStringLiteral("gone.wav")));
-    picker.pickDocuments({a, missing, writeSource(QStringLiteral("b.aiff"), "b")});
-    picker.pickDocuments({});
-    ASSERT_EQ(delegate.picks.size(), 2);
-    ASSERT_EQ(delegate.picks[0].size(), 2);
-    EXPECT_EQ(delegate.picks[0][0].fileName(), QStringLiteral("a.wav"));
-    EXPECT_EQ(delegate.picks[0][1].fileName(), QStringLiteral("b.aiff"));
-    EXPECT_TRUE(delegate.picks[1].isEmpty()) << "an empty choice is reported as it is";
-
-    picker.pickDocuments({missing, QUrl(QStringLiteral("https://example.org/remote.wav"))});
-    EXPECT_EQ(delegate.picks.size(), 2);
-    EXPECT_EQ(delegate.cancellations, 1);
-
-    auto shortLived = std::make_unique<RecordingDelegate>();
-    picker.setDelegate(shortLived.get());
-    shortLived.reset();
-    EXPECT_EQ(picker.delegate(), nullptr);
-    picker.pickDocuments({a}); // a destroyed delegate receives nothing (checked under ASan)
 }
 
 TEST_F(DocumentPickerTest, DialogIsWindowModalFilteredToAudioAcceptImportsRejectCancels)

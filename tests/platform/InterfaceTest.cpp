@@ -13,37 +13,21 @@ using NequoraUI::platform::Slider;
 
 namespace {
 
-const QString testBundle = QStringLiteral(":/test");
-
 // An owner standing for a library view: it declares the action the resource connects.
 class Probe : public QWidget
 {
     Q_OBJECT
+
 public:
-    explicit Probe(const QString &resource = QStringLiteral("Probe"))
-    {
-        const Interface ui = Interface::load(resource, this, testBundle);
-        contentView = ui.outlet<QWidget>("contentView");
-        titleLabel = ui.outlet<QLabel>("titleLabel");
-        button = ui.outlet<QPushButton>("button");
-        slider = ui.outlet<Slider>("slider");
-    }
+    explicit Probe(const char *resource = "Probe")
+        : ui(Interface::load(QLatin1String(resource), this, QStringLiteral(":/test")))
+    {}
+
+    const Interface ui;
     int taps = 0;
-    QWidget *contentView = nullptr;
-    QLabel *titleLabel = nullptr;
-    QPushButton *button = nullptr;
-    Slider *slider = nullptr;
 
 public slots:
     void tapped() { ++taps; }
-};
-
-// An owner with the action but no outlets of its own, to ask for outlets by hand.
-class BareOwner : public QWidget
-{
-    Q_OBJECT
-public slots:
-    void tapped() {}
 };
 
 } // namespace
@@ -51,32 +35,29 @@ public slots:
 TEST(Interface, BindsOutletsAppliesPropertiesAndConnectsActions)
 {
     Probe probe;
-    EXPECT_EQ(probe.titleLabel->text(), "Designer text");
-    EXPECT_EQ(probe.titleLabel->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    EXPECT_EQ(probe.titleLabel->font().pointSize(), 15);
-    EXPECT_TRUE(probe.titleLabel->font().bold());
-    EXPECT_EQ(probe.titleLabel->property("role").toString(), "heading");
-    EXPECT_EQ(probe.button->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-    EXPECT_EQ(probe.button->sizePolicy().horizontalStretch(), 2);
-    EXPECT_EQ(probe.slider->maximumValue(), 5.5f);
-    EXPECT_EQ(probe.contentView->parentWidget(), &probe);
-    EXPECT_EQ(probe.contentView->layout()->spacing(), 7);
+    const auto *title = probe.ui.outlet<QLabel>("titleLabel");
+    EXPECT_EQ(title->text(), "Designer text");
+    EXPECT_EQ(title->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(title->font().pointSize(), 15);
+    EXPECT_TRUE(title->font().bold());
+    EXPECT_EQ(title->property("role").toString(), "heading");
+    auto *button = probe.ui.outlet<QPushButton>("button");
+    EXPECT_EQ(button->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+    EXPECT_EQ(button->sizePolicy().horizontalStretch(), 2);
+    EXPECT_EQ(probe.ui.outlet<Slider>("slider")->maximumValue(), 5.5f);
+    auto *content = probe.ui.outlet<QWidget>("contentView");
+    EXPECT_EQ(content->parentWidget(), &probe);
+    EXPECT_EQ(content->layout()->spacing(), 7);
     EXPECT_EQ(probe.layout()->contentsMargins(), QMargins());
 
     Probe second;
-    EXPECT_NE(second.titleLabel, probe.titleLabel);
+    EXPECT_NE(second.ui.outlet<QLabel>("titleLabel"), title);
     probe.resize(400, 90);
     probe.show();
-    QTest::mouseClick(probe.button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(probe.taps, 1);
     EXPECT_EQ(second.taps, 0) << "each load connects to its own owner only";
-    EXPECT_EQ(probe.contentView->geometry(), probe.rect()) << "contentView covers its owner";
-}
-
-template <typename Outlet> static void loadOutlet(const char *name)
-{
-    BareOwner owner;
-    Interface::load(QStringLiteral("Probe"), &owner, testBundle).outlet<Outlet>(name);
+    EXPECT_EQ(content->geometry(), probe.rect()) << "contentView covers its owner";
 }
 
 // Faults of a resource stop with its name and the fault.
@@ -89,10 +70,10 @@ TEST(InterfaceDeathTest, FaultyResourcesAndOutletsStopNamingResourceAndFault)
         {"Truncated", "Truncated.ui\": malformed XML"},
         {"UnknownProperty", "class QLabel has no property \"noSuchProperty\""}};
     for (const auto &[resource, message] : faults)
-        EXPECT_DEATH(Probe(QString::fromLatin1(resource)), message);
-    EXPECT_DEATH(loadOutlet<QLabel>("valueLabel"),
+        EXPECT_DEATH(Probe{resource}, message);
+    EXPECT_DEATH(Probe().ui.outlet<QLabel>("valueLabel"),
                  "Interface resource \":/test/Probe.ui\": outlet \"valueLabel\" is missing");
-    EXPECT_DEATH(loadOutlet<QLineEdit>("titleLabel"),
+    EXPECT_DEATH(Probe().ui.outlet<QLineEdit>("titleLabel"),
                  "outlet \"titleLabel\" is a QLabel, not a QLineEdit");
 }
 

@@ -3,6 +3,7 @@
 #include "support/FrameClockFixture.h"
 
 #include <QCoreApplication>
+#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,28 +12,14 @@
 using namespace NequoraUI::platform;
 using ManualClockTest = NequoraUI::testing::FrameClockFixture;
 
-namespace {
-
-class Target : public QObject
-{
-    Q_OBJECT
-
-public:
-    int updates = 0;
-
-public slots:
-    void updateData() { ++updates; }
-};
-
-} // namespace
-
+// Spin boxes stand for targets: their stepUp slot counts the frames that reached them.
 TEST_F(ManualClockTest, LinksFireOncePerFrameInSchedulingOrderUntilRemovedOrInvalidated)
 {
-    Target target;
+    QSpinBox target;
     std::vector<int> order;
     DisplayLink second(&target, [&order] { order.push_back(2); });
     DisplayLink first(&target, [&order] { order.push_back(1); });
-    DisplayLink slot(&target, "updateData");
+    DisplayLink slot(&target, "stepUp");
     for (DisplayLink *link : {&second, &first, &first, &slot}) // twice changes nothing
         link->addToRunLoop();
     frame();
@@ -44,25 +31,25 @@ TEST_F(ManualClockTest, LinksFireOncePerFrameInSchedulingOrderUntilRemovedOrInva
 
     slot.removeFromRunLoop();
     frame();
-    EXPECT_EQ(target.updates, 2);
+    EXPECT_EQ(target.value(), 2);
     slot.addToRunLoop();
     frame();
-    EXPECT_EQ(target.updates, 3);
+    EXPECT_EQ(target.value(), 3);
     slot.invalidate();
     slot.addToRunLoop();
     EXPECT_FALSE(slot.isScheduled());
     frame();
-    EXPECT_EQ(target.updates, 3);
+    EXPECT_EQ(target.value(), 3);
 }
 
 // Run under AddressSanitizer: a frame reaching a destroyed link or target would show there.
 TEST_F(ManualClockTest, LinksDestroyedOrAddedDuringAFrameAreSkippedUntilTheNext)
 {
-    Target target;
+    QObject target;
     int laterFired = 0, addedFired = 0, selfCalls = 0;
     auto later = std::make_unique<DisplayLink>(&target, [&laterFired] { ++laterFired; });
-    auto laterTarget = std::make_unique<Target>();
-    DisplayLink laterByTarget(laterTarget.get(), "updateData");
+    auto laterTarget = std::make_unique<QSpinBox>();
+    DisplayLink laterByTarget(laterTarget.get(), "stepUp");
     DisplayLink added(&target, [&addedFired] { ++addedFired; });
     std::unique_ptr<DisplayLink> self;
     self = std::make_unique<DisplayLink>(&target, [&] { ++selfCalls, self.reset(); });
@@ -84,11 +71,11 @@ TEST(DisplayLinkTest, RealTimerFiresOnlyWhileLinksAreScheduled)
     FrameClock *clock = FrameClock::forCurrentThread();
     ASSERT_FALSE(clock->isManual());
     EXPECT_FALSE(clock->isRunning());
-    Target target;
-    DisplayLink link(&target, "updateData");
+    QSpinBox target;
+    DisplayLink link(&target, "stepUp");
     link.addToRunLoop();
     EXPECT_TRUE(clock->isRunning());
-    EXPECT_TRUE(QTest::qWaitFor([&target] { return target.updates >= 3; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&target] { return target.value() >= 3; }, 2000));
     link.removeFromRunLoop();
     EXPECT_FALSE(clock->isRunning());
 }
@@ -98,5 +85,3 @@ TEST(DisplayLinkDeathTest, UnknownSlotStops)
     EXPECT_DEATH(DisplayLink(QCoreApplication::instance(), "noSuchSlot"),
                  "has no method noSuchSlot\\(\\)");
 }
-
-#include "DisplayLinkTest.moc"

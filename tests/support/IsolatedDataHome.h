@@ -8,15 +8,19 @@
 class IsolatedDataHome
 {
 public:
-    IsolatedDataHome();
-    ~IsolatedDataHome();
-    IsolatedDataHome(const IsolatedDataHome &) = delete;
-    IsolatedDataHome &operator=(const IsolatedDataHome &) = delete;
+    IsolatedDataHome() { qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit()); }
+    ~IsolatedDataHome()
+    {
+        if (hadPrevious)
+            qputenv("XDG_DATA_HOME", previous);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    }
 
     bool isValid() const { return folder.isValid(); }
 
 private:
     QTemporaryDir folder;
-    QByteArray previous;
-    bool hadPrevious = false;
+    QByteArray previous = qgetenv("XDG_DATA_HOME");
+    bool hadPrevious = qEnvironmentVariableIsSet("XDG_DATA_HOME");
 };

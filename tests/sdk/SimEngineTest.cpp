@@ -10,69 +10,52 @@
 #include <memory>
 #include <vector>
 
-TEST(SimEngine, LogsEveryCallAndKeepsTheSessionFromTheFirstStartOn)
+// Run under AddressSanitizer: once the engine is gone a call through a stale handle would read
+// freed memory.
+TEST(SimEngine, LogsEveryCallKeepsTheSessionAndItsHandlesGoEmptyWhenDestroyed)
 {
     QTemporaryDir dir;
     const std::string file = dir.filePath("a.wav").toStdString();
+    const std::string take = dir.filePath("b.caf").toStdString();
     ASSERT_TRUE(SimAudioFile::writeTone(file, 1.0, NQCodec::wav, 8000));
     double clock = 0;
-    SimEngine engine([&] { return clock; });
+    auto engine = std::make_unique<SimEngine>([&] { return clock; });
     std::vector<std::string> lines;
-    engine.setLogger([&](const std::string &line) { lines.push_back(line); });
-    NQAudioPlayerNode player(engine.addNode("AudioPlayerNode", "Player")->audioNode());
-    NQRecorderNode recorder(engine.addNode("RecorderNode", "Mic")->audioNode());
-    engine.setSession({44100, 0.002, 0.003, 0.005});
-    EXPECT_FALSE(engine.lastAudioSessionState());
-    EXPECT_DOUBLE_EQ(engine.roundTripLatencySeconds(), 0.0);
+    engine->setLogger([&](const std::string &line) { lines.push_back(line); });
+    NQAudioPlayerNode player(engine->addNode("AudioPlayerNode", "Player")->audioNode());
+    NQRecorderNode recorder(engine->addNode("RecorderNode", "Mic")->audioNode());
+    engine->setSession({44100, 0.002, 0.003, 0.005});
+    EXPECT_FALSE(engine->lastAudioSessionState());
+    EXPECT_DOUBLE_EQ(engine->roundTripLatencySeconds(), 0.0);
 
-    engine.start();
-    EXPECT_DOUBLE_EQ(engine.roundTripLatencySeconds(), 0.015);
+    engine->start();
+    EXPECT_DOUBLE_EQ(engine->roundTripLatencySeconds(), 0.015);
     player.load(file);
     player.play();
     clock = 0.25;
     player.pause();
     recorder.start();
-    recorder.stop(dir.filePath("b.caf").toStdString(), NQCodec::caf);
-    engine.stop();
-    EXPECT_FALSE(engine.isRunning());
-    EXPECT_TRUE(engine.lastAudioSessionState()) << "the session stays after a stop";
+    recorder.stop(take, NQCodec::caf);
+    engine->stop();
+    EXPECT_FALSE(engine->isRunning());
+    EXPECT_TRUE(engine->lastAudioSessionState()) << "the session stays after a stop";
+    EXPECT_EQ(lines, (std::vector<std::string>{"engine start", "load Player: " + file + " (1 s)",
+                                               "play Player from 0 s", "pause Player at 0.25 s",
+                                               "start Mic", "stop Mic: 0 s to " + take + " (caf)",
+                                               "engine stop"}));
 
-    const std::vector<std::string> expected{"engine start",
-                                            "load Player: " + file + " (1 s)",
-                                            "play Player from 0 s",
-                                            "pause Player at 0.25 s",
-                                            "start Mic",
-                                            "stop Mic: 0 s to " +
-                                                dir.filePath("b.caf").toStdString() + " (caf)",
-                                            "engine stop"};
-    EXPECT_EQ(lines, expected);
-}
-
-// Run under AddressSanitizer: a call through a stale handle would read freed memory.
-TEST(SimEngine, HandlesGoEmptyWhenTheEngineIsDestroyed)
-{
-    QTemporaryDir dir;
-    const std::string file = dir.filePath("a.wav").toStdString();
-    ASSERT_TRUE(SimAudioFile::writeTone(file, 1.0, NQCodec::wav, 8000));
-    auto engine = std::make_unique<SimEngine>();
-    const auto graph = engine->graph();
-    auto player =
-        std::make_unique<NQAudioPlayerNode>(engine->addNode("AudioPlayerNode", "P")->audioNode());
-    NQRecorderNode recorder(engine->addNode("RecorderNode", "R")->audioNode());
-    ASSERT_TRUE(player->load(file));
-    player->play();
+    player.play();
     recorder.start();
     ASSERT_TRUE(recorder.isRecording());
-
+    const auto graph = engine->graph();
     engine.reset();
-
     EXPECT_FALSE(graph->nodes()[0]->audioNode().lock());
-    EXPECT_FALSE(player->isPlaying());
-    EXPECT_DOUBLE_EQ(player->position(), 0.0);
-    EXPECT_DOUBLE_EQ(player->duration(), 0.0);
-    EXPECT_FALSE(player->load(file));
-    player->play();
-    player->pause();
+    EXPECT_FALSE(player.isPlaying());
+    EXPECT_DOUBLE_EQ(player.position(), 0.0);
+    EXPECT_DOUBLE_EQ(player.duration(), 0.0);
+    EXPECT_FALSE(player.load(file));
+    player.play();
+    player.pause();
     EXPECT_FALSE(recorder.isRecording());
     recorder.start();
     EXPECT_FALSE(recorder.stop(dir.filePath("late.wav").toStdString(), NQCodec::wav));

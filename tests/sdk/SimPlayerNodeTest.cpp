@@ -9,37 +9,24 @@
 
 #include <fstream>
 
-namespace {
-
-class SimPlayerNodeTest : public testing::Test
+TEST(SimPlayerNode, PlaysPausesStopsAtTheEndStartsOverAndOnlyAGoodLoadStopsAndRewinds)
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(SimAudioFile::writeTone(twoSeconds, 2.0, NQCodec::wav, 8000));
-        ASSERT_TRUE(SimAudioFile::writeTone(halfSecond, 0.5, NQCodec::flac, 8000));
-    }
-
-    double clock = 100.0;
-    SimEngine engine{[this] { return clock; }};
-    NQAudioPlayerNode player{engine.addNode("AudioPlayerNode", "Player")->audioNode()};
     QTemporaryDir dir;
-    std::string twoSeconds = dir.filePath("two seconds.wav").toStdString();
-    std::string halfSecond = dir.filePath("half second.flac").toStdString();
-};
+    const auto path = [&](const char *name) { return dir.filePath(name).toStdString(); };
+    ASSERT_TRUE(SimAudioFile::writeTone(path("two seconds.wav"), 2.0, NQCodec::wav, 8000));
+    ASSERT_TRUE(SimAudioFile::writeTone(path("half second.flac"), 0.5, NQCodec::flac, 8000));
+    std::ofstream(path("notes.wav")) << "not audio at all";
+    double clock = 100.0;
+    SimEngine engine{[&] { return clock; }};
+    NQAudioPlayerNode player{engine.addNode("AudioPlayerNode", "Player")->audioNode()};
 
-} // namespace
-
-TEST_F(SimPlayerNodeTest, PlaysPausesStopsAtTheEndStartsOverAndTheClockNeverRunsItBack)
-{
     player.play();
     EXPECT_FALSE(player.isPlaying()) << "nothing plays until a file is loaded";
     EXPECT_DOUBLE_EQ(player.duration(), 0.0);
-    ASSERT_TRUE(player.load(twoSeconds));
+    ASSERT_TRUE(player.load(path("two seconds.wav")));
     EXPECT_DOUBLE_EQ(player.duration(), 2.0);
     player.play();
-    clock -= 50;
+    clock -= 50; // the clock never runs playback back
     EXPECT_DOUBLE_EQ(player.position(), 0.0);
     clock += 50.5;
     EXPECT_DOUBLE_EQ(player.position(), 0.5);
@@ -47,7 +34,6 @@ TEST_F(SimPlayerNodeTest, PlaysPausesStopsAtTheEndStartsOverAndTheClockNeverRuns
     clock += 10;
     EXPECT_FALSE(player.isPlaying());
     EXPECT_DOUBLE_EQ(player.position(), 0.5);
-
     player.play();
     clock += 1.25;
     EXPECT_DOUBLE_EQ(player.position(), 1.75);
@@ -57,23 +43,13 @@ TEST_F(SimPlayerNodeTest, PlaysPausesStopsAtTheEndStartsOverAndTheClockNeverRuns
     player.play();
     EXPECT_TRUE(player.isPlaying());
     EXPECT_DOUBLE_EQ(player.position(), 0.0);
-}
 
-TEST_F(SimPlayerNodeTest, AFailedLoadKeepsTheStateAndAGoodOneStopsAndRewinds)
-{
-    ASSERT_TRUE(player.load(twoSeconds));
-    player.play();
     clock += 1;
-    const std::string notAudio = dir.filePath("notes.wav").toStdString();
-    std::ofstream(notAudio) << "not audio at all";
-
-    EXPECT_FALSE(player.load(dir.filePath("missing.wav").toStdString()));
-    EXPECT_FALSE(player.load(notAudio));
-    EXPECT_FALSE(player.load(""));
+    for (const std::string &bad : {path("missing.wav"), path("notes.wav"), std::string()})
+        EXPECT_FALSE(player.load(bad)) << bad;
     EXPECT_TRUE(player.isPlaying());
     EXPECT_DOUBLE_EQ(player.duration(), 2.0);
     EXPECT_DOUBLE_EQ(player.position(), 1.0);
-
     // Percent-encoded file URLs load too.
     ASSERT_TRUE(player.load("file://" + dir.path().toStdString() + "/half%20second.flac"));
     EXPECT_FALSE(player.isPlaying());

@@ -26,82 +26,62 @@ protected:
     QTemporaryDir dir;
 };
 
-struct FormatCase
-{
-    NQCodec codec;
-    const char *fileName;
-    int container;
-};
-
-class SimRecorderFormat : public SimRecorderNodeTest, public testing::WithParamInterface<FormatCase>
-{};
-
 } // namespace
 
-TEST_P(SimRecorderFormat, WritesAToneOfTheRecordedLengthAndFormat)
+TEST_F(SimRecorderNodeTest, WritesAToneOfTheRecordedLengthInEachFormat)
 {
-    recorder.start();
-    EXPECT_TRUE(recorder.isRecording());
-    clock += 1.5;
-    const std::string path = pathFor(GetParam().fileName);
-    ASSERT_TRUE(recorder.stop(path, GetParam().codec));
-    EXPECT_FALSE(recorder.isRecording());
-
-    const auto info = SimAudioFile::read(path);
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->container, GetParam().container);
-    EXPECT_EQ(info->sampleRate, 48000);
-    EXPECT_EQ(info->frames, 72000);
-
-    // A tone, not silence.
-    SF_INFO sfInfo{};
-    SNDFILE *file = sf_open(path.c_str(), SFM_READ, &sfInfo);
-    ASSERT_TRUE(file);
-    std::vector<float> samples(std::size_t(sfInfo.frames) * std::size_t(sfInfo.channels));
-    sf_readf_float(file, samples.data(), sfInfo.frames);
-    sf_close(file);
-    EXPECT_NEAR(*std::max_element(samples.begin(), samples.end()), 0.25f, 0.01f);
+    const std::tuple<NQCodec, const char *, int> formats[] = {
+        {NQCodec::wav, "take.wav", SF_FORMAT_WAV},
+        {NQCodec::aiff, "take.aiff", SF_FORMAT_AIFF},
+        {NQCodec::flac, "take.flac", SF_FORMAT_FLAC},
+        {NQCodec::caf, "take.caf", SF_FORMAT_CAF}};
+    for (const auto &[codec, name, container] : formats) {
+        recorder.start();
+        EXPECT_TRUE(recorder.isRecording());
+        clock += 1.5;
+        ASSERT_TRUE(recorder.stop(pathFor(name), codec));
+        EXPECT_FALSE(recorder.isRecording());
+        const auto info = SimAudioFile::read(pathFor(name));
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->container, container);
+        EXPECT_EQ(info->sampleRate, 48000);
+        EXPECT_EQ(info->frames, 72000);
+        // A tone, not silence.
+        SF_INFO sfInfo{};
+        SNDFILE *file = sf_open(pathFor(name).c_str(), SFM_READ, &sfInfo);
+        ASSERT_TRUE(file);
+        std::vector<float> samples(std::size_t(sfInfo.frames) * std::size_t(sfInfo.channels));
+        sf_readf_float(file, samples.data(), sfInfo.frames);
+        sf_close(file);
+        EXPECT_NEAR(*std::max_element(samples.begin(), samples.end()), 0.25f, 0.01f) << name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCodecs, SimRecorderFormat,
-                         testing::Values(FormatCase{NQCodec::wav, "take.wav", SF_FORMAT_WAV},
-                                         FormatCase{NQCodec::aiff, "take.aiff", SF_FORMAT_AIFF},
-                                         FormatCase{NQCodec::flac, "take.flac", SF_FORMAT_FLAC},
-                                         FormatCase{NQCodec::caf, "take.caf", SF_FORMAT_CAF}));
-
-TEST_F(SimRecorderNodeTest, FailedStopsWriteNothingAndASecondStartKeepsTheFirst)
+TEST_F(SimRecorderNodeTest, FailedStopsWriteNothingASecondStartKeepsTheFirstAndPlayerCallsDoNothing)
 {
-    const std::string idle = pathFor("idle.wav");
-    EXPECT_FALSE(recorder.stop(idle, NQCodec::wav));
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(idle)));
-
+    EXPECT_FALSE(recorder.stop(pathFor("idle.wav"), NQCodec::wav));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("idle.wav")));
     recorder.start();
     EXPECT_FALSE(recorder.stop(pathFor("no/such/folder/take.wav"), NQCodec::wav));
     EXPECT_FALSE(recorder.isRecording());
-
     recorder.start();
-    const std::string path = pathFor("odd.wav");
-    EXPECT_FALSE(recorder.stop(path, static_cast<NQCodec>(42)));
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
+    EXPECT_FALSE(recorder.stop(pathFor("odd.wav"), static_cast<NQCodec>(42)));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("odd.wav")));
     EXPECT_FALSE(recorder.isRecording());
 
-    // Starting twice keeps the first start.
     recorder.start();
     clock += 1;
     recorder.start();
     clock += 1;
-    ASSERT_TRUE(recorder.stop(path, NQCodec::wav));
-    EXPECT_EQ(SimAudioFile::read(path)->frames, 96000);
-}
+    ASSERT_TRUE(recorder.stop(pathFor("odd.wav"), NQCodec::wav));
+    EXPECT_EQ(SimAudioFile::read(pathFor("odd.wav"))->frames, 96000);
 
-TEST_F(SimRecorderNodeTest, RecorderIgnoresPlayerCallsAndViceVersa)
-{
+    // A recorder ignores player calls and a player recorder calls.
     const auto engineNode = engine.graph()->nodes()[0]->audioNode().lock();
     ASSERT_TRUE(engineNode);
-    EXPECT_FALSE(engineNode->load(pathFor("x.wav")));
+    EXPECT_FALSE(engineNode->load(pathFor("odd.wav")));
     engineNode->play();
     EXPECT_FALSE(engineNode->isPlaying());
-
     const auto player = engine.addNode("AudioPlayerNode", "Player")->audioNode().lock();
     player->start();
     EXPECT_FALSE(player->isRecording());

@@ -7,7 +7,7 @@
 #include <memory>
 
 using namespace NequoraUI;
-using NequoraUI::testing::PresentingWindow;
+using namespace NequoraUI::testing;
 
 namespace {
 
@@ -28,15 +28,6 @@ protected:
                          [this](const QUrl &file) { signalled.append(file); });
         return view;
     }
-    static QString valueText(AudioFileView &view)
-    {
-        return view.findChild<QLabel *>(QStringLiteral("valueLabel"))->text();
-    }
-    static void tapButton(AudioFileView &view)
-    {
-        QTest::mouseClick(view.findChild<QPushButton *>(QStringLiteral("actionButton")),
-                          Qt::LeftButton);
-    }
 
     QList<QUrl> reported;
     QList<QUrl> signalled;
@@ -44,12 +35,42 @@ protected:
 
 } // namespace
 
-TEST_F(AudioFileViewTest, NoInitialFileShowsNothingAndTheButtonStillOpensATitledPicker)
+TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndCancellingChangesNothing)
+{
+    auto view = makeView(kick, {kick, album});
+    EXPECT_EQ(labelText(view.get(), "valueLabel"), QStringLiteral("kick.wav"));
+    tap(view.get(), "actionButton");
+    finishTransitions();
+    clickRow(presentedPicker<AudioFilePickerViewController>(), {0, 0});
+    EXPECT_EQ(reported, QList<QUrl>{kick});
+    EXPECT_EQ(labelText(view.get(), "valueLabel"), QStringLiteral("kick.wav"));
+    finishTransitions();
+    EXPECT_EQ(controller->presentedViewController(), nullptr);
+
+    tap(view.get(), "actionButton");
+    clickRow(presentedPicker<AudioFilePickerViewController>(), {0, 1});
+    EXPECT_EQ(reported, QList<QUrl>({kick, album}));
+    EXPECT_EQ(signalled, reported);
+    EXPECT_EQ(view->file(), album);
+    EXPECT_EQ(labelText(view.get(), "valueLabel"), QStringLiteral("Album One"))
+        << "a folder URL shows its name";
+
+    // Cancelling leaves the label and the handler alone.
+    tap(view.get(), "actionButton");
+    finishTransitions();
+    clickCancel();
+    finishTransitions();
+    EXPECT_EQ(controller->presentedViewController(), nullptr);
+    EXPECT_EQ(signalled.size(), 2);
+    EXPECT_EQ(labelText(view.get(), "valueLabel"), QStringLiteral("Album One"));
+}
+
+TEST_F(AudioFileViewTest, WithoutAFileOrFilesTheButtonOpensAPickerTitledAtTapTime)
 {
     auto view = makeView(std::nullopt, {});
-    EXPECT_EQ(valueText(*view), QString());
-    view->findChild<QLabel *>(QStringLiteral("titleLabel"))->setText(QStringLiteral("Loop"));
-    tapButton(*view);
+    EXPECT_EQ(labelText(view.get(), "valueLabel"), QString());
+    child<QLabel>(view.get(), "titleLabel")->setText(QStringLiteral("Loop"));
+    tap(view.get(), "actionButton");
     auto *picker = presentedPicker<AudioFilePickerViewController>();
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->title(), QStringLiteral("Loop"));
@@ -57,58 +78,11 @@ TEST_F(AudioFileViewTest, NoInitialFileShowsNothingAndTheButtonStillOpensATitled
     EXPECT_EQ(picker->tableView()->numberOfRows(1), ImportedAudioFiles::count() + 1);
 }
 
-TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndCancellingChangesNothing)
-{
-    auto view = makeView(kick, {kick, album});
-    EXPECT_EQ(valueText(*view), QStringLiteral("kick.wav"));
-    tapButton(*view);
-    finishTransitions();
-    clickRow(presentedPicker<AudioFilePickerViewController>(), {0, 0});
-    EXPECT_EQ(reported, QList<QUrl>{kick});
-    EXPECT_EQ(valueText(*view), QStringLiteral("kick.wav"));
-    finishTransitions();
-    EXPECT_EQ(controller->presentedViewController(), nullptr);
-
-    tapButton(*view);
-    clickRow(presentedPicker<AudioFilePickerViewController>(), {0, 1});
-    EXPECT_EQ(reported, QList<QUrl>({kick, album}));
-    EXPECT_EQ(signalled, reported);
-    EXPECT_EQ(view->file(), album);
-    EXPECT_EQ(valueText(*view), QStringLiteral("Album One")) << "a folder URL shows its name";
-
-    // Cancelling leaves the label and the handler alone.
-    tapButton(*view);
-    finishTransitions();
-    clickCancel();
-    finishTransitions();
-    EXPECT_EQ(controller->presentedViewController(), nullptr);
-    EXPECT_EQ(signalled.size(), 2);
-    EXPECT_EQ(valueText(*view), QStringLiteral("Album One"));
-}
-
-TEST_F(AudioFileViewTest, FilesImportedThroughOneRowAreOfferedByAnother)
-{
-    auto first = makeView(std::nullopt, {});
-    auto second = makeView(std::nullopt, {kick});
-    tapButton(*first);
-    auto *picker = presentedPicker<AudioFilePickerViewController>();
-    picker->documentPickerDidPickDocumentsAt(nullptr, {snare});
-    clickCancel();
-    finishTransitions();
-
-    tapButton(*second);
-    picker = presentedPicker<AudioFilePickerViewController>();
-    const platform::IndexPath imported{1, static_cast<int>(ImportedAudioFiles::count()) - 1};
-    EXPECT_EQ(rowText(picker, imported), QStringLiteral("snare.wav"));
-    clickRow(picker, imported);
-    EXPECT_EQ(reported, QList<QUrl>{snare});
-}
-
 // Run under AddressSanitizer: neither the row nor its presenter may be reached once gone.
 TEST_F(AudioFileViewTest, APickerOutlivingItsRowOrItsPresenterIsSafe)
 {
     auto view = makeView(kick, {kick, snare});
-    tapButton(*view);
+    tap(view.get(), "actionButton");
     auto *picker = presentedPicker<AudioFilePickerViewController>();
     auto doomed = makeView(kick, {kick});
     std::swap(view, doomed);
@@ -119,11 +93,11 @@ TEST_F(AudioFileViewTest, APickerOutlivingItsRowOrItsPresenterIsSafe)
     EXPECT_EQ(presentedPicker<AudioFilePickerViewController>(), picker);
 
     delete controller; // its presenter adapter goes with it
-    tapButton(*view);
+    tap(view.get(), "actionButton");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     AudioFilePickerViewController orphan({snare});
     view->audioFilePickerViewControllerDidSelectFile(&orphan, snare);
     view->didCancelInAudioFilePickerViewController(&orphan);
-    EXPECT_EQ(valueText(*view), QStringLiteral("snare.wav"));
+    EXPECT_EQ(labelText(view.get(), "valueLabel"), QStringLiteral("snare.wav"));
     EXPECT_EQ(reported, QList<QUrl>{snare});
 }

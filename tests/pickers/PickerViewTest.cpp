@@ -7,7 +7,7 @@
 #include <memory>
 
 using namespace NequoraUI;
-using NequoraUI::testing::PresentingWindow;
+using namespace NequoraUI::testing;
 
 namespace {
 
@@ -23,15 +23,6 @@ protected:
                          [this](const QString &item) { signalled.append(item); });
         return view;
     }
-    static QLabel *label(PickerView &view, const char *name)
-    {
-        return view.findChild<QLabel *>(QLatin1String(name));
-    }
-    static void tapSelect(PickerView &view)
-    {
-        QTest::mouseClick(view.findChild<QPushButton *>(QStringLiteral("selectButton")),
-                          Qt::LeftButton);
-    }
 
     QStringList reported;
     QStringList signalled;
@@ -39,42 +30,31 @@ protected:
 
 } // namespace
 
-TEST_F(PickerViewTest, ShowsAnInitialValueOutsideTheItemsAndThePickerTitleOfTapTime)
+TEST_F(PickerViewTest, ShowsAnyInitialValueTitlesThePickerAtTapTimeAndReportsEvenTheShownItem)
 {
     auto view = makeView(QStringLiteral("Noise"), {"Sine", "Saw"});
-    EXPECT_EQ(label(*view, "title")->text(), QStringLiteral("Waveform"));
-    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Noise"));
-    label(*view, "title")->setText(QStringLiteral("Shape"));
-    tapSelect(*view);
-    auto *picker = presentedPicker<ItemPickerViewController>();
-    ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(presentedNavigation()->navigationBar()->titleLabel()->text(),
-              QStringLiteral("Shape"));
-    EXPECT_EQ(picker->items(), QStringList({"Sine", "Saw"}));
-}
-
-TEST_F(PickerViewTest, ChoosingTheShownItemStillReportsItAndDismisses)
-{
-    auto view = makeView(QStringLiteral("Saw"), {"Sine", "Saw"});
-    tapSelect(*view);
+    EXPECT_EQ(labelText(view.get(), "title"), QStringLiteral("Waveform"));
+    EXPECT_EQ(labelText(view.get(), "value"), QStringLiteral("Noise"));
+    child<QLabel>(view.get(), "title")->setText(QStringLiteral("Shape"));
+    tap(view.get(), "selectButton");
     finishTransitions();
     QPointer<ItemPickerViewController> picker = presentedPicker<ItemPickerViewController>();
     ASSERT_FALSE(picker.isNull());
-
+    EXPECT_EQ(presentedNavigation()->navigationBar()->titleLabel()->text(),
+              QStringLiteral("Shape"));
+    EXPECT_EQ(picker->items(), QStringList({"Sine", "Saw"}));
     clickRow(picker, {0, 1});
-    EXPECT_EQ(reported, QStringList{"Saw"});
-    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Saw"));
+    EXPECT_EQ(labelText(view.get(), "value"), QStringLiteral("Saw"));
     finishTransitions();
     EXPECT_EQ(controller->presentedViewController(), nullptr);
     EXPECT_TRUE(picker.isNull());
 
-    // Each tap builds a fresh picker.
-    tapSelect(*view);
-    clickRow(presentedPicker<ItemPickerViewController>(), {0, 0});
-    EXPECT_EQ(reported, QStringList({"Saw", "Sine"}));
+    // Each tap builds a fresh picker; choosing the shown item still reports it.
+    tap(view.get(), "selectButton");
+    clickRow(presentedPicker<ItemPickerViewController>(), {0, 1});
+    EXPECT_EQ(reported, QStringList({"Saw", "Saw"}));
     EXPECT_EQ(signalled, reported);
-    EXPECT_EQ(view->currentValue(), QStringLiteral("Sine"));
-    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Sine"));
+    EXPECT_EQ(view->currentValue(), QStringLiteral("Saw"));
 }
 
 TEST_F(PickerViewTest, CancelOrEscapeLeavesTheValueAndTheHandlerAlone)
@@ -85,9 +65,9 @@ TEST_F(PickerViewTest, CancelOrEscapeLeavesTheValueAndTheHandlerAlone)
     for (const auto &cancel : cancels) {
         auto view = makeView(QStringLiteral("Saw"), {});
         window.layout()->addWidget(view.get());
-        auto *select = view->findChild<QPushButton *>(QStringLiteral("selectButton"));
+        auto *select = child<QPushButton>(view.get(), "selectButton");
         select->setFocus();
-        tapSelect(*view);
+        tap(view.get(), "selectButton");
         auto *picker = presentedPicker<ItemPickerViewController>();
         ASSERT_NE(picker, nullptr);
         EXPECT_EQ(picker->tableView()->numberOfRows(0), 0);
@@ -97,7 +77,7 @@ TEST_F(PickerViewTest, CancelOrEscapeLeavesTheValueAndTheHandlerAlone)
         EXPECT_EQ(controller->presentedViewController(), nullptr);
         EXPECT_TRUE(reported.isEmpty());
         EXPECT_TRUE(signalled.isEmpty());
-        EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Saw"));
+        EXPECT_EQ(labelText(view.get(), "value"), QStringLiteral("Saw"));
         EXPECT_TRUE(select->hasFocus()) << "focus returns where it was";
     }
 }
@@ -106,7 +86,7 @@ TEST_F(PickerViewTest, CancelOrEscapeLeavesTheValueAndTheHandlerAlone)
 TEST_F(PickerViewTest, APickerOutlivingItsRowOrItsControllerIsSafe)
 {
     auto view = makeView(QStringLiteral("Saw"), {"Sine"});
-    tapSelect(*view);
+    tap(view.get(), "selectButton");
     auto *picker = presentedPicker<ItemPickerViewController>();
     auto doomed = makeView(QStringLiteral("Saw"), {"Sine"});
     std::swap(view, doomed);
@@ -117,12 +97,12 @@ TEST_F(PickerViewTest, APickerOutlivingItsRowOrItsControllerIsSafe)
     EXPECT_EQ(presentedPicker<ItemPickerViewController>(), picker);
 
     delete controller;
-    tapSelect(*view); // must not present on, or keep, anything
+    tap(view.get(), "selectButton"); // must not present on, or keep, anything
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // A picker still open elsewhere reports a choice: the row updates and the handler runs.
     ItemPickerViewController orphan({"Sine"});
     view->pickerViewControllerDidSelectItem(&orphan, QStringLiteral("Sine"));
     view->didCancelInPickerViewController(&orphan);
-    EXPECT_EQ(label(*view, "value")->text(), QStringLiteral("Sine"));
+    EXPECT_EQ(labelText(view.get(), "value"), QStringLiteral("Sine"));
     EXPECT_EQ(reported, QStringList{"Sine"});
 }

@@ -7,13 +7,11 @@
 #include "platform/TableViewController.h"
 #include "platform/ViewController.h"
 #include "support/ManualAnimationDriver.h"
+#include "support/Widgets.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QPushButton>
-#include <QTest>
 #include <QVBoxLayout>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace NequoraUI::testing {
@@ -64,6 +62,11 @@ protected:
         QPushButton *cancel = presentedNavigation()->navigationBar()->rightButton();
         ASSERT_EQ(cancel->text(), QStringLiteral("Cancel"));
         QTest::mouseClick(cancel, Qt::LeftButton);
+    }
+    // Clicks a view's named button.
+    static void tap(const QObject *view, const char *button)
+    {
+        QTest::mouseClick(child<QPushButton>(view, button), Qt::LeftButton);
     }
     static QString rowText(platform::TableViewController *picker, const platform::IndexPath &row)
     {

@@ -18,9 +18,7 @@ void expectPosition(QPointF actual, QPointF expected, double tolerance = 1e-9)
 
 TEST_F(RadialPad, StartsAtTheOriginAndReportsTheMappedDefaultOnEachAppearing)
 {
-    PadConfig config;
-    config.defaultPosition = {1, 1};
-    build(config);
+    build({.defaultPosition = {1, 1}});
     EXPECT_EQ(control->currentPosition(), QPointF(0, 0));
     EXPECT_TRUE(reports.empty()) << "the initial (0, 0) is never reported";
 
@@ -43,7 +41,7 @@ TEST_F(RadialPad, StartsAtTheOriginAndReportsTheMappedDefaultOnEachAppearing)
 
 TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
 {
-    show(PadConfig{});
+    show({});
     reports.clear();
     QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
     EXPECT_TRUE(reports.empty()) << "touching the knob's centre does not move it";
@@ -64,27 +62,19 @@ TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
 
     // A press on the knob's edge jumps the knob under the finger; one away from it does nothing.
     control->updateCurrentPosition({0.5, 0.5});
-    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(118, 100));
+    drag({118, 100}, {118, 100});
     expectPosition(control->currentPosition(), {0.59, 0.5});
-    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(118, 100));
     reports.clear();
-    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(40, 100));
-    QTest::mouseMove(window.get(), windowPoint(60, 120));
-    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(60, 120));
+    drag({40, 100}, {60, 120});
     EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(RadialPad, WithoutTheKnobOnlyUpdateCurrentPositionMovesItStoringAsGivenOnce)
 {
-    PadConfig config;
-    config.showDraggableControl = false;
-    show(config);
+    show({.showDraggableControl = false});
     reports.clear();
-    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
-    QTest::mouseMove(window.get(), windowPoint(150, 100));
-    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(150, 100));
+    drag({100, 100}, {150, 100});
     EXPECT_TRUE(reports.empty());
-
     control->updateCurrentPosition({2, 2});
     control->updateCurrentPosition({2, 2});
     EXPECT_EQ(reports, std::vector<QPointF>{QPointF(2, 2)});
@@ -93,22 +83,15 @@ TEST_F(RadialPad, WithoutTheKnobOnlyUpdateCurrentPositionMovesItStoringAsGivenOn
 
 TEST_F(RadialPad, CallbackRunsBeforeTheSignalAndTheDebugLine)
 {
-    PadConfig config;
-    config.debugModeEnabled = true;
     CapturedStdout out;
     std::vector<std::string> seen;
-    control = std::make_unique<NQRadialSliderControl>(
-        config.size, true, false, true, config.circleGridLineColor, config.draggableControlColor,
-        config.draggableControlSize, config.defaultPosition,
-        [&](QPointF) { seen.push_back("callback after [" + out.text() + "]"); }, true);
+    onReport = [&] { seen.push_back("callback after [" + out.text() + "]"); };
+    build({.debugModeEnabled = true});
     QObject::connect(control.get(), &NQRadialSliderControl::sliderPositionChanged, control.get(),
                      [&](QPointF) { seen.push_back("signal after [" + out.text() + "]"); });
     control->setParentItem(window->contentItem());
-
     const std::string line = "[NQRadialSliderControl] New (X,Y) position: (0.5, 0.5)\n";
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], "callback after []");
-    EXPECT_EQ(seen[1], "signal after []");
+    EXPECT_EQ(seen, (std::vector<std::string>{"callback after []", "signal after []"}));
     EXPECT_EQ(out.text(), line);
 
     control->updateCurrentPosition({0.5, 0.5});
@@ -120,44 +103,36 @@ TEST_F(RadialPad, CallbackRunsBeforeTheSignalAndTheDebugLine)
 TEST_F(RadialPad, WithoutCallbackOrDebugADragOnlyMovesTheKnob)
 {
     CapturedStdout out;
-    show(PadConfig{}, 50, 50, false);
-    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
-    QTest::mouseMove(window.get(), windowPoint(150, 100));
-    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(150, 100));
+    show({.withCallback = false});
+    drag({100, 100}, {150, 100});
     expectPosition(control->currentPosition(), {0.75, 0.5});
     EXPECT_EQ(out.text(), "");
 }
 
-class UnusableSize : public RadialPad, public ::testing::WithParamInterface<double>
-{};
-
-TEST_P(UnusableSize, DrawsNothingAndIgnoresDrags)
+TEST_F(RadialPad, AnUnusableSizeDrawsNothingAndIgnoresDrags)
 {
-    PadConfig config;
-    config.size = GetParam();
-    show(config);
-    EXPECT_EQ(control->implicitWidth(), 0);
-    control->setSize(QSizeF(200, 200));
-    reports.clear();
-
-    QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(150, 150));
-    QTest::mouseMove(window.get(), QPoint(200, 150));
-    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(200, 150));
-    EXPECT_TRUE(reports.empty());
-    EXPECT_FALSE(control->contains(QPointF(100, 100)));
-
-    expectBlank(3);
+    for (const double size : {0.0, -200.0, std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity()}) {
+        show({.size = size});
+        EXPECT_EQ(control->implicitWidth(), 0) << size;
+        control->setSize(QSizeF(200, 200));
+        reports.clear();
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(150, 150));
+        QTest::mouseMove(window.get(), QPoint(200, 150));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(200, 150));
+        EXPECT_TRUE(reports.empty()) << size;
+        EXPECT_FALSE(control->contains(QPointF(100, 100))) << size;
+        expectBlank(3);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(RadialPad, UnusableSize,
-                         ::testing::Values(0.0, -200.0, std::numeric_limits<double>::quiet_NaN(),
-                                           std::numeric_limits<double>::infinity()));
-
-TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleAndHomeReturnsIt)
+TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleHomeReturnsItAndFocusShowsARing)
 {
-    show(PadConfig{});
+    show({});
+    const QImage unfocused = render();
     control->forceActiveFocus();
     ASSERT_TRUE(control->hasActiveFocus());
+    EXPECT_NE(render(), unfocused) << "a focus ring";
     reports.clear();
     const double step = NQRadialSliderControl::keyStepFraction;
     const std::tuple<Qt::Key, QPointF> keys[] = {{Qt::Key_Right, {0.5 + step, 0.5}},
@@ -169,7 +144,6 @@ TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleAndHomeReturnsIt)
         expectPosition(control->currentPosition(), expected);
     }
     EXPECT_EQ(reports.size(), 4u) << "each step reports once, like a drag";
-
     for (int i = 0; i < 40; ++i)
         QTest::keyClick(window.get(), Qt::Key_Right);
     expectPosition(control->currentPosition(), {1, 0.5});
@@ -181,14 +155,6 @@ TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleAndHomeReturnsIt)
     EXPECT_EQ(pad->text(QAccessible::Name), "XY pad");
     EXPECT_EQ(pad->text(QAccessible::Value), "x 0.50, y 0.50");
     EXPECT_TRUE(pad->state().focused);
-}
-
-TEST_F(RadialPad, ShowsAFocusRingOnlyWithKeyboardFocus)
-{
-    show(PadConfig{});
-    const QImage unfocused = render();
-    control->forceActiveFocus();
-    EXPECT_NE(render(), unfocused);
     control->setFocus(false);
     EXPECT_EQ(render(), unfocused);
 }

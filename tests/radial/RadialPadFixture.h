@@ -6,6 +6,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
@@ -16,18 +17,18 @@ namespace RadialTest {
 
 using NequoraUI::NQRadialSliderControl;
 
-// Everything the control's constructor takes, with values most tests want.
+// Everything the control's constructor takes, with values most tests want, and where it sits.
 struct PadConfig
 {
     double size = 200;
     bool showCircleGridLines = true;
     bool blurCenterView = false;
     bool showDraggableControl = true;
-    QColor circleGridLineColor = Qt::black;
-    QColor draggableControlColor = Qt::red;
     double draggableControlSize = 40;
     QPointF defaultPosition{0.5, 0.5};
     bool debugModeEnabled = false;
+    bool withCallback = true;
+    QPointF at{50, 50};
 };
 
 // Redirects std::cout into a string for the life of the object.
@@ -55,34 +56,35 @@ protected:
 
     void SetUp() override
     {
-        window = std::make_unique<QQuickWindow>();
         window->setColor(Qt::white);
         window->resize(400, 400);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    // Builds the control off screen; reports go to `reports`.
-    NQRadialSliderControl *build(const PadConfig &config, bool withCallback = true)
+    // Builds a black and red control off screen; its callback runs onReport, then appends to
+    // reports.
+    NQRadialSliderControl *build(const PadConfig &config)
     {
         NQRadialSliderControl::PositionCallback callback;
-        if (withCallback)
-            callback = [this](QPointF position) { reports.push_back(position); };
+        if (config.withCallback)
+            callback = [this](QPointF position) {
+                if (onReport)
+                    onReport();
+                reports.push_back(position);
+            };
         control = std::make_unique<NQRadialSliderControl>(
             config.size, config.showCircleGridLines, config.blurCenterView,
-            config.showDraggableControl, config.circleGridLineColor, config.draggableControlColor,
-            config.draggableControlSize, config.defaultPosition, callback, config.debugModeEnabled);
+            config.showDraggableControl, Qt::black, Qt::red, config.draggableControlSize,
+            config.defaultPosition, callback, config.debugModeEnabled);
         return control.get();
     }
 
-    // Puts the control in the window with its top-left corner at (x, y).
-    NQRadialSliderControl *show(const PadConfig &config, double x = 50, double y = 50,
-                                bool withCallback = true)
+    // Builds the control and puts it in the window.
+    void show(const PadConfig &config)
     {
-        build(config, withCallback);
-        control->setPosition(QPointF(x, y));
+        build(config)->setPosition(config.at);
         control->setParentItem(window->contentItem());
-        return control.get();
     }
 
     QImage render() { return window->grabWindow().convertToFormat(QImage::Format_ARGB32); }
@@ -99,14 +101,22 @@ protected:
     // Window point of a pad point.
     QPoint windowPoint(double padX, double padY) const
     {
-        const QPointF item = control->padOrigin() + QPointF(padX, padY);
-        return control->mapToScene(item).toPoint();
+        return control->mapToScene(control->padOrigin() + QPointF(padX, padY)).toPoint();
+    }
+
+    // Drags from one pad point to another.
+    void drag(QPointF from, QPointF to)
+    {
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(from.x(), from.y()));
+        QTest::mouseMove(window.get(), windowPoint(to.x(), to.y()));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(to.x(), to.y()));
     }
 
     // The control goes before its window.
-    std::unique_ptr<QQuickWindow> window;
+    std::unique_ptr<QQuickWindow> window = std::make_unique<QQuickWindow>();
     std::unique_ptr<NQRadialSliderControl> control;
     std::vector<QPointF> reports;
+    std::function<void()> onReport;
 };
 
 } // namespace RadialTest

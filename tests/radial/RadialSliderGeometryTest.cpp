@@ -34,13 +34,23 @@ TEST(RadialSliderGeometry, MapSquareToDiscKeepsCentreAndAxesRoundsCornersAndDoes
     EXPECT_GT(std::hypot(far.x - 0.5, far.y - 0.5), 0.5);
 }
 
-TEST(RadialSliderGeometry, KnobHitAreaIsItsRadiusPlusHalfTheOutline)
+TEST(RadialSliderGeometry, KnobHitAreaIsItsRadiusPlusHalfTheOutlineAndTheReadoutStacksAbove)
 {
     const RadialSliderGeometry small(200, 40);
     expectNear(small.knobCentre({0.146447, 0.853553}), {29.29, 29.29}, 0.01);
     EXPECT_TRUE(small.knobContains({0.5, 0.5}, {120.5, 100}));
     EXPECT_FALSE(small.knobContains({0.5, 0.5}, {121, 100}));
     EXPECT_FALSE(RadialSliderGeometry(200, 0).knobContains({0.5, 0.5}, {100, 100}));
+
+    EXPECT_DOUBLE_EQ(small.composition(false, 0, 0).pad.y, 0);
+    const auto debug = small.composition(true, 160, 92);
+    // Stack of 92 + 8 + 200 = 300 centred in 200: 50 above the frame and 50 below.
+    EXPECT_DOUBLE_EQ(debug.readout.y, -50);
+    EXPECT_DOUBLE_EQ(debug.pad.y, 50);
+    EXPECT_EQ(RadialSliderGeometry::debugLine({0.1, 0.00001}),
+              "[NQRadialSliderControl] New (X,Y) position: (0.1, 1e-05)");
+    EXPECT_EQ(RadialSliderGeometry::readoutText(RadialSliderGeometry::yReadoutKey, 2),
+              "Y pos: 2.000000");
 }
 
 TEST(RadialSliderGeometry, GridHasElevenCurvesFromBottomToTopWithArcsInTheMiddle)
@@ -59,19 +69,4 @@ TEST(RadialSliderGeometry, GridHasElevenCurvesFromBottomToTopWithArcsInTheMiddle
     // Curve u = 2 (X = -0.6): where |Y| <= 0.6 it lies on the circle of radius 60.
     for (int i = 20; i <= 80; ++i)
         EXPECT_NEAR(std::hypot(at(2, i).x - 100, at(2, i).y - 100), 60, 1e-9) << "point " << i;
-}
-
-TEST(RadialSliderGeometry, ReadoutStacksAboveThePadCentredInTheFrameAndTexts)
-{
-    const RadialSliderGeometry geometry(200, 40);
-    EXPECT_DOUBLE_EQ(geometry.composition(false, 0, 0).pad.y, 0);
-    const auto debug = geometry.composition(true, 160, 92);
-    // Stack of 92 + 8 + 200 = 300 centred in 200: 50 above the frame and 50 below.
-    EXPECT_DOUBLE_EQ(debug.readout.y, -50);
-    EXPECT_DOUBLE_EQ(debug.pad.y, 50);
-
-    EXPECT_EQ(RadialSliderGeometry::debugLine({0.1, 0.00001}),
-              "[NQRadialSliderControl] New (X,Y) position: (0.1, 1e-05)");
-    EXPECT_EQ(RadialSliderGeometry::readoutText(RadialSliderGeometry::yReadoutKey, 2),
-              "Y pos: 2.000000");
 }

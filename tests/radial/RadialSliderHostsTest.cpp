@@ -16,12 +16,14 @@ using NequoraUI::RadialSliderWidget;
 
 namespace {
 
+// Through the qmldir, importing the module alone is enough for colour texts.
 const QByteArray qmlPad = R"(
 import QtQuick
 import NequoraUI
 NQRadialSliderControl {
     size: 200
     defaultPosition: Qt.point(1, 0.5)
+    draggableControlColor: 'red'
     property int reports: 0
     onSliderPositionChanged: reports++
 }
@@ -29,9 +31,19 @@ NQRadialSliderControl {
 
 } // namespace
 
-TEST_F(RadialPad, ImportedFromQmlWithItsProperties)
+TEST_F(RadialPad, TheBuildTreeHoldsAnInstallableModuleThatQmlImportsWithItsProperties)
 {
+    const QDir module(QCoreApplication::applicationDirPath() + "/../qml/NequoraUI");
+    ASSERT_TRUE(module.exists("qmldir")) << module.absolutePath().toStdString();
+    ASSERT_TRUE(module.exists("NequoraUI.qmltypes"));
+    const QStringList plugins = module.entryList({"*nequorauiqmlplugin*"}, QDir::Files);
+    ASSERT_EQ(plugins.size(), 1);
+    QPluginLoader loader(module.filePath(plugins.first()));
+    ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
+    ASSERT_NE(qobject_cast<QQmlEngineExtensionPlugin *>(loader.instance()), nullptr);
+
     QQmlEngine engine;
+    engine.addImportPath(QDir(module.absolutePath() + "/..").absolutePath());
     QQmlComponent component(&engine);
     component.setData(qmlPad, QUrl());
     std::unique_ptr<QObject> object(component.create());
@@ -39,6 +51,8 @@ TEST_F(RadialPad, ImportedFromQmlWithItsProperties)
     auto *pad = qobject_cast<NQRadialSliderControl *>(object.get());
     ASSERT_NE(pad, nullptr);
     EXPECT_EQ(pad->width(), 200);
+    EXPECT_EQ(pad->property("draggableControlColor").value<QColor>().rgba(),
+              QColor(Qt::red).rgba());
     EXPECT_EQ(pad->currentPosition(), QPointF(0, 0));
 
     pad->setParentItem(window->contentItem());
@@ -47,30 +61,6 @@ TEST_F(RadialPad, ImportedFromQmlWithItsProperties)
     QMetaObject::invokeMethod(pad, "updateCurrentPosition", Q_ARG(QPointF, QPointF(0.2, 0.2)));
     EXPECT_EQ(pad->property("reports").toInt(), 2);
     EXPECT_EQ(pad->property("currentPosition").toPointF(), QPointF(0.2, 0.2));
-}
-
-TEST(RadialSliderQmlModule, BuildTreeHoldsAnInstallableModule)
-{
-    const QDir module(QCoreApplication::applicationDirPath() + "/../qml/NequoraUI");
-    ASSERT_TRUE(module.exists("qmldir")) << module.absolutePath().toStdString();
-    ASSERT_TRUE(module.exists("NequoraUI.qmltypes"));
-    const QStringList plugins = module.entryList({"*nequorauiqmlplugin*"}, QDir::Files);
-    ASSERT_EQ(plugins.size(), 1);
-
-    QPluginLoader loader(module.filePath(plugins.first()));
-    ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
-    ASSERT_NE(qobject_cast<QQmlEngineExtensionPlugin *>(loader.instance()), nullptr);
-
-    QQmlEngine engine;
-    engine.addImportPath(QDir(module.absolutePath() + "/..").absolutePath());
-    QQmlComponent component(&engine);
-    // Through the qmldir, importing the module alone is enough for colour texts.
-    component.setData("import NequoraUI\nNQRadialSliderControl { draggableControlColor: 'red' }",
-                      QUrl());
-    std::unique_ptr<QObject> object(component.create());
-    ASSERT_TRUE(object) << component.errorString().toStdString();
-    EXPECT_EQ(object->property("draggableControlColor").value<QColor>().rgba(),
-              QColor(Qt::red).rgba());
 }
 
 TEST_F(RadialPad, WidgetHostsShareOneEngineAndDrag)

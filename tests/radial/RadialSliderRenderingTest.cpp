@@ -27,7 +27,7 @@ protected:
             const double angle = step * std::numbers::pi / 360.0;
             const QPointF pad(100 + std::cos(angle) * strokeRadius,
                               100 + std::sin(angle) * strokeRadius);
-            const QPoint at = control->mapToScene(control->padOrigin() + pad).toPoint();
+            const QPoint at = windowPoint(pad.x(), pad.y());
             int darkest = 255;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
@@ -46,7 +46,7 @@ protected:
 
 TEST_F(RadialPadRendering, KnobIsAWhiteDiscWithOutlineAndDotAtItsPositionEvenOutsideThePad)
 {
-    show(PadConfig{});
+    show({});
     QImage image = render();
     EXPECT_TRUE(isRed(pixelAtPad(image, 100, 100))) << "dot at the knob's centre";
     EXPECT_TRUE(isRed(pixelAtPad(image, 113, 100))) << "dot is 28 across";
@@ -59,18 +59,15 @@ TEST_F(RadialPadRendering, KnobIsAWhiteDiscWithOutlineAndDotAtItsPositionEvenOut
     EXPECT_TRUE(isRed(pixelAtPad(image, 240, 100)));
     EXPECT_FALSE(isRed(pixelAtPad(image, 100, 100)));
 
-    control.reset();
-    PadConfig large;
-    large.draggableControlSize = 400;
-    show(large);
+    show({.draggableControlSize = 400});
     image = render();
     EXPECT_TRUE(isRed(pixelAtPad(image, 195, 100))) << "dot 200 across";
     EXPECT_EQ(pixelAtPad(image, 210, 100), qRgb(255, 255, 255)) << "knob 400 across";
 }
 
-TEST_F(RadialPadRendering, RingsAreDashedAndInsideTheirDiameters)
+TEST_F(RadialPadRendering, DashedRingsInsideTheirDiametersAndAHalfOpaqueGridABlurLightens)
 {
-    show(PadConfig{});
+    show({});
     const QImage image = render();
     for (const double strokeRadius : {99.5, 89.5}) {
         const double coverage = ringCoverage(image, strokeRadius);
@@ -80,42 +77,27 @@ TEST_F(RadialPadRendering, RingsAreDashedAndInsideTheirDiameters)
     // Nothing of the outer ring reaches beyond the pad.
     EXPECT_EQ(pixelAtPad(image, 100, -2), qRgb(255, 255, 255));
     EXPECT_EQ(pixelAtPad(image, 201.5, 100), qRgb(255, 255, 255));
-}
-
-TEST_F(RadialPadRendering, GridAtHalfOpacityAndBlurredCentreLightensIt)
-{
-    show(PadConfig{});
-    const int plain = qGray(pixelAtPad(render(), 100, 150));
+    const int plain = qGray(pixelAtPad(image, 100, 150));
     EXPECT_GT(plain, 100) << "grid curves are drawn at half opacity";
     EXPECT_LT(plain, 200) << "the vertical diameter is a grid curve";
 
-    control.reset();
-    PadConfig blurred;
-    blurred.blurCenterView = true;
-    show(blurred);
+    show({.blurCenterView = true});
     const int frosted = qGray(pixelAtPad(render(), 100, 150));
     EXPECT_GT(frosted, plain + 15);
     EXPECT_LT(frosted, 255) << "the disc is translucent";
-}
 
-TEST_F(RadialPadRendering, WithoutGridLinesNeitherCurvesNorRingsShow)
-{
-    PadConfig config;
-    config.showCircleGridLines = false;
-    config.showDraggableControl = false;
-    show(config);
+    // Without grid lines neither curves nor rings show, and the layout is unchanged.
+    show({.showCircleGridLines = false, .showDraggableControl = false});
     expectBlank(2);
-    EXPECT_EQ(control->width(), 200) << "the layout is unchanged";
+    EXPECT_EQ(control->width(), 200);
 }
 
 TEST_F(RadialPadRendering, DebugReadoutSitsAboveThePadBeyondTheFrame)
 {
     if (QFontDatabase::families().isEmpty())
         GTEST_SKIP() << "no fonts installed (scripts/setup.sh installs them)";
-    PadConfig config;
-    config.debugModeEnabled = true;
     CapturedStdout out;
-    show(config, 50, 150);
+    show({.debugModeEnabled = true, .at = {50, 150}});
     // The readout does not enlarge the frame: readout and pad are centred together.
     EXPECT_EQ(control->width(), 200);
     EXPECT_EQ(control->height(), 200);

@@ -25,6 +25,13 @@ TextFieldView::TextFieldView(const QString &title, const std::optional<QString> 
     connect(textField, &QLineEdit::editingFinished, this, &TextFieldView::textFieldEditingFinished);
 }
 
+TextFieldView::~TextFieldView()
+{
+    // A focused field loses its focus while the widgets below this view are destroyed, after
+    // this view's own part is gone: its end of editing is not an edit to report.
+    textField->disconnect(this);
+}
+
 void TextFieldView::textFieldEditingFinished()
 {
     if (textField->text() == m_reportedText)

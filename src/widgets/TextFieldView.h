@@ -17,6 +17,7 @@ public:
     // An absent default keeps the field as the resource made it; an empty one clears it.
     TextFieldView(const QString &title, const std::optional<QString> &defaultValue,
                   QWidget *parent = nullptr);
+    ~TextFieldView() override;
 
     QString text() const;
     // Shows a text without reporting it, for values that change elsewhere.

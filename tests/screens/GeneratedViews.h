@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CollapsibleSectionView.h"
+#include "support/Widgets.h"
 
 #include <QLayout>
 #include <QList>
@@ -13,10 +14,8 @@ struct OwnedWidgets : QList<QWidget *>
     explicit OwnedWidgets(const QList<QWidget *> &widgets, bool show = false) : QList(widgets)
     {
         for (QWidget *widget : widgets)
-            if (show) {
-                widget->resize(320, 80);
-                widget->show();
-            }
+            if (show)
+                NequoraUI::testing::shown(*widget, 320, 80);
     }
     OwnedWidgets(const OwnedWidgets &) = delete;
     ~OwnedWidgets() { qDeleteAll(*this); }

@@ -11,6 +11,7 @@
 #include "sim/SimEngine.h"
 #include "support/IsolatedDataHome.h"
 #include "support/ManualAnimationDriver.h"
+#include "support/Widgets.h"
 
 #include <QLabel>
 #include <QUndoStack>
@@ -75,8 +76,7 @@ TEST(PlayerRecorderGeneration, FileRowAboveThePlayerLoadsTheChoiceWhileTheScreen
         << "one presenter per controller";
     EXPECT_EQ(ViewControllerPresenter::of(nullptr), nullptr);
 
-    controller->view()->resize(390, 640);
-    controller->view()->show();
+    ASSERT_TRUE(NequoraUI::testing::shown(*controller->view(), 390, 640));
     fileRow->tappedActionButton();
     ASSERT_TRUE(controller->presentedViewController()) << "the row presents through the screen";
     EXPECT_TRUE(controller->isTransitioning()) << "animated";

@@ -176,12 +176,20 @@ TEST(UIGenerator, WidgetsFollowTheParameterOrderWriteWhatTheControlReportsString
     generator.stringWriter = [&](const auto &, const std::string &text) {
         written.push_back(text);
     };
-    OwnedWidgets editable(generator.generateViews(source->parameters()));
+    OwnedWidgets editable(generator.generateViews(source->parameters()), true);
     field = editable[2]->findChild<QLineEdit *>();
     QTest::keyClick(field, Qt::Key_Return);
     QTest::keyClicks(field, QStringLiteral(" renamed"));
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(written, std::vector<std::string>{"Bus A renamed"});
+    // A field still focused as its view is destroyed reports nothing.
+    field->activateWindow();
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral(" again"));
+    ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
+    qDeleteAll(editable);
+    editable.clear();
+    EXPECT_EQ(written.size(), 1u);
 }
 
 TEST(UIGenerator, WidgetsKeepTheirParametersAliveAndNothingElseDoes)

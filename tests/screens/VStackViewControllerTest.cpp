@@ -1,5 +1,6 @@
 #include "VStackViewController.h"
 #include "platform/LayoutConstraint.h"
+#include "support/Widgets.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -37,8 +38,7 @@ TEST(VStackViewController, ShowsItsViewsTopToBottomInsetAndViewsSetBeforeLoading
     const QList<QWidget *> views = labels({"one", "two", "three"});
     VStackViewController controller(views);
     QWidget *screen = controller.view();
-    screen->resize(300, 800);
-    screen->show();
+    ASSERT_TRUE(NequoraUI::testing::shown(*screen, 300, 800));
     ASSERT_EQ(stacked(controller), views);
     EXPECT_LT(views[0]->mapTo(screen, QPoint()).y(), views[1]->mapTo(screen, QPoint()).y());
     EXPECT_LT(views[1]->mapTo(screen, QPoint()).y(), views[2]->mapTo(screen, QPoint()).y());
@@ -100,9 +100,7 @@ TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWho
     EXPECT_FALSE(early->parentWidget()) << "made before the view loads, placed when it does";
 
     QWidget *screen = controller.view();
-    screen->resize(300, 400);
-    screen->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(screen));
+    ASSERT_TRUE(NequoraUI::testing::shown(*screen, 300, 400));
     EXPECT_TRUE(screen->isAncestorOf(early));
     EXPECT_TRUE(controller.isShownInViewport(controller.stackedView(0)));
     EXPECT_TRUE(controller.isRealised(1));

@@ -1,4 +1,5 @@
 #include "platform/SegmentedControl.h"
+#include "support/Widgets.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,9 +16,7 @@ protected:
     {
         for (const char *title : {"A", "B", "C"})
             control.insertSegment(title, control.numberOfSegments());
-        control.resize(300, 32);
-        control.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+        ASSERT_TRUE(NequoraUI::testing::shown(control, 300, 32));
     }
 
     void click(int segment)
@@ -55,8 +54,15 @@ TEST_F(SegmentedControlTest, InsertClampsTheIndexAndOutOfRangeSelectionsSelectNo
     EXPECT_EQ(spy.count(), 0);
 }
 
-TEST_F(SegmentedControlTest, ArrowKeysAndClicksSelectStopAtTheEndsAndReportOnlyChanges)
+TEST_F(SegmentedControlTest, SegmentsTileTheControlAndKeysAndClicksSelectAndReportOnlyChanges)
 {
+    for (int width : {17, 301, 300}) {
+        control.resize(width, 32);
+        for (int i = 0; i + 1 < control.numberOfSegments(); ++i)
+            EXPECT_EQ(control.segmentRect(i).right() + 1, control.segmentRect(i + 1).left());
+        EXPECT_EQ(control.segmentAt(control.segmentRect(0).topLeft()), 0);
+        EXPECT_EQ(control.segmentAt(control.segmentRect(2).bottomRight()), 2);
+    }
     QSignalSpy spy(&control, &SegmentedControl::valueChanged);
     control.setFocus();
     QTest::keyClick(&control, Qt::Key_Right);
@@ -77,17 +83,6 @@ TEST_F(SegmentedControlTest, ArrowKeysAndClicksSelectStopAtTheEndsAndReportOnlyC
     QTest::keyClick(&control, Qt::Key_Left);
     EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::noSegment);
     EXPECT_EQ(spy.count(), 5);
-}
-
-TEST_F(SegmentedControlTest, SegmentsTileTheControlInOrder)
-{
-    for (int width : {300, 301, 17}) {
-        control.resize(width, 32);
-        for (int i = 0; i + 1 < control.numberOfSegments(); ++i)
-            EXPECT_EQ(control.segmentRect(i).right() + 1, control.segmentRect(i + 1).left());
-        EXPECT_EQ(control.segmentAt(control.segmentRect(0).topLeft()), 0);
-        EXPECT_EQ(control.segmentAt(control.segmentRect(2).bottomRight()), 2);
-    }
 }
 
 } // namespace

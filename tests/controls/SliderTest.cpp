@@ -145,17 +145,13 @@ TEST_F(SliderTest, KeysStepByAHundredthOfTheRangeOrByTheSetStep)
     slider.setValue(0.0f);
     slider.setContinuous(false);
     QSignalSpy spy(&slider, &Slider::valueChanged);
-    QTest::keyClick(&slider, Qt::Key_Right);
-    EXPECT_FLOAT_EQ(slider.value(), 2.0f);
-    QTest::keyClick(&slider, Qt::Key_Down);
-    QTest::keyClick(&slider, Qt::Key_Left);
-    EXPECT_FLOAT_EQ(slider.value(), -2.0f);
-    QTest::keyClick(&slider, Qt::Key_End);
-    EXPECT_EQ(slider.value(), 100.0f);
-    QTest::keyClick(&slider, Qt::Key_Up);
-    EXPECT_EQ(slider.value(), 100.0f);
-    QTest::keyClick(&slider, Qt::Key_Home);
-    EXPECT_EQ(slider.value(), -100.0f);
+    const std::pair<Qt::Key, float> keys[] = {{Qt::Key_Right, 2}, {Qt::Key_Down, 0},
+                                              {Qt::Key_Left, -2}, {Qt::Key_End, 100},
+                                              {Qt::Key_Up, 100},  {Qt::Key_Home, -100}};
+    for (const auto &[key, value] : keys) {
+        QTest::keyClick(&slider, key);
+        EXPECT_FLOAT_EQ(slider.value(), value) << key;
+    }
     EXPECT_EQ(spy.count(), 5) << "one report per key that moved the value";
 
     // A step snaps every change and keeps the maximum reachable.

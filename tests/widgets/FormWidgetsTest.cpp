@@ -1,6 +1,5 @@
 #include "ButtonStyle.h"
 #include "ButtonView.h"
-#include "NequoraUIVersion.h"
 #include "ProgressView.h"
 #include "SegmentedView.h"
 #include "SwitchView.h"
@@ -14,6 +13,7 @@
 #include "support/Widgets.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -23,19 +23,25 @@ using namespace NequoraUI;
 using namespace NequoraUI::testing;
 using NequoraUI::platform::ViewAppearance;
 
-TEST(TextFieldView, DefaultValueTypedTextAndClear)
+TEST(TextFieldView, DefaultValueTypedTextClearAndOneReportPerFinishedEdit)
 {
     EXPECT_TRUE(TextFieldView(QStringLiteral("Name"), std::nullopt).text().isEmpty());
     EXPECT_TRUE(TextFieldView(QStringLiteral("Name"), QString()).text().isEmpty());
 
     TextFieldView view(QStringLiteral("Name"), QStringLiteral("Hall"));
+    QSignalSpy finished(&view, &TextFieldView::editingFinished);
     auto *field = child<QLineEdit>(&view, "textField");
     EXPECT_EQ(view.text(), "Hall");
-    field->clear();
+    view.clear();
     QTest::keyClicks(field, QStringLiteral("  two  words "));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Return); // unchanged since: not reported again
     EXPECT_EQ(view.text(), "  two  words ") << "no trimming";
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toString(), view.text());
     view.clear();
     EXPECT_TRUE(view.text().isEmpty());
+    EXPECT_EQ(finished.count(), 1) << "clearing notifies nobody";
 }
 
 TEST(ButtonView, TouchDownIfGivenThenActionWithTheSameViewAndTitleIsTheButtons)
@@ -64,8 +70,6 @@ TEST(ButtonView, TouchDownIfGivenThenActionWithTheSameViewAndTitleIsTheButtons)
 
 TEST(ButtonStyle, LastAppliedStyleIsWhatTheButtonShows)
 {
-    EXPECT_EQ(std::hash<ButtonStyle>{}(ButtonStyle::active),
-              std::hash<ButtonStyle>{}(ButtonStyle::active));
     ButtonView view(QStringLiteral("Save"), {});
     ASSERT_TRUE(shown(view, 240, 60));
     const std::tuple<ButtonStyle, QColor, QColor> styles[] = {
@@ -114,23 +118,29 @@ TEST(SwitchView, StartsSilentlyAndReadsWhicheverSwitchTheOutletNames)
     SwitchView on(QStringLiteral("Bypass"), true, {});
     EXPECT_TRUE(on.toggleSwitch->isOn());
     SwitchView view(QStringLiteral("Bypass"), false, [&](bool on) { reported.push_back(on); });
+    QSignalSpy toggled(&view, &SwitchView::toggled);
     ASSERT_TRUE(shown(view, 300, 60));
     EXPECT_EQ(labelText(&view, "titleLabel"), "Bypass");
-    EXPECT_FALSE(view.toggleSwitch->isOn());
+    EXPECT_FALSE(view.isOn());
+    view.toggleSwitch->setOn(true);
+    QTest::mouseClick(view.toggleSwitch, Qt::LeftButton);
+    EXPECT_FALSE(view.isOn());
 
     platform::Switch *original = view.toggleSwitch;
     platform::Switch replacement;
     replacement.setOn(true);
     view.toggleSwitch = &replacement;
     QTest::mouseClick(&replacement, Qt::LeftButton);
-    EXPECT_TRUE(reported.empty()) << "the new switch is not connected";
+    EXPECT_EQ(reported.size(), 1u) << "the new switch is not connected";
 
     QTest::mouseClick(original, Qt::LeftButton); // original flips on
-    replacement.setOn(false);
+    replacement.setOn(true);
     original->setFocus();
-    QTest::keyClick(original, Qt::Key_Space);
+    QTest::keyClick(original, Qt::Key_Space); // original flips off
     // Each event reads whichever switch the outlet names at that moment.
-    EXPECT_EQ(reported, (std::vector<bool>{false, false}));
+    EXPECT_EQ(reported, (std::vector<bool>{false, false, true}));
+    ASSERT_EQ(toggled.count(), 3);
+    EXPECT_EQ(toggled.at(2).at(0), true);
     view.toggleSwitch = original;
 }
 
@@ -145,6 +155,7 @@ TEST(SegmentedView, ReplacesTheResourceSegmentsAndReportsThePositionChosen)
         SegmentedView view(QStringLiteral("Mode"), segments,
                            [&](std::int64_t i) { reported.push_back(i); });
         ASSERT_TRUE(shown(view, 360, 80));
+        QSignalSpy spy(&view, &SegmentedView::selectedSegmentChanged);
         auto *control = child<platform::SegmentedControl>(&view, "segmentedControl");
         EXPECT_EQ(control->segmentTitles(), segments);
         EXPECT_EQ(control->selectedSegmentIndex(), selected);
@@ -152,28 +163,28 @@ TEST(SegmentedView, ReplacesTheResourceSegmentsAndReportsThePositionChosen)
             QTest::mouseClick(control, Qt::LeftButton, {}, control->segmentRect(clicked).center());
         EXPECT_EQ(reported,
                   clicked >= 0 ? std::vector<std::int64_t>{clicked} : std::vector<std::int64_t>{});
+        EXPECT_EQ(spy.count(), qsizetype(reported.size()));
+        EXPECT_EQ(view.selectedSegmentIndex(), clicked >= 0 ? clicked : selected);
     }
 }
 
-TEST(TitleLabelView, ShowsTheTitleAndContentCoversTheViewAfterResizing)
+// A title label's content covers the view after resizing; a text label's text is its label's own,
+// and a replaced label stays; a value label writes only its value.
+TEST(LabelViews, ContentCoversTheViewTextIsTheLabelsOwnAndAValueLeavesTheTitle)
 {
-    TitleLabelView view(QStringLiteral("Mixer"));
-    EXPECT_EQ(view.titleLabel->text(), "Mixer");
-    view.resize(100, 40);
-    view.show();
-    view.resize(333, 97);
+    TitleLabelView title(QStringLiteral("Mixer"));
+    EXPECT_EQ(title.titleLabel->text(), "Mixer");
+    title.resize(100, 40);
+    title.show();
+    title.resize(333, 97);
     QApplication::processEvents();
-    EXPECT_EQ(child<QWidget>(&view, "contentView")->geometry(), view.rect());
-}
+    EXPECT_EQ(child<QWidget>(&title, "contentView")->geometry(), title.rect());
 
-TEST(TextLabelView, TextIsTheCurrentLabelsOwnTextAndAReplacedLabelStays)
-{
     TextLabelView view(QStringLiteral("Before"));
     view.textLabel->setText(QStringLiteral("Direct"));
     EXPECT_EQ(view.text(), "Direct") << "no copy is kept";
     view.textLabel->clear();
     EXPECT_TRUE(view.text().isEmpty());
-
     QLabel *original = view.textLabel;
     QLabel replacement;
     view.textLabel = &replacement;
@@ -183,20 +194,10 @@ TEST(TextLabelView, TextIsTheCurrentLabelsOwnTextAndAReplacedLabelStays)
     EXPECT_TRUE(original->text().isEmpty());
     EXPECT_TRUE(view.isAncestorOf(original));
     view.textLabel = original;
-}
 
-TEST(ValueLabelView, WritesOnlyTheValue)
-{
-    ValueLabelView view(QStringLiteral("Latency"), QString());
-    EXPECT_TRUE(view.stringValue().isEmpty());
-    view.setStringValue(QStringLiteral("5.00 ms"));
-    EXPECT_EQ(labelText(&view, "valueLabel"), "5.00 ms");
-    EXPECT_EQ(labelText(&view, "titleLabel"), "Latency");
-}
-
-TEST(Version, IsGeneratedByTheBuild)
-{
-    EXPECT_EQ(NequoraUIVersionNumber, 1.0);
-    const std::string text(reinterpret_cast<const char *>(NequoraUIVersionString));
-    EXPECT_NE(text.find("PROJECT:NequoraUI-1"), std::string::npos) << text;
+    ValueLabelView value(QStringLiteral("Latency"), QString());
+    EXPECT_TRUE(value.stringValue().isEmpty());
+    value.setStringValue(QStringLiteral("5.00 ms"));
+    EXPECT_EQ(labelText(&value, "valueLabel"), "5.00 ms");
+    EXPECT_EQ(labelText(&value, "titleLabel"), "Latency");
 }

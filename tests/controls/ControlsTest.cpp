@@ -1,0 +1,99 @@
+#include "platform/Color.h"
+#include "platform/ProgressBar.h"
+#include "platform/SegmentedControl.h"
+#include "platform/Slider.h"
+#include "platform/Switch.h"
+#include "support/Widgets.h"
+
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <limits>
+#include <memory>
+#include <vector>
+
+using namespace NequoraUI::platform;
+
+// Every property of a platform control notifies, once per real change and for setters too.
+TEST(Controls, PropertiesNotifyEveryChangeOnce)
+{
+    const std::pair<std::function<QWidget *()>, std::vector<std::pair<const char *, QVariant>>>
+        controls[] = {
+            {[] { return new Slider; },
+             {{"maximumValue", 4.0f},
+              {"minimumValue", 1.0f},
+              {"value", 3.0f},
+              {"continuous", false}}},
+            {[] { return new Switch; }, {{"on", true}}},
+            {[] { return new SegmentedControl; },
+             {{"segmentTitles", QStringList{"A", "B"}}, {"selectedSegmentIndex", 1}}},
+            {[] { return new ProgressBar; }, {{"progress", 0.5f}}},
+        };
+    for (const auto &[make, writes] : controls) {
+        std::unique_ptr<QWidget> control(make());
+        const QMetaObject *meta = control->metaObject();
+        for (const auto &[name, value] : writes) {
+            SCOPED_TRACE(name);
+            const QMetaProperty property = meta->property(meta->indexOfProperty(name));
+            ASSERT_TRUE(property.hasNotifySignal());
+            QSignalSpy spy(control.get(), property.notifySignal());
+            EXPECT_TRUE(control->setProperty(name, value));
+            EXPECT_TRUE(control->setProperty(name, value));
+            EXPECT_EQ(spy.count(), 1);
+            EXPECT_EQ(control->property(name), value);
+        }
+    }
+}
+
+// Fractions outside 0 ... 1 are pinned through ProgressView; non-finite ones here.
+TEST(Controls, ProgressBarPaintsTheFillInProportionAndPinsNonFiniteProgress)
+{
+    ProgressBar bar;
+    bar.resize(200, bar.sizeHint().height());
+    EXPECT_LE(bar.sizeHint().height(), 6);
+    EXPECT_GE(bar.minimumSizeHint().height(), 2);
+    bar.setProgress(0.25f);
+    const int middle = bar.height() / 2;
+    const QImage image = bar.grab().toImage();
+    for (int x : {25, 45})
+        EXPECT_EQ(image.pixelColor(x, middle), Color::systemBlue()) << x;
+    for (int x : {56, 150})
+        EXPECT_NE(image.pixelColor(x, middle), Color::systemBlue()) << x;
+    EXPECT_EQ(image.pixelColor(150, middle), image.pixelColor(100, middle)) << "plain track";
+
+    bar.setProgress(std::numeric_limits<float>::infinity());
+    EXPECT_EQ(bar.progress(), 1.0f);
+    bar.setProgress(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(bar.progress(), 0.0f);
+    EXPECT_NE(bar.grab().toImage().pixelColor(25, middle), Color::systemBlue());
+}
+
+// Flips, silent changes and the space key are walked through SwitchView (FormWidgetsTest).
+TEST(Controls, SwitchPaintsTheOnAndOffColoursAndADisabledSwitchIgnoresClicks)
+{
+    Switch toggle;
+    ASSERT_TRUE(
+        NequoraUI::testing::shown(toggle, toggle.sizeHint().width(), toggle.sizeHint().height()));
+    QSignalSpy reports(&toggle, &Switch::valueChanged);
+    QTest::mouseClick(&toggle, Qt::LeftButton, {}, QPoint(5, 5)); // anywhere on it flips
+    EXPECT_TRUE(toggle.isOn());
+    EXPECT_NE(toggle.focusPolicy() & Qt::TabFocus, 0);
+
+    // The track shows beside the thumb: on the left when on, on the right when off.
+    const int middle = toggle.height() / 2;
+    const QPoint left(6, middle), right(toggle.width() - 7, middle);
+    QImage image = toggle.grab().toImage();
+    EXPECT_EQ(image.pixelColor(left), Switch::onColor());
+    EXPECT_EQ(image.pixelColor(right), QColor(Qt::white)) << "the thumb sits on the right";
+    toggle.setOn(false);
+    image = toggle.grab().toImage();
+    EXPECT_EQ(image.pixelColor(right), Switch::offColor());
+    EXPECT_EQ(image.pixelColor(left), QColor(Qt::white));
+
+    toggle.setEnabled(false);
+    QTest::mouseClick(&toggle, Qt::LeftButton);
+    EXPECT_FALSE(toggle.isOn());
+    EXPECT_EQ(reports.count(), 1);
+}

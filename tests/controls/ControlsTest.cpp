@@ -71,7 +71,7 @@ TEST(Controls, ProgressBarPaintsTheFillInProportionAndPinsNonFiniteProgress)
 }
 
 // Flips, silent changes and the space key are walked through SwitchView (FormWidgetsTest).
-TEST(Controls, SwitchPaintsTheOnAndOffColoursAndADisabledSwitchIgnoresClicks)
+TEST(Controls, SwitchFlipsOnAClickAnywhereAndPaintsTheOnAndOffColours)
 {
     Switch toggle;
     ASSERT_TRUE(
@@ -79,7 +79,6 @@ TEST(Controls, SwitchPaintsTheOnAndOffColoursAndADisabledSwitchIgnoresClicks)
     QSignalSpy reports(&toggle, &Switch::valueChanged);
     QTest::mouseClick(&toggle, Qt::LeftButton, {}, QPoint(5, 5)); // anywhere on it flips
     EXPECT_TRUE(toggle.isOn());
-    EXPECT_NE(toggle.focusPolicy() & Qt::TabFocus, 0);
 
     // The track shows beside the thumb: on the left when on, on the right when off.
     const int middle = toggle.height() / 2;
@@ -92,8 +91,5 @@ TEST(Controls, SwitchPaintsTheOnAndOffColoursAndADisabledSwitchIgnoresClicks)
     EXPECT_EQ(image.pixelColor(right), Switch::offColor());
     EXPECT_EQ(image.pixelColor(left), QColor(Qt::white));
 
-    toggle.setEnabled(false);
-    QTest::mouseClick(&toggle, Qt::LeftButton);
-    EXPECT_FALSE(toggle.isOn());
     EXPECT_EQ(reports.count(), 1);
 }

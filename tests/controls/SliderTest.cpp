@@ -93,20 +93,14 @@ TEST_F(SliderTest, CrossingOrNonFiniteBoundsKeepTheRangeConsistentAndNeverYieldN
 TEST_F(SliderTest, PressGivesTheFullPrecisionValueADragFollowsAndTheKnobHolds)
 {
     QSignalSpy spy(&slider, &Slider::valueChanged);
-    QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(1.0 / 3.0));
-    EXPECT_FLOAT_EQ(slider.value(), 1.0f / 3.0f);
-    EXPECT_EQ(slider.knobCenter().toPoint(), atFraction(1.0 / 3.0));
-
     slider.setMaximumValue(100.0f);
-    spy.clear();
-    QTest::mousePress(&slider, Qt::LeftButton, {}, atFraction(0.1));
-    EXPECT_FLOAT_EQ(slider.value(), 10.0f);
-    QTest::mouseMove(&slider, atFraction(0.5));
-    EXPECT_FLOAT_EQ(slider.value(), 50.0f);
+    QTest::mousePress(&slider, Qt::LeftButton, {}, atFraction(1.0 / 3.0));
+    EXPECT_FLOAT_EQ(slider.value(), 100.0f / 3.0f);
+    EXPECT_EQ(slider.knobCenter().toPoint(), atFraction(1.0 / 3.0));
     QTest::mouseMove(&slider, atFraction(1.0) + QPoint(40, 0));
     EXPECT_EQ(slider.value(), 100.0f) << "beyond the track pins to the end";
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, atFraction(1.0) + QPoint(40, 0));
-    EXPECT_EQ(spy.count(), 3);
+    EXPECT_EQ(spy.count(), 2);
 
     // A press on the knob holds it where it was pressed: without movement nothing changes.
     slider.setMaximumValue(1.0f);

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVBoxLayout>
 #include <memory>
 
 using namespace NequoraUI;
@@ -56,7 +57,9 @@ TEST_F(GeneratedPlayerTest, AFileChosenInTheGeneratedRowPlaysAndTheBarFollowsFra
     ASSERT_NE(simPlayer, nullptr);
     const std::unique_ptr<platform::ViewController> controller =
         UIGenerator::generateViewController(*engine.graph(), {shortTone, longTone});
-    ASSERT_TRUE(NequoraUI::testing::shown(*controller->view(), 400, 700));
+    QWidget window; // the host's window owns the screen and goes before its controller
+    (new QVBoxLayout(&window))->addWidget(controller->view());
+    ASSERT_TRUE(NequoraUI::testing::shown(window, 400, 700));
 
     auto *fileView = controller->view()->findChild<AudioFileView *>();
     auto *playerView = controller->view()->findChild<AudioPlayerView *>();

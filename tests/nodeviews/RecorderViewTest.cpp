@@ -26,6 +26,7 @@ TEST(RecorderViewTest, ATapNeedsPathAndFormatPassesThemOnUnchangedAndTheButtonSt
 
     auto node = std::make_shared<FakeRecorderNode>();
     RecorderView view(node);
+    EXPECT_EQ(view.recorderNode(), node);
     EXPECT_EQ(view.recordingFilePath(), std::nullopt);
     view.setRecordingFilePath(QStringLiteral("/tmp/take.wav"));
     view.tappedStartStopButton();

@@ -91,12 +91,12 @@ TEST(SliderEntry, TypedTextIsWrittenOnceClampedAndSnappedOrRefused)
     }
 }
 
-TEST(SliderEntry, RefusalShowsUntilEditedEscapeWritesNothingAndTheTextPressesOpen)
+TEST(SliderEntry, RefusalShowsUntilEditedEscapeWritesNothingAndADoubleClickResetsOnce)
 {
-    SliderFixture f(0.5f, 0.0f, 1.0f);
+    SliderFixture f(0.25f, 0.0f, 1.0f);
     QTest::mouseDClick(f.label, Qt::LeftButton);
     ASSERT_TRUE(f.editing());
-    EXPECT_EQ(f.editor()->text(), "0.5");
+    EXPECT_EQ(f.editor()->text(), "0.25");
     QTest::keyClicks(f.editor(), "loud");
     const QImage typed = f.editor()->grab().toImage();
     QTest::keyClick(f.editor(), Qt::Key_Return);
@@ -107,15 +107,21 @@ TEST(SliderEntry, RefusalShowsUntilEditedEscapeWritesNothingAndTheTextPressesOpe
     QTest::keyClick(f.editor(), Qt::Key_Escape);
     EXPECT_FALSE(f.editing());
     EXPECT_TRUE(f.written.empty());
-    EXPECT_EQ(f.slider->value(), 0.5f);
+    EXPECT_EQ(f.slider->value(), 0.25f);
 
     // Pressing the value text opens the editor; a host's parser reads what is typed.
-    f.view.setValueParser([](const QString &t) { return t == "half" ? 0.25 : std::nan(""); });
+    f.view.setValueParser([](const QString &t) { return t == "most" ? 0.75 : std::nan(""); });
     QAccessible::queryAccessibleInterface(f.label)->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
-    QTest::keyClicks(f.editor(), "half");
+    QTest::keyClicks(f.editor(), "most");
     QTest::keyClick(f.editor(), Qt::Key_Return);
-    EXPECT_EQ(f.written, std::vector<float>{0.25f});
+    EXPECT_EQ(f.written, std::vector<float>{0.75f});
+
+    // A double click on the slider returns to the value it was built with, written once.
+    QTest::mouseDClick(f.slider, Qt::LeftButton, {}, f.slider->pointForValue(0.75f));
+    EXPECT_EQ(f.written.back(), 0.25f) << "the press may move it first";
+    EXPECT_EQ(std::count(f.written.begin(), f.written.end(), 0.25f), 1);
+    EXPECT_EQ(f.label->text(), "0.25");
 
     // A slider in whole steps commits a whole number.
     f.view.setValueParser({});
@@ -124,17 +130,6 @@ TEST(SliderEntry, RefusalShowsUntilEditedEscapeWritesNothingAndTheTextPressesOpe
     QTest::keyClicks(f.editor(), "0.7");
     QTest::keyClick(f.editor(), Qt::Key_Return);
     EXPECT_EQ(f.written.back(), 1.0f);
-}
-
-TEST(SliderEntry, DoubleClickOnTheSliderReturnsToTheBuiltValueOnce)
-{
-    SliderFixture f(0.25f, 0.0f, 1.0f);
-    f.view.setValue(0.75f);
-    QTest::mouseDClick(f.slider, Qt::LeftButton, {}, f.slider->pointForValue(0.75f));
-    ASSERT_FALSE(f.written.empty());
-    EXPECT_EQ(f.written.back(), 0.25f) << "the press may move it first";
-    EXPECT_EQ(std::count(f.written.begin(), f.written.end(), 0.25f), 1);
-    EXPECT_EQ(f.label->text(), "0.25");
 }
 
 // The value text takes focus, yet measures and draws as a label that does not; with focus it

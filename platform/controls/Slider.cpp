@@ -367,7 +367,7 @@ QSize Slider::minimumSizeHint() const
     return QSize(int(2 * knobInset) + 20, 28);
 }
 
-void Slider::paintEvent(QPaintEvent *)
+void Slider::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -376,11 +376,27 @@ void Slider::paintEvent(QPaintEvent *)
 
     const qreal centerY = height() / 2.0;
     const QRectF track(2.0, centerY - trackHeight / 2, std::max(0.0, width() - 4.0), trackHeight);
+    const QPointF knob = knobCenter();
+    const QRect exposed = event->rect();
+    // A moved knob repaints a strip clear of the track's rounded ends. There, on whole pixels,
+    // the track is two plain rectangles, the filled one ending under the opaque knob.
+    if (isEnabled() && track.top() == std::floor(track.top()) &&
+        exposed.left() >= track.left() + trackHeight / 2 &&
+        exposed.right() + 1 <= track.right() - trackHeight / 2) {
+        const QRectF band(exposed.left(), track.top(), exposed.width(), trackHeight);
+        painter.setPen(Qt::NoPen);
+        painter.fillRect(band, trackColor());
+        if (knob.x() > band.left())
+            painter.fillRect(
+                band.adjusted(0, 0, std::min(knob.x(), band.right()) - band.right(), 0),
+                Color::systemBlue());
+        paintCachedKnob(painter, knob);
+        return;
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(trackColor());
     painter.drawRoundedRect(track, trackHeight / 2, trackHeight / 2);
 
-    const QPointF knob = knobCenter();
     QRectF filled = track;
     filled.setRight(knob.x());
     painter.setBrush(isEnabled() ? Color::systemBlue() : trackColor().darker(130));

@@ -155,6 +155,18 @@ TEST(SliderView, ValueTextLooksLikeAPlainLabelUntilFocused)
     EXPECT_NE(f.label->grab().toImage(), unfocused);
 }
 
+// A moved knob repaints the strip between its places alone; that matches a whole repaint.
+TEST(SliderView, KnobStripRepaintMatchesAWholeRepaint)
+{
+    SliderFixture f(0.3f, 0.0f, 1.0f);
+    QImage image = f.slider->grab().toImage();
+    const int left = f.slider->pointForValue(0.3f).x() - 16;
+    const QRect strip(left, 0, f.slider->pointForValue(0.7f).x() + 16 - left, f.slider->height());
+    f.view.setValue(0.7f);
+    f.slider->render(&image, strip.topLeft(), QRegion(strip));
+    EXPECT_EQ(image, f.slider->grab().toImage());
+}
+
 // The label shows the value passed in, not the pinned one, and nothing is reported; a user change
 // shows two decimals (keeping the sign) and reports the full value, also without a handler.
 TEST(SliderView, ProgrammaticValuesPinSilentlyAndUserChangesShowTwoDecimalsOfTheFullValue)

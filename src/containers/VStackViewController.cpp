@@ -20,6 +20,8 @@ namespace {
 
 // The blank's height before any deferred view was measured.
 constexpr int initialEstimate = 400;
+// Deferred places per block.
+constexpr int placesPerBlock = 32;
 
 void holdPlace(QWidget *holder, int height)
 {
@@ -110,6 +112,39 @@ QWidget *VStackViewController::place(const Entry &entry) const
     return entry.holder ? entry.holder.data() : entry.view.data();
 }
 
+QRect VStackViewController::placeGeometry(const QWidget *place) const
+{
+    QRect rect = place->geometry();
+    if (const QWidget *parent = place->parentWidget(); parent && parent != placesView())
+        rect.translate(parent->pos());
+    return rect;
+}
+
+QWidget *VStackViewController::addBlock()
+{
+    auto *block = new QWidget;
+    auto *layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(contentStackView->spacing());
+    contentStackView->addWidget(block);
+    m_blocks.emplace_back(block);
+    return block;
+}
+
+// A block with no place shown is hidden, so it adds no spacing of its own.
+void VStackViewController::syncBlockShown(QWidget *block)
+{
+    QLayout *layout = block ? block->layout() : nullptr;
+    if (!layout)
+        return;
+    bool shown = false;
+    for (int i = 0; i < layout->count() && !shown; ++i)
+        if (QWidget *place = layout->itemAt(i)->widget())
+            shown = !place->isHidden();
+    if (block->isHidden() == shown)
+        block->setVisible(shown);
+}
+
 void VStackViewController::setPlaceShown(int index, bool shown)
 {
     if (index < 0 || index >= stackedViewCount())
@@ -120,8 +155,11 @@ void VStackViewController::setPlaceShown(int index, bool shown)
     entry.hidden = !shown;
     m_shownDeferredStale = true;
     // Before the view loads there is no place yet: the flag is read when it is made.
-    if (QWidget *widget = place(entry); widget && widget->parentWidget())
+    if (QWidget *widget = place(entry); widget && widget->parentWidget()) {
         widget->setVisible(shown);
+        if (widget->parentWidget() != placesView())
+            syncBlockShown(widget->parentWidget());
+    }
 }
 
 bool VStackViewController::isPlaceShown(int index) const
@@ -175,6 +213,9 @@ void VStackViewController::viewDidLoad()
     m_scrollView->widget()->setMaximumWidth(maximumContentWidth + insets.left() + insets.right());
     m_scrollView->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_deferred.clear();
+    m_blocks.clear();
+    QWidget *block = nullptr;
+    int blockPlaces = 0;
     for (size_t index = 0; index < m_entries.size(); ++index) {
         Entry &entry = m_entries[index];
         if (!entry.make && !entry.holder) {
@@ -182,16 +223,25 @@ void VStackViewController::viewDidLoad()
                 contentStackView->addWidget(entry.view);
                 if (entry.hidden)
                     entry.view->hide();
+                // The places after it go in a block of their own, so the order stays.
+                block = nullptr;
             }
             continue;
         }
+        if (!block || blockPlaces == placesPerBlock) {
+            block = addBlock();
+            blockPlaces = 0;
+        }
         entry.holder = new QWidget;
         holdPlace(entry.holder, initialEstimate);
-        contentStackView->addWidget(entry.holder);
+        block->layout()->addWidget(entry.holder);
+        ++blockPlaces;
         // Shown now, not when the layout gets round to it, so it has its place at once.
         entry.holder->setVisible(!entry.hidden);
         m_deferred.push_back(int(index));
     }
+    for (const auto &each : m_blocks)
+        syncBlockShown(each);
     m_shownDeferredStale = true;
     if (m_deferred.empty())
         return;
@@ -262,13 +312,13 @@ void VStackViewController::realiseNearViewport()
         // What is on screen stays where it is while places above it change height (made, or
         // estimated anew): the first place reaching into the visible part keeps its offset.
         QWidget *anchor = firstPlaceFrom(top);
-        const int offset = anchor ? anchor->y() - top : 0;
+        const int offset = anchor ? placeGeometry(anchor).y() - top : 0;
         for (int index : due)
             realiseView(index);
         estimateUnrealisedHeights();
         syncContentGeometry();
-        if (anchor && anchor->y() - offset != top)
-            bar->setValue(anchor->y() - offset);
+        if (anchor && placeGeometry(anchor).y() - offset != top)
+            bar->setValue(placeGeometry(anchor).y() - offset);
     }
     m_realising = false;
 }
@@ -278,7 +328,7 @@ QWidget *VStackViewController::firstPlaceFrom(int top)
 {
     const auto &shown = shownDeferred();
     const auto first = std::partition_point(shown.begin(), shown.end(), [&](int index) {
-        return m_entries[size_t(index)].holder->geometry().bottom() < top;
+        return placeGeometry(m_entries[size_t(index)].holder).bottom() < top;
     });
     return first == shown.end() ? nullptr : m_entries[size_t(*first)].holder.data();
 }
@@ -286,6 +336,10 @@ QWidget *VStackViewController::firstPlaceFrom(int top)
 void VStackViewController::syncContentGeometry()
 {
     QWidget *content = m_scrollView->widget();
+    // The blocks first: their sizes are what the content lays out.
+    for (const auto &block : m_blocks)
+        if (block && !block->isHidden())
+            block->layout()->activate();
     if (content->layout())
         content->layout()->activate();
     // The scroll area resizes its widget on a layout request; asked here, not in a later
@@ -295,6 +349,9 @@ void VStackViewController::syncContentGeometry()
     // A content not shown yet gets its resize event only when shown: place its views now.
     if (content->layout())
         content->layout()->setGeometry(content->rect());
+    for (const auto &block : m_blocks)
+        if (block && !block->isHidden())
+            block->layout()->setGeometry(block->rect());
 }
 
 std::vector<int> VStackViewController::unrealisedNear(int top, int bottom)
@@ -304,12 +361,12 @@ std::vector<int> VStackViewController::unrealisedNear(int top, int bottom)
     // Shown holders are in stack order, so their places only grow downwards.
     const auto &shown = shownDeferred();
     const auto first = std::partition_point(shown.begin(), shown.end(), [&](int index) {
-        return m_entries[size_t(index)].holder->geometry().bottom() < from;
+        return placeGeometry(m_entries[size_t(index)].holder).bottom() < from;
     });
     std::vector<int> due;
     for (auto it = first; it != shown.end(); ++it) {
         const Entry &entry = m_entries[size_t(*it)];
-        if (entry.holder->y() > to)
+        if (placeGeometry(entry.holder).y() > to)
             break;
         if (entry.make)
             due.push_back(*it);

@@ -112,6 +112,10 @@ private:
     };
 
     QWidget *place(const Entry &entry) const;
+    // A place's rectangle in the coordinates of placesView().
+    QRect placeGeometry(const QWidget *place) const;
+    QWidget *addBlock();
+    void syncBlockShown(QWidget *block);
     const std::vector<int> &shownDeferred();
     void deleteUnplaced(const QList<QWidget *> &keep);
     void forgetScreenEntries();
@@ -123,6 +127,10 @@ private:
     void estimateUnrealisedHeights();
 
     std::vector<Entry> m_entries;
+    // Deferred places sit in blocks of a few dozen, not all side by side: Qt walks the later
+    // siblings of every repainted widget's ancestors, which over a thousand places costs more
+    // than painting a changed row.
+    std::vector<QPointer<QWidget>> m_blocks;
     std::vector<int> m_deferred; // indexes of entries with a holder, in stack order
     // Those of m_deferred whose place shows; rebuilt after a place is hidden or shown.
     std::vector<int> m_shownDeferred;

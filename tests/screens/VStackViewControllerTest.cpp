@@ -119,6 +119,15 @@ TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWho
         << "the list's end is reachable and shown";
     EXPECT_FALSE(controller.isShownInViewport(controller.stackedView(0)));
     EXPECT_LT(made, 40) << "the places scrolled past are not made";
+
+    // Places hidden from the top, whole blocks of them among them, leave no gap.
+    const int top = controller.stackedView(0)->mapTo(controller.placesView(), QPoint()).y();
+    for (int index = 0; index < 70; ++index)
+        controller.setPlaceShown(index, false);
+    bar->setValue(0);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(controller.isRealised(70));
+    EXPECT_EQ(controller.stackedView(70)->mapTo(controller.placesView(), QPoint()).y(), top);
 }
 
 TEST(LayoutConstraint, MovesOneMarginAndSurvivesItsLayout)

@@ -5,7 +5,6 @@
 #include "ImportedAudioFiles.h"
 #include "RecorderView.h"
 #include "UIGenerator.h"
-#include "VStackViewController.h"
 #include "platform/ViewController.h"
 #include "sim/SimAudioFile.h"
 #include "sim/SimEngine.h"
@@ -41,14 +40,6 @@ struct LoggedEngine : SimEngine
 const QList<QUrl> files = {QUrl::fromLocalFile(QStringLiteral("/media/take one.wav")),
                            QUrl::fromLocalFile(QStringLiteral("/media/b.wav"))};
 
-QList<QWidget *> sectionsOf(const std::unique_ptr<platform::ViewController> &controller)
-{
-    auto *stack = qobject_cast<VStackViewController *>(controller.get());
-    for (int index = 0; index < stack->stackedViewCount(); ++index)
-        stack->realiseView(index);
-    return stack->views();
-}
-
 } // namespace
 
 // The file row presents through the screen; once the screen is closed, a row the host kept
@@ -62,10 +53,11 @@ TEST(PlayerRecorderGeneration, FileRowAboveThePlayerLoadsTheChoiceWhileTheScreen
     const auto player = engine.addPlayer();
     engine.addNode("Nequora.GraphOutput", "Out");
     auto controller = UIGenerator::generateViewController(*engine.graph(), files);
-    const QList<QWidget *> sections = sectionsOf(controller);
-    ASSERT_EQ(sections.size(), 2) << "the graph's input and output nodes are left out";
-    EXPECT_EQ(qobject_cast<CollapsibleSectionView *>(sections[1])->titleLabel->text(), "Player");
-    const QList<QWidget *> rows = rowsOf(sections[1]);
+    auto *screen = qobject_cast<GraphViewController *>(controller.get());
+    ASSERT_EQ(screen->stackedViewCount(), 2) << "the graph's input and output nodes are left out";
+    QWidget *section = screen->realiseView(1);
+    EXPECT_EQ(qobject_cast<CollapsibleSectionView *>(section)->titleLabel->text(), "Player");
+    const QList<QWidget *> rows = rowsOf(section);
     ASSERT_EQ(rows.size(), 2) << "the player's own parameters never show";
     auto *fileRow = qobject_cast<AudioFileView *>(rows[0]);
     ASSERT_TRUE(fileRow);
@@ -89,7 +81,7 @@ TEST(PlayerRecorderGeneration, FileRowAboveThePlayerLoadsTheChoiceWhileTheScreen
     EXPECT_FALSE(controller->presentedViewController());
 
     // A change of file is one undo entry; undo and redo load the old or new file once each.
-    QUndoStack *stack = qobject_cast<GraphViewController *>(controller.get())->undoStack();
+    QUndoStack *stack = screen->undoStack();
     fileRow->audioFilePickerViewControllerDidSelectFile(nullptr, files[1]);
     ASSERT_EQ(stack->count(), 1) << "the first choice has no file before it to go back to";
     const std::pair<void (QUndoStack::*)(), int> steps[] = {
@@ -114,7 +106,8 @@ TEST(PlayerRecorderGeneration, FileRowAboveThePlayerLoadsTheChoiceWhileTheScreen
     EXPECT_EQ(engine.log.size(), loads) << "its player went with the screen";
 
     controller = UIGenerator::generateViewController(*engine.graph(), {});
-    EXPECT_EQ(rowsOf(sectionsOf(controller).value(1)).size(), 1);
+    EXPECT_EQ(rowsOf(qobject_cast<GraphViewController *>(controller.get())->realiseView(1)).size(),
+              1);
     UIGenerator generator;
     generator.audioFiles = files;
     {

@@ -16,7 +16,7 @@ void expectPosition(QPointF actual, QPointF expected, double tolerance = 1e-9)
 
 } // namespace
 
-TEST_F(RadialPad, StartsAtTheOriginAndReportsTheMappedDefaultOnEachAppearing)
+TEST_F(RadialPad, StartsAtTheOriginReportsTheMappedDefaultOnEachAppearingAndGivenPositionsOnce)
 {
     build({.defaultPosition = {1, 1}});
     EXPECT_EQ(control->currentPosition(), QPointF(0, 0));
@@ -37,6 +37,16 @@ TEST_F(RadialPad, StartsAtTheOriginAndReportsTheMappedDefaultOnEachAppearing)
     control->setParentItem(nullptr);
     control->setParentItem(window->contentItem());
     EXPECT_EQ(reports.size(), 3u);
+
+    // Without the knob only updateCurrentPosition moves it, storing what it is given, once.
+    show({.showDraggableControl = false});
+    reports.clear();
+    drag({100, 100}, {150, 100});
+    EXPECT_TRUE(reports.empty());
+    control->updateCurrentPosition({2, 2});
+    control->updateCurrentPosition({2, 2});
+    EXPECT_EQ(reports, std::vector<QPointF>{QPointF(2, 2)});
+    EXPECT_EQ(control->currentPosition(), QPointF(2, 2));
 }
 
 TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
@@ -69,19 +79,7 @@ TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
     EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(RadialPad, WithoutTheKnobOnlyUpdateCurrentPositionMovesItStoringAsGivenOnce)
-{
-    show({.showDraggableControl = false});
-    reports.clear();
-    drag({100, 100}, {150, 100});
-    EXPECT_TRUE(reports.empty());
-    control->updateCurrentPosition({2, 2});
-    control->updateCurrentPosition({2, 2});
-    EXPECT_EQ(reports, std::vector<QPointF>{QPointF(2, 2)});
-    EXPECT_EQ(control->currentPosition(), QPointF(2, 2));
-}
-
-TEST_F(RadialPad, CallbackRunsBeforeTheSignalAndTheDebugLine)
+TEST_F(RadialPad, CallbackRunsBeforeTheSignalAndTheDebugLineAndWithoutEitherADragOnlyMoves)
 {
     CapturedStdout out;
     std::vector<std::string> seen;
@@ -97,16 +95,14 @@ TEST_F(RadialPad, CallbackRunsBeforeTheSignalAndTheDebugLine)
     control->updateCurrentPosition({0.5, 0.5});
     EXPECT_EQ(out.text(), line) << "an equal value prints nothing";
     control->updateCurrentPosition({0.1, 1});
-    EXPECT_EQ(out.text(), line + "[NQRadialSliderControl] New (X,Y) position: (0.1, 1.0)\n");
-}
+    const std::string lines = line + "[NQRadialSliderControl] New (X,Y) position: (0.1, 1.0)\n";
+    EXPECT_EQ(out.text(), lines);
 
-TEST_F(RadialPad, WithoutCallbackOrDebugADragOnlyMovesTheKnob)
-{
-    CapturedStdout out;
+    // Without callback or debug mode a drag only moves the knob.
     show({.withCallback = false});
     drag({100, 100}, {150, 100});
     expectPosition(control->currentPosition(), {0.75, 0.5});
-    EXPECT_EQ(out.text(), "");
+    EXPECT_EQ(out.text(), lines);
 }
 
 TEST_F(RadialPad, AnUnusableSizeDrawsNothingAndIgnoresDrags)

@@ -18,18 +18,16 @@ TEST(SimParameter, ReportsAndLogsEveryWritePinsToTheRangeAndRefusesBadOnes)
     const auto mix = node->addFloatParameter("Mix", 0.5f, 0.0f, 1.0f);
     EXPECT_FALSE(mix->lastWrittenValue());
 
-    mix->setValue(0.75f);
-    EXPECT_FLOAT_EQ(mix->value(), 0.75f);
-    mix->setValue(3.0f);
-    EXPECT_FLOAT_EQ(mix->value(), 1.0f);
-    EXPECT_EQ(mix->lastWrittenValue(), 3.0f);
-    // A NaN write is counted but keeps the value.
-    mix->setValue(0.5f);
-    mix->setValue(std::numeric_limits<float>::quiet_NaN());
-    EXPECT_FLOAT_EQ(mix->value(), 0.5f);
-    EXPECT_EQ(mix->writeCount(), 4);
-    mix->setValue(-std::numeric_limits<float>::infinity());
-    EXPECT_FLOAT_EQ(mix->value(), 0.0f);
+    // Out-of-range writes are pinned; a NaN write is counted but keeps the value.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float infinity = std::numeric_limits<float>::infinity();
+    for (const auto &[written, kept] :
+         {std::pair{0.75f, 0.75f}, {3.0f, 1.0f}, {0.5f, 0.5f}, {nan, 0.5f}, {-infinity, 0.0f}}) {
+        mix->setValue(written);
+        EXPECT_FLOAT_EQ(mix->value(), kept) << written;
+    }
+    EXPECT_EQ(mix->writeCount(), 5);
+    EXPECT_EQ(mix->lastWrittenValue(), -infinity);
 
     const auto offset = node->addIntParameter("Offset", 0, -5, 5);
     const auto voices = node->addUIntParameter("Voices", 2, 1, 8);

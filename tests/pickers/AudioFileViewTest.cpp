@@ -1,15 +1,82 @@
 #include "AudioFileView.h"
 #include "AudioFilePickerViewController.h"
+#include "AudioFilePickerViewControllerDelegate.h"
 #include "ImportedAudioFiles.h"
 #include "PresentingWindow.h"
 #include "ViewControllerPresenter.h"
 
+#include "platform/Color.h"
+#include "platform/DocumentPicker.h"
+#include "sim/SimAudioFile.h"
+#include "support/IsolatedDataHome.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <memory>
 
 using namespace NequoraUI;
 using namespace NequoraUI::testing;
 
 namespace {
+
+class RecordingDelegate : public QObject, public AudioFilePickerViewControllerDelegate
+{
+public:
+    void audioFilePickerViewControllerDidSelectFile(AudioFilePickerViewController *,
+                                                    const QUrl &file) override
+    {
+        chosen.append(file);
+    }
+    void didCancelInAudioFilePickerViewController(AudioFilePickerViewController *) override
+    {
+        ++cancellations;
+    }
+
+    QList<QUrl> chosen;
+    int cancellations = 0;
+};
+
+class AudioFilePickerTest : public PresentingWindow
+{
+protected:
+    // Declared first: the inbox must move before anything looks for it.
+    IsolatedDataHome dataHome;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dataHome.isValid());
+        PresentingWindow::SetUp();
+    }
+
+    AudioFilePickerViewController *present(const QList<QUrl> &hostFiles)
+    {
+        auto *picker = new AudioFilePickerViewController(hostFiles);
+        picker->setDelegate(&delegate);
+        controller->present(new platform::NavigationController(picker), false);
+        return picker;
+    }
+    QUrl writeFile(const char *name)
+    {
+        EXPECT_TRUE(SimAudioFile::writeTone(files.filePath(name).toStdString(), 0.05));
+        return QUrl::fromLocalFile(files.filePath(name));
+    }
+    static platform::IndexPath importRow()
+    {
+        return {1, static_cast<int>(ImportedAudioFiles::count())};
+    }
+    // Taps "Import File" and answers the document picker with chosen.
+    static void importThrough(AudioFilePickerViewController *picker, const QList<QUrl> &chosen)
+    {
+        clickRow(picker, importRow());
+        ASSERT_NE(picker->documentPicker(), nullptr);
+        ASSERT_NE(picker->documentPicker()->dialog(), nullptr);
+        picker->documentPicker()->pickDocuments(chosen);
+    }
+
+    QTemporaryDir files;
+    RecordingDelegate delegate;
+};
 
 const QUrl kick = QUrl::fromLocalFile(QStringLiteral("/samples/kick.wav"));
 const QUrl snare = QUrl::fromLocalFile(QStringLiteral("/samples/snare.wav"));
@@ -34,6 +101,76 @@ protected:
 };
 
 } // namespace
+
+TEST_F(AudioFilePickerTest, AnImportAddsOnlyTheFirstFileAboveTheImportRowAndAnEmptyOneCloses)
+{
+    const qsizetype before = ImportedAudioFiles::count();
+    QPointer<AudioFilePickerViewController> picker = present({});
+    importThrough(picker, {writeFile("kick.wav"), writeFile("snare.wav")});
+    ASSERT_EQ(ImportedAudioFiles::count(), before + 1);
+    const QUrl imported = ImportedAudioFiles::all().last();
+    EXPECT_EQ(QFileInfo(imported.toLocalFile()).dir().canonicalPath(),
+              QDir(platform::DocumentPicker::inboxPath()).canonicalPath());
+    EXPECT_TRUE(imported.fileName().startsWith(QStringLiteral("kick")));
+    EXPECT_EQ(picker->tableView()->numberOfRows(1), before + 2);
+    const platform::IndexPath newRow{1, static_cast<int>(before)};
+    EXPECT_EQ(rowText(picker, newRow), imported.fileName());
+    EXPECT_EQ(picker->tableView()->cellForRow(newRow)->textColor(), platform::Color::label());
+    EXPECT_TRUE(delegate.chosen.isEmpty());
+
+    // Cancelling the document picker's dialog changes nothing; the import row then chooses.
+    clickRow(picker, importRow());
+    picker->documentPicker()->dialog()->reject();
+    EXPECT_EQ(ImportedAudioFiles::count(), before + 1);
+    clickRow(picker, newRow);
+    EXPECT_EQ(delegate.chosen, QList<QUrl>{imported});
+
+    // An empty result closes the picker without reporting a choice or a cancellation.
+    importThrough(picker, {});
+    finishTransitions();
+    EXPECT_EQ(controller->presentedViewController(), nullptr);
+    EXPECT_TRUE(picker.isNull());
+    EXPECT_EQ(delegate.chosen.size(), 1);
+    EXPECT_EQ(delegate.cancellations, 0);
+    EXPECT_EQ(ImportedAudioFiles::count(), before + 1);
+}
+
+// The import row comes last, below the imported files; its cell is reused for file rows.
+TEST_F(AudioFilePickerTest, SectionsRowsOfTheSameNameAndACellReusedAfterShowingImportFile)
+{
+    const QUrl first = QUrl::fromLocalFile(QStringLiteral("/one/take.wav"));
+    const QUrl second = QUrl::fromLocalFile(QStringLiteral("/two/take.wav"));
+    QList<QUrl> many{first, second, QUrl(QStringLiteral("file:///music/Album%20One/"))};
+    for (int i = 3; i < 100; ++i)
+        many.append(QUrl::fromLocalFile(QStringLiteral("/loop%1.wav").arg(i)));
+    auto *picker = present(many);
+    EXPECT_EQ(rowText(picker, {0, 2}), QStringLiteral("Album One"));
+    EXPECT_EQ(rowText(picker, {0, 0}), QStringLiteral("take.wav"));
+    EXPECT_EQ(rowText(picker, {0, 1}), QStringLiteral("take.wav"));
+    clickRow(picker, {0, 1});
+    clickRow(picker, {0, 0});
+    EXPECT_EQ(delegate.chosen, QList<QUrl>({second, first}));
+    EXPECT_EQ(presentedPicker<AudioFilePickerViewController>(), picker) << "it never closes itself";
+
+    platform::TableView *table = picker->tableView();
+    EXPECT_EQ(table->numberOfSections(), 2);
+    EXPECT_EQ(table->headerTitle(0), QStringLiteral("Bundled Files"));
+    EXPECT_EQ(table->headerTitle(1), QStringLiteral("Imported Files"));
+    EXPECT_EQ(table->numberOfRows(0), 100);
+    EXPECT_EQ(table->numberOfRows(1), ImportedAudioFiles::count() + 1);
+    table->scrollToRow(importRow());
+    platform::TableViewCell *importCell = table->cellForRow(importRow());
+    ASSERT_NE(importCell, nullptr);
+    EXPECT_EQ(importCell->textLabel()->text(), QStringLiteral("Import File"));
+    EXPECT_EQ(importCell->textColor(), platform::Color::systemBlue());
+    EXPECT_EQ(importCell->textLabel()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    table->scrollToRow({0, 0});
+    ASSERT_TRUE(table->visibleCells().contains(importCell)) << "the import cell was not reused";
+    EXPECT_NE(importCell->textLabel()->text(), QStringLiteral("Import File"));
+    EXPECT_EQ(importCell->textColor(), platform::Color::label());
+    EXPECT_EQ(importCell->textLabel()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
 
 TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndCancellingChangesNothing)
 {

@@ -20,6 +20,10 @@ using namespace NequoraUI::testing;
 
 namespace {
 
+const QUrl kick = QUrl::fromLocalFile(QStringLiteral("/samples/kick.wav"));
+const QUrl snare = QUrl::fromLocalFile(QStringLiteral("/samples/snare.wav"));
+const QUrl album(QStringLiteral("file:///music/Album%20One/"));
+
 class RecordingDelegate : public QObject, public AudioFilePickerViewControllerDelegate
 {
 public:
@@ -37,7 +41,7 @@ public:
     int cancellations = 0;
 };
 
-class AudioFilePickerTest : public PresentingWindow
+class AudioFileTest : public PresentingWindow
 {
 protected:
     // Declared first: the inbox must move before anything looks for it.
@@ -74,17 +78,6 @@ protected:
         picker->documentPicker()->pickDocuments(chosen);
     }
 
-    QTemporaryDir files;
-    RecordingDelegate delegate;
-};
-
-const QUrl kick = QUrl::fromLocalFile(QStringLiteral("/samples/kick.wav"));
-const QUrl snare = QUrl::fromLocalFile(QStringLiteral("/samples/snare.wav"));
-const QUrl album(QStringLiteral("file:///music/Album%20One/"));
-
-class AudioFileViewTest : public PresentingWindow
-{
-protected:
     std::unique_ptr<AudioFileView> makeView(const std::optional<QUrl> &initialValue,
                                             const QList<QUrl> &audioFiles)
     {
@@ -96,13 +89,15 @@ protected:
         return view;
     }
 
+    QTemporaryDir files;
+    RecordingDelegate delegate;
     QList<QUrl> reported;
     QList<QUrl> signalled;
 };
 
 } // namespace
 
-TEST_F(AudioFilePickerTest, AnImportAddsOnlyTheFirstFileAboveTheImportRowAndAnEmptyOneCloses)
+TEST_F(AudioFileTest, AnImportAddsOnlyTheFirstFileAboveTheImportRowAndAnEmptyOneClosesThePicker)
 {
     const qsizetype before = ImportedAudioFiles::count();
     QPointer<AudioFilePickerViewController> picker = present({});
@@ -136,7 +131,7 @@ TEST_F(AudioFilePickerTest, AnImportAddsOnlyTheFirstFileAboveTheImportRowAndAnEm
 }
 
 // The import row comes last, below the imported files; its cell is reused for file rows.
-TEST_F(AudioFilePickerTest, SectionsRowsOfTheSameNameAndACellReusedAfterShowingImportFile)
+TEST_F(AudioFileTest, PickerSectionsRowsOfTheSameNameAndACellReusedAfterShowingImportFile)
 {
     const QUrl first = QUrl::fromLocalFile(QStringLiteral("/one/take.wav"));
     const QUrl second = QUrl::fromLocalFile(QStringLiteral("/two/take.wav"));
@@ -172,7 +167,7 @@ TEST_F(AudioFilePickerTest, SectionsRowsOfTheSameNameAndACellReusedAfterShowingI
     EXPECT_EQ(importCell->textLabel()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
-TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndCancellingChangesNothing)
+TEST_F(AudioFileTest, ChoosingTheShownFileStillReportsItAndCancellingChangesNothing)
 {
     auto view = makeView(kick, {kick, album});
     EXPECT_EQ(labelText(view.get(), "valueLabel"), QStringLiteral("kick.wav"));
@@ -202,7 +197,7 @@ TEST_F(AudioFileViewTest, ChoosingTheShownFileStillReportsItAndCancellingChanges
     EXPECT_EQ(labelText(view.get(), "valueLabel"), QStringLiteral("Album One"));
 }
 
-TEST_F(AudioFileViewTest, WithoutAFileOrFilesTheButtonOpensAPickerTitledAtTapTime)
+TEST_F(AudioFileTest, WithoutAFileOrFilesTheButtonOpensAPickerTitledAtTapTime)
 {
     auto view = makeView(std::nullopt, {});
     EXPECT_EQ(labelText(view.get(), "valueLabel"), QString());
@@ -216,7 +211,7 @@ TEST_F(AudioFileViewTest, WithoutAFileOrFilesTheButtonOpensAPickerTitledAtTapTim
 }
 
 // Run under AddressSanitizer: neither the row nor its presenter may be reached once gone.
-TEST_F(AudioFileViewTest, APickerOutlivingItsRowOrItsPresenterIsSafe)
+TEST_F(AudioFileTest, APickerOutlivingItsRowOrItsPresenterIsSafe)
 {
     auto view = makeView(kick, {kick, snare});
     tap(view.get(), "actionButton");

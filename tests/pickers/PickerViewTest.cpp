@@ -30,7 +30,7 @@ public:
     int cancellations = 0;
 };
 
-class ItemPickerTest : public PresentingWindow
+class PickerViewTest : public PresentingWindow
 {
 protected:
     ItemPickerViewController *present(const QStringList &items)
@@ -39,11 +39,6 @@ protected:
         controller->present(new platform::NavigationController(picker), false);
         return picker;
     }
-};
-
-class PickerViewTest : public PresentingWindow
-{
-protected:
     std::unique_ptr<PickerView> makeView(const QString &initialValue, const QStringList &items)
     {
         auto view = std::make_unique<PickerView>(
@@ -61,7 +56,7 @@ protected:
 } // namespace
 
 // Run under AddressSanitizer: reaching the destroyed delegate would be a use after free.
-TEST_F(ItemPickerTest, TapsAndADoneStyledCancelReportInOrderOnlyWhileADelegateLives)
+TEST_F(PickerViewTest, ItemPickerTapsAndADoneStyledCancelReportInOrderOnlyWhileADelegateLives)
 {
     ItemPickerViewController *picker = present({"Sine", "Saw", "Sine"});
     clickRow(picker, {0, 0}); // no delegate yet: nothing to reach
@@ -88,7 +83,7 @@ TEST_F(ItemPickerTest, TapsAndADoneStyledCancelReportInOrderOnlyWhileADelegateLi
     EXPECT_EQ(presentedPicker<ItemPickerViewController>(), picker);
 }
 
-TEST_F(ItemPickerTest, AReusedCellShowsOnlyItsNewRowLeftAligned)
+TEST_F(PickerViewTest, ItemPickerReusedCellShowsOnlyItsNewRowLeftAligned)
 {
     QStringList items;
     for (int i = 0; i < 200; ++i)

@@ -4,7 +4,6 @@
 #include <QFontDatabase>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 using namespace RadialTest;
 
@@ -162,36 +161,7 @@ TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleHomeReturnsItAndFocusShowsA
     EXPECT_EQ(render(), unfocused);
 }
 
-class RadialPadRendering : public RadialPad
-{
-protected:
-    // The share of samples on the circle of a ring's stroke around the pad centre that touch a
-    // dark stroke pixel.
-    double ringCoverage(const QImage &image, double strokeRadius)
-    {
-        int dark = 0;
-        for (int step = 0; step < 720; ++step) {
-            const double angle = step * std::numbers::pi / 360.0;
-            const QPointF pad(100 + std::cos(angle) * strokeRadius,
-                              100 + std::sin(angle) * strokeRadius);
-            const QPoint at = windowPoint(pad.x(), pad.y());
-            int darkest = 255;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    darkest = std::min(darkest, qGray(image.pixel(at.x() + dx, at.y() + dy)));
-            // Grid curves are drawn at half opacity and never get this dark.
-            dark += darkest < 90 ? 1 : 0;
-        }
-        return dark / 720.0;
-    }
-
-    QRgb pixelAtPad(const QImage &image, double x, double y)
-    {
-        return image.pixel(windowPoint(x, y));
-    }
-};
-
-TEST_F(RadialPadRendering, KnobIsAWhiteDiscWithOutlineAndDotAtItsPositionEvenOutsideThePad)
+TEST_F(RadialPad, KnobIsAWhiteDiscWithOutlineAndDotAtItsPositionEvenOutsideThePad)
 {
     show({});
     QImage image = render();
@@ -212,7 +182,7 @@ TEST_F(RadialPadRendering, KnobIsAWhiteDiscWithOutlineAndDotAtItsPositionEvenOut
     EXPECT_EQ(pixelAtPad(image, 210, 100), qRgb(255, 255, 255)) << "knob 400 across";
 }
 
-TEST_F(RadialPadRendering, DashedRingsInsideTheirDiametersAndAHalfOpaqueGridABlurLightens)
+TEST_F(RadialPad, DashedRingsInsideTheirDiametersAndAHalfOpaqueGridABlurLightens)
 {
     show({});
     const QImage image = render();
@@ -239,7 +209,7 @@ TEST_F(RadialPadRendering, DashedRingsInsideTheirDiametersAndAHalfOpaqueGridABlu
     EXPECT_EQ(control->width(), 200);
 }
 
-TEST_F(RadialPadRendering, DebugReadoutSitsAboveThePadBeyondTheFrame)
+TEST_F(RadialPad, DebugReadoutSitsAboveThePadBeyondTheFrame)
 {
     if (QFontDatabase::families().isEmpty())
         GTEST_SKIP() << "no fonts installed (scripts/setup.sh installs them)";

@@ -6,10 +6,13 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
+#include <numbers>
 #include <sstream>
 #include <vector>
 
@@ -102,6 +105,30 @@ protected:
     QPoint windowPoint(double padX, double padY) const
     {
         return control->mapToScene(control->padOrigin() + QPointF(padX, padY)).toPoint();
+    }
+
+    QRgb pixelAtPad(const QImage &image, double x, double y)
+    {
+        return image.pixel(windowPoint(x, y));
+    }
+
+    // The share of samples on the circle of a ring's stroke around the pad centre that touch a
+    // dark stroke pixel.
+    double ringCoverage(const QImage &image, double strokeRadius)
+    {
+        int dark = 0;
+        for (int step = 0; step < 720; ++step) {
+            const double angle = step * std::numbers::pi / 360.0;
+            const QPoint at = windowPoint(100 + std::cos(angle) * strokeRadius,
+                                          100 + std::sin(angle) * strokeRadius);
+            int darkest = 255;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    darkest = std::min(darkest, qGray(image.pixel(at.x() + dx, at.y() + dy)));
+            // Grid curves are drawn at half opacity and never get this dark.
+            dark += darkest < 90 ? 1 : 0;
+        }
+        return dark / 720.0;
     }
 
     // Drags from one pad point to another.

@@ -1,5 +1,4 @@
 #include "AudioPlayerView.h"
-#include "FakeNodes.h"
 #include "LibraryStyle.h"
 #include "platform/ProgressBar.h"
 #include "support/FrameClockFixture.h"
@@ -11,9 +10,41 @@
 
 using namespace NequoraUI;
 using NequoraUI::testing::child;
-using NequoraUI::testing::FakePlayerNode;
 
 namespace {
+
+// A player node without an engine node behind it: every reading is set by the test and every
+// call is counted.
+class FakePlayerNode : public NQAudioPlayerNode
+{
+public:
+    FakePlayerNode() : NQAudioPlayerNode(NQAudioNodeHandle{}) {}
+
+    bool isPlaying() const override { return playing; }
+    void play() override
+    {
+        ++plays;
+        playing = true;
+    }
+    void pause() override
+    {
+        ++pauses;
+        playing = false;
+    }
+    double position() const override
+    {
+        ++positionReads;
+        return currentPosition;
+    }
+    double duration() const override { return currentDuration; }
+
+    bool playing = false;
+    double currentPosition = 0;
+    double currentDuration = 0;
+    int plays = 0;
+    int pauses = 0;
+    mutable int positionReads = 0;
+};
 
 class AudioPlayerViewTest : public NequoraUI::testing::FrameClockFixture
 {

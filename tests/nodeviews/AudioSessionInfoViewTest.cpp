@@ -1,5 +1,4 @@
 #include "AudioSessionInfoView.h"
-#include "FakeNodes.h"
 #include "ValueLabelView.h"
 #include "support/FrameClockFixture.h"
 
@@ -9,9 +8,24 @@
 #include <memory>
 
 using namespace NequoraUI;
-using NequoraUI::testing::FakeEngine;
 
 namespace {
+
+class FakeEngine : public NQAudioEngine
+{
+public:
+    bool isRunning() const override { return running; }
+    std::optional<AudioSessionState> lastAudioSessionState() const override { return state; }
+    double roundTripLatencySeconds() const override { return roundTrip; }
+    std::string currentInputRoute() const override { return inputRoute; }
+    std::string currentOutputRoute() const override { return outputRoute; }
+
+    bool running = false;
+    std::optional<AudioSessionState> state;
+    double roundTrip = 0;
+    std::string inputRoute;
+    std::string outputRoute;
+};
 
 class AudioSessionInfoViewTest : public NequoraUI::testing::FrameClockFixture
 {

@@ -1,5 +1,4 @@
 #include "RecorderView.h"
-#include "FakeNodes.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -7,9 +6,33 @@
 #include <memory>
 
 using namespace NequoraUI;
-using NequoraUI::testing::FakeRecorderNode;
 
 namespace {
+
+class FakeRecorderNode : public NQRecorderNode
+{
+public:
+    FakeRecorderNode() : NQRecorderNode(NQAudioNodeHandle{}) {}
+
+    bool isRecording() const override { return recording; }
+    void start() override
+    {
+        ++starts;
+        recording = !staysIdle;
+    }
+    bool stop(const std::string &path, NQCodec format) override
+    {
+        stops.emplace_back(path, format);
+        recording = false;
+        return true;
+    }
+
+    bool recording = false;
+    // A node that refuses to start.
+    bool staysIdle = false;
+    int starts = 0;
+    std::vector<std::pair<std::string, NQCodec>> stops;
+};
 
 QPushButton *button(const RecorderView &view)
 {

@@ -8,10 +8,8 @@
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
-#include <memory>
 #include <vector>
 
 using namespace NequoraUI::platform;
@@ -19,26 +17,23 @@ using namespace NequoraUI::platform;
 // Every property of a platform control notifies, once per real change and for setters too.
 TEST(Controls, PropertiesNotifyEveryChangeOnce)
 {
-    const std::pair<std::function<QWidget *()>, std::vector<std::pair<const char *, QVariant>>>
-        controls[] = {
-            {[] { return new Slider; },
-             {{"maximumValue", 4.0f},
-              {"minimumValue", 1.0f},
-              {"value", 3.0f},
-              {"continuous", false}}},
-            {[] { return new Switch; }, {{"on", true}}},
-            {[] { return new SegmentedControl; },
-             {{"segmentTitles", QStringList{"A", "B"}}, {"selectedSegmentIndex", 1}}},
-            {[] { return new ProgressBar; }, {{"progress", 0.5f}}},
-        };
-    for (const auto &[make, writes] : controls) {
-        std::unique_ptr<QWidget> control(make());
+    Slider slider;
+    Switch toggle;
+    SegmentedControl segments;
+    ProgressBar bar;
+    const std::pair<QWidget *, std::vector<std::pair<const char *, QVariant>>> controls[] = {
+        {&slider,
+         {{"maximumValue", 4.0f}, {"minimumValue", 1.0f}, {"value", 3.0f}, {"continuous", false}}},
+        {&toggle, {{"on", true}}},
+        {&segments, {{"segmentTitles", QStringList{"A", "B"}}, {"selectedSegmentIndex", 1}}},
+        {&bar, {{"progress", 0.5f}}}};
+    for (const auto &[control, writes] : controls) {
         const QMetaObject *meta = control->metaObject();
         for (const auto &[name, value] : writes) {
             SCOPED_TRACE(name);
             const QMetaProperty property = meta->property(meta->indexOfProperty(name));
             ASSERT_TRUE(property.hasNotifySignal());
-            QSignalSpy spy(control.get(), property.notifySignal());
+            QSignalSpy spy(control, property.notifySignal());
             EXPECT_TRUE(control->setProperty(name, value));
             EXPECT_TRUE(control->setProperty(name, value));
             EXPECT_EQ(spy.count(), 1);

@@ -92,7 +92,11 @@ void waitUntilShown(QWidget *page)
     }
     for (const auto &connection : scenes)
         QObject::disconnect(connection);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // A row hidden by the filter reaches the page one nesting level per layout pass (section
+    // content, folding clip, card, block, stack, scroll area), so one pass would show a card
+    // still as tall as before.
+    for (int pass = 0; pass < 8; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCoreApplication::sendPostedEvents(page->window(), QEvent::UpdateRequest);
 }
 

@@ -17,9 +17,8 @@ using namespace NequoraUI::platform;
 
 namespace {
 
-class RecordingDelegate : public QObject, public DocumentPickerDelegate
+struct RecordingDelegate : QObject, DocumentPickerDelegate
 {
-public:
     void documentPickerDidPickDocumentsAt(DocumentPicker *, const QList<QUrl> &urls) override
     {
         picks.append(urls);
@@ -36,9 +35,8 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-class DocumentPickerTest : public ::testing::Test
+struct DocumentPickerTest : ::testing::Test
 {
-protected:
     // Declared first: the inbox lives in a fresh data folder of each test.
     IsolatedDataHome dataHome;
 
@@ -66,7 +64,7 @@ protected:
 // Names without a suffix or with dots in them stay readable.
 TEST_F(DocumentPickerTest, ImportsCopiesUnderUniqueNamesLeavingOutFailuresAndDeadDelegates)
 {
-    const auto inboxed = [](const char *name) {
+    const auto inbox = [](const char *name) {
         return QUrl::fromLocalFile(DocumentPicker::inboxPath() + '/' + QLatin1String(name));
     };
     // Each source holds the name its copy must get.
@@ -77,18 +75,17 @@ TEST_F(DocumentPickerTest, ImportsCopiesUnderUniqueNamesLeavingOutFailuresAndDea
     QUrl source;
     for (std::size_t i = 0; i < std::size(names); ++i) {
         picker.pickDocuments({source = writeSource(QLatin1String(names[i]), copies[i])});
-        EXPECT_EQ(delegate.picks.takeLast(), QList<QUrl>{inboxed(copies[i])});
+        EXPECT_EQ(delegate.picks.takeLast(), QList<QUrl>{inbox(copies[i])});
     }
     for (const char *copy : copies) // none overwritten
-        EXPECT_EQ(contents(inboxed(copy).toLocalFile()), copy);
+        EXPECT_EQ(contents(inbox(copy).toLocalFile()), copy);
     EXPECT_TRUE(QFile::exists(source.toLocalFile())) << "the source is left where it was";
 
     // Files that cannot be read are left out; when none arrives, that is a cancellation.
     const QUrl missing = QUrl::fromLocalFile(sources.filePath(QStringLiteral("gone.wav")));
     picker.pickDocuments({source, missing, writeSource(QStringLiteral("b.aiff"), "b")});
     picker.pickDocuments({}); // an empty choice is reported as it is
-    EXPECT_EQ(delegate.picks,
-              (QList<QList<QUrl>>{{inboxed("my.song-2.mp3"), inboxed("b.aiff")}, {}}));
+    EXPECT_EQ(delegate.picks, (QList<QList<QUrl>>{{inbox("my.song-2.mp3"), inbox("b.aiff")}, {}}));
     picker.pickDocuments({missing, QUrl(QStringLiteral("https://example.org/remote.wav"))});
     EXPECT_EQ(delegate.picks.size(), 2);
     EXPECT_EQ(delegate.cancellations, 1);
@@ -131,11 +128,10 @@ TEST_F(DocumentPickerTest, TwoProcessesImportingIntoOneInboxKeepEveryCopy)
 TEST_F(DocumentPickerTest, DialogIsWindowModalFilteredToAudioAcceptImportsRejectCancels)
 {
     QWidget window;
-    auto *inner = new QWidget(&window);
     window.show();
     const QUrl source = writeSource(QStringLiteral("voice.wav"), "voice");
 
-    picker.present(inner);
+    picker.present(new QWidget(&window)); // an inner widget: the dialog goes on its window
     QFileDialog *dialog = picker.dialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->parentWidget(), &window);

@@ -16,9 +16,8 @@ namespace {
 int cellsCreated = 0;
 
 // Sections of given sizes, titled "Section <n>".
-class ListController : public TableViewController
+struct ListController : TableViewController
 {
-public:
     explicit ListController(std::vector<int> rows) : rows(std::move(rows))
     {
         tableView()->registerCellClass(QStringLiteral("Cell"), [](QWidget *parent) {
@@ -35,12 +34,11 @@ public:
     {
         return QStringLiteral("Section %1").arg(section);
     }
-    TableViewCell *cellForRowAt(const IndexPath &indexPath) override
+    TableViewCell *cellForRowAt(const IndexPath &row) override
     {
         ++cellRequests;
-        TableViewCell *cell = dequeueReusableCell(QStringLiteral("Cell"), indexPath);
-        cell->textLabel()->setText(
-            QStringLiteral("%1/%2").arg(indexPath.section).arg(indexPath.row));
+        TableViewCell *cell = dequeueReusableCell(QStringLiteral("Cell"), row);
+        cell->textLabel()->setText(QStringLiteral("%1/%2").arg(row.section).arg(row.row));
         return cell;
     }
     void didSelectRowAt(const IndexPath &indexPath) override { selected.push_back(indexPath); }

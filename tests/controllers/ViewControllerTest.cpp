@@ -14,9 +14,8 @@ using namespace NequoraUI::platform;
 
 namespace {
 
-class CountingController : public ViewController
+struct CountingController : ViewController
 {
-public:
     int loads = 0;
     int didLoads = 0; // a call made before the view is usable counts a thousand
 
@@ -25,9 +24,8 @@ protected:
     void viewDidLoad() override { didLoads += isViewLoaded() ? 1 : 1000; }
 };
 
-class PresentationTest : public ::testing::Test
+struct PresentationTest : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         window.resize(400, 600);
@@ -69,8 +67,7 @@ TEST(ViewControllerTest, LoadsItsViewOnceOnFirstUseAndTitlesItsNavigationItem)
 
 TEST_F(PresentationTest, AnimatedPresentationSlidesOverAndFollowsTheWindowAndDismissalDeletes)
 {
-    auto *presented = new ViewController;
-    QPointer<ViewController> watch(presented);
+    QPointer<ViewController> presented = new ViewController;
     presenter.present(presented, true);
     EXPECT_EQ(presented->parent(), &presenter);
     ASSERT_NE(overlay(), nullptr);
@@ -92,7 +89,7 @@ TEST_F(PresentationTest, AnimatedPresentationSlidesOverAndFollowsTheWindowAndDis
     driver.advance(350);
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
     runDeferredDeletes();
-    EXPECT_TRUE(watch.isNull());
+    EXPECT_TRUE(presented.isNull());
     EXPECT_EQ(overlay(), nullptr);
 }
 
@@ -176,9 +173,8 @@ TEST_F(PresentationTest, DestroyingThePresenterOrWindowMidTransitionCleansUp)
         driver.advance(100);
         doomed.reset();
         EXPECT_TRUE(presented.isNull());
-        if (!dismissing) { // a dismissing overlay goes with the deferred deletes below
+        if (!dismissing) // a dismissing overlay goes with the deferred deletes below
             EXPECT_EQ(overlay(), nullptr);
-        }
         driver.advance(400);
         runDeferredDeletes();
         EXPECT_EQ(overlay(), nullptr);
@@ -199,8 +195,7 @@ TEST_F(PresentationTest, NestedPresentationStacksAndUnwindsInOrder)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 
     // Children paint in list order: the top presentation last, the late widget below both.
-    const QObjectList children = window.children();
-    const auto position = [&](const QObject *child) { return children.indexOf(child); };
+    const auto position = [&](const QObject *child) { return window.children().indexOf(child); };
     EXPECT_LT(position(late), position(middle->view()->parentWidget()));
     EXPECT_LT(position(middle->view()->parentWidget()), position(top->view()->parentWidget()));
 

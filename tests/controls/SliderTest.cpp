@@ -16,9 +16,8 @@ namespace {
 constexpr float inf = std::numeric_limits<float>::infinity();
 constexpr float nan = std::numeric_limits<float>::quiet_NaN();
 
-class SliderTest : public ::testing::Test
+struct SliderTest : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         // 300 pixels of knob travel, so a third of it falls exactly on a pixel.
@@ -49,8 +48,7 @@ TEST_F(SliderTest, ProgrammaticChangesPinSilentlyAndBoundsStayConsistent)
 {
     slider.setMinimumValue(nan);
     slider.setMaximumValue(nan);
-    EXPECT_EQ(slider.minimumValue(), 0.0f);
-    EXPECT_EQ(slider.maximumValue(), 1.0f);
+    EXPECT_EQ(std::pair(slider.minimumValue(), slider.maximumValue()), std::pair(0.0f, 1.0f));
     QSignalSpy spy(&slider, &Slider::valueChanged);
     slider.setMinimumValue(-2.0f);
     slider.setMaximumValue(4.0f);
@@ -67,9 +65,8 @@ TEST_F(SliderTest, ProgrammaticChangesPinSilentlyAndBoundsStayConsistent)
     slider.setValue(0.5f);
     for (const float bound : {5.0f, -3.0f}) {
         bound > 0 ? slider.setMinimumValue(bound) : slider.setMaximumValue(bound);
-        EXPECT_EQ(slider.minimumValue(), bound);
-        EXPECT_EQ(slider.maximumValue(), bound);
-        EXPECT_EQ(slider.value(), bound);
+        EXPECT_EQ(std::tuple(slider.minimumValue(), slider.maximumValue(), slider.value()),
+                  std::tuple(bound, bound, bound));
     }
     // An empty range still answers a press with its one value, never NaN.
     QTest::mouseClick(&slider, Qt::LeftButton, {}, atFraction(0.5));
@@ -182,7 +179,6 @@ TEST_F(SliderTest, WheelStepsOnlyWithFocusAndPassesOnAtTheEnd)
 TEST(SliderLifetime, AReceiverMayDeleteTheSliderWhenItReports)
 {
     QWidget window;
-    window.resize(300, 28);
     QPointer<Slider> slider = new Slider(&window);
     slider->resize(300, 28);
     window.show();

@@ -15,9 +15,8 @@ using namespace NequoraUI::testing;
 
 namespace {
 
-class RecordingDelegate : public QObject, public ItemPickerViewControllerDelegate
+struct RecordingDelegate : QObject, ItemPickerViewControllerDelegate
 {
-public:
     void pickerViewControllerDidSelectItem(ItemPickerViewController *picker,
                                            const QString &item) override
     {
@@ -30,9 +29,8 @@ public:
     int cancellations = 0;
 };
 
-class PickerViewTest : public PresentingWindow
+struct PickerViewTest : PresentingWindow
 {
-protected:
     ItemPickerViewController *present(const QStringList &items)
     {
         auto *picker = new ItemPickerViewController(items);
@@ -49,8 +47,7 @@ protected:
         return view;
     }
 
-    QStringList reported;
-    QStringList signalled;
+    QStringList reported, signalled;
 };
 
 } // namespace
@@ -113,8 +110,7 @@ TEST_F(PickerViewTest, ShowsAnyInitialValueTitlesThePickerAtTapTimeAndReportsEve
     finishTransitions();
     QPointer<ItemPickerViewController> picker = presentedPicker<ItemPickerViewController>();
     ASSERT_FALSE(picker.isNull());
-    EXPECT_EQ(presentedNavigation()->navigationBar()->titleLabel()->text(),
-              QStringLiteral("Shape"));
+    EXPECT_EQ(presentedNavigation()->navigationBar()->titleLabel()->text(), "Shape");
     EXPECT_EQ(picker->items(), QStringList({"Sine", "Saw"}));
     clickRow(picker, {0, 1});
     EXPECT_EQ(labelText(view.get(), "value"), QStringLiteral("Saw"));

@@ -18,9 +18,8 @@ namespace NequoraUI::testing {
 
 // A shown window whose content is a view controller's view, so presented pickers really appear
 // over it and their rows can be clicked. Animations run on a manual driver.
-class PresentingWindow : public ::testing::Test
+struct PresentingWindow : ::testing::Test
 {
-protected:
     void SetUp() override
     {
         window.resize(400, 600);

@@ -2,23 +2,18 @@
 
 #include <QAccessible>
 #include <QFontDatabase>
-#include <cmath>
 #include <limits>
 
 using namespace RadialTest;
 
 namespace {
 
-void expectPosition(QPointF actual, QPointF expected, double tolerance = 1e-9)
-{
+const auto expectPosition = [](QPointF actual, QPointF expected, double tolerance = 1e-9) {
     EXPECT_NEAR(actual.x(), expected.x(), tolerance);
     EXPECT_NEAR(actual.y(), expected.y(), tolerance);
-}
+};
 
-bool isRed(QRgb pixel)
-{
-    return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
-}
+const auto isRed = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; };
 
 } // namespace
 
@@ -59,7 +54,7 @@ TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
 {
     show({});
     reports.clear();
-    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(100, 100));
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint({100, 100}));
     EXPECT_TRUE(reports.empty()) << "touching the knob's centre does not move it";
     // Outside the disc the knob slides along the circle.
     const std::pair<QPointF, QPointF> moves[] = {{{150, 100}, {0.75, 0.5}},
@@ -69,11 +64,11 @@ TEST_F(RadialPad, DragFromTheKnobFollowsTheFingerAndClampsToTheCircle)
                                                  {{-100, 300}, {0.146447, 0.146447}},
                                                  {{100, -50}, {0.5, 1}}};
     for (const auto &[point, position] : moves) {
-        QTest::mouseMove(window.get(), windowPoint(point.x(), point.y()));
+        QTest::mouseMove(window.get(), windowPoint(point));
         expectPosition(control->currentPosition(), position, 1e-6);
         expectPosition(reports.back(), position, 1e-6);
     }
-    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(100, -50));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint({100, -50}));
     EXPECT_EQ(reports.size(), 6u);
 
     // A press on the knob's edge jumps the knob under the finger; one away from it does nothing.
@@ -161,45 +156,40 @@ TEST_F(RadialPad, ArrowKeysMoveTheKnobInsideTheCircleHomeReturnsItAndFocusShowsA
     EXPECT_EQ(render(), unfocused);
 }
 
-TEST_F(RadialPad, KnobIsAWhiteDiscWithOutlineAndDotAtItsPositionEvenOutsideThePad)
+// The knob is a white disc with outline and dot at its position, even outside the pad.
+TEST_F(RadialPad, PaintsTheKnobDashedRingsInsideTheirDiametersAndAHalfOpaqueGridABlurLightens)
 {
     show({});
     QImage image = render();
-    EXPECT_TRUE(isRed(pixelAtPad(image, 100, 100))) << "dot at the knob's centre";
-    EXPECT_TRUE(isRed(pixelAtPad(image, 113, 100))) << "dot is 28 across";
-    EXPECT_EQ(pixelAtPad(image, 116, 107), qRgb(255, 255, 255)) << "white between dot and edge";
-    EXPECT_GT(qRed(pixelAtPad(image, 119.6, 100)), qGreen(pixelAtPad(image, 119.6, 100)) + 60)
+    EXPECT_TRUE(isRed(padPixel(image, {100, 100}))) << "dot at the knob's centre";
+    EXPECT_TRUE(isRed(padPixel(image, {113, 100}))) << "dot is 28 across";
+    EXPECT_EQ(padPixel(image, {116, 107}), qRgb(255, 255, 255)) << "white between dot and edge";
+    EXPECT_GT(qRed(padPixel(image, {119.6, 100})), qGreen(padPixel(image, {119.6, 100})) + 60)
         << "outline on the knob's edge";
-
-    control->updateCurrentPosition({1.2, 0.5});
-    image = render();
-    EXPECT_TRUE(isRed(pixelAtPad(image, 240, 100)));
-    EXPECT_FALSE(isRed(pixelAtPad(image, 100, 100)));
-
-    show({.draggableControlSize = 400});
-    image = render();
-    EXPECT_TRUE(isRed(pixelAtPad(image, 195, 100))) << "dot 200 across";
-    EXPECT_EQ(pixelAtPad(image, 210, 100), qRgb(255, 255, 255)) << "knob 400 across";
-}
-
-TEST_F(RadialPad, DashedRingsInsideTheirDiametersAndAHalfOpaqueGridABlurLightens)
-{
-    show({});
-    const QImage image = render();
     for (const double strokeRadius : {99.5, 89.5}) {
         const double coverage = ringCoverage(image, strokeRadius);
         EXPECT_GT(coverage, 0.5) << "ring of stroke radius " << strokeRadius;
         EXPECT_LT(coverage, 0.95) << "dashed, ring of stroke radius " << strokeRadius;
     }
     // Nothing of the outer ring reaches beyond the pad.
-    EXPECT_EQ(pixelAtPad(image, 100, -2), qRgb(255, 255, 255));
-    EXPECT_EQ(pixelAtPad(image, 201.5, 100), qRgb(255, 255, 255));
-    const int plain = qGray(pixelAtPad(image, 100, 150));
+    EXPECT_EQ(padPixel(image, {100, -2}), qRgb(255, 255, 255));
+    EXPECT_EQ(padPixel(image, {201.5, 100}), qRgb(255, 255, 255));
+    const int plain = qGray(padPixel(image, {100, 150}));
     EXPECT_GT(plain, 100) << "grid curves are drawn at half opacity";
     EXPECT_LT(plain, 200) << "the vertical diameter is a grid curve";
 
+    control->updateCurrentPosition({1.2, 0.5});
+    image = render();
+    EXPECT_TRUE(isRed(padPixel(image, {240, 100})));
+    EXPECT_FALSE(isRed(padPixel(image, {100, 100})));
+
+    show({.draggableControlSize = 400});
+    image = render();
+    EXPECT_TRUE(isRed(padPixel(image, {195, 100}))) << "dot 200 across";
+    EXPECT_EQ(padPixel(image, {210, 100}), qRgb(255, 255, 255)) << "knob 400 across";
+
     show({.blurCenterView = true});
-    const int frosted = qGray(pixelAtPad(render(), 100, 150));
+    const int frosted = qGray(padPixel(render(), {100, 150}));
     EXPECT_GT(frosted, plain + 15);
     EXPECT_LT(frosted, 255) << "the disc is translucent";
 
@@ -216,16 +206,14 @@ TEST_F(RadialPad, DebugReadoutSitsAboveThePadBeyondTheFrame)
     CapturedStdout out;
     show({.debugModeEnabled = true, .at = {50, 150}});
     // The readout does not enlarge the frame: readout and pad are centred together.
-    EXPECT_EQ(control->width(), 200);
-    EXPECT_EQ(control->height(), 200);
+    EXPECT_EQ(QSizeF(control->width(), control->height()), QSizeF(200, 200));
     const QImage image = render();
 
-    const int padTop = windowPoint(0, 0).y();
     int textPixels = 0;
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < image.width(); ++x)
             textPixels += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
     EXPECT_GT(textPixels, 50) << "readout text above the item's frame";
-    EXPECT_GT(padTop, 150) << "the pad moved down by half the readout";
-    EXPECT_TRUE(isRed(pixelAtPad(image, 100, 100)));
+    EXPECT_GT(windowPoint({0, 0}).y(), 150) << "the pad moved down by half the readout";
+    EXPECT_TRUE(isRed(padPixel(image, {100, 100})));
 }

@@ -35,22 +35,18 @@ struct PadConfig
 };
 
 // Redirects std::cout into a string for the life of the object.
-class CapturedStdout
+struct CapturedStdout
 {
-public:
-    CapturedStdout() : m_previous(std::cout.rdbuf(m_buffer.rdbuf())) {}
-    ~CapturedStdout() { std::cout.rdbuf(m_previous); }
-    std::string text() const { return m_buffer.str(); }
+    ~CapturedStdout() { std::cout.rdbuf(previous); }
+    std::string text() const { return buffer.str(); }
 
-private:
-    std::ostringstream m_buffer;
-    std::streambuf *m_previous;
+    std::ostringstream buffer;
+    std::streambuf *previous = std::cout.rdbuf(buffer.rdbuf());
 };
 
 // A shown 400 x 400 software-rendered window on the offscreen platform, white behind the pad.
-class RadialPad : public ::testing::Test
+struct RadialPad : ::testing::Test
 {
-protected:
     static void SetUpTestSuite()
     {
         if (QQuickWindow::graphicsApi() != QSGRendererInterface::Software)
@@ -102,15 +98,12 @@ protected:
     }
 
     // Window point of a pad point.
-    QPoint windowPoint(double padX, double padY) const
+    QPoint windowPoint(QPointF at)
     {
-        return control->mapToScene(control->padOrigin() + QPointF(padX, padY)).toPoint();
+        return control->mapToScene(control->padOrigin() + at).toPoint();
     }
 
-    QRgb pixelAtPad(const QImage &image, double x, double y)
-    {
-        return image.pixel(windowPoint(x, y));
-    }
+    QRgb padPixel(const QImage &image, QPointF at) { return image.pixel(windowPoint(at)); }
 
     // The share of samples on the circle of a ring's stroke around the pad centre that touch a
     // dark stroke pixel.
@@ -119,8 +112,8 @@ protected:
         int dark = 0;
         for (int step = 0; step < 720; ++step) {
             const double angle = step * std::numbers::pi / 360.0;
-            const QPoint at = windowPoint(100 + std::cos(angle) * strokeRadius,
-                                          100 + std::sin(angle) * strokeRadius);
+            const QPoint at = windowPoint(
+                {100 + std::cos(angle) * strokeRadius, 100 + std::sin(angle) * strokeRadius});
             int darkest = 255;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
@@ -134,9 +127,9 @@ protected:
     // Drags from one pad point to another.
     void drag(QPointF from, QPointF to)
     {
-        QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(from.x(), from.y()));
-        QTest::mouseMove(window.get(), windowPoint(to.x(), to.y()));
-        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(to.x(), to.y()));
+        QTest::mousePress(window.get(), Qt::LeftButton, {}, windowPoint(from));
+        QTest::mouseMove(window.get(), windowPoint(to));
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, windowPoint(to));
     }
 
     // The control goes before its window.

@@ -8,22 +8,16 @@ using Point = RadialSliderGeometry::Point;
 
 namespace {
 
-struct Mapping
-{
-    Point in, out;
-};
-
-void expectNear(Point actual, Point expected, double tolerance = 1e-6)
-{
+const auto expectNear = [](Point actual, Point expected, double tolerance = 1e-6) {
     EXPECT_NEAR(actual.x, expected.x, tolerance) << "x of (" << actual.x << ", " << actual.y << ")";
     EXPECT_NEAR(actual.y, expected.y, tolerance) << "y of (" << actual.x << ", " << actual.y << ")";
-}
+};
 
 } // namespace
 
 TEST(RadialSliderGeometry, MapSquareToDiscKeepsCentreAndAxesRoundsCornersAndDoesNotClamp)
 {
-    const Mapping cases[] = {
+    const std::pair<Point, Point> cases[] = {
         {{0.5, 0.5}, {0.5, 0.5}},          {{1, 0.5}, {1, 0.5}},
         {{0.75, 0.5}, {0.75, 0.5}},        {{1, 1}, {0.853553, 0.853553}},
         {{0, 0}, {0.146447, 0.146447}},    {{0.75, 0.75}, {0.676777, 0.676777}},

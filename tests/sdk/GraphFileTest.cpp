@@ -17,8 +17,7 @@
 
 namespace {
 
-const char *goodGraph = R"({"nodes": [
-  {"type": "Nequora.GraphInput", "name": "Input"},
+const char *goodGraph = R"({"nodes": [{"type": "Nequora.GraphInput", "name": "Input"},
   {"type": "Effect", "name": "Reverb", "parameters": [
     {"kind": "float", "name": "Cutoff", "value": 0.25, "minimum": 0.01, "maximum": 1, "scale": "log",
      "unit": "Hz", "decimals": 1, "step": 0.5, "group": "Filter"},
@@ -29,8 +28,7 @@ const char *goodGraph = R"({"nodes": [
     {"kind": "string", "name": "Preset", "value": "Hall \u00e9"}]},
   {"type": "AudioPlayerNode", "name": "Player"}, {"type": "RecorderNode", "name": "Recorder"}],
  "session": {"sampleRate": 44100, "inputLatency": 0.002, "outputLatency": 0.003,
-             "IOBufferDuration": 0.004},
- "running": true, "inputRoute": "Mic", "outputRoute": ""})";
+             "IOBufferDuration": 0.004}, "running": true, "inputRoute": "Mic", "outputRoute": ""})";
 
 std::string faultOf(const std::function<void()> &read)
 {
@@ -64,7 +62,7 @@ Fault parameterFault(const std::string &parameter, const std::string &message)
 }
 
 // A parameter "N" of the kind with the fields given; a fault in a choice names the choice.
-Fault namedFault(const char *kind, const std::string &fields, const std::string &message)
+Fault named(const char *kind, const std::string &fields, const std::string &message)
 {
     return parameterFault(std::string(R"({"kind":")") + kind + R"(","name":"N")" + fields + "}",
                           (message.rfind("choice", 0) == 0 ? "\"N\", " : "\"N\": ") + message);
@@ -78,9 +76,7 @@ TEST(GraphFile, LoadsEveryNodeParameterKindHintAndSessionFieldAndRefusesUnreadab
 {
     QTemporaryDir dir;
     const auto path = [&](const char *name) { return dir.filePath(name).toStdString(); };
-    const auto loadFault = [](const std::string &file) {
-        return faultOf([&] { GraphFile::load(file); });
-    };
+    const auto loadFault = [](std::string file) { return faultOf([&] { GraphFile::load(file); }); };
     std::ofstream(path("graph.json")) << goodGraph;
     const auto engine = GraphFile::load(path("graph.json"));
     const auto nodes = engine->graph()->nodes();
@@ -88,9 +84,8 @@ TEST(GraphFile, LoadsEveryNodeParameterKindHintAndSessionFieldAndRefusesUnreadab
     EXPECT_EQ(nodes[1]->displayName(), "Reverb");
     EXPECT_EQ(nodes[3]->type(), "RecorderNode");
     // Only player and recorder nodes have engine nodes.
-    EXPECT_FALSE(nodes[1]->audioNode().lock());
-    EXPECT_TRUE(nodes[2]->audioNode().lock());
-    EXPECT_TRUE(nodes[3]->audioNode().lock());
+    for (std::size_t i = 1; i < 4; ++i)
+        EXPECT_EQ(bool(nodes[i]->audioNode().lock()), i > 1) << "node " << i;
 
     const auto parameters = nodes[1]->parameters();
     ASSERT_EQ(parameters.size(), 5u);
@@ -160,42 +155,37 @@ TEST(GraphFile, InvalidJsonAndFaultsAreRefusedWithFileAndPlaceNamed)
         nodeFault(R"(, "type": "T", "parameters": {})", "\"parameters\" must be an array"),
         nodeFault(R"(, "type": "T", "paramters": [])", "unknown field \"paramters\""),
         parameterFault("1", "1: must be an object"),
-        namedFault("double", "",
-                   "unknown kind \"double\" (expected float, int, uint, bool or string)"),
-        namedFault("float", R"(,"value":0.5,"minimum":1,"maximum":0)",
-                   "minimum 1 is above maximum 0"),
-        namedFault("float", R"(,"value":"0","minimum":0,"maximum":1)", "value must be a number"),
-        namedFault("float", R"(,"value":0,"minimum":-1e300,"maximum":1)",
-                   "minimum -1e+300 is outside the 32-bit float range"),
-        namedFault("int", R"(,"value":2147483648,"minimum":0,"maximum":1)",
-                   "value 2147483648 is outside the 32-bit signed range"),
-        namedFault("int", R"(,"value":0,"minimum":-2147483649,"maximum":1)",
-                   "minimum -2147483649 is outside the 32-bit signed range"),
-        namedFault("int", R"(,"value":0.5,"minimum":0,"maximum":1)",
-                   "value must be a whole number"),
-        namedFault("uint", R"(,"value":0,"minimum":-1,"maximum":1)",
-                   "minimum -1 is outside the 32-bit unsigned range"),
-        namedFault("uint", R"(,"value":0,"minimum":0,"maximum":4294967296)",
-                   "maximum 4294967296 is outside the 32-bit unsigned range"),
-        namedFault("float", range + R"(,"scale":"log")",
-                   "scale \"log\" needs a minimum above 0, not 0"),
-        namedFault("float", range + R"(,"scale":"cubic")",
-                   "unknown scale \"cubic\" (expected linear, log or skew)"),
-        namedFault("float", range + R"(,"scale":"skew","skew":0)", "skew 0 is not above 0"),
-        namedFault("float", range + R"(,"skew":2)", "skew is only for scale \"skew\""),
-        namedFault("float", range + R"(,"display":"dBFS")",
-                   "unknown display \"dBFS\" (expected \"dB\")"),
-        namedFault("float", R"(,"value":0,"minimum":-1,"maximum":1,"display":"dB")",
-                   "display \"dB\" shows a gain, which cannot be negative, but the minimum is -1"),
-        namedFault("float", range + R"(,"decimals":11)", "decimals 11 is outside 0 ... 10"),
-        namedFault("float", range + R"(,"step":-1)", "step -1 is not above 0"),
-        namedFault("float", range + R"(,"choices":[])", "\"choices\" must be a non-empty array"),
-        namedFault("int", range + R"(,"choices":[{"value":3,"label":"Big"}])",
-                   "choice 1: value 3 is outside the range 0 to 2"),
-        namedFault("int", range + R"(,"choices":[{"value":0,"label":"A"},{"value":1,"label":"A"}])",
-                   "choice 2: value 1 or label \"A\" is already a choice"),
-        namedFault("int", range + R"(,"choices":[{"value":0,"label":""}])",
-                   "choice 1: label is empty"),
+        named("double", "", "unknown kind \"double\" (expected float, int, uint, bool or string)"),
+        named("float", R"(,"value":0.5,"minimum":1,"maximum":0)", "minimum 1 is above maximum 0"),
+        named("float", R"(,"value":"0","minimum":0,"maximum":1)", "value must be a number"),
+        named("float", R"(,"value":0,"minimum":-1e300,"maximum":1)",
+              "minimum -1e+300 is outside the 32-bit float range"),
+        named("int", R"(,"value":2147483648,"minimum":0,"maximum":1)",
+              "value 2147483648 is outside the 32-bit signed range"),
+        named("int", R"(,"value":0,"minimum":-2147483649,"maximum":1)",
+              "minimum -2147483649 is outside the 32-bit signed range"),
+        named("int", R"(,"value":0.5,"minimum":0,"maximum":1)", "value must be a whole number"),
+        named("uint", R"(,"value":0,"minimum":-1,"maximum":1)",
+              "minimum -1 is outside the 32-bit unsigned range"),
+        named("uint", R"(,"value":0,"minimum":0,"maximum":4294967296)",
+              "maximum 4294967296 is outside the 32-bit unsigned range"),
+        named("float", range + R"(,"scale":"log")", "scale \"log\" needs a minimum above 0, not 0"),
+        named("float", range + R"(,"scale":"cubic")",
+              "unknown scale \"cubic\" (expected linear, log or skew)"),
+        named("float", range + R"(,"scale":"skew","skew":0)", "skew 0 is not above 0"),
+        named("float", range + R"(,"skew":2)", "skew is only for scale \"skew\""),
+        named("float", range + R"(,"display":"dBFS")",
+              "unknown display \"dBFS\" (expected \"dB\")"),
+        named("float", R"(,"value":0,"minimum":-1,"maximum":1,"display":"dB")",
+              "display \"dB\" shows a gain, which cannot be negative, but the minimum is -1"),
+        named("float", range + R"(,"decimals":11)", "decimals 11 is outside 0 ... 10"),
+        named("float", range + R"(,"step":-1)", "step -1 is not above 0"),
+        named("float", range + R"(,"choices":[])", "\"choices\" must be a non-empty array"),
+        named("int", range + R"(,"choices":[{"value":3,"label":"Big"}])",
+              "choice 1: value 3 is outside the range 0 to 2"),
+        named("int", range + R"(,"choices":[{"value":0,"label":"A"},{"value":1,"label":"A"}])",
+              "choice 2: value 1 or label \"A\" is already a choice"),
+        named("int", range + R"(,"choices":[{"value":0,"label":""}])", "choice 1: label is empty"),
         parameterFault(R"({"kind":"bool","name":"B","value":true},)"
                        R"({"kind":"string","name":"B","value":""})",
                        "\"B\": duplicate parameter name \"B\""),

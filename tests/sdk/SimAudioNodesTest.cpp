@@ -18,9 +18,8 @@
 
 namespace {
 
-class SimRecorderNodeTest : public testing::Test
+struct SimAudio : testing::Test
 {
-protected:
     std::string pathFor(const char *name) const { return dir.filePath(name).toStdString(); }
 
     double clock = 5.0;
@@ -31,7 +30,7 @@ protected:
 
 } // namespace
 
-TEST_F(SimRecorderNodeTest, WritesAToneOfTheRecordedLengthInEachFormat)
+TEST_F(SimAudio, RecorderWritesAToneOfTheRecordedLengthInEachFormat)
 {
     const std::tuple<NQCodec, const char *, int> formats[] = {
         {NQCodec::wav, "take.wav", SF_FORMAT_WAV},
@@ -60,7 +59,7 @@ TEST_F(SimRecorderNodeTest, WritesAToneOfTheRecordedLengthInEachFormat)
     }
 }
 
-TEST_F(SimRecorderNodeTest, FailedStopsWriteNothingASecondStartKeepsTheFirstAndPlayerCallsDoNothing)
+TEST_F(SimAudio, RecorderFailedStopsWriteNothingASecondStartKeepsTheFirstPlayerCallsDoNothing)
 {
     EXPECT_FALSE(recorder.stop(pathFor("idle.wav"), NQCodec::wav));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("idle.wav")));
@@ -91,10 +90,9 @@ TEST_F(SimRecorderNodeTest, FailedStopsWriteNothingASecondStartKeepsTheFirstAndP
     EXPECT_FALSE(player->stop(pathFor("y.wav"), NQCodec::wav));
 }
 
-TEST(SimAudioFile, RefusesBadLengthsAndRates)
+TEST_F(SimAudio, FileRefusesBadLengthsAndRates)
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("bad.wav").toStdString();
+    const std::string path = pathFor("bad.wav");
     EXPECT_FALSE(SimAudioFile::writeTone(path, -1));
     EXPECT_FALSE(SimAudioFile::writeTone(path, std::nan("")));
     EXPECT_FALSE(SimAudioFile::writeTone(path, 1, NQCodec::wav, 0));
@@ -106,21 +104,17 @@ TEST(SimAudioFile, RefusesBadLengthsAndRates)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bad.wav"});
 }
 
-TEST(SimPlayerNode, PlaysPausesStopsAtTheEndStartsOverAndOnlyAGoodLoadStopsAndRewinds)
+TEST_F(SimAudio, PlayerPlaysPausesStopsAtTheEndStartsOverAndOnlyAGoodLoadStopsAndRewinds)
 {
-    QTemporaryDir dir;
-    const auto path = [&](const char *name) { return dir.filePath(name).toStdString(); };
-    ASSERT_TRUE(SimAudioFile::writeTone(path("two seconds.wav"), 2.0, NQCodec::wav, 8000));
-    ASSERT_TRUE(SimAudioFile::writeTone(path("half second.flac"), 0.5, NQCodec::flac, 8000));
-    std::ofstream(path("notes.wav")) << "not audio at all";
-    double clock = 100.0;
-    SimEngine engine{[&] { return clock; }};
+    ASSERT_TRUE(SimAudioFile::writeTone(pathFor("two seconds.wav"), 2.0, NQCodec::wav, 8000));
+    ASSERT_TRUE(SimAudioFile::writeTone(pathFor("half second.flac"), 0.5, NQCodec::flac, 8000));
+    std::ofstream(pathFor("notes.wav")) << "not audio at all";
     NQAudioPlayerNode player{engine.addNode("AudioPlayerNode", "Player")->audioNode()};
 
     player.play();
     EXPECT_FALSE(player.isPlaying()) << "nothing plays until a file is loaded";
     EXPECT_DOUBLE_EQ(player.duration(), 0.0);
-    ASSERT_TRUE(player.load(path("two seconds.wav")));
+    ASSERT_TRUE(player.load(pathFor("two seconds.wav")));
     EXPECT_DOUBLE_EQ(player.duration(), 2.0);
     player.play();
     clock -= 50; // the clock never runs playback back
@@ -142,7 +136,7 @@ TEST(SimPlayerNode, PlaysPausesStopsAtTheEndStartsOverAndOnlyAGoodLoadStopsAndRe
     EXPECT_DOUBLE_EQ(player.position(), 0.0);
 
     clock += 1;
-    for (const std::string &bad : {path("missing.wav"), path("notes.wav"), std::string()})
+    for (const std::string &bad : {pathFor("missing.wav"), pathFor("notes.wav"), std::string()})
         EXPECT_FALSE(player.load(bad)) << bad;
     EXPECT_TRUE(player.isPlaying());
     EXPECT_DOUBLE_EQ(player.duration(), 2.0);
@@ -162,7 +156,6 @@ TEST(SimFileUrl, DecodesLocalFileUrlsPassesPlainPathsThroughAndRefusesTheRest)
     EXPECT_EQ(SimFileUrl::toPath("/tmp/100%.wav"), "/tmp/100%.wav");
     EXPECT_EQ(SimFileUrl::toPath("relative/a.wav"), "relative/a.wav");
     for (const char *url : {"", "https://example.org/a.wav", "file://server/share/a.wav", "file://",
-                            "file:///tmp/a%2", "file:///tmp/a%zz", "file:///tmp/a%00b"}) {
+                            "file:///tmp/a%2", "file:///tmp/a%zz", "file:///tmp/a%00b"})
         EXPECT_FALSE(SimFileUrl::toPath(url)) << url;
-    }
 }

@@ -16,8 +16,8 @@ namespace {
 
 struct CountingController : ViewController
 {
-    int loads = 0;
-    int didLoads = 0; // a call made before the view is usable counts a thousand
+    // A viewDidLoad made before the view is usable counts a thousand.
+    int loads = 0, didLoads = 0;
 
 protected:
     void loadView() override { setView(new QLabel(QString::number(++loads))); }
@@ -173,8 +173,9 @@ TEST_F(PresentationTest, DestroyingThePresenterOrWindowMidTransitionCleansUp)
         driver.advance(100);
         doomed.reset();
         EXPECT_TRUE(presented.isNull());
-        if (!dismissing) // a dismissing overlay goes with the deferred deletes below
+        if (!dismissing) { // a dismissing overlay goes with the deferred deletes below
             EXPECT_EQ(overlay(), nullptr);
+        }
         driver.advance(400);
         runDeferredDeletes();
         EXPECT_EQ(overlay(), nullptr);

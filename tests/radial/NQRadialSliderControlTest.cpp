@@ -6,16 +6,12 @@
 
 using namespace RadialTest;
 
-namespace {
-
 const auto expectPosition = [](QPointF actual, QPointF expected, double tolerance = 1e-9) {
     EXPECT_NEAR(actual.x(), expected.x(), tolerance);
     EXPECT_NEAR(actual.y(), expected.y(), tolerance);
 };
 
 const auto isRed = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; };
-
-} // namespace
 
 TEST_F(RadialPad, StartsAtTheOriginReportsTheMappedDefaultOnEachAppearingAndGivenPositionsOnce)
 {

@@ -24,13 +24,10 @@ using NequoraUI::NQRadialSliderControl;
 struct PadConfig
 {
     double size = 200;
-    bool showCircleGridLines = true;
-    bool blurCenterView = false;
-    bool showDraggableControl = true;
+    bool showCircleGridLines = true, blurCenterView = false, showDraggableControl = true;
     double draggableControlSize = 40;
     QPointF defaultPosition{0.5, 0.5};
-    bool debugModeEnabled = false;
-    bool withCallback = true;
+    bool debugModeEnabled = false, withCallback = true;
     QPointF at{50, 50};
 };
 

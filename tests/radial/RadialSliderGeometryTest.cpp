@@ -6,14 +6,10 @@
 using NequoraUI::RadialSliderGeometry;
 using Point = RadialSliderGeometry::Point;
 
-namespace {
-
 const auto expectNear = [](Point actual, Point expected, double tolerance = 1e-6) {
     EXPECT_NEAR(actual.x, expected.x, tolerance) << "x of (" << actual.x << ", " << actual.y << ")";
     EXPECT_NEAR(actual.y, expected.y, tolerance) << "y of (" << actual.x << ", " << actual.y << ")";
 };
-
-} // namespace
 
 TEST(RadialSliderGeometry, MapSquareToDiscKeepsCentreAndAxesRoundsCornersAndDoesNotClamp)
 {

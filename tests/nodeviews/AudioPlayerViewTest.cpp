@@ -9,54 +9,34 @@
 #include <memory>
 
 using namespace NequoraUI;
+using NequoraUI::platform::ProgressBar;
 using NequoraUI::testing::child;
 
 namespace {
 
 // A player node without an engine node behind it: every reading is set by the test and every
 // call is counted.
-class FakePlayerNode : public NQAudioPlayerNode
+struct FakePlayerNode : NQAudioPlayerNode
 {
-public:
     FakePlayerNode() : NQAudioPlayerNode(NQAudioNodeHandle{}) {}
 
     bool isPlaying() const override { return playing; }
-    void play() override
-    {
-        ++plays;
-        playing = true;
-    }
-    void pause() override
-    {
-        ++pauses;
-        playing = false;
-    }
-    double position() const override
-    {
-        ++positionReads;
-        return currentPosition;
-    }
+    void play() override { ++plays, playing = true; }
+    void pause() override { ++pauses, playing = false; }
+    double position() const override { return ++positionReads, currentPosition; }
     double duration() const override { return currentDuration; }
 
     bool playing = false;
-    double currentPosition = 0;
-    double currentDuration = 0;
-    int plays = 0;
-    int pauses = 0;
+    double currentPosition = 0, currentDuration = 0;
+    int plays = 0, pauses = 0;
     mutable int positionReads = 0;
 };
 
-class AudioPlayerViewTest : public NequoraUI::testing::FrameClockFixture
+struct AudioPlayerViewTest : NequoraUI::testing::FrameClockFixture
 {
-protected:
-    static float progress(AudioPlayerView &view)
-    {
-        return child<platform::ProgressBar>(&view, "progressView")->progress();
-    }
-    static QPushButton *button(AudioPlayerView &view)
-    {
-        return child<QPushButton>(&view, "playPauseButton");
-    }
+    static auto *bar(AudioPlayerView &v) { return child<ProgressBar>(&v, "progressView"); }
+    static float progress(AudioPlayerView &view) { return bar(view)->progress(); }
+    static auto *button(AudioPlayerView &v) { return child<QPushButton>(&v, "playPauseButton"); }
 
     std::shared_ptr<FakePlayerNode> node = std::make_shared<FakePlayerNode>();
 };
@@ -89,13 +69,12 @@ TEST_F(AudioPlayerViewTest, EachFrameShowsThePositionPinnedAndTapsRetitleAtOnce)
         EXPECT_EQ(node->positionReads - before, reads);
     }
 
-    const QRect bar = child<platform::ProgressBar>(&view, "progressView")->geometry();
+    const QRect length = bar(view)->geometry();
     QTest::mouseClick(button(view), Qt::LeftButton);
     EXPECT_EQ(node->pauses, 1);
     EXPECT_EQ(button(view)->text(), QStringLiteral("Play"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    EXPECT_EQ(child<platform::ProgressBar>(&view, "progressView")->geometry(), bar)
-        << "same length";
+    EXPECT_EQ(bar(view)->geometry(), length) << "same length";
     QTest::mouseClick(button(view), Qt::LeftButton);
     EXPECT_EQ(node->plays, 1);
     EXPECT_EQ(button(view)->text(), QStringLiteral("Pause"));

@@ -11,9 +11,8 @@ using namespace NequoraUI;
 
 namespace {
 
-class FakeEngine : public NQAudioEngine
+struct FakeEngine : NQAudioEngine
 {
-public:
     bool isRunning() const override { return running; }
     std::optional<AudioSessionState> lastAudioSessionState() const override { return state; }
     double roundTripLatencySeconds() const override { return roundTrip; }
@@ -23,13 +22,11 @@ public:
     bool running = false;
     std::optional<AudioSessionState> state;
     double roundTrip = 0;
-    std::string inputRoute;
-    std::string outputRoute;
+    std::string inputRoute, outputRoute;
 };
 
-class AudioSessionInfoViewTest : public NequoraUI::testing::FrameClockFixture
+struct AudioSessionInfoViewTest : NequoraUI::testing::FrameClockFixture
 {
-protected:
     // One text per row, in order: the title or the value.
     static QStringList column(AudioSessionInfoView &view, bool titles = false)
     {
@@ -85,8 +82,7 @@ TEST_F(AudioSessionInfoViewTest, EightRowsShowTheirInitialValuesThenEachFrameFor
 }
 
 // Run under AddressSanitizer: a frame reaching the destroyed view would show there.
-TEST_F(AudioSessionInfoViewTest,
-       ShowsTheSimulatedEngineSessionOnceStartedAndUnschedulesOnDestruction)
+TEST_F(AudioSessionInfoViewTest, SimulatedEngineShowsOnceStartedAndUnschedulesOnDestruction)
 {
     auto sim = std::make_shared<SimEngine>();
     sim->setSession(AudioSessionState{48000, 0.005, 0.004, 0.01});

@@ -24,33 +24,23 @@
 
 using namespace NequoraUI;
 
-namespace {
-
-class GeneratedPlayerTest : public NequoraUI::testing::FrameClockFixture
-{
-protected:
-    QUrl writeTone(const QString &name, double seconds)
-    {
-        const QString path = files.filePath(name);
-        EXPECT_TRUE(SimAudioFile::writeTone(path.toStdString(), seconds));
-        return QUrl::fromLocalFile(path);
-    }
-    void finishTransitions()
-    {
-        driver.advance(platform::ViewController::transitionDurationMs + 50);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    NequoraUI::testing::ManualAnimationDriver driver;
-    QTemporaryDir files;
-    double now = 0;
-    SimEngine engine{[this] { return now; }};
-};
-
-} // namespace
+using GeneratedPlayerTest = NequoraUI::testing::FrameClockFixture;
 
 TEST_F(GeneratedPlayerTest, AFileChosenInTheGeneratedRowPlaysAndTheBarFollowsFrameByFrame)
 {
+    NequoraUI::testing::ManualAnimationDriver driver;
+    QTemporaryDir files;
+    double now = 0;
+    SimEngine engine{[&now] { return now; }};
+    const auto writeTone = [&files](const QString &name, double seconds) {
+        const QString path = files.filePath(name);
+        EXPECT_TRUE(SimAudioFile::writeTone(path.toStdString(), seconds));
+        return QUrl::fromLocalFile(path);
+    };
+    const auto finishTransitions = [&driver] {
+        driver.advance(platform::ViewController::transitionDurationMs + 50);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
     const QUrl shortTone = writeTone("short.wav", 0.5), longTone = writeTone("long tone.wav", 2.0);
     const auto simPlayer = std::dynamic_pointer_cast<SimPlayerNode>(
         engine.addNode(SimEngine::playerType, "Player")->audioNode().lock());

@@ -9,17 +9,12 @@ using namespace NequoraUI;
 
 namespace {
 
-class FakeRecorderNode : public NQRecorderNode
+struct FakeRecorderNode : NQRecorderNode
 {
-public:
     FakeRecorderNode() : NQRecorderNode(NQAudioNodeHandle{}) {}
 
     bool isRecording() const override { return recording; }
-    void start() override
-    {
-        ++starts;
-        recording = !staysIdle;
-    }
+    void start() override { ++starts, recording = !staysIdle; }
     bool stop(const std::string &path, NQCodec format) override
     {
         stops.emplace_back(path, format);
@@ -77,9 +72,8 @@ TEST(RecorderViewTest, ATapNeedsPathAndFormatPassesThemOnUnchangedAndTheButtonSt
     node->recording = true;
     view.setRecordingFilePath(QString());
     view.tappedStartStopButton();
-    const std::vector<std::pair<std::string, NQCodec>> stops{{"/données/prise.caf", NQCodec::caf},
-                                                             {"", NQCodec::caf}};
-    EXPECT_EQ(node->stops, stops);
+    EXPECT_EQ(node->stops, (std::vector<std::pair<std::string, NQCodec>>{
+                               {"/données/prise.caf", NQCodec::caf}, {"", NQCodec::caf}}));
     EXPECT_EQ(node->starts, 2);
 
     RecorderView idle(nullptr);

@@ -21,11 +21,6 @@ QAccessibleInterface *accessible(QWidget *view, const char *control)
         view->findChild<QWidget *>(QLatin1String(control)));
 }
 
-void press(QAccessibleInterface *iface)
-{
-    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-}
-
 } // namespace
 
 // How a screen reader sees each control: role, name from the row's title, value text and states.
@@ -65,7 +60,7 @@ TEST(Accessibility, ControlsAnswerWithRoleNameValueAndStateAndTakeUserChanges)
     QAccessibleInterface *header = accessible(&section, "titleView");
     EXPECT_TRUE(header->state().expandable && header->state().expanded);
     QSignalSpy folded(&section, &CollapsibleSectionView::expandedChanged);
-    press(header);
+    header->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(header->state().collapsed);
     EXPECT_EQ(folded.count(), 1);
 
@@ -86,7 +81,7 @@ TEST(Accessibility, ControlsAnswerWithRoleNameValueAndStateAndTakeUserChanges)
     EXPECT_EQ(room->role(), QAccessible::PageTab);
     EXPECT_EQ(room->text(QAccessible::Name), "Room");
     EXPECT_TRUE(tabs->child(0)->state().selected && !room->state().selected);
-    press(room);
+    room->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(room->state().selected);
     EXPECT_EQ(chosen.count(), 1);
 }

@@ -87,8 +87,7 @@ TEST(ButtonStyle, LastAppliedStyleIsWhatTheButtonShows)
 
     // Grab the whole row: the corners outside the rounded button show what lies behind it.
     const QImage image = view.grab().toImage();
-    const QRect button =
-        view.button->geometry().translated(view.button->parentWidget()->mapTo(&view, QPoint()));
+    const QRect button(view.button->mapTo(&view, QPoint()), view.button->size());
     EXPECT_EQ(QColor(image.pixel(button.left() + 6, button.center().y())), QColor(82, 182, 102));
     EXPECT_NE(QColor(image.pixel(button.topLeft())), QColor(82, 182, 102)) << "rounded corner";
 }
@@ -172,8 +171,7 @@ TEST(LabelViews, ContentCoversTheViewTextIsTheLabelsOwnAndAValueLeavesTheTitle)
 {
     TitleLabelView title(QStringLiteral("Mixer"));
     EXPECT_EQ(title.titleLabel->text(), "Mixer");
-    title.resize(100, 40);
-    title.show();
+    ASSERT_TRUE(shown(title, 100, 40));
     title.resize(333, 97);
     QApplication::processEvents();
     EXPECT_EQ(child<QWidget>(&title, "contentView")->geometry(), title.rect());

@@ -52,19 +52,14 @@ const ParameterPresentation hertz{.unit = "Hz"}, seconds{.unit = "s"}, whole{.st
     decibels{.transform = Transform::Decibels};
 
 // Typed text, range maximum (minimum 0), presentation, value written (none: refused).
+// clang-format off
 const std::tuple<const char *, float, std::optional<ParameterPresentation>, std::optional<float>>
     typedCases[] = {
-        {" 0.3 ", 1, {}, 0.3f},
-        {"1e300", 1, {}, 1.0f},
-        {"abc", 1, {}, {}},
-        {"nan", 1, {}, {}},
-        {"-6 dB", 2, decibels, float(std::pow(10.0, -6.0 / 20.0))},
-        {"-inf dB", 2, decibels, 0.0f},
-        {"1.2 kHz", 20000, hertz, 1200.0f},
-        {"5 ms", 20000, hertz, {}},
-        {"250 ms", 2, seconds, 0.25f},
-        {"3.7", 10, whole, 4.0f},
-};
+    {" 0.3 ", 1, {}, 0.3f}, {"1e300", 1, {}, 1.0f}, {"abc", 1, {}, {}}, {"nan", 1, {}, {}},
+    {"-6 dB", 2, decibels, float(std::pow(10.0, -6.0 / 20.0))}, {"-inf dB", 2, decibels, 0.0f},
+    {"1.2 kHz", 20000, hertz, 1200.0f}, {"5 ms", 20000, hertz, {}}, {"250 ms", 2, seconds, 0.25f},
+    {"3.7", 10, whole, 4.0f}};
+// clang-format on
 
 } // namespace
 
@@ -212,10 +207,9 @@ TEST(SliderView, ProgrammaticValuesPinSilentlyAndUserChangesShowTwoDecimalsOfThe
 // yet each arrow or page key moves one.
 TEST(SliderView, KeysMoveAPresentedWholeNumberSliderAtLeastOneStep)
 {
-    for (const auto &[key, sign] : {std::pair{Qt::Key_Up, 1.0f},
-                                    {Qt::Key_Left, -1.0f},
-                                    {Qt::Key_PageUp, 1.0f},
-                                    {Qt::Key_PageDown, -1.0f}}) {
+    const std::pair<Qt::Key, float> keys[] = {
+        {Qt::Key_Up, 1}, {Qt::Key_Left, -1}, {Qt::Key_PageUp, 1}, {Qt::Key_PageDown, -1}};
+    for (const auto &[key, sign] : keys) {
         SCOPED_TRACE(key);
         SliderFixture f(2.0f, 0.0f, 4.0f);
         f.view.setPresentation(whole);

@@ -21,13 +21,18 @@ struct OwnedWidgets : QList<QWidget *>
     ~OwnedWidgets() { qDeleteAll(*this); }
 };
 
-// The widgets stacked inside a generated section.
-inline QList<QWidget *> rowsOf(QWidget *sectionWidget)
+// The widgets a layout stacks, in order.
+inline QList<QWidget *> widgetsOf(const QLayout *stack)
 {
-    QList<QWidget *> rows;
-    QLayout *stack =
-        qobject_cast<NequoraUI::CollapsibleSectionView *>(sectionWidget)->content()->layout();
+    QList<QWidget *> widgets;
     for (int i = 0; i < stack->count(); ++i)
-        rows.append(stack->itemAt(i)->widget());
-    return rows;
+        widgets.append(stack->itemAt(i)->widget());
+    return widgets;
+}
+
+// The widgets stacked inside a generated section.
+inline QList<QWidget *> rowsOf(QWidget *section)
+{
+    return widgetsOf(
+        qobject_cast<NequoraUI::CollapsibleSectionView *>(section)->content()->layout());
 }

@@ -26,9 +26,8 @@ using NequoraUI::testing::labelText;
 
 namespace {
 
-class GraphScreen : public NequoraUI::testing::FrameClockFixture
+struct GraphScreen : NequoraUI::testing::FrameClockFixture
 {
-protected:
     // Nodes "Filter" (Cutoff, Résonance, Bypass), "Delay" (Mix, Time) and "Synth" (Mode as
     // choices, Name), then extra nodes.
     void show(bool follows, bool filter = false, int extraNodes = 0)
@@ -169,13 +168,12 @@ TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsNeverMakesHiddenPlacesAndCl
 
     QTest::keyClick(screen, Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(field->hasFocus());
+    // clang-format off
     const std::pair<QString, QStringList> cases[] = {
-        {"RESO", {"Filter", "Résonance"}},
-        {"résonance", {"Filter", "Résonance"}},
+        {"RESO", {"Filter", "Résonance"}}, {"résonance", {"Filter", "Résonance"}},
         {"i", {"Filter", "Cutoff", "Résonance", "Bypass", "Delay", "Mix", "Time"}},
-        {"delay", {"Delay", "Mix", "Time"}},
-        {"xyz", {}},
-    };
+        {"delay", {"Delay", "Mix", "Time"}}, {"xyz", {}}};
+    // clang-format on
     for (const auto &[text, rows] : cases) {
         field->clear();
         // Typed where the test's key tables can type it, inserted otherwise.
@@ -224,8 +222,7 @@ TEST_F(GraphScreen, UndoAndRedoWriteEachValueOnceAndShowItSilently)
     ASSERT_EQ(graph->undoStack()->count(), 4) << "a drag is one entry";
 
     QSignalSpy reported(slider(0), &SliderView::valueChanged);
-    const int cutoffWrites = cutoff->writeCount();
-    const int bypassWrites = bypass->writeCount();
+    const int cutoffWrites = cutoff->writeCount(), bypassWrites = bypass->writeCount();
     screen->setFocus();
     QTest::keyClick(screen, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(name->value(), "Pad");

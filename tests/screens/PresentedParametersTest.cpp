@@ -28,25 +28,20 @@ QString valueText(QWidget *view)
     return NequoraUI::testing::labelText(view, "valueLabel");
 }
 
-const char *graphText = R"({"nodes": [
-  {"type": "Effect", "name": "Filter", "parameters": [
-    {"kind": "float", "name": "Cutoff", "value": 1000, "minimum": 20, "maximum": 20000,
-     "scale": "log", "unit": "Hz"},
-    {"kind": "float", "name": "Gain", "value": 0.25119, "minimum": 0, "maximum": 2,
-     "display": "dB"},
-    {"kind": "int", "name": "Slope", "value": 5, "minimum": 0, "maximum": 24,
-     "choices": [{"value": 6, "label": "6 dB/oct"}, {"value": 12, "label": "12 dB/oct"},
-                 {"value": 24, "label": "24 dB/oct"}]},
-    {"kind": "uint", "name": "FFT", "value": 1024, "minimum": 0, "maximum": 8192,
-     "choices": [{"value": 256, "label": "256"}, {"value": 512, "label": "512"},
-                 {"value": 1024, "label": "1k"}, {"value": 2048, "label": "2k"},
-                 {"value": 4096, "label": "4k"}, {"value": 8192, "label": "8k"}]},
-    {"kind": "float", "name": "Level", "value": 1, "minimum": 0, "maximum": 1,
-     "display": "dB", "readOnly": true, "group": "Meters"},
-    {"kind": "bool", "name": "Clip", "value": false, "readOnly": true, "group": "Meters"}
-  ]},
-  {"type": "Effect", "name": "Second", "parameters": [
-    {"kind": "bool", "name": "On", "value": true}]}
+const char *graphText = R"({"nodes": [{"type": "Effect", "name": "Filter", "parameters": [
+  {"kind": "float", "name": "Cutoff", "value": 1000, "minimum": 20, "maximum": 20000,
+   "scale": "log", "unit": "Hz"},
+  {"kind": "float", "name": "Gain", "value": 0.25119, "minimum": 0, "maximum": 2, "display": "dB"},
+  {"kind": "int", "name": "Slope", "value": 5, "minimum": 0, "maximum": 24, "choices": [
+   {"value": 6, "label": "6 dB/oct"}, {"value": 12, "label": "12 dB/oct"},
+   {"value": 24, "label": "24 dB/oct"}]},
+  {"kind": "uint", "name": "FFT", "value": 1024, "minimum": 0, "maximum": 8192, "choices": [
+   {"value": 256, "label": "256"}, {"value": 512, "label": "512"}, {"value": 1024, "label": "1k"},
+   {"value": 2048, "label": "2k"}, {"value": 4096, "label": "4k"}, {"value": 8192, "label": "8k"}]},
+  {"kind": "float", "name": "Level", "value": 1, "minimum": 0, "maximum": 1, "display": "dB",
+   "readOnly": true, "group": "Meters"},
+  {"kind": "bool", "name": "Clip", "value": false, "readOnly": true, "group": "Meters"}]},
+ {"type": "Effect", "name": "Second", "parameters": [{"kind": "bool", "name": "On", "value": true}]}
 ]})";
 
 // The view of the given kind that shows a label with the title.
@@ -72,18 +67,14 @@ TEST(ParameterMapping, ShowsUnitsAndTransformsParsesThemBackAndScalesMapTheTrack
 {
     using Scale = Presentation::Scale;
     const Presentation dB{.transform = Presentation::Transform::Decibels}, hz{.unit = "Hz"};
+    // clang-format off
     const std::tuple<Presentation, double, QString> rows[] = {
-        {dB, 0.251189, "-12.0 dB"},
-        {dB, 0, "-inf dB"},
-        {dB, 1, "0.0 dB"},
-        {hz, 1200, "1.20 kHz"},
-        {hz, 632.46, "632 Hz"},
-        {{.unit = "s"}, 0.25, "250 ms"},
-        {{.unit = "ms"}, 250, "250 ms"},
-        {{.unit = "%"}, 0.5, "0.500 %"},
-        {{.step = 0.25}, 2.5, "2.50"},
+        {dB, 0.251189, "-12.0 dB"}, {dB, 0, "-inf dB"}, {dB, 1, "0.0 dB"}, {hz, 1200, "1.20 kHz"},
+        {hz, 632.46, "632 Hz"}, {{.unit = "s"}, 0.25, "250 ms"}, {{.unit = "ms"}, 250, "250 ms"},
+        {{.unit = "%"}, 0.5, "0.500 %"}, {{.step = 0.25}, 2.5, "2.50"},
         {{.unit = "Hz", .step = 1}, 1234, "1.234 kHz"},
         {{.choices = {{0, "Sine"}, {2, "Saw"}}}, 2, "Saw"}};
+    // clang-format on
     for (const auto &[presentation, value, text] : rows) {
         const ParameterMapping mapping(0, 20000, presentation);
         EXPECT_EQ(mapping.text(value), text);

@@ -31,9 +31,7 @@ TEST(ScreenGeometry, RowsEdgesWidthFoldAndFocusOnAWideWindow)
     VStackViewController controller(QList<QWidget *>{first, second});
     QWidget *screen = controller.view();
     ASSERT_TRUE(NequoraUI::testing::shown(*screen, 1920, 900));
-    const auto rect = [screen](const QWidget *w) {
-        return QRect(w->mapTo(screen, QPoint()), w->size());
-    };
+    const auto rect = [screen](auto *w) { return QRect(w->mapTo(screen, QPoint()), w->size()); };
 
     EXPECT_EQ(first->width(), VStackViewController::maximumContentWidth) << "huge value included";
     EXPECT_NEAR(rect(first).center().x(), screen->width() / 2, 10);

@@ -21,9 +21,8 @@ using NequoraUI::testing::labelText;
 namespace {
 
 // A parameter of a kind the generator has no control for.
-class TriggerParameter : public NQParameter
+struct TriggerParameter : NQParameter
 {
-public:
     std::string name() const override { return "Trigger"; }
 };
 
@@ -76,8 +75,7 @@ TEST(UIGenerator, GraphDropsItsInputAndOutputNodesEmptyNodesAndOtherListsDropNot
     EXPECT_EQ(titleOf(listed[0]), "In");
     OwnedWidgets bare(UIGenerator().generateViews(std::shared_ptr<NQAudioNode>(input)));
     ASSERT_EQ(bare.size(), 2);
-    EXPECT_FALSE(qobject_cast<CollapsibleSectionView *>(bare[0]))
-        << "a single node's views come without a section";
+    EXPECT_FALSE(qobject_cast<CollapsibleSectionView *>(bare[0])) << "one node: no section";
 }
 
 TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
@@ -89,18 +87,16 @@ TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
     source->addIntParameter("Offset", 0, INT32_MIN, INT32_MAX);
     source->addUIntParameter("Count", 0, 0, UINT32_MAX);
     std::vector<std::string> writes;
-    engine.setWriteObserver(
-        [&](const SimParameterWrite &write) { writes.push_back(write.valueText); });
+    engine.setWriteObserver([&](const SimParameterWrite &w) { writes.push_back(w.valueText); });
     OwnedWidgets widgets(UIGenerator().generateViews(source->parameters()), true);
     EXPECT_EQ(labelText(widgets[0], "valueLabel"), "3");
     // Each: widget, click at a value or press a key, the integer written and shown.
+    // clang-format off
     const std::tuple<int, float, Qt::Key, std::string> cases[] = {
-        {0, -4.6f, {}, "-5"},
-        {1, 99.7f, {}, "100"},
-        {1, NAN, Qt::Key_Left, "99"},
-        {2, NAN, Qt::Key_End, "2147483520"},
-        {2, NAN, Qt::Key_Home, "-2147483648"},
+        {0, -4.6f, {}, "-5"}, {1, 99.7f, {}, "100"}, {1, NAN, Qt::Key_Left, "99"},
+        {2, NAN, Qt::Key_End, "2147483520"}, {2, NAN, Qt::Key_Home, "-2147483648"},
         {3, NAN, Qt::Key_End, "4294967040"}};
+    // clang-format on
     for (const auto &[widget, at, key, expected] : cases) {
         platform::Slider *slider = widgets[widget]->findChild<platform::Slider *>();
         slider->setFocus();

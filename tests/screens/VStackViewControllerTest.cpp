@@ -1,4 +1,5 @@
 #include "VStackViewController.h"
+#include "GeneratedViews.h"
 #include "platform/LayoutConstraint.h"
 #include "support/Widgets.h"
 
@@ -6,7 +7,6 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -23,14 +23,6 @@ QList<QWidget *> labels(std::initializer_list<const char *> texts)
     return result;
 }
 
-QList<QWidget *> stacked(const VStackViewController &controller)
-{
-    QList<QWidget *> result;
-    for (int i = 0; i < controller.contentStackView->count(); ++i)
-        result.append(controller.contentStackView->itemAt(i)->widget());
-    return result;
-}
-
 } // namespace
 
 TEST(VStackViewController, ShowsItsViewsTopToBottomInsetAndViewsSetBeforeLoadingOwnsUnheldViews)
@@ -39,7 +31,7 @@ TEST(VStackViewController, ShowsItsViewsTopToBottomInsetAndViewsSetBeforeLoading
     VStackViewController controller(views);
     QWidget *screen = controller.view();
     ASSERT_TRUE(NequoraUI::testing::shown(*screen, 300, 800));
-    ASSERT_EQ(stacked(controller), views);
+    ASSERT_EQ(widgetsOf(controller.contentStackView), views);
     EXPECT_LT(views[0]->mapTo(screen, QPoint()).y(), views[1]->mapTo(screen, QPoint()).y());
     EXPECT_LT(views[1]->mapTo(screen, QPoint()).y(), views[2]->mapTo(screen, QPoint()).y());
     // Rows keep their natural height at the top; the room below stays empty.
@@ -63,7 +55,7 @@ TEST(VStackViewController, ShowsItsViewsTopToBottomInsetAndViewsSetBeforeLoading
         later.setHorizontalInset(8.0);
         EXPECT_EQ(later.contentStackView, nullptr) << "nothing is built before the view loads";
         later.view();
-        EXPECT_EQ(stacked(later), shown);
+        EXPECT_EQ(widgetsOf(later.contentStackView), shown);
         EXPECT_EQ(later.trailingSpaceConstraint->constant(), 8.0);
         EXPECT_EQ(later.contentStackView->contentsMargins().left(), 8);
         const QList<QWidget *> replaced = {new QLabel, hosted};
@@ -71,7 +63,7 @@ TEST(VStackViewController, ShowsItsViewsTopToBottomInsetAndViewsSetBeforeLoading
         later.setViews(replaced);
         later.setHorizontalInset(30.0);
         EXPECT_EQ(later.views(), replaced);
-        EXPECT_EQ(stacked(later), shown) << "the screen keeps what it showed";
+        EXPECT_EQ(widgetsOf(later.contentStackView), shown) << "the screen keeps what it showed";
         EXPECT_EQ(later.contentStackView->contentsMargins().right(), 8);
     }
     EXPECT_TRUE(kept.isNull()) << "placed views go with the view hierarchy";
@@ -115,8 +107,7 @@ TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWho
         QCoreApplication::processEvents();
     }
     ASSERT_TRUE(controller.isRealised(199));
-    EXPECT_TRUE(controller.isShownInViewport(controller.stackedView(199)))
-        << "the list's end is reachable and shown";
+    EXPECT_TRUE(controller.isShownInViewport(controller.stackedView(199))) << "the end shows";
     EXPECT_FALSE(controller.isShownInViewport(controller.stackedView(0)));
     EXPECT_LT(made, 40) << "the places scrolled past are not made";
 

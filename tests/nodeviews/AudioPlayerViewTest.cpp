@@ -5,7 +5,7 @@
 #include "support/Widgets.h"
 
 #include <QPushButton>
-#include <limits>
+#include <cmath>
 #include <memory>
 
 using namespace NequoraUI;
@@ -56,9 +56,8 @@ TEST_F(AudioPlayerViewTest, EachFrameShowsThePositionPinnedAndTapsRetitleAtOnce)
     EXPECT_TRUE(view.displayLink()->isScheduled());
 
     // NaN is not zero: it goes through the division and the bar pins the result.
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::tuple<double, double, float, int> frames[] = {{4, 1, 0.25f, 1},  {0, 3, 0.0f, 0},
-                                                             {nan, 3, 0.0f, 1}, {2, 2, 1.0f, 1},
+                                                             {NAN, 3, 0.0f, 1}, {2, 2, 1.0f, 1},
                                                              {2, 7, 1.0f, 1},   {2, 0.5, 0.25f, 1}};
     for (const auto &[duration, position, shown, reads] : frames) {
         node->currentDuration = duration;

@@ -195,8 +195,7 @@ TEST(PresentedParameters, StepAndDecimalsSetOnTheSliderCarryIntoThePresentation)
     view.setStep(10.0f);
     view.setPresentation({.scale = Presentation::Scale::Logarithmic, .unit = "Hz"});
     view.setDecimals(1);
-    view.resize(320, 80);
-    view.show();
+    ASSERT_TRUE(NequoraUI::testing::shown(view, 320, 80));
     auto *slider = view.findChild<platform::Slider *>();
     QTest::mouseClick(slider, Qt::LeftButton, {},
                       (slider->pointForValue(0.0f) + slider->pointForValue(1.0f)) / 2);

@@ -125,7 +125,7 @@ void Lv2Plugin::connectPorts(LilvWorld *world)
         }
     }
     audioOutBuffers.assign(count, nullptr);
-    resetAtoms();
+    prepareAtomBuffers();
 }
 
 void Lv2Plugin::connectAtom(uint32_t index, bool output, uint32_t capacity)
@@ -151,7 +151,7 @@ Lv2ControlPort *Lv2Plugin::control(const std::string &symbol) const
     return nullptr;
 }
 
-void Lv2Plugin::resetAtoms()
+void Lv2Plugin::prepareAtomBuffers()
 {
     // Inputs are empty sequences; outputs announce their whole capacity as a chunk, which the
     // plugin overwrites with the sequence it writes.
@@ -180,7 +180,7 @@ void Lv2Plugin::process(uint32_t frames)
     for (const auto &port : controlPorts)
         if (!port->output)
             port->value = port->shared.load(std::memory_order_relaxed);
-    resetAtoms();
+    prepareAtomBuffers();
     lilv_instance_run(lilvInstance, frames);
     for (const auto &port : controlPorts)
         if (port->output)

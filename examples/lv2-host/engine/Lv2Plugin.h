@@ -50,12 +50,14 @@ public:
     // While the plugin is suspended (its state being restored) its outputs are silent instead.
     void process(uint32_t frames);
     void setSuspended(bool suspend) { suspended.store(suspend, std::memory_order_seq_cst); }
+    // What every host does before run(): input sequences emptied, output sequences given
+    // their whole capacity back. process() does it; exposed for hosts that call run() alone.
+    void prepareAtomBuffers();
 
 private:
     void checkFeatures() const;
     void connectPorts(LilvWorld *world);
     void connectAtom(uint32_t index, bool output, uint32_t minimumSize);
-    void resetAtoms();
 
     struct AtomPort
     {

@@ -33,7 +33,7 @@ const std::vector<std::string> chainUris = {"http://gareus.org/oss/lv2/fil4#mono
 constexpr double rate = 48000;
 constexpr uint32_t block = 256;
 constexpr int meterCount = 100;
-constexpr QSize meterScreen(390, 5200);
+constexpr QSize meterScreen(390, 7200);
 
 const Lv2PluginLibrary &library()
 {
@@ -84,7 +84,8 @@ void BM_ParameterLatency(benchmark::State &state)
         std::static_pointer_cast<Lv2FloatParameter>(gain)->setValue(value);
         while (usedIn.load() < 0)
             std::this_thread::yield();
-        latencySeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - set).count();
+        latencySeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - set).count();
         const double blocks = double(usedIn.load() - running);
         worst = std::max(worst, blocks);
         total += blocks;
@@ -175,9 +176,10 @@ void BM_MeterFrame(benchmark::State &state)
     }
     int showing = 0;
     for (auto *row : screen->view()->findChildren<LiveValueView *>())
-        showing += !row->visibleRegion().isEmpty() &&
-                   row->stringValue() ==
-                       QString::number(-double(((moving ? frame : 0) + showing) % 60), 'f', 1) + " dB";
+        showing +=
+            !row->visibleRegion().isEmpty() &&
+            row->stringValue() ==
+                QString::number(-double(((moving ? frame : 0) + showing) % 60), 'f', 1) + " dB";
     state.counters["meters_current"] = showing;
     clock->setManual(false);
 }
@@ -212,5 +214,15 @@ void BM_HandWrittenMeterFrame(benchmark::State &state)
 
 BENCHMARK(BM_ParameterLatency)->Iterations(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ProcessBlock)->Arg(0)->Arg(1)->ArgName("adapter")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_MeterFrame)->Arg(0)->Arg(1)->ArgName("moving")->Iterations(2000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_HandWrittenMeterFrame)->Arg(0)->Arg(1)->ArgName("moving")->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MeterFrame)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("moving")
+    ->Iterations(2000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HandWrittenMeterFrame)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("moving")
+    ->Iterations(2000)
+    ->Unit(benchmark::kMicrosecond);

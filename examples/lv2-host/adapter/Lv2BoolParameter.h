@@ -16,8 +16,7 @@ public:
     Lv2BoolParameter(std::string name, std::shared_ptr<Lv2Plugin> plugin, Lv2ControlPort &port,
                      bool inverted = false)
         : parameterName(std::move(name)), plugin(std::move(plugin)), port(port), inverted(inverted)
-    {
-    }
+    {}
 
     std::string name() const override { return parameterName; }
     const std::string &symbol() const { return port.symbol; }

@@ -20,10 +20,9 @@ template <typename Base, typename T> class Lv2NumberParameter : public Base
 public:
     Lv2NumberParameter(std::string name, std::shared_ptr<Lv2Plugin> plugin, Lv2ControlPort &port,
                        T minimum, T maximum)
-        : parameterName(std::move(name)), plugin(std::move(plugin)), port(port),
-          minimum(minimum), maximum(maximum)
-    {
-    }
+        : parameterName(std::move(name)), plugin(std::move(plugin)), port(port), minimum(minimum),
+          maximum(maximum)
+    {}
 
     std::string name() const override { return parameterName; }
     T minimumValue() const override { return minimum; }

@@ -10,8 +10,7 @@
 Lv2PlayerNode::Lv2PlayerNode(const BlockSequence &blocks, int channels, double sampleRate,
                              uint32_t maxBlockLength)
     : blocks(blocks), channelCount(channels), rate(sampleRate), maxBlock(maxBlockLength)
-{
-}
+{}
 
 Lv2PlayerNode::~Lv2PlayerNode()
 {

@@ -17,8 +17,7 @@ class PlayerStream;
 class Lv2PlayerNode : public NQEngineNode
 {
 public:
-    Lv2PlayerNode(const BlockSequence &blocks, int channels, double sampleRate,
-                  uint32_t maxBlock);
+    Lv2PlayerNode(const BlockSequence &blocks, int channels, double sampleRate, uint32_t maxBlock);
     ~Lv2PlayerNode() override;
 
     // A file that cannot be read leaves the player as it was and gives false.

@@ -12,8 +12,8 @@ Lv2PluginNode::Lv2PluginNode(std::shared_ptr<Lv2Plugin> plugin, const SimEngine 
     : lv2Plugin(std::move(plugin)), name(std::move(displayName))
 {
     const auto nodes = description.graph()->nodes();
-    const auto described = nodes.empty() ? std::vector<std::shared_ptr<NQParameter>>()
-                                         : nodes.front()->parameters();
+    const auto described =
+        nodes.empty() ? std::vector<std::shared_ptr<NQParameter>>() : nodes.front()->parameters();
     const auto &ports = lv2Plugin->controls();
     if (described.size() != ports.size())
         throw std::logic_error("the description of " + lv2Plugin->uri() +
@@ -40,13 +40,13 @@ void Lv2PluginNode::add(const std::shared_ptr<NQParameter> &description,
         control = {toggle, [toggle](double v) { toggle->setValue(v > 0.5); },
                    [toggle] { return toggle->value() ? 1.0 : 0.0; }};
     } else if (const auto whole = std::dynamic_pointer_cast<NQIntParameter>(description)) {
-        auto number = std::make_shared<Lv2IntParameter>(title, lv2Plugin, port,
-                                                        whole->minimumValue(), whole->maximumValue());
+        auto number = std::make_shared<Lv2IntParameter>(
+            title, lv2Plugin, port, whole->minimumValue(), whole->maximumValue());
         control = {number, [number](double v) { number->setValue(int32_t(std::lround(v))); },
                    [number] { return double(number->value()); }};
     } else {
-        auto number = std::make_shared<Lv2FloatParameter>(title, lv2Plugin, port, port.minimum,
-                                                          port.maximum);
+        auto number =
+            std::make_shared<Lv2FloatParameter>(title, lv2Plugin, port, port.minimum, port.maximum);
         control = {number, [number](double v) { number->setValue(float(v)); },
                    [number] { return double(number->value()); }};
     }

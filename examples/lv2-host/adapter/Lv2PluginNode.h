@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NQAudioNode.h"
 #include "Lv2ControlPort.h"
+#include "NQAudioNode.h"
 #include "sim/SimParameterHints.h"
 
 #include <functional>

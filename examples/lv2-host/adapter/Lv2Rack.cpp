@@ -20,7 +20,8 @@ namespace {
 // Room for the messages plugins exchange with their own user interfaces, which we do not run.
 constexpr uint32_t sequenceSize = 65536;
 
-std::string uniqueName(const std::string &name, const std::vector<std::shared_ptr<Lv2PluginNode>> &taken)
+std::string uniqueName(const std::string &name,
+                       const std::vector<std::shared_ptr<Lv2PluginNode>> &taken)
 {
     std::string candidate = name;
     for (int n = 2; std::any_of(taken.begin(), taken.end(),
@@ -57,8 +58,8 @@ Lv2Rack::Lv2Rack(const Lv2PluginLibrary &library, const std::vector<std::string>
                                                    sampleRate, maxBlockLength);
     recorderEngine = std::make_shared<Lv2RecorderNode>(blocks, lv2Chain->outputChannelCount(),
                                                        sampleRate, maxBlockLength);
-    playerNode = std::make_shared<SimNode>(SimEngine::playerType, "Player",
-                                           NQAudioNodeHandle{playerEngine});
+    playerNode =
+        std::make_shared<SimNode>(SimEngine::playerType, "Player", NQAudioNodeHandle{playerEngine});
     recorderNode = std::make_shared<SimNode>(SimEngine::recorderType, "Recorder",
                                              NQAudioNodeHandle{recorderEngine});
 }

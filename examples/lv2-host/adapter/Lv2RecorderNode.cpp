@@ -8,8 +8,7 @@
 Lv2RecorderNode::Lv2RecorderNode(const BlockSequence &blocks, int channels, double sampleRate,
                                  uint32_t maxBlockLength)
     : blocks(blocks), channelCount(channels), rate(sampleRate), maxBlock(maxBlockLength)
-{
-}
+{}
 
 Lv2RecorderNode::~Lv2RecorderNode()
 {

@@ -1,8 +1,8 @@
 #include "HostScreen.h"
 
+#include "Lv2Plugin.h"
 #include "Lv2PluginNode.h"
 #include "Lv2Presets.h"
-#include "Lv2Plugin.h"
 #include "Lv2Rack.h"
 #include "PresetLoadCommand.h"
 #include "SimPresentation.h"
@@ -108,7 +108,7 @@ void HostScreen::loadPreset(const std::shared_ptr<Lv2PluginNode> &node,
     for (const auto &preset : rack->presets(*node))
         if (preset.uri == presetUri)
             label = QString::fromStdString(preset.label);
-    undoStack()->push(new PresetLoadCommand(tr("Load preset %1").arg(label), node,
-                                            std::move(changes)));
+    undoStack()->push(
+        new PresetLoadCommand(tr("Load preset %1").arg(label), node, std::move(changes)));
     rack->restoreState(*node, *loaded.state);
 }

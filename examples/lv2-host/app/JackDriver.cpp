@@ -23,7 +23,8 @@ JackDriver::JackDriver(const std::string &clientName)
     jack_set_error_function([](const char *) {});
     jack_status_t status{};
     client = jack_client_open(clientName.c_str(), JackNoStartServer, &status);
-    jack_set_error_function([](const char *message) { std::fprintf(stderr, "JACK: %s\n", message); });
+    jack_set_error_function(
+        [](const char *message) { std::fprintf(stderr, "JACK: %s\n", message); });
     if (!client)
         throw JackUnavailable(noServer);
 }
@@ -50,15 +51,15 @@ void JackDriver::start(std::shared_ptr<Lv2Rack> hostRack, int channels)
     rack = std::move(hostRack);
     for (int c = 0; c < channels; ++c) {
         const std::string name = "out_" + std::to_string(c + 1);
-        jack_port_t *port = jack_port_register(client, name.c_str(), JACK_DEFAULT_AUDIO_TYPE,
-                                               JackPortIsOutput, 0);
+        jack_port_t *port =
+            jack_port_register(client, name.c_str(), JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput, 0);
         if (!port)
             throw std::runtime_error("JACK refused the output port " + name);
         outputs.push_back(port);
     }
     buffers.assign(outputs.size(), nullptr);
-    controlInput = jack_port_register(client, "control_in", JACK_DEFAULT_MIDI_TYPE,
-                                      JackPortIsInput, 0);
+    controlInput =
+        jack_port_register(client, "control_in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
     jack_set_process_callback(client, process, this);
     if (jack_activate(client) != 0)
         throw std::runtime_error("JACK did not activate the client");
@@ -68,8 +69,8 @@ void JackDriver::start(std::shared_ptr<Lv2Rack> hostRack, int channels)
 
 void JackDriver::connectToPlayback()
 {
-    const char **playback =
-        jack_get_ports(client, nullptr, JACK_DEFAULT_AUDIO_TYPE, JackPortIsPhysical | JackPortIsInput);
+    const char **playback = jack_get_ports(client, nullptr, JACK_DEFAULT_AUDIO_TYPE,
+                                           JackPortIsPhysical | JackPortIsInput);
     if (!playback)
         return;
     size_t count = 0;

@@ -5,8 +5,7 @@
 PresetLoadCommand::PresetLoadCommand(const QString &text, std::weak_ptr<Lv2PluginNode> node,
                                      std::vector<Change> changes)
     : QUndoCommand(text), node(std::move(node)), writes(std::move(changes))
-{
-}
+{}
 
 void PresetLoadCommand::undo()
 {

@@ -142,13 +142,15 @@ int run(QApplication &app, const QCommandLineParser &parser, const Options &opti
     std::unique_ptr<JackDriver> driver;
     if (live)
         driver = std::make_unique<JackDriver>("nequora-lv2-host");
-    auto rack = std::make_shared<Lv2Rack>(library, uris, driver ? driver->sampleRate() : idleSampleRate,
-                                          driver ? driver->bufferSize() : idleBlockLength);
+    auto rack =
+        std::make_shared<Lv2Rack>(library, uris, driver ? driver->sampleRate() : idleSampleRate,
+                                  driver ? driver->bufferSize() : idleBlockLength);
     configure(*rack, parser, options);
     QList<QUrl> files;
     if (parser.isSet(options.play)) {
         const QString file = QFileInfo(parser.value(options.play)).absoluteFilePath();
-        if (!rack->player().load(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded).toStdString()))
+        if (!rack->player().load(
+                QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded).toStdString()))
             return fail(QStringLiteral("cannot play %1").arg(file));
         files.append(QUrl::fromLocalFile(file));
     }
@@ -201,8 +203,8 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     const Options options;
     parser.addOptions({options.list, options.describe, options.screenshot, options.render,
-                       options.set, options.preset, options.play, options.record,
-                       options.seconds, options.verbose});
+                       options.set, options.preset, options.play, options.record, options.seconds,
+                       options.verbose});
     parser.addPositionalArgument(QStringLiteral("uri"), QStringLiteral("Plugins, in chain order."),
                                  QStringLiteral("URI..."));
     parser.process(app);

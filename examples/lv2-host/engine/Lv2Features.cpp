@@ -23,8 +23,8 @@ Lv2Features::Lv2Features(double sampleRate, uint32_t maxBlockLength, uint32_t se
 {
     const LV2_URID intType = uridMap.map(LV2_ATOM__Int);
     const auto option = [&](const char *key, LV2_URID type, const void *value) {
-        return LV2_Options_Option{LV2_OPTIONS_INSTANCE, 0, uridMap.map(key), sizeof(int32_t),
-                                  type, value};
+        return LV2_Options_Option{LV2_OPTIONS_INSTANCE, 0,    uridMap.map(key),
+                                  sizeof(int32_t),      type, value};
     };
     options = {option(LV2_PARAMETERS__sampleRate, uridMap.map(LV2_ATOM__Float), &rate),
                option(LV2_BUF_SIZE__minBlockLength, intType, &minBlock),
@@ -48,8 +48,8 @@ Lv2Features::firstUnsupported(const std::vector<std::string> &required) const
     for (const std::string &uri : required) {
         const bool provided = std::any_of(features.begin(), features.end(),
                                           [&](const LV2_Feature &f) { return uri == f.URI; });
-        const bool harmless = std::find(std::begin(ignorable), std::end(ignorable), uri) !=
-                              std::end(ignorable);
+        const bool harmless =
+            std::find(std::begin(ignorable), std::end(ignorable), uri) != std::end(ignorable);
         if (!provided && !harmless)
             return uri;
     }

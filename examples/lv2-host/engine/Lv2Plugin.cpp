@@ -64,8 +64,8 @@ void Lv2Plugin::checkFeatures() const
     required.emplace_back(lilv_node_as_uri(lilv_nodes_get(nodes, i)));
     lilv_nodes_free(nodes);
     if (const auto missing = features->firstUnsupported(required))
-        throw Lv2PluginError(pluginName + " (" + pluginUri + ") needs the LV2 feature " +
-                             *missing + ", which this host does not provide");
+        throw Lv2PluginError(pluginName + " (" + pluginUri + ") needs the LV2 feature " + *missing +
+                             ", which this host does not provide");
 }
 
 void Lv2Plugin::connectPorts(LilvWorld *world)
@@ -115,9 +115,10 @@ void Lv2Plugin::connectPorts(LilvWorld *world)
             controlPorts.push_back(std::move(entry));
         } else if (lilv_port_is_a(plugin, port, atom.get())) {
             const Node size(lilv_port_get(plugin, port, minimumSize.get()), lilv_node_free);
-            const int asked = size && lilv_node_is_int(size.get()) ? lilv_node_as_int(size.get()) : 0;
-            connectAtom(index, output, std::max<uint32_t>(uint32_t(std::max(asked, 0)),
-                                                          defaultAtomCapacity));
+            const int asked =
+                size && lilv_node_is_int(size.get()) ? lilv_node_as_int(size.get()) : 0;
+            connectAtom(index, output,
+                        std::max<uint32_t>(uint32_t(std::max(asked, 0)), defaultAtomCapacity));
         } else {
             // CV and unknown port types get silence, a buffer as long as the longest block.
             silentBuffers.emplace_back(features->maxBlockLength(), 0.0f);
@@ -158,7 +159,8 @@ void Lv2Plugin::prepareAtomBuffers()
     for (AtomPort &port : atomPorts) {
         auto *sequence = reinterpret_cast<LV2_Atom_Sequence *>(port.buffer.data());
         if (port.output) {
-            sequence->atom.size = uint32_t(port.buffer.size() * sizeof(uint64_t) - sizeof(LV2_Atom));
+            sequence->atom.size =
+                uint32_t(port.buffer.size() * sizeof(uint64_t) - sizeof(LV2_Atom));
             sequence->atom.type = atomChunkType;
         } else {
             sequence->atom.size = sizeof(LV2_Atom_Sequence_Body);

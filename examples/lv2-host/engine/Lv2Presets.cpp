@@ -67,9 +67,9 @@ Lv2Presets::Loaded Lv2Presets::load(LilvWorld *world, UridMap &urids, const std:
     loaded.state.reset(lilv_state_new_from_world(world, urids.mapFeature(), preset.get()));
     if (!loaded.state)
         throw std::runtime_error("no LV2 preset has the URI " + presetUri);
-    Collector collector{&loaded.values,         urids.map(LV2_ATOM__Float),
-                        urids.map(LV2_ATOM__Double), urids.map(LV2_ATOM__Int),
-                        urids.map(LV2_ATOM__Long),   urids.map(LV2_ATOM__Bool)};
+    Collector collector{
+        &loaded.values,           urids.map(LV2_ATOM__Float), urids.map(LV2_ATOM__Double),
+        urids.map(LV2_ATOM__Int), urids.map(LV2_ATOM__Long),  urids.map(LV2_ATOM__Bool)};
     lilv_state_emit_port_values(loaded.state.get(), collect, &collector);
     return loaded;
 }

@@ -18,7 +18,8 @@ PlayerStream::PlayerStream(const std::string &path, int channels, double sampleR
 {
     file = sf_open(path.c_str(), SFM_READ, &info);
     if (!file)
-        throw std::runtime_error("cannot read the audio file " + path + ": " + sf_strerror(nullptr));
+        throw std::runtime_error("cannot read the audio file " + path + ": " +
+                                 sf_strerror(nullptr));
     worker = std::thread([this] { fill(); });
 }
 
@@ -58,7 +59,8 @@ uint32_t PlayerStream::read(float *const *channels, uint32_t frames)
                               size_t(channelCount));
     for (uint32_t frame = 0; frame < got; ++frame)
         for (int channel = 0; channel < channelCount; ++channel)
-            channels[channel][frame] = interleaved[size_t(frame) * size_t(channelCount) + size_t(channel)];
+            channels[channel][frame] =
+                interleaved[size_t(frame) * size_t(channelCount) + size_t(channel)];
     return got;
 }
 

@@ -30,8 +30,7 @@ int formatOf(NQCodec codec)
 } // namespace
 
 RecorderStream::RecorderStream(int channels, double sampleRate, uint32_t maxBlockLength)
-    : channelCount(channels),
-      ring(size_t(sampleRate * ringSeconds) * size_t(channels)),
+    : channelCount(channels), ring(size_t(sampleRate * ringSeconds) * size_t(channels)),
       interleaved(std::make_unique<float[]>(size_t(maxBlockLength) * size_t(channels))),
       maxBlock(maxBlockLength)
 {
@@ -66,11 +65,13 @@ void RecorderStream::write(const float *const *channels, uint32_t frames)
     frames = std::min(frames, maxBlock);
     for (uint32_t frame = 0; frame < frames; ++frame)
         for (int channel = 0; channel < channelCount; ++channel)
-            interleaved[size_t(frame) * size_t(channelCount) + size_t(channel)] = channels[channel][frame];
+            interleaved[size_t(frame) * size_t(channelCount) + size_t(channel)] =
+                channels[channel][frame];
     const size_t samples = size_t(frames) * size_t(channelCount);
     const size_t kept = ring.push(interleaved.get(), samples);
     if (kept < samples)
-        dropped.fetch_add(int64_t((samples - kept) / size_t(channelCount)), std::memory_order_relaxed);
+        dropped.fetch_add(int64_t((samples - kept) / size_t(channelCount)),
+                          std::memory_order_relaxed);
 }
 
 void RecorderStream::drain()

@@ -16,8 +16,7 @@ class SpscRing
 public:
     explicit SpscRing(size_t capacity)
         : storage(std::make_unique<float[]>(capacity + 1)), size(capacity + 1)
-    {
-    }
+    {}
 
     size_t readable() const
     {

@@ -87,8 +87,9 @@ TEST(Live, APlayedFileMetersOnScreenFollowsTheGainSliderAndIsRecordedAsMetered)
         if (row->title() == "Gain")
             gainRow = row;
     ASSERT_TRUE(gainRow);
-    drag(gainRow->findChild<platform::Slider *>(), gainRow->findChild<platform::Slider *>()->maximumValue() * 0.75f +
-                                                   gainRow->findChild<platform::Slider *>()->minimumValue() * 0.25f);
+    drag(gainRow->findChild<platform::Slider *>(),
+         gainRow->findChild<platform::Slider *>()->maximumValue() * 0.75f +
+             gainRow->findChild<platform::Slider *>()->minimumValue() * 0.25f);
     const double moved = *rack->pluginNodes()[0]->control("gain");
     ASSERT_GT(moved, 3.0) << "the drag moved the gain";
     QTest::qWait(600);

@@ -35,7 +35,10 @@ struct HostFixture
 {
     QTemporaryDir folder;
     Lv2PluginLibrary library;
-    std::string path(const char *name) const { return QDir(folder.path()).filePath(name).toStdString(); }
+    std::string path(const char *name) const
+    {
+        return QDir(folder.path()).filePath(name).toStdString();
+    }
 };
 
 } // namespace
@@ -71,7 +74,8 @@ TEST(OfflineRender, BadSettingsAreRefusedNamingThem)
 {
     HostFixture f;
     Lv2Rack rack(f.library, {fil4}, rate, 512);
-    for (const char *assignment : {"gain=19", "gain=-18.5", "nosuch=1", "gain=loud", "gain", "peak=0"})
+    for (const char *assignment :
+         {"gain=19", "gain=-18.5", "nosuch=1", "gain=loud", "gain", "peak=0"})
         EXPECT_THROW(ControlSettings::apply(rack, assignment), std::runtime_error) << assignment;
     EXPECT_THROW(ControlSettings::applyPreset(rack, "urn:zamaudio:ZamComp#preset001"),
                  std::runtime_error)
@@ -86,7 +90,8 @@ TEST(AudioThread, ARunningChainAllocatesNothingWhileTheScreenWritesAndReads)
     const std::string sine = f.path("sine.wav");
     TestAudio::writeSine(sine, rate, 1.0, 0.25);
     auto rack = std::make_shared<Lv2Rack>(f.library, std::vector{fil4, zamComp}, rate, 256);
-    ASSERT_TRUE(rack->player().load(QUrl::fromLocalFile(QString::fromStdString(sine)).toString().toStdString()));
+    ASSERT_TRUE(rack->player().load(
+        QUrl::fromLocalFile(QString::fromStdString(sine)).toString().toStdString()));
     rack->player().play();
     rack->recorder().start();
 
@@ -102,8 +107,10 @@ TEST(AudioThread, ARunningChainAllocatesNothingWhileTheScreenWritesAndReads)
         }
         done = true;
     });
-    const auto gain = std::dynamic_pointer_cast<NQFloatParameter>(rack->pluginNodes()[0]->parameter("gain"));
-    const auto peak = std::dynamic_pointer_cast<NQFloatParameter>(rack->pluginNodes()[0]->parameter("peak"));
+    const auto gain =
+        std::dynamic_pointer_cast<NQFloatParameter>(rack->pluginNodes()[0]->parameter("gain"));
+    const auto peak =
+        std::dynamic_pointer_cast<NQFloatParameter>(rack->pluginNodes()[0]->parameter("peak"));
     float reading = -200;
     for (int i = 0; !done; ++i) {
         gain->setValue(float(i % 12));

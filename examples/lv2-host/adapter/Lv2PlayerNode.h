@@ -48,6 +48,8 @@ private:
     int64_t frameCount = 0;
     std::unique_ptr<PlayerStream> owned;
     std::atomic<PlayerStream *> current{nullptr};
+    // Lock-free atomics both threads read and write: play and pause on the main thread, the
+    // end of the file on the audio thread; a position the view reads once per frame.
     std::atomic<bool> playing{false};
     std::atomic<int64_t> framesPlayed{0};
 };

@@ -13,9 +13,6 @@ namespace {
 
 using Node = std::unique_ptr<LilvNode, void (*)(LilvNode *)>;
 
-// Room for the host's own messages when a plugin asks for nothing in particular.
-constexpr uint32_t defaultAtomCapacity = 8192;
-
 Node uriNode(LilvWorld *world, const char *uri)
 {
     return Node(lilv_new_uri(world, uri), lilv_node_free);
@@ -117,8 +114,9 @@ void Lv2Plugin::connectPorts(LilvWorld *world)
             const Node size(lilv_port_get(plugin, port, minimumSize.get()), lilv_node_free);
             const int asked =
                 size && lilv_node_is_int(size.get()) ? lilv_node_as_int(size.get()) : 0;
+            // At least the sequence size announced in the options.
             connectAtom(index, output,
-                        std::max<uint32_t>(uint32_t(std::max(asked, 0)), defaultAtomCapacity));
+                        std::max<uint32_t>(uint32_t(std::max(asked, 0)), features->sequenceSize()));
         } else {
             // CV and unknown port types get silence, a buffer as long as the longest block.
             silentBuffers.emplace_back(features->maxBlockLength(), 0.0f);

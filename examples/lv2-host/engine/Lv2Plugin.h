@@ -78,6 +78,9 @@ private:
     std::vector<std::vector<float>> silentBuffers;
     uint32_t atomSequenceType = 0;
     uint32_t atomChunkType = 0;
-    // Set by the main thread around a state restore; read at the start of each block.
+    // Set by the main thread around a state restore, read at the start of each block. The main
+    // thread restores only after BlockSequence shows that every block started before the flag
+    // was set has ended, so run() and the restore never overlap; a lock-free bool is all the
+    // audio thread touches.
     std::atomic<bool> suspended{false};
 };

@@ -40,8 +40,10 @@ private:
     SpscRing ring;
     std::unique_ptr<float[]> interleaved;
     const uint32_t maxBlock;
-    // Set by the worker at the end of the file, read by the audio thread.
+    // Set by the worker after its last push (release), read by the audio thread (acquire): once
+    // it reads true and the ring is empty, no sample of the file is still to come.
     std::atomic<bool> endOfFile{false};
+    // Main thread to worker only; the audio thread never touches it.
     std::atomic<bool> stopping{false};
     std::thread worker;
 };

@@ -41,7 +41,9 @@ private:
     SpscRing ring;
     std::unique_ptr<float[]> interleaved;
     const uint32_t maxBlock;
+    // Counted by the audio thread, read by anyone: a lock-free counter.
     std::atomic<int64_t> dropped{0};
+    // Main thread to worker only, set once the audio thread no longer writes.
     std::atomic<bool> stopping{false};
     std::thread worker;
 };

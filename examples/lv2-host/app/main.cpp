@@ -135,6 +135,11 @@ int run(QApplication &app, const QCommandLineParser &parser, const Options &opti
     const auto uris = strings(parser.positionalArguments());
     if (uris.empty())
         return fail(QStringLiteral("give at least one plugin URI (see --list)"));
+    bool validSeconds = true;
+    if (parser.isSet(options.seconds) &&
+        !(parser.value(options.seconds).toDouble(&validSeconds) > 0 && validSeconds))
+        return fail(QStringLiteral("--seconds takes a positive number, not %1")
+                        .arg(parser.value(options.seconds)));
 
     // Only showing the screen needs no server; everything else runs live.
     const bool live = !(parser.isSet(options.describe) || parser.isSet(options.screenshot)) ||

@@ -18,6 +18,7 @@
 #include "ParameterBinding.h"
 #include "ParameterFilter.h"
 #include "ParameterMapping.h"
+#include "ParameterRow.h"
 #include "PickerView.h"
 #include "RecorderView.h"
 #include "SaturatingConversion.h"
@@ -48,8 +49,6 @@ const std::string recorderType = "RecorderNode";
 
 // Spacing between the widgets of one node.
 constexpr int nodeWidgetSpacing = 20;
-// Named choices up to this many fit a segmented control; more get a picker row.
-constexpr qsizetype maximumSegments = 5;
 
 QString text(const std::string &utf8)
 {
@@ -123,73 +122,28 @@ QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const
     return field;
 }
 
-// Any number kind read and written as a double, for controls that do not care which it is.
-struct NumberParameter
-{
-    double minimum = 0;
-    double maximum = 0;
-    bool whole = false;
-    std::function<double()> read;
-    std::function<void(double)> write;
-};
-
-std::optional<NumberParameter> numberParameter(const std::shared_ptr<NQParameter> &parameter)
-{
-    if (auto p = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
-        return NumberParameter{p->minimumValue(), p->maximumValue(), false,
-                               [p] { return double(p->value()); },
-                               [p](double value) { p->setValue(float(value)); }};
-    if (auto p = std::dynamic_pointer_cast<NQIntParameter>(parameter))
-        return NumberParameter{
-            double(p->minimumValue()), double(p->maximumValue()), true,
-            [p] { return double(p->value()); },
-            [p](double value) { p->setValue(SaturatingConversion::toInt32(float(value))); }};
-    if (auto p = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
-        return NumberParameter{
-            double(p->minimumValue()), double(p->maximumValue()), true,
-            [p] { return double(p->value()); },
-            [p](double value) { p->setValue(SaturatingConversion::toUInt32(float(value))); }};
-    return std::nullopt;
-}
-
 // A segmented control, or a picker row for long lists. A choice writes its value; nothing is
 // selected while the engine holds a value that is not one of the choices.
-QWidget *choiceControl(const QString &title, const NumberParameter &number,
-                       const ParameterMapping &mapping, ViewControllerPresenter *presenter)
+QWidget *choiceControl(const ParameterRow &row, ViewControllerPresenter *presenter)
 {
-    const auto choices = mapping.presentation().choices;
-    QStringList labels;
-    for (const auto &choice : choices)
-        labels.append(choice.label);
-    const auto write = [write = number.write, choices](qsizetype index) {
-        if (index >= 0 && index < choices.size())
-            write(choices[index].value);
-    };
-    if (choices.size() <= maximumSegments) {
-        auto *view = new SegmentedView(title, labels, write);
-        view->setSelectedIndex(mapping.choiceIndex(number.read()));
+    const QStringList labels = row.choices();
+    const auto write = [row](qsizetype index) { row.writeChoice(int(index)); };
+    if (row.kind() == ParameterRow::Kind::Segments) {
+        auto *view = new SegmentedView(row.title(), labels, write);
+        view->setSelectedIndex(row.choiceIndex());
         return view;
     }
-    return new PickerView(presenter, title, mapping.text(number.read()), labels,
+    return new PickerView(presenter, row.title(), row.valueText(), labels,
                           [write, labels](const QString &label) { write(labels.indexOf(label)); });
 }
 
-QWidget *numberControl(const QString &title, const NumberParameter &number,
-                       ParameterPresentation presentation, ViewControllerPresenter *presenter)
+// A slider over the row's scale, with its unit, transform and step.
+QWidget *presentedSlider(const ParameterRow &row)
 {
-    // Whole numbers move in whole steps, so the text never shows a fraction that was not written.
-    if (number.whole && presentation.step < 1)
-        presentation.step = 1;
-    const ParameterMapping mapping(number.minimum, number.maximum, presentation);
-    if (presentation.readOnly)
-        return new LiveValueView(title,
-                                 [read = number.read, mapping] { return mapping.text(read()); });
-    if (!presentation.choices.isEmpty())
-        return choiceControl(title, number, mapping, presenter);
     auto *slider =
-        new SliderView(title, float(number.read()), float(number.minimum), float(number.maximum),
-                       [write = number.write](float value) { write(value); });
-    slider->setPresentation(presentation);
+        new SliderView(row.title(), float(row.value().toDouble()), float(row.minimum()),
+                       float(row.maximum()), [row](float value) { row.write(double(value)); });
+    slider->setPresentation(row.mapping()->presentation());
     return slider;
 }
 
@@ -448,53 +402,45 @@ UIGenerator::presentationFor(const std::shared_ptr<NQParameter> &parameter) cons
 
 bool UIGenerator::hasControl(const std::shared_ptr<NQParameter> &parameter)
 {
-    return std::dynamic_pointer_cast<NQBoolParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQFloatParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQIntParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQUIntParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQStringParameter>(parameter);
+    return ParameterRow::kindOf(parameter, std::nullopt).has_value();
 }
 
-// One widget per parameter kind, first match wins; the order matters only for a parameter
-// object that is of more than one kind.
+bool UIGenerator::showsParameterRows(const NQAudioNode &audioNode)
+{
+    const std::string type = audioNode.type();
+    return type != playerType && type != recorderType;
+}
+
+// The control is the one the shared row rule names; numbers without a presentation keep the
+// plain slider of their own type.
 QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &parameter,
                                      const std::optional<ParameterPresentation> &presentation) const
 {
+    const auto row = ParameterRow::describe(parameter, presentation);
+    if (!row)
+        return nullptr;
+    switch (row->kind()) {
+    case ParameterRow::Kind::Switch:
+        return switchFor(std::dynamic_pointer_cast<NQBoolParameter>(parameter));
+    case ParameterRow::Kind::TextField:
+        // Strings are read-only unless the host can write them.
+        return textFieldFor(std::dynamic_pointer_cast<NQStringParameter>(parameter), stringWriter);
+    case ParameterRow::Kind::ReadOnly:
+        return new LiveValueView(row->title(), [row = *row] { return row.valueText(); });
+    case ParameterRow::Kind::Segments:
+    case ParameterRow::Kind::Picker:
+        return choiceControl(*row, delegate);
+    case ParameterRow::Kind::Slider:
+        break;
+    }
     if (presentation)
-        return generatePresentedWidget(parameter, *presentation);
-    // On/off values get a switch.
-    if (auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter))
-        return switchFor(std::move(boolParameter));
+        return presentedSlider(*row);
     // Every number gets a slider over its range; integers are truncated on the way back.
     if (auto floatParameter = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
         return sliderFor(std::move(floatParameter));
     if (auto intParameter = std::dynamic_pointer_cast<NQIntParameter>(parameter))
         return sliderFor(std::move(intParameter));
-    if (auto uintParameter = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
-        return sliderFor(std::move(uintParameter));
-    // Strings are read-only unless the host can write them.
-    if (auto stringParameter = std::dynamic_pointer_cast<NQStringParameter>(parameter))
-        return textFieldFor(stringParameter, stringWriter);
-    // Anything else (or no parameter at all) has no control and is left out.
-    return nullptr;
-}
-
-QWidget *UIGenerator::generatePresentedWidget(const std::shared_ptr<NQParameter> &parameter,
-                                              const ParameterPresentation &presentation) const
-{
-    const QString title = text(parameter->name());
-    if (presentation.readOnly) {
-        if (auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter))
-            return new LiveValueView(title, [boolParameter] {
-                return boolParameter->value() ? QStringLiteral("On") : QStringLiteral("Off");
-            });
-        if (auto stringParameter = std::dynamic_pointer_cast<NQStringParameter>(parameter))
-            return new LiveValueView(title,
-                                     [stringParameter] { return text(stringParameter->value()); });
-    }
-    if (const auto number = numberParameter(parameter))
-        return numberControl(title, *number, presentation, delegate);
-    return generateWidget(parameter, std::nullopt);
+    return sliderFor(std::dynamic_pointer_cast<NQUIntParameter>(parameter));
 }
 
 } // namespace NequoraUI

@@ -80,8 +80,15 @@ public:
     std::unique_ptr<platform::ViewController>
     generateViewController(const NQAudioGraph &audioGraph) const;
 
-private:
+    // The graph's nodes that a screen shows, its input and output nodes left out.
     static std::vector<std::shared_ptr<NQAudioNode>> shownNodes(const NQAudioGraph &audioGraph);
+    // False for player and recorder nodes, whose views stand in for their parameters.
+    static bool showsParameterRows(const NQAudioNode &audioNode);
+    // What presentationProvider says for parameter, if anything.
+    std::optional<ParameterPresentation>
+    presentationFor(const std::shared_ptr<NQParameter> &parameter) const;
+
+private:
     // How many views generateViews(audioNode) gives, without making them.
     int rowCount(const NQAudioNode &audioNode) const;
     static bool hasControl(const std::shared_ptr<NQParameter> &parameter);
@@ -94,12 +101,8 @@ private:
     static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
     static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,
                                     bool folded = false);
-    std::optional<ParameterPresentation>
-    presentationFor(const std::shared_ptr<NQParameter> &parameter) const;
     QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter,
                             const std::optional<ParameterPresentation> &presentation) const;
-    QWidget *generatePresentedWidget(const std::shared_ptr<NQParameter> &parameter,
-                                     const ParameterPresentation &presentation) const;
 };
 
 } // namespace NequoraUI

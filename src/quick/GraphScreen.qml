@@ -4,6 +4,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import NequoraUI
 
 FocusScope {
     id: screen

@@ -6,12 +6,17 @@
 #include "DemoEngine.h"
 #include "DemoOptions.h"
 #include "DemoViewController.h"
+#include "GraphRowModel.h"
+#include "UIGenerator.h"
 
 #include "SimPresentation.h"
 #include "sim/SimEngine.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QQuickItem>
+#include <QQuickView>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
@@ -28,6 +33,43 @@ int fail(const QString &message)
 {
     QTextStream(stderr) << "nequora-demo: " << message << Qt::endl;
     return 2;
+}
+
+// The graph in the Qt Quick screen: shown until closed, or grabbed once into folder.
+int showQuick(const DemoOptions &options, const DemoEngine &demo, bool offscreen)
+{
+    NequoraUI::UIGenerator generator;
+    generator.presentationProvider = SimPresentation::provider(demo.engine);
+    generator.followsParameters = options.live;
+    NequoraUI::GraphRowModel rows(*demo.engine->graph(), generator);
+    QQuickView view;
+    view.setInitialProperties({{QStringLiteral("graph"), QVariant::fromValue(&rows)}});
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    // The module's own copy, which the library carries in its resources.
+    view.setSource(QUrl(QStringLiteral("qrc:/NequoraUI/quick/GraphScreen.qml")));
+    if (view.status() != QQuickView::Ready)
+        return fail(QStringLiteral("The Quick screen did not load"));
+    if (!options.filterText.isEmpty())
+        rows.setFilterText(options.filterText);
+    view.resize(420, 800);
+    view.show();
+    if (offscreen) {
+        const QString folder =
+            options.screenshotFolder.value_or(QDir::current().absoluteFilePath("demo-screenshots"));
+        QDir().mkpath(folder);
+        // Lets the list lay out its rows before the grab.
+        QEventLoop settle;
+        QTimer::singleShot(200, &settle, &QEventLoop::quit);
+        settle.exec();
+        const QString file = QDir(folder).absoluteFilePath(QStringLiteral("quick.png"));
+        if (!view.grabWindow().save(file))
+            return fail(QStringLiteral("Could not save %1").arg(file));
+        QTextStream(stdout) << file << '\n';
+        return 0;
+    }
+    if (options.quitAfterMs > 0)
+        QTimer::singleShot(options.quitAfterMs, qApp, &QCoreApplication::quit);
+    return QApplication::exec();
 }
 
 QByteArrayList argumentsOf(int argc, char **argv)
@@ -75,6 +117,8 @@ int main(int argc, char **argv)
     if (!demo)
         return fail(error);
 
+    if (options->quick)
+        return showQuick(*options, *demo, offscreen);
     DemoViewController controller(demo->engine, *demo->engine->graph(), demo->audioFiles,
                                   SimPresentation::provider(demo->engine), options->live);
     if (options->drive) {

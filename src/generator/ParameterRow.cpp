@@ -111,7 +111,7 @@ ParameterRow::describe(const std::shared_ptr<NQParameter> &parameter,
         // Strings are written by the host's text writer, never by the row itself.
         row.emplace(ParameterRow(*kind, title, {[p] { return QVariant(text(p->value())); }, {}}));
     }
-    row->m_presentation = presentation;
+    row->m_presented = presentation.has_value();
     if (presentation)
         row->m_group = presentation->group;
     return row;
@@ -146,7 +146,7 @@ QString ParameterRow::valueText(const QVariant &value) const
     const double number = value.toDouble();
     // A number without a presentation shows what the plain slider shows: whole numbers without
     // a fraction, others in their shortest form.
-    if (!m_presentation)
+    if (!m_presented)
         return text(m_integer ? platform::NumberText::fixed(number, 0)
                               : platform::NumberText::shortest(float(number)));
     return m_mapping->text(number);

@@ -57,8 +57,8 @@ public:
     double minimum() const { return m_mapping ? m_mapping->minimum() : 0; }
     double maximum() const { return m_mapping ? m_mapping->maximum() : 1; }
     double step() const { return m_mapping ? m_mapping->presentation().step : 0; }
-    // The presentation numbers are shown through; none for the parameter's own kind alone.
-    const std::optional<ParameterPresentation> &presentation() const { return m_presentation; }
+    // False for a row shown by its parameter's kind alone.
+    bool isPresented() const { return m_presented; }
     const std::optional<ParameterMapping> &mapping() const { return m_mapping; }
 
     // The engine's current value.
@@ -98,7 +98,8 @@ private:
     QString m_title;
     QString m_group;
     Access m_access;
-    std::optional<ParameterPresentation> m_presentation;
+    // The presentation itself lives in the mapping, once per row.
+    bool m_presented = false;
     std::optional<ParameterMapping> m_mapping;
     bool m_integer = false;
 };

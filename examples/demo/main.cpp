@@ -3,6 +3,8 @@
 // every page to PNG files and prints their paths.
 #include "DemoAutomation.h"
 #include "DemoDriver.h"
+#include "DemoSettingsDriver.h"
+#include "GraphViewController.h"
 #include "DemoEngine.h"
 #include "DemoOptions.h"
 #include "DemoViewController.h"
@@ -81,6 +83,8 @@ int main(int argc, char **argv)
         controller.view()->show();
         DemoDriver(controller.view(), controller.graphScreen(),
                    demo->automation ? demo->automation->parameterName() : QString())
+            .run();
+        DemoSettingsDriver(qobject_cast<NequoraUI::GraphViewController *>(controller.graphController()))
             .run();
     }
     if (!options->filterText.isEmpty())

@@ -95,9 +95,14 @@ void GraphParameters::add(const ParameterKey &key, const std::shared_ptr<NQParam
     m_entries.push_back(std::move(entry));
     const int index = size() - 1;
     m_entries.back().defaultValue = read(index);
-    if (presentation && presentation->defaultValue)
-        if (const auto given = accepted(index, *presentation->defaultValue))
+    if (presentation && presentation->defaultValue) {
+        // A switch's default is on from the half up, as a controller's is.
+        const QVariant value = m_entries.back().kind == Kind::Switch
+                                   ? QVariant(*presentation->defaultValue >= 0.5)
+                                   : QVariant(*presentation->defaultValue);
+        if (const auto given = accepted(index, value))
             m_entries.back().defaultValue = *given;
+    }
 }
 
 std::shared_ptr<NQParameter> GraphParameters::parameter(int index) const

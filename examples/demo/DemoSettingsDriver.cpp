@@ -17,8 +17,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QUndoStack>
 #include <QTextStream>
+#include <QUndoStack>
 
 #include <memory>
 

@@ -1,13 +1,13 @@
 #include "DemoViewController.h"
 
 #include "AudioSessionInfoView.h"
+#include "DemoFactoryPresets.h"
 #include "GalleryPage.h"
 #include "LibraryStyle.h"
+#include "PresetStore.h"
 #include "RadialSliderWidget.h"
 #include "TextLabelView.h"
 #include "TitleLabelView.h"
-#include "DemoFactoryPresets.h"
-#include "PresetStore.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "ValueLabelView.h"
@@ -22,8 +22,8 @@
 #include <QListWidget>
 #include <QQuickWidget>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>

@@ -3,11 +3,11 @@
 // every page to PNG files and prints their paths.
 #include "DemoAutomation.h"
 #include "DemoDriver.h"
-#include "DemoSettingsDriver.h"
-#include "GraphViewController.h"
 #include "DemoEngine.h"
 #include "DemoOptions.h"
+#include "DemoSettingsDriver.h"
 #include "DemoViewController.h"
+#include "GraphViewController.h"
 
 #include "SimPresentation.h"
 #include "sim/SimEngine.h"
@@ -84,7 +84,8 @@ int main(int argc, char **argv)
         DemoDriver(controller.view(), controller.graphScreen(),
                    demo->automation ? demo->automation->parameterName() : QString())
             .run();
-        DemoSettingsDriver(qobject_cast<NequoraUI::GraphViewController *>(controller.graphController()))
+        DemoSettingsDriver(
+            qobject_cast<NequoraUI::GraphViewController *>(controller.graphController()))
             .run();
     }
     if (!options->filterText.isEmpty())

@@ -29,8 +29,8 @@ std::string numberText(const json &value)
 // Optional presentation fields: every kind may have the first three, number kinds all of them.
 const std::initializer_list<const char *> anyKindHints = {"readOnly", "group", "description"};
 const std::initializer_list<const char *> numberHints = {
-    "scale",    "skew",  "unit",        "display", "decimals", "step",
-    "choices",  "readOnly", "group", "description", "default"};
+    "scale",   "skew",     "unit",  "display",     "decimals", "step",
+    "choices", "readOnly", "group", "description", "default"};
 
 std::vector<const char *> withHints(std::initializer_list<const char *> fields,
                                     std::initializer_list<const char *> hints)

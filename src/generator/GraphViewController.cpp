@@ -1,7 +1,7 @@
 #include "GraphViewController.h"
 
-#include "ParameterFilter.h"
 #include "ControllerMap.h"
+#include "ParameterFilter.h"
 #include "ParameterFollower.h"
 #include "PresetBar.h"
 #include "PresetStore.h"
@@ -52,7 +52,8 @@ ScreenSettings *GraphViewController::setParameters(GraphParameters parameters,
     delete m_settings;
     m_settings = new ScreenSettings(std::move(parameters), m_undoStack, this);
     m_presetStore = std::move(presetStore);
-    connect(m_settings, &ScreenSettings::gestureStarted, this, &GraphViewController::gestureStarted);
+    connect(m_settings, &ScreenSettings::gestureStarted, this,
+            &GraphViewController::gestureStarted);
     connect(m_settings, &ScreenSettings::gestureEnded, this, &GraphViewController::gestureEnded);
     return m_settings;
 }

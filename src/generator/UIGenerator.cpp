@@ -4,6 +4,7 @@
 #include "AudioPlayerView.h"
 #include "CollapsibleSectionView.h"
 #include "GeneratedRecorderNode.h"
+#include "GraphParameters.h"
 #include "GraphViewController.h"
 #include "LiveValueView.h"
 #include "NQAudioGraph.h"
@@ -17,14 +18,13 @@
 #include "NQUIntParameter.h"
 #include "ParameterBinding.h"
 #include "ParameterFilter.h"
-#include "GraphParameters.h"
 #include "ParameterMapping.h"
 #include "PickerView.h"
 #include "PresetStore.h"
-#include "RowMarks.h"
-#include "ScreenSettings.h"
 #include "RecorderView.h"
+#include "RowMarks.h"
 #include "SaturatingConversion.h"
+#include "ScreenSettings.h"
 #include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
@@ -264,8 +264,8 @@ void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows
     }
 }
 
-QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode,
-                                      bool folded, const QString &nodeKey) const
+QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded,
+                                      const QString &nodeKey) const
 {
     if (!audioNode)
         return nullptr;
@@ -405,10 +405,11 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
     sections.reserve(shown.size());
     for (size_t i = 0; i < shown.size(); ++i) {
         const bool folded = fold && !sections.empty();
-        sections.push_back({[generator, node = shown[i].first, folded, key = shownKeys[qsizetype(i)]] {
-                                return generator.generateSection(node, folded, key);
-                            },
-                            folded ? 1 : shown[i].second + 1});
+        sections.push_back(
+            {[generator, node = shown[i].first, folded, key = shownKeys[qsizetype(i)]] {
+                 return generator.generateSection(node, folded, key);
+             },
+             folded ? 1 : shown[i].second + 1});
     }
     controller->setDeferredViews(std::move(sections));
     if (showsFilter)

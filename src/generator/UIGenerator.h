@@ -103,8 +103,9 @@ private:
     // The node's section, or null when the node yields no view.
     QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded,
                              const QString &nodeKey) const;
-    QList<QWidget *> generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
-                                            const QString &nodeKey) const;
+    QList<QWidget *>
+    generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                           const QString &nodeKey) const;
     // Each row generateViewController() makes, with the name its node's parameters are known by.
     std::function<void(ParameterBinding *, const QString &nodeKey)> rowBound;
     QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;

@@ -91,8 +91,8 @@ bool ControllerMap::controllerEvent(int channel, int controller, int value)
     if (bound == m_bound.end())
         return moved;
     bound->msb = value;
-    move(*bound, bound->fine ? double(value * 128) / lastFourteenBit
-                             : double(value) / lastSevenBit);
+    move(*bound,
+         bound->fine ? double(value * 128) / lastFourteenBit : double(value) / lastSevenBit);
     return true;
 }
 
@@ -115,7 +115,8 @@ GestureBurst *ControllerMap::burstFor(int index)
     if (burst)
         return burst;
     burst = new GestureBurst(this);
-    connect(burst, &GestureBurst::started, this, [this, index] { m_settings->beginGesture(index); });
+    connect(burst, &GestureBurst::started, this,
+            [this, index] { m_settings->beginGesture(index); });
     connect(burst, &GestureBurst::ended, this, [this, index] {
         m_settings->recordChange(tr("Controller Move"), index, m_gestureStart.take(index));
         m_settings->endGesture(index);
@@ -196,8 +197,8 @@ void ControllerMap::showBinding(int index)
         return;
     const auto binding = bindingOf(index);
     RowMarks::of(row)->setControllerText(m_learning == index ? tr("Learning…")
-                                         : binding             ? binding->text()
-                                                               : QString());
+                                         : binding           ? binding->text()
+                                                             : QString());
 }
 
 } // namespace NequoraUI

@@ -132,8 +132,7 @@ std::optional<Preset> PresetFile::fromJson(const QByteArray &json, QString *erro
     for (auto node = nodes.begin(); node != nodes.end(); ++node) {
         const QJsonObject parameters = node.value().toObject();
         for (auto parameter = parameters.begin(); parameter != parameters.end(); ++parameter)
-            preset.values.push_back(
-                {{node.key(), parameter.key()}, valueOf(parameter.value())});
+            preset.values.push_back({{node.key(), parameter.key()}, valueOf(parameter.value())});
     }
     if (!readControllers(root.value(QLatin1String("controllers")), preset, error))
         return std::nullopt;

@@ -45,7 +45,8 @@ std::vector<PresetStore::Entry> PresetStore::userPresets() const
         std::optional<Preset> preset;
         if (input.open(QIODevice::ReadOnly))
             preset = PresetFile::fromJson(input.readAll(), nullptr);
-        entries.push_back({preset ? preset->name : QFileInfo(file).completeBaseName(), false, path});
+        entries.push_back(
+            {preset ? preset->name : QFileInfo(file).completeBaseName(), false, path});
     }
     QCollator byName;
     byName.setNumericMode(true);
@@ -140,14 +141,15 @@ PresetStore::Result PresetStore::rename(const QString &name, const QString &give
         return failure(Outcome::Failed, loaded.error);
     loaded.preset->name = newName;
     const auto target = find(newName);
-    const QString path = target ? target->path
-                                : QDir(m_folder).filePath(PresetFile::fileNameFor(newName));
+    const QString path =
+        target ? target->path : QDir(m_folder).filePath(PresetFile::fileNameFor(newName));
     if (const Result written = write(*loaded.preset, path); !written.ok())
         return written;
     // The new file is complete before the old one goes, so a failure loses nothing.
     if (path != entry->path && !QFile::remove(entry->path))
-        return failure(Outcome::Failed,
-                       QObject::tr("Saved as \"%1\", but cannot remove %2.").arg(newName, entry->path));
+        return failure(
+            Outcome::Failed,
+            QObject::tr("Saved as \"%1\", but cannot remove %2.").arg(newName, entry->path));
     return {};
 }
 

@@ -364,8 +364,9 @@ RadialSliderGeometry::Point NQRadialSliderControl::dragTarget(Geometry::Point lo
             m_dragOffset = {m_fineKnobCentre.x - location.x, m_fineKnobCentre.y - location.y};
     }
     if (fine)
-        return shape.dragPosition({m_fineKnobCentre.x + (location.x - m_fineAnchor.x) / fineDivisor,
-                                   m_fineKnobCentre.y + (location.y - m_fineAnchor.y) / fineDivisor});
+        return shape.dragPosition(
+            {m_fineKnobCentre.x + (location.x - m_fineAnchor.x) / fineDivisor,
+             m_fineKnobCentre.y + (location.y - m_fineAnchor.y) / fineDivisor});
     return shape.dragPosition({location.x + m_dragOffset.x, location.y + m_dragOffset.y});
 }
 

@@ -16,7 +16,8 @@ public:
     // A wheel notch or key repeat comes well within this; a new turn of the wheel does not.
     static constexpr int defaultQuietMilliseconds = 300;
 
-    explicit GestureBurst(QObject *parent = nullptr, int quietMilliseconds = defaultQuietMilliseconds);
+    explicit GestureBurst(QObject *parent = nullptr,
+                          int quietMilliseconds = defaultQuietMilliseconds);
     ~GestureBurst() override;
 
     bool isActive() const { return m_active; }

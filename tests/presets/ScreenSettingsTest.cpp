@@ -1,5 +1,6 @@
 // A generated screen's settings as a whole: reset all, presets, A/B compare, controllers and
 // the gestures that bracket their writes.
+#include "ScreenSettings.h"
 #include "ControllerMap.h"
 #include "GraphViewController.h"
 #include "ParameterBinding.h"
@@ -7,7 +8,6 @@
 #include "PresetBar.h"
 #include "PresetStore.h"
 #include "RowMarks.h"
-#include "ScreenSettings.h"
 #include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
@@ -18,10 +18,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QFile>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -155,7 +155,8 @@ TEST_F(Screen, BadPresetsChangeNothingOrLoadWhatMatchesAndSayWhy)
         const char *says;
     };
     const Case broken[] = {
-        {"cut.json", R"({"format": "NequoraUI preset", "version": 1, "name": "Cut)", "not valid JSON"},
+        {"cut.json", R"({"format": "NequoraUI preset", "version": 1, "name": "Cut)",
+         "not valid JSON"},
         {"new.json", R"({"format": "NequoraUI preset", "version": 9, "name": "New", "values": {}})",
          "version 9"},
         {"other.json", R"({"name": "Other"})", "not a preset file"},
@@ -188,7 +189,8 @@ TEST_F(Screen, AbSwitchesTheWholeScreenMarksDifferingRowsAndUndoesEachWay)
     bar->copyButton->click(); // A copied to B
     slider(1)->findChild<platform::Slider *>()->setValueAsUser(0.75f);
     EXPECT_TRUE(RowMarks::of(rowOf(3))->differsBetweenSlots());
-    EXPECT_TRUE(RowMarks::of(rowOf(3))->accessibleDescription().contains("Differs between A and B"));
+    EXPECT_TRUE(
+        RowMarks::of(rowOf(3))->accessibleDescription().contains("Differs between A and B"));
     EXPECT_FALSE(RowMarks::of(rowOf(0))->differsBetweenSlots());
 
     bar->slotButton->click();

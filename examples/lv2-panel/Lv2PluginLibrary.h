@@ -27,6 +27,8 @@ public:
     Lv2PluginLibrary &operator=(const Lv2PluginLibrary &) = delete;
 
     std::vector<Plugin> plugins() const;
+    // The world the descriptions are read from, for hosts that instantiate the plugins.
+    LilvWorld *lilvWorld() const { return world; }
     // An engine with one node holding the plugin's control ports in port order. Throws
     // std::runtime_error for a URI no installed plugin has.
     std::shared_ptr<SimEngine> engineFor(const std::string &uri) const;

@@ -50,8 +50,13 @@ void Lv2PluginNode::add(const std::shared_ptr<NQParameter> &description,
         control = {number, [number](double v) { number->setValue(float(v)); },
                    [number] { return double(number->value()); }};
     }
-    if (hints)
-        parameterHints.emplace(control.parameter.get(), *hints);
+    if (hints) {
+        // The plugin's lv2:default is where a reset takes the control.
+        SimParameterHints shown = *hints;
+        if (!port.output && !shown.readOnly)
+            shown.defaultValue = port.defaultValue;
+        parameterHints.emplace(control.parameter.get(), std::move(shown));
+    }
     params.push_back(control.parameter);
     bySymbol.emplace(port.symbol, std::move(control));
 }

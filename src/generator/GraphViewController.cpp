@@ -28,7 +28,12 @@ GraphViewController::GraphViewController(QUndoStack *undoStack, QObject *parent)
     : VStackViewController(parent), m_undoStack(undoStack ? undoStack : new QUndoStack(this))
 {}
 
-GraphViewController::~GraphViewController() = default;
+GraphViewController::~GraphViewController()
+{
+    // Rows going with the view end their gestures; this is no longer there to report them.
+    if (m_settings)
+        m_settings->disconnect(this);
+}
 
 void GraphViewController::viewDidLoad()
 {

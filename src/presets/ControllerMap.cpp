@@ -40,6 +40,12 @@ void ControllerMap::attach(int index, QWidget *row)
     showBinding(index);
 }
 
+void ControllerMap::finishGestures()
+{
+    for (GestureBurst *burst : std::as_const(m_bursts))
+        burst->finish();
+}
+
 QMenu *ControllerMap::contextMenu(int index, QWidget *parent)
 {
     auto *menu = new QMenu(parent);

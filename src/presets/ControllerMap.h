@@ -57,6 +57,9 @@ public:
     // not show, as "Node/Parameter: why".
     QStringList setBindings(const std::vector<ControllerBinding> &bindings);
 
+    // Ends every controller gesture under way (before the screen goes).
+    void finishGestures();
+
     // The row's context menu, for the parameter at index (owned by the caller).
     QMenu *contextMenu(int index, QWidget *parent = nullptr);
 

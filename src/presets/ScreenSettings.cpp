@@ -17,7 +17,10 @@ ScreenSettings::ScreenSettings(GraphParameters parameters, QUndoStack *undoStack
     m_controllers = new ControllerMap(this, this);
 }
 
-ScreenSettings::~ScreenSettings() = default;
+ScreenSettings::~ScreenSettings()
+{
+    m_controllers->finishGestures();
+}
 
 void ScreenSettings::attach(ParameterBinding *binding, const QString &nodeName)
 {

@@ -18,6 +18,7 @@ public:
 
     explicit GestureBurst(QObject *parent = nullptr,
                           int quietMilliseconds = defaultQuietMilliseconds);
+    // Ends nothing: an owner that goes away during a burst calls finish() first.
     ~GestureBurst() override;
 
     bool isActive() const { return m_active; }

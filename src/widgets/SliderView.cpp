@@ -82,6 +82,11 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     setTabOrder(slider, valueLabel);
 }
 
+SliderView::~SliderView()
+{
+    keyBurst->finish();
+}
+
 void SliderView::setValue(float value)
 {
     if (mapping) {

@@ -48,6 +48,9 @@ public:
     SliderView(const QString &title, float initialValue, float minimumValue, float maximumValue,
                ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
 
+    // A run of keys under way ends first.
+    ~SliderView() override;
+
     // Moves the slider (pinned to its range) and shows the value passed in; reports nothing.
     void setValue(float value);
 

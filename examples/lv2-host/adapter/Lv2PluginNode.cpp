@@ -50,13 +50,8 @@ void Lv2PluginNode::add(const std::shared_ptr<NQParameter> &description,
         control = {number, [number](double v) { number->setValue(float(v)); },
                    [number] { return double(number->value()); }};
     }
-    if (hints) {
-        // The plugin's lv2:default is where a reset takes the control.
-        SimParameterHints shown = *hints;
-        if (!port.output && !shown.readOnly)
-            shown.defaultValue = port.defaultValue;
-        parameterHints.emplace(control.parameter.get(), std::move(shown));
-    }
+    if (hints)
+        parameterHints.emplace(control.parameter.get(), *hints);
     params.push_back(control.parameter);
     bySymbol.emplace(port.symbol, std::move(control));
 }

@@ -1,8 +1,10 @@
 #include "DemoViewController.h"
 
 #include "AudioSessionInfoView.h"
+#include "DemoFactoryPresets.h"
 #include "GalleryPage.h"
 #include "LibraryStyle.h"
+#include "PresetStore.h"
 #include "RadialSliderWidget.h"
 #include "TextLabelView.h"
 #include "TitleLabelView.h"
@@ -21,6 +23,7 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
@@ -115,8 +118,12 @@ DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
     generator.undoStack = undoStack;
     generator.showsFilter = true;
     generator.followsParameters = followsParameters;
-    graphController = generator.generateViewController(graph).release();
-    addChildViewController(graphController);
+    generator.presetStore = std::make_shared<NequoraUI::PresetStore>(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+            QStringLiteral("/presets"),
+        std::make_shared<DemoFactoryPresets>());
+    m_graphController = generator.generateViewController(graph).release();
+    addChildViewController(m_graphController);
 }
 
 void DemoViewController::loadView()
@@ -152,7 +159,7 @@ void DemoViewController::loadView()
     layout->addLayout(side);
     layout->addWidget(pages, 1);
 
-    pages->addWidget(graphController->view());
+    pages->addWidget(m_graphController->view());
     pages->addWidget(makeSessionPage());
     pages->addWidget(makeRadialPadPage());
     pages->addWidget(new GalleryPage(this));

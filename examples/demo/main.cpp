@@ -5,8 +5,10 @@
 #include "DemoDriver.h"
 #include "DemoEngine.h"
 #include "DemoOptions.h"
+#include "DemoSettingsDriver.h"
 #include "DemoViewController.h"
 #include "GraphRowModel.h"
+#include "GraphViewController.h"
 #include "UIGenerator.h"
 
 #include "SimPresentation.h"
@@ -125,6 +127,9 @@ int main(int argc, char **argv)
         controller.view()->show();
         DemoDriver(controller.view(), controller.graphScreen(),
                    demo->automation ? demo->automation->parameterName() : QString())
+            .run();
+        DemoSettingsDriver(
+            qobject_cast<NequoraUI::GraphViewController *>(controller.graphController()))
             .run();
     }
     if (!options->filterText.isEmpty())

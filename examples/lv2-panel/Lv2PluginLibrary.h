@@ -44,5 +44,5 @@ private:
 
     LilvWorld *world;
     Node controlPort, outputPort, toggled, integer, enumeration, logarithmic, unit, unitSymbol,
-        group, label, name;
+        group, label, name, comment;
 };

@@ -26,6 +26,8 @@ constexpr qreal knobInset = knobRadius + 2.0;
 constexpr qreal trackHeight = 4.0;
 constexpr double keyStepFraction = 0.01;
 constexpr double pageStepFraction = 0.1;
+// Shift divides a drag's travel and an arrow key's step by this.
+constexpr double fineDivisor = 10.0;
 constexpr double wheelNotch = 120.0;
 // The knob image is kept for this many places inside a pixel, so a knob moved a fraction of a
 // pixel is drawn from the cache too, at most a 128th of a pixel from where it falls (the
@@ -227,9 +229,34 @@ bool Slider::userSetValue(double value)
     return storeValue(constrained(value));
 }
 
+void Slider::followFineModifier(qreal x, bool fine)
+{
+    if (fine == m_fine)
+        return;
+    m_fine = fine;
+    m_fineX = x;
+    m_fineValue = m_value;
+    if (fine)
+        return;
+    // Back to full speed from where the knob is now: hold it at the pointer's distance.
+    m_grabbed = true;
+    m_grabOffset = x - knobCenter().x();
+    m_pressX = x;
+    m_pressValue = m_value;
+}
+
+float Slider::dragTarget(qreal x) const
+{
+    const qreal travel = width() - 2 * knobInset;
+    if (!m_fine || travel <= 0)
+        return valueForDragX(x);
+    const double range = double(m_maximum) - double(m_minimum);
+    return constrained(m_fineValue + (x - m_fineX) / travel / fineDivisor * range);
+}
+
 void Slider::trackTo(qreal x)
 {
-    if (!userSetValue(valueForDragX(x)))
+    if (!userSetValue(dragTarget(x)))
         return;
     m_dragChangedValue = true;
     if (m_continuous)
@@ -250,13 +277,21 @@ void Slider::mousePressEvent(QMouseEvent *event)
     // A press on the knob holds it where it was pressed: without a move, nothing changes.
     m_grabbed = isOnKnob(m_pressX);
     m_grabOffset = m_grabbed ? m_pressX - knobCenter().x() : 0.0;
+    m_fine = false;
+    // A Shift-press holds the knob where it is: only the moves after it count, finely.
+    if (event->modifiers() & Qt::ShiftModifier) {
+        followFineModifier(m_pressX, true);
+        return;
+    }
     trackTo(m_pressX);
 }
 
 void Slider::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging)
-        trackTo(event->position().x());
+    if (!m_dragging)
+        return;
+    followFineModifier(event->position().x(), event->modifiers() & Qt::ShiftModifier);
+    trackTo(event->position().x());
 }
 
 void Slider::mouseReleaseEvent(QMouseEvent *event)
@@ -266,7 +301,9 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     m_dragging = false;
-    const bool changed = userSetValue(valueForDragX(event->position().x()));
+    followFineModifier(event->position().x(), event->modifiers() & Qt::ShiftModifier);
+    const bool changed = userSetValue(dragTarget(event->position().x()));
+    m_fine = false;
     m_dragChangedValue = m_dragChangedValue || changed;
     // The reports come last: a receiver may delete this slider.
     const QPointer<Slider> alive(this);
@@ -289,14 +326,16 @@ void Slider::mouseDoubleClickEvent(QMouseEvent *event)
 void Slider::keyPressEvent(QKeyEvent *event)
 {
     double target = m_value;
+    const double arrowFraction =
+        event->modifiers() & Qt::ShiftModifier ? keyStepFraction / fineDivisor : keyStepFraction;
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Down:
-        target -= rangeStep(keyStepFraction);
+        target -= rangeStep(arrowFraction);
         break;
     case Qt::Key_Right:
     case Qt::Key_Up:
-        target += rangeStep(keyStepFraction);
+        target += rangeStep(arrowFraction);
         break;
     case Qt::Key_PageDown:
         target -= rangeStep(pageStepFraction);

@@ -1,5 +1,6 @@
 #include "ParameterMapping.h"
 
+#include "MidiNoteName.h"
 #include "platform/NumberText.h"
 
 #include <QLocale>
@@ -118,6 +119,8 @@ QString ParameterMapping::text(double value) const
 {
     if (const int choice = choiceIndex(value); choice >= 0)
         return m_presentation.choices[choice].label;
+    if (m_presentation.unit == ParameterPresentation::midiNoteUnit)
+        return MidiNoteName::text(value);
     double shown = value;
     // Shown units per engine unit, so that a step can be shown exactly after a prefix.
     double factor = 1;
@@ -161,6 +164,10 @@ std::optional<double> ParameterMapping::parse(const QString &text) const
     for (const auto &choice : m_presentation.choices)
         if (choice.label.compare(trimmed, Qt::CaseInsensitive) == 0)
             return choice.value;
+    if (m_presentation.unit == ParameterPresentation::midiNoteUnit) {
+        const auto note = MidiNoteName::parse(trimmed);
+        return note ? std::optional<double>(snapped(*note)) : std::nullopt;
+    }
 
     static const QRegularExpression numberAndUnit(
         QStringLiteral(R"(^([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?|-inf)\s*([^\s\d]*)$)"));

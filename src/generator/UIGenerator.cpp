@@ -4,6 +4,7 @@
 #include "AudioPlayerView.h"
 #include "CollapsibleSectionView.h"
 #include "GeneratedRecorderNode.h"
+#include "GraphParameters.h"
 #include "GraphViewController.h"
 #include "LiveValueView.h"
 #include "NQAudioGraph.h"
@@ -20,8 +21,11 @@
 #include "ParameterMapping.h"
 #include "ParameterRow.h"
 #include "PickerView.h"
+#include "PresetStore.h"
 #include "RecorderView.h"
+#include "RowMarks.h"
 #include "SaturatingConversion.h"
+#include "ScreenSettings.h"
 #include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
@@ -147,6 +151,17 @@ QWidget *presentedSlider(const ParameterRow &row)
     return slider;
 }
 
+// The row's description and, for a slider, where its own reset takes it.
+void describe(QWidget *row, const std::optional<ParameterPresentation> &presentation)
+{
+    if (!presentation)
+        return;
+    if (!presentation->description.isEmpty())
+        RowMarks::of(row)->setDescription(presentation->description);
+    if (auto *slider = qobject_cast<SliderView *>(row); slider && presentation->defaultValue)
+        slider->setDefaultValue(float(*presentation->defaultValue));
+}
+
 } // namespace
 
 QList<QWidget *> UIGenerator::generateViews(const NQAudioGraph &audioGraph) const
@@ -203,12 +218,15 @@ void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows
     }
 }
 
-QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode,
-                                      bool folded) const
+QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded,
+                                      const QString &nodeKey) const
 {
     if (!audioNode)
         return nullptr;
-    const QList<QWidget *> views = generateViews(audioNode);
+    const std::string type = audioNode->type();
+    const QList<QWidget *> views = type == playerType || type == recorderType
+                                       ? generateViews(audioNode)
+                                       : generateParameterViews(audioNode->parameters(), nodeKey);
     return views.isEmpty() ? nullptr
                            : generateSection(text(audioNode->displayName()), views, folded);
 }
@@ -247,6 +265,13 @@ QList<QWidget *> UIGenerator::generateViews(const std::shared_ptr<NQAudioNode> &
 QList<QWidget *>
 UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &parameters) const
 {
+    return generateParameterViews(parameters, QString());
+}
+
+QList<QWidget *>
+UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                                    const QString &nodeKey) const
+{
     QList<QWidget *> widgets;
     widgets.reserve(qsizetype(parameters.size()));
     // A group's sub-section takes the place of its first parameter.
@@ -262,7 +287,15 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &para
             writeText = [text, writer = stringWriter](const QString &value) {
                 writer(text, value.toStdString());
             };
-        ParameterBinding::bind(widget, parameter, undoStack, presentation, std::move(writeText));
+        ParameterBinding *binding = ParameterBinding::bind(widget, parameter, undoStack,
+                                                           presentation, std::move(writeText));
+        describe(widget, presentation);
+        if (binding && rowBound)
+            rowBound(binding, nodeKey);
+        else if (binding && gestureHandler)
+            binding->setGestureHook([parameter, handler = gestureHandler](bool started) {
+                handler(parameter, started);
+            });
         const QString group = presentation ? presentation->group : QString();
         if (group.isEmpty()) {
             widgets.append(widget);
@@ -298,18 +331,39 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
     generator.undoStack = controller->undoStack();
     // One place per node with something to show; its section is made when the place comes
     // near the visible part of the screen, so a large graph costs what is on screen.
+    const auto nodes = shownNodes(audioGraph);
+    const QStringList nodeKeys = GraphParameters::nodeNames(nodes);
     std::vector<std::pair<std::shared_ptr<NQAudioNode>, int>> shown;
-    for (auto &node : shownNodes(audioGraph))
-        if (const int rows = node ? generator.rowCount(*node) : 0; rows > 0)
-            shown.emplace_back(std::move(node), rows);
+    std::vector<std::pair<QString, std::shared_ptr<NQAudioNode>>> parameterNodes;
+    QStringList shownKeys;
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        const auto &node = nodes[i];
+        if (const int rows = node ? generator.rowCount(*node) : 0; rows > 0) {
+            shown.emplace_back(node, rows);
+            shownKeys.append(nodeKeys[qsizetype(i)]);
+            const std::string type = node->type();
+            if (type != playerType && type != recorderType)
+                parameterNodes.emplace_back(nodeKeys[qsizetype(i)], node);
+        }
+    }
+    GraphParameters::StringWriter writeText = stringWriter;
+    auto *settings = controller->setParameters(
+        GraphParameters(parameterNodes, presentationProvider, std::move(writeText)), presetStore);
+    generator.rowBound = [settings = QPointer<ScreenSettings>(settings)](ParameterBinding *binding,
+                                                                         const QString &node) {
+        if (settings)
+            settings->attach(binding, node);
+    };
     const bool fold = foldSectionsAbove && qsizetype(shown.size()) > *foldSectionsAbove;
     std::vector<VStackViewController::DeferredView> sections;
     sections.reserve(shown.size());
-    for (const auto &[node, rows] : shown) {
+    for (size_t i = 0; i < shown.size(); ++i) {
         const bool folded = fold && !sections.empty();
         sections.push_back(
-            {[generator, node = node, folded] { return generator.generateSection(node, folded); },
-             folded ? 1 : rows + 1});
+            {[generator, node = shown[i].first, folded, key = shownKeys[qsizetype(i)]] {
+                 return generator.generateSection(node, folded, key);
+             },
+             folded ? 1 : shown[i].second + 1});
     }
     controller->setDeferredViews(std::move(sections));
     if (showsFilter)

@@ -22,6 +22,9 @@ class QWidget;
 
 namespace NequoraUI {
 
+class ParameterBinding;
+class PresetStore;
+
 // Builds screens from an audio graph: one collapsible section per node that has something to
 // show, holding a widget per parameter, or a player or recorder view for those nodes.
 //
@@ -55,6 +58,15 @@ public:
     bool followsParameters = false;
     // A filter field above the sections. Read by generateViewController().
     bool showsFilter = false;
+    // Where the screen's presets are kept; with one, generateViewController() puts a preset
+    // bar above the sections (preset picker, Save, Save As, Delete, A/B compare, Reset All).
+    std::shared_ptr<PresetStore> presetStore;
+    // Told before each user gesture on a row writes its parameter (started true) and after its
+    // last write (false): a drag, a typed value, a run of keys or wheel notches, a flip, a choice.
+    // generateViewController()'s screen reports its gestures as signals instead.
+    using GestureHandler =
+        std::function<void(const std::shared_ptr<NQParameter> &parameter, bool started)>;
+    GestureHandler gestureHandler;
 
     // Sections for the graph's nodes, its input and output nodes left out.
     QList<QWidget *> generateViews(const NQAudioGraph &audioGraph) const;
@@ -96,7 +108,13 @@ private:
     void addFilterNames(const NQAudioNode &audioNode, QStringList &rows, std::vector<int> &groups,
                         QStringList &groupNames) const;
     // The node's section, or null when the node yields no view.
-    QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded) const;
+    QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded,
+                             const QString &nodeKey) const;
+    QList<QWidget *>
+    generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                           const QString &nodeKey) const;
+    // Each row generateViewController() makes, with the name its node's parameters are known by.
+    std::function<void(ParameterBinding *, const QString &nodeKey)> rowBound;
     QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;
     static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
     static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,

@@ -23,8 +23,8 @@ class ViewController;
 // presentation hints, rows that follow the engine (meters, presets), and a "Preset" picker row
 // at the top of each plugin's section that has factory presets.
 //
-// Controller input (MIDI CC from JACK) would reach the rows through the screen's controller
-// API; the driver already hands its messages to the main thread (JackDriver).
+// Controller input (MIDI CC from JACK) reaches the rows through the screen's controllerEvent(),
+// fed on the main thread from the driver's messages (JackDriver, main.cpp).
 class HostScreen : public QObject
 {
     Q_OBJECT

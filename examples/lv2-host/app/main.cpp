@@ -13,6 +13,7 @@
 #include "OfflineRenderer.h"
 #include "PanelDescription.h"
 
+#include "GraphViewController.h"
 #include "platform/ViewController.h"
 
 #include <QApplication>
@@ -167,13 +168,32 @@ int run(QApplication &app, const QCommandLineParser &parser, const Options &opti
         if (parser.isSet(options.record))
             rack->recorder().start();
     }
+    auto *graph = static_cast<NequoraUI::GraphViewController *>(screen.controller());
+    const bool verbose = parser.isSet(options.verbose);
+    if (verbose) {
+        QObject::connect(graph, &NequoraUI::GraphViewController::gestureStarted, &app,
+                         [](const std::shared_ptr<NQParameter> &parameter) {
+                             QTextStream(stdout)
+                                 << "gesture begins: " << parameter->name().c_str() << Qt::endl;
+                         });
+        QObject::connect(graph, &NequoraUI::GraphViewController::gestureEnded, &app,
+                         [](const std::shared_ptr<NQParameter> &parameter) {
+                             QTextStream(stdout)
+                                 << "gesture ends: " << parameter->name().c_str() << Qt::endl;
+                         });
+    }
+    // Control changes from the JACK MIDI input move the rows their controllers are bound to.
     QTimer controllers;
-    if (driver && parser.isSet(options.verbose)) {
-        QObject::connect(&controllers, &QTimer::timeout, &app, [&driver] {
-            driver->takeControllerMessages([](uint8_t status, uint8_t number, uint8_t value) {
-                QTextStream(stdout) << "controller " << (status & 0x0F) + 1 << ':' << number
-                                    << " = " << value << Qt::endl;
-            });
+    if (driver) {
+        QObject::connect(&controllers, &QTimer::timeout, &app, [&driver, graph, verbose] {
+            driver->takeControllerMessages(
+                [graph, verbose](uint8_t status, uint8_t number, uint8_t value) {
+                    if (verbose)
+                        QTextStream(stdout) << "controller " << (status & 0x0F) + 1 << ':' << number
+                                            << " = " << value << Qt::endl;
+                    if ((status & 0xF0) == 0xB0)
+                        graph->controllerEvent(status & 0x0F, number, value);
+                });
         });
         controllers.start(20);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QWidget>
 
 class QPainter;
@@ -15,6 +17,9 @@ namespace NequoraUI::platform {
 // a press elsewhere on the track jumps there. The wheel steps only while the slider has keyboard
 // focus that the user gave it (not the focus a newly shown window hands its first control);
 // otherwise it is left to the surrounding scroll area.
+//
+// Right to left, the track runs from the maximum on the left to the minimum on the right, and
+// the Left and Right keys swap, as Qt's own sliders have it.
 class Slider : public QWidget
 {
     Q_OBJECT
@@ -116,8 +121,9 @@ private:
     bool storeValue(float value);
     void updateKnobSpan(qreal oldX, qreal newX);
     void trackTo(qreal x);
-    void paintKnob(QPainter &painter, const QPointF &center) const;
-    void paintCachedKnob(QPainter &painter, const QPointF &center) const;
+    QRectF filledPart(const QRectF &area, qreal knobX) const;
+    void paintKnob(QPainter &painter, const QPointF &center, const ColorScheme &colors) const;
+    void paintCachedKnob(QPainter &painter, const QPointF &center);
 
     float m_minimum = 0.0f;
     float m_maximum = 1.0f;
@@ -133,6 +139,7 @@ private:
     float m_step = 0.0f;
     // Focus the user gave (click, Tab, a program's setFocus), as opposed to a window's first.
     bool m_focusChosen = false;
+    PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

@@ -1,13 +1,19 @@
 #include "LibraryStyle.h"
+#include "SimPresentation.h"
+#include "UIGenerator.h"
+#include "VStackViewController.h"
 #include "ValueLabelView.h"
 #include "platform/ColorScheme.h"
 #include "platform/Contrast.h"
+#include "platform/ElidingLabel.h"
 #include "platform/SegmentedControl.h"
 #include "platform/Slider.h"
+#include "sim/GraphFile.h"
 #include "support/Widgets.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -118,4 +124,32 @@ TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)
     EXPECT_EQ(segments.selectedSegmentIndex(), 1) << "Left goes to the segment drawn on the left";
     QTest::keyClick(&segments, Qt::Key_Right);
     EXPECT_EQ(segments.selectedSegmentIndex(), 0);
+}
+
+// At one and a half times the application's font, the demo graph's rows grow to fit at the
+// demo's default width: no title or value is cut, in either direction.
+TEST(PaletteLook, LargeTextFitsEveryRowOfTheDemoGraph)
+{
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPointSizeF(original.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    const auto engine = GraphFile::load(NEQUORA_TEST_DEMO_GRAPH);
+    UIGenerator generator;
+    generator.presentationProvider = SimPresentation::provider(engine);
+    const auto screen = generator.generateViewController(*engine->graph());
+    ASSERT_TRUE(NequoraUI::testing::shown(*screen->view(), 750, 2400));
+    const auto labels = screen->view()->findChildren<platform::ElidingLabel *>();
+    EXPECT_GT(labels.size(), 10);
+    const QWidget *viewport = screen->view()->findChild<QScrollArea *>()->viewport();
+    for (const platform::ElidingLabel *label : labels) {
+        if (!label->isVisible())
+            continue;
+        const QRect shown(label->mapTo(viewport, QPoint()), label->size());
+        EXPECT_GE(shown.left(), 0) << label->text().toStdString();
+        EXPECT_LE(shown.right(), viewport->width()) << label->text().toStdString();
+        EXPECT_FALSE(label->isElided()) << label->text().toStdString();
+        EXPECT_GE(label->height(), label->fontMetrics().height()) << label->text().toStdString();
+    }
+    QApplication::setFont(original);
 }

@@ -38,6 +38,9 @@ QCommandLineParser &configure(QCommandLineParser &parser)
         {QStringLiteral("filter"),
          QStringLiteral("Start with this text in the graph page's filter box."),
          QStringLiteral("text")},
+        {QStringLiteral("dark"),
+         QStringLiteral("Use a dark palette, as a dark desktop gives; the pages follow it.")},
+        {QStringLiteral("reverse"), QStringLiteral("Lay every page out right to left.")},
     });
     return parser;
 }
@@ -103,6 +106,8 @@ std::optional<DemoOptions> DemoOptions::parse(const QByteArrayList &arguments, Q
     options.live = parser.isSet(QStringLiteral("live"));
     options.quick = parser.isSet(QStringLiteral("quick"));
     options.filterText = textOf(parser.value(QStringLiteral("filter")));
+    options.dark = parser.isSet(QStringLiteral("dark"));
+    options.rightToLeft = parser.isSet(QStringLiteral("reverse"));
     return options;
 }
 

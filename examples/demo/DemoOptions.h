@@ -25,6 +25,9 @@ struct DemoOptions
     bool quick = false;
     // Text typed into the graph page's filter box at start.
     QString filterText;
+    // A dark application palette, and every page laid out right to left.
+    bool dark = false;
+    bool rightToLeft = false;
     // Print the usage or the library version and exit, before anything else happens.
     bool help = false;
     bool version = false;

@@ -11,6 +11,7 @@
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "ValueLabelView.h"
+#include "platform/ColorScheme.h"
 #include "platform/DisplayLink.h"
 #include "platform/NumberText.h"
 
@@ -103,6 +104,32 @@ void waitUntilShown(QWidget *page)
     QCoreApplication::sendPostedEvents(page->window(), QEvent::UpdateRequest);
 }
 
+// The host's own chrome in the library's colours, so that it follows the palette too.
+QString pageListSheet(const QPalette &palette)
+{
+    using NequoraUI::platform::ColorScheme;
+    const ColorScheme colors = ColorScheme::fromPalette(palette);
+    QString sheet = QStringLiteral(
+        "#demoRoot { background: @card@; }"
+        "QListWidget#pageList { background: @bar@; border: none; border-right: 1px solid @line@;"
+        " padding-top: 12px; font-size: 11pt; }"
+        "QListWidget#pageList::item { padding: 8px 16px; color: @text@; border-radius: 6px; }"
+        "QListWidget#pageList::item:selected { background: @tint@; color: @accent@; }"
+        "QToolBar#editBar { background: @bar@; border: none; border-right: 1px solid @line@;"
+        " padding: 8px 12px; spacing: 6px; }"
+        "QToolBar#editBar QToolButton { color: @text@; padding: 4px 10px; border-radius: 6px; }"
+        "QToolBar#editBar QToolButton:hover { background: @line@; }"
+        "QToolBar#editBar QToolButton:disabled { color: @disabled@; }");
+    sheet.replace(QLatin1String("@card@"), colors.card.name());
+    sheet.replace(QLatin1String("@bar@"), colors.groupFill.name());
+    sheet.replace(QLatin1String("@line@"), colors.controlFill.name());
+    sheet.replace(QLatin1String("@text@"), colors.tertiaryLabel.name());
+    sheet.replace(QLatin1String("@tint@"), colors.accentTint.name());
+    sheet.replace(QLatin1String("@accent@"), colors.accentText.name());
+    sheet.replace(QLatin1String("@disabled@"), colors.disabledLabel.name());
+    return sheet;
+}
+
 } // namespace
 
 DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
@@ -131,17 +158,7 @@ void DemoViewController::loadView()
     auto *root = new QWidget;
     root->setObjectName(QStringLiteral("demoRoot"));
     root->setWindowTitle(title());
-    root->setStyleSheet(QStringLiteral(
-        "#demoRoot { background: #ffffff; }"
-        "QListWidget#pageList { background: #f3f4f6; border: none; border-right: 1px solid #e5e7eb;"
-        " padding-top: 12px; font-size: 11pt; }"
-        "QListWidget#pageList::item { padding: 8px 16px; color: #374151; border-radius: 6px; }"
-        "QListWidget#pageList::item:selected { background: #e0e7ff; color: #1d4ed8; }"
-        "QToolBar#editBar { background: #f3f4f6; border: none; border-right: 1px solid #e5e7eb;"
-        " padding: 8px 12px; spacing: 6px; }"
-        "QToolBar#editBar QToolButton { color: #374151; padding: 4px 10px; border-radius: 6px; }"
-        "QToolBar#editBar QToolButton:hover { background: #e5e7eb; }"
-        "QToolBar#editBar QToolButton:disabled { color: #9ca3af; }"));
+    root->setStyleSheet(pageListSheet(root->palette()));
     auto *layout = new QHBoxLayout(root);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QPalette>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QScreen>
@@ -94,6 +95,32 @@ int renderOffscreen(DemoViewController &controller, const QString &folder)
     return 0;
 }
 
+// Fusion's colours on a dark desktop: a dark window, darker bases, light text.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(45, 45, 48);
+    const QColor base(30, 30, 32);
+    const QColor text(236, 236, 240);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 156));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(90, 170, 255));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 126));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 126));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 126));
+    return palette;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -114,6 +141,10 @@ int main(int argc, char **argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     if (!options)
         return fail(error + QLatin1Char('\n') + DemoOptions::usage());
+    if (options->dark)
+        QApplication::setPalette(darkPalette());
+    if (options->rightToLeft)
+        QApplication::setLayoutDirection(Qt::RightToLeft);
 
     const auto demo = DemoEngine::load(*options, error);
     if (!demo)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QWidget>
 
 class QPainter;
@@ -19,6 +21,9 @@ namespace NequoraUI::platform {
 // Holding Shift makes a drag move the value a tenth as far per pixel, from wherever the knob is
 // when Shift goes down or up (the knob never jumps), and an arrow key move a tenth of its step
 // (never less than the slider's own step).
+//
+// Right to left, the track runs from the maximum on the left to the minimum on the right, and
+// the Left and Right keys swap, as Qt's own sliders have it.
 class Slider : public QWidget
 {
     Q_OBJECT
@@ -124,8 +129,9 @@ private:
     float dragTarget(qreal x) const;
     // Moves the drag's anchor to x and the knob's value when Shift goes down or up.
     void followFineModifier(qreal x, bool fine);
-    void paintKnob(QPainter &painter, const QPointF &center) const;
-    void paintCachedKnob(QPainter &painter, const QPointF &center) const;
+    QRectF filledPart(const QRectF &area, qreal knobX) const;
+    void paintKnob(QPainter &painter, const QPointF &center, const ColorScheme &colors) const;
+    void paintCachedKnob(QPainter &painter, const QPointF &center);
 
     float m_minimum = 0.0f;
     float m_maximum = 1.0f;
@@ -145,6 +151,7 @@ private:
     float m_fineValue = 0.0f;
     // Focus the user gave (click, Tab, a program's setFocus), as opposed to a window's first.
     bool m_focusChosen = false;
+    PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

@@ -1,6 +1,7 @@
 #include "RadialSliderWidget.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QQmlEngine>
 #include <QQuickWidget>
 #include <QVBoxLayout>
@@ -51,6 +52,17 @@ void RadialSliderWidget::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
     if (m_control)
         m_control->setVisible(false);
+}
+
+// The pad paints from the application palette; the scene behind it from this widget's.
+void RadialSliderWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    m_quickWidget->setClearColor(palette().color(QPalette::Window));
+    if (m_control)
+        m_control->update();
 }
 
 QQmlEngine *RadialSliderWidget::sharedEngine()

@@ -248,7 +248,8 @@ float Slider::dragTarget(qreal x) const
     if (!m_fine || travel <= 0)
         return valueForDragX(x);
     const double range = double(m_maximum) - double(m_minimum);
-    return constrained(m_fineValue + (x - m_fineX) / travel / fineDivisor * range);
+    const qreal moved = isRightToLeft() ? m_fineX - x : x - m_fineX;
+    return constrained(m_fineValue + moved / travel / fineDivisor * range);
 }
 
 void Slider::trackTo(qreal x)

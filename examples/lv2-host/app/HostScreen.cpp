@@ -1,5 +1,6 @@
 #include "HostScreen.h"
 
+#include "Lv2FactoryPresets.h"
 #include "Lv2Plugin.h"
 #include "Lv2PluginNode.h"
 #include "Lv2Presets.h"
@@ -10,6 +11,7 @@
 #include "CollapsibleSectionView.h"
 #include "GraphViewController.h"
 #include "PickerView.h"
+#include "PresetStore.h"
 #include "UIGenerator.h"
 
 #include <QBoxLayout>
@@ -22,14 +24,18 @@ using namespace NequoraUI;
 namespace {
 
 constexpr qsizetype foldSectionsAbove = 8;
+constexpr uint8_t controlChange = 0xB0;
 
 } // namespace
 
 HostScreen::HostScreen(std::shared_ptr<Lv2Rack> hostRack, const QList<QUrl> &audioFiles,
-                       QObject *parent)
+                       const QString &presetFolder, QObject *parent)
     : QObject(parent), rack(std::move(hostRack))
 {
     UIGenerator generator;
+    if (!presetFolder.isEmpty())
+        generator.presetStore = std::make_shared<PresetStore>(
+            presetFolder, std::make_shared<Lv2FactoryPresets>(std::weak_ptr<const Lv2Rack>(rack)));
     generator.audioFiles = audioFiles;
     generator.foldSectionsAbove = foldSectionsAbove;
     generator.followsParameters = true;
@@ -63,6 +69,14 @@ QWidget *HostScreen::view() const
 QUndoStack *HostScreen::undoStack() const
 {
     return static_cast<GraphViewController *>(screen.get())->undoStack();
+}
+
+bool HostScreen::controllerMessage(uint8_t status, uint8_t number, uint8_t value)
+{
+    if ((status & 0xF0) != controlChange)
+        return false;
+    return static_cast<GraphViewController *>(screen.get())
+        ->controllerEvent(status & 0x0F, number, value);
 }
 
 void HostScreen::addPresetRow(QWidget *section)

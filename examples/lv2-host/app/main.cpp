@@ -18,9 +18,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
@@ -78,6 +80,17 @@ struct Options
     QCommandLineOption seconds{"seconds", "Run live for <n> seconds, then quit.", "n"};
     QCommandLineOption verbose{"verbose", "Print controller messages as they arrive."};
 };
+
+// The user's presets for this chain: one folder per list of plugins, so a preset is only
+// offered to the chain it was saved from.
+QString presetFolder(const std::vector<std::string> &uris)
+{
+    QCryptographicHash chain(QCryptographicHash::Sha1);
+    for (const auto &uri : uris)
+        chain.addData(QByteArray::fromStdString(uri + '\n'));
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/presets/") + QString::fromLatin1(chain.result().toHex());
+}
 
 void configure(Lv2Rack &rack, const QCommandLineParser &parser, const Options &options)
 {
@@ -160,7 +173,7 @@ int run(QApplication &app, const QCommandLineParser &parser, const Options &opti
             return fail(QStringLiteral("cannot play %1").arg(file));
         files.append(QUrl::fromLocalFile(file));
     }
-    HostScreen screen(rack, files);
+    HostScreen screen(rack, files, presetFolder(uris));
     if (driver) {
         driver->start(rack, rack->chain().outputChannelCount());
         if (parser.isSet(options.play))
@@ -185,14 +198,13 @@ int run(QApplication &app, const QCommandLineParser &parser, const Options &opti
     // Control changes from the JACK MIDI input move the rows their controllers are bound to.
     QTimer controllers;
     if (driver) {
-        QObject::connect(&controllers, &QTimer::timeout, &app, [&driver, graph, verbose] {
+        QObject::connect(&controllers, &QTimer::timeout, &app, [&driver, &screen, verbose] {
             driver->takeControllerMessages(
-                [graph, verbose](uint8_t status, uint8_t number, uint8_t value) {
+                [&screen, verbose](uint8_t status, uint8_t number, uint8_t value) {
                     if (verbose)
                         QTextStream(stdout) << "controller " << (status & 0x0F) + 1 << ':' << number
                                             << " = " << value << Qt::endl;
-                    if ((status & 0xF0) == 0xB0)
-                        graph->controllerEvent(status & 0x0F, number, value);
+                    screen.controllerMessage(status, number, value);
                 });
         });
         controllers.start(20);

@@ -11,9 +11,13 @@
 #include "Lv2RecorderNode.h"
 #include "OfflineRenderer.h"
 
+#include "GraphViewController.h"
 #include "NQFloatParameter.h"
+#include "PresetBar.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QUrl>
@@ -155,4 +159,30 @@ TEST(FactoryPreset, LoadingOneSetsItsValuesAsOneUndoEntry)
     screen.undoStack()->undo();
     for (const auto &[symbol, value] : before)
         EXPECT_FLOAT_EQ(float(*node->control(symbol)), float(value)) << symbol;
+}
+
+TEST(FactoryPreset, ThePluginsOwnComeFirstInThePresetBarReadOnlyAndLoadFromIt)
+{
+    HostFixture f;
+    QTemporaryDir folder;
+    auto rack = std::make_shared<Lv2Rack>(f.library, std::vector{zamComp}, rate, 512);
+    const auto node = rack->pluginNodes()[0];
+    const auto presets = rack->presets(*node);
+    ASSERT_GE(presets.size(), 2u);
+    HostScreen screen(rack, {}, folder.path());
+    screen.view()->resize(500, 900);
+    screen.view()->show();
+    NequoraUI::PresetBar *bar =
+        static_cast<NequoraUI::GraphViewController *>(screen.controller())->presetBar;
+    ASSERT_TRUE(bar);
+    for (size_t i = 0; i < presets.size(); ++i)
+        EXPECT_EQ(bar->presetPicker->itemData(int(i) + 1).toString().toStdString(),
+                  presets[i].label);
+
+    const auto loaded = rack->readPreset(*node, presets[1].uri);
+    ASSERT_TRUE(bar->loadPreset(QString::fromStdString(presets[1].label)));
+    for (const auto &[symbol, value] : loaded.values)
+        EXPECT_FLOAT_EQ(float(*node->control(symbol)), value) << symbol;
+    EXPECT_EQ(screen.undoStack()->count(), 1);
+    EXPECT_FALSE(bar->deleteButton->isEnabled()) << "a plugin's own preset is read-only";
 }

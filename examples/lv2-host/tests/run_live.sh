@@ -8,5 +8,6 @@ jackd --no-realtime -n "$name" -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null || true' EXIT
 export JACK_DEFAULT_SERVER=$name
-jack_wait -s "$name" -w -t 10 >/dev/null 2>&1
+# A busy machine can take a while to bring the server up; give up only after 30 s.
+jack_wait -s "$name" -w -t 30 >/dev/null 2>&1
 "$test_binary"

@@ -168,7 +168,7 @@ ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
     auto *binding =
         new ParameterBinding(row, text(parameter->name()),
                              {std::move(read), std::move(write),
-                              [slider](const QVariant &v) { slider->setValue(floatOf(v)); },
+                              [slider](const QVariant &v) { slider->setExactValue(v.toDouble()); },
                               [slider] { return slider->isSliderDown(); }},
                              undoStack);
     connect(slider, &SliderView::valueChanged, binding,

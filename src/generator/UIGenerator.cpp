@@ -73,11 +73,10 @@ QWidget *sliderFor(std::shared_ptr<NQFloatParameter> parameter)
 // The float nearest to an integer bound that does not lie beyond it, so that every whole value
 // the slider can reach converts back to the integer it shows (float(INT32_MAX) is 2^31).
 // Inside means towards +infinity for a minimum and -infinity for a maximum.
-template <typename Integer> float boundInside(Integer bound, float inside)
+float boundInside(double bound, float inside)
 {
     const float nearest = float(bound);
-    const bool beyond =
-        inside > 0 ? double(nearest) < double(bound) : double(nearest) > double(bound);
+    const bool beyond = inside > 0 ? double(nearest) < bound : double(nearest) > bound;
     return beyond ? std::nextafter(nearest, inside) : nearest;
 }
 
@@ -87,10 +86,13 @@ QWidget *integerSliderFor(const Parameter &parameter, Write write)
 {
     constexpr float up = std::numeric_limits<float>::infinity();
     auto *slider = new SliderView(text(parameter->name()), float(parameter->value()),
-                                  boundInside(parameter->minimumValue(), up),
-                                  boundInside(parameter->maximumValue(), -up), std::move(write));
+                                  boundInside(double(parameter->minimumValue()), up),
+                                  boundInside(double(parameter->maximumValue()), -up),
+                                  std::move(write));
     slider->setStep(1.0f);
     slider->setDecimals(0);
+    // The engine's integer itself: a float holds only some of those beyond 2^24.
+    slider->setExactValue(double(parameter->value()));
     return slider;
 }
 
@@ -186,10 +188,15 @@ QWidget *numberControl(const QString &title, const NumberParameter &number,
                                  [read = number.read, mapping] { return mapping.text(read()); });
     if (!presentation.choices.isEmpty())
         return choiceControl(title, number, mapping, presenter);
-    auto *slider =
-        new SliderView(title, float(number.read()), float(number.minimum), float(number.maximum),
-                       [write = number.write](float value) { write(value); });
+    const double value = number.read();
+    constexpr float up = std::numeric_limits<float>::infinity();
+    // Whole numbers keep to bounds whose every reachable value converts back (see boundInside).
+    const float minimum = number.whole ? boundInside(number.minimum, up) : float(number.minimum);
+    const float maximum = number.whole ? boundInside(number.maximum, -up) : float(number.maximum);
+    auto *slider = new SliderView(title, float(value), minimum, maximum,
+                                  [write = number.write](float value) { write(value); });
     slider->setPresentation(presentation);
+    slider->setExactValue(value);
     return slider;
 }
 

@@ -40,6 +40,7 @@ Lv2PluginLibrary::Lv2PluginLibrary()
       integer(uri("http://lv2plug.in/ns/lv2core#integer")),
       enumeration(uri("http://lv2plug.in/ns/lv2core#enumeration")),
       logarithmic(uri("http://lv2plug.in/ns/ext/port-props#logarithmic")),
+      notOnGUI(uri("http://lv2plug.in/ns/ext/port-props#notOnGUI")),
       unit(uri("http://lv2plug.in/ns/extensions/units#unit")),
       unitSymbol(uri("http://lv2plug.in/ns/extensions/units#symbol")),
       group(uri("http://lv2plug.in/ns/ext/port-groups#group")),
@@ -53,7 +54,7 @@ Lv2PluginLibrary::~Lv2PluginLibrary()
 {
     // The nodes belong to the world's data; free them before it.
     for (Node *node : {&controlPort, &outputPort, &toggled, &integer, &enumeration, &logarithmic,
-                       &unit, &unitSymbol, &group, &label, &name})
+                       &notOnGUI, &unit, &unitSymbol, &group, &label, &name})
         node->reset();
     lilv_world_free(world);
 }
@@ -123,6 +124,8 @@ void Lv2PluginLibrary::addPort(SimEngine &engine, SimNode &node, const LilvPlugi
     SimParameterHints hints;
     hints.readOnly = lilv_port_is_a(plugin, port, outputPort.get());
     hints.group = groupOf(plugin, port);
+    // A port the plugin keeps for itself (a notification, an internal state) is not a row.
+    hints.hidden = lilv_port_has_property(plugin, port, notOnGUI.get());
     std::shared_ptr<NQParameter> parameter;
     if (lilv_port_has_property(plugin, port, toggled.get())) {
         engine.setHints(node.addBoolParameter(title, value > 0.0f), hints);

@@ -27,6 +27,7 @@ ParameterPresentation SimPresentation::from(const SimParameterHints &hints)
         presentation.choices.append({value, QString::fromStdString(label)});
     presentation.readOnly = hints.readOnly;
     presentation.group = QString::fromStdString(hints.group);
+    presentation.hidden = hints.hidden;
     return presentation;
 }
 

@@ -26,10 +26,11 @@ std::string numberText(const json &value)
     return SimNumberText::of(value.get<double>());
 }
 
-// Optional presentation fields: every kind may have the first two, number kinds all of them.
-const std::initializer_list<const char *> anyKindHints = {"readOnly", "group"};
+// Optional presentation fields: every kind may have the first three, number kinds all of them.
+const std::initializer_list<const char *> anyKindHints = {"readOnly", "group", "hidden"};
 const std::initializer_list<const char *> numberHints = {
-    "scale", "skew", "unit", "display", "decimals", "step", "choices", "readOnly", "group"};
+    "scale", "skew",     "unit",  "display", "decimals",
+    "step",  "choices", "readOnly", "group", "hidden"};
 
 std::vector<const char *> withHints(std::initializer_list<const char *> fields,
                                     std::initializer_list<const char *> hints)
@@ -156,6 +157,8 @@ void GraphFileReader::readHints(const json &parameter, const std::shared_ptr<NQP
         hints.readOnly = boolean(parameter["readOnly"], "readOnly");
     if (parameter.contains("group"))
         hints.group = string(parameter["group"], "group");
+    if (parameter.contains("hidden"))
+        hints.hidden = boolean(parameter["hidden"], "hidden");
     const std::string kind = parameter["kind"].get<std::string>();
     if (kind != "bool" && kind != "string")
         readNumberHints(parameter, hints, kind, finite(parameter["minimum"], "minimum"),

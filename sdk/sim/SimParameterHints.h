@@ -27,4 +27,6 @@ struct SimParameterHints
     std::vector<std::pair<double, std::string>> choices;
     bool readOnly = false;
     std::string group;
+    // Not for the user: the parameter gets no row.
+    bool hidden = false;
 };

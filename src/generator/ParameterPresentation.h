@@ -51,6 +51,9 @@ struct ParameterPresentation
     bool readOnly = false;
     // Parameters of one node sharing a group are shown in a titled sub-section.
     QString group{};
+    // Not for the user (a plugin's internal state, a notification port): no row, and never a
+    // filter match.
+    bool hidden = false;
 };
 
 // Asked once per parameter while a screen is built; no value means no presentation.

@@ -231,7 +231,7 @@ int UIGenerator::rowCount(const NQAudioNode &audioNode) const
         return 1;
     const auto parameters = audioNode.parameters();
     return int(std::count_if(parameters.begin(), parameters.end(),
-                             [](const auto &parameter) { return hasControl(parameter); }));
+                             [this](const auto &parameter) { return getsRow(parameter); }));
 }
 
 void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows,
@@ -242,10 +242,10 @@ void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows
     if (type == playerType || type == recorderType)
         return;
     for (const auto &parameter : audioNode.parameters()) {
-        if (!hasControl(parameter))
+        const auto presentation = presentationFor(parameter);
+        if (!hasControl(parameter) || (presentation && presentation->hidden))
             continue;
         rows.append(text(parameter->name()));
-        const auto presentation = presentationFor(parameter);
         const QString group = presentation ? presentation->group : QString();
         qsizetype index = group.isEmpty() ? -1 : groupNames.indexOf(group);
         if (!group.isEmpty() && index < 0) {
@@ -306,6 +306,8 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &para
     QHash<QString, QLayout *> groups;
     for (const auto &parameter : parameters) {
         const auto presentation = presentationFor(parameter);
+        if (presentation && presentation->hidden)
+            continue;
         QWidget *widget = generateWidget(parameter, presentation);
         if (!widget)
             continue;
@@ -451,6 +453,14 @@ UIGenerator::presentationFor(const std::shared_ptr<NQParameter> &parameter) cons
     if (!presentationProvider || !parameter)
         return std::nullopt;
     return presentationProvider(*parameter);
+}
+
+bool UIGenerator::getsRow(const std::shared_ptr<NQParameter> &parameter) const
+{
+    if (!hasControl(parameter))
+        return false;
+    const auto presentation = presentationFor(parameter);
+    return !presentation || !presentation->hidden;
 }
 
 bool UIGenerator::hasControl(const std::shared_ptr<NQParameter> &parameter)

@@ -28,20 +28,22 @@ namespace {
 
 struct GraphScreen : NequoraUI::testing::FrameClockFixture
 {
-    // Nodes "Filter" (Cutoff, Résonance, Bypass), "Delay" (Mix, Time) and "Synth" (Mode as
-    // choices, Name), then extra nodes.
+    // Nodes "Filter" (Cutoff, Résonance, Bypass, a hidden Internal), "Delay" (Mix, Time),
+    // "Synth" (Mode as choices, Name) and "Internals" (hidden only), then extra nodes.
     void show(bool follows, bool filter = false, int extraNodes = 0)
     {
         auto node = engine.addNode("Effect", "Filter");
         cutoff = node->addFloatParameter("Cutoff", 1000.0f, 20.0f, 20000.0f);
         node->addFloatParameter("Résonance", 0.5f, 0.0f, 1.0f);
         bypass = node->addBoolParameter("Bypass", false);
+        node->addFloatParameter("Internal", 0.0f, 0.0f, 1.0f);
         node = engine.addNode("Effect", "Delay");
         mix = node->addFloatParameter("Mix", 0.25f, 0.0f, 1.0f);
         delayTime = node->addIntParameter("Time", 300, 1, 2000);
         node = engine.addNode("Effect", "Synth");
         mode = node->addIntParameter("Mode", 0, 0, 2);
         name = node->addStringParameter("Name", "Pad");
+        engine.addNode("Effect", "Internals")->addBoolParameter("Internal state", false);
         for (int n = 0; n < extraNodes; ++n)
             engine.addNode("Effect", "Extra " + std::to_string(n))
                 ->addFloatParameter("Level", 0.5f, 0.0f, 1.0f);
@@ -52,6 +54,8 @@ struct GraphScreen : NequoraUI::testing::FrameClockFixture
             std::optional<ParameterPresentation> shown;
             if (parameter.name() == "Mode")
                 shown.emplace().choices = {{0, "Saw"}, {1, "Square"}, {2, "Pulse"}};
+            if (parameter.name().rfind("Internal", 0) == 0)
+                shown.emplace().hidden = true;
             return shown;
         };
         generator.stringWriter = [](const auto &p, const std::string &text) {
@@ -179,7 +183,7 @@ TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsNeverMakesHiddenPlacesAndCl
     const std::pair<QString, QStringList> cases[] = {
         {"RESO", {"Filter", "Résonance"}}, {"résonance", {"Filter", "Résonance"}},
         {"i", {"Filter", "Cutoff", "Résonance", "Bypass", "Delay", "Mix", "Time"}},
-        {"delay", {"Delay", "Mix", "Time"}}, {"xyz", {}}};
+        {"delay", {"Delay", "Mix", "Time"}}, {"xyz", {}}, {"internal", {}}};
     // clang-format on
     for (const auto &[text, rows] : cases) {
         field->clear();

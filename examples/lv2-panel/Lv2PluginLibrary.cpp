@@ -58,6 +58,7 @@ Lv2PluginLibrary::Lv2PluginLibrary()
       integer(uri("http://lv2plug.in/ns/lv2core#integer")),
       enumeration(uri("http://lv2plug.in/ns/lv2core#enumeration")),
       logarithmic(uri("http://lv2plug.in/ns/ext/port-props#logarithmic")),
+      notOnGUI(uri("http://lv2plug.in/ns/ext/port-props#notOnGUI")),
       unit(uri("http://lv2plug.in/ns/extensions/units#unit")),
       unitSymbol(uri("http://lv2plug.in/ns/extensions/units#symbol")),
       group(uri("http://lv2plug.in/ns/ext/port-groups#group")),
@@ -72,7 +73,7 @@ Lv2PluginLibrary::~Lv2PluginLibrary()
 {
     // The nodes belong to the world's data; free them before it.
     for (Node *node : {&controlPort, &outputPort, &toggled, &integer, &enumeration, &logarithmic,
-                       &unit, &unitSymbol, &group, &label, &name, &comment})
+                       &notOnGUI, &unit, &unitSymbol, &group, &label, &name, &comment})
         node->reset();
     lilv_world_free(world);
 }
@@ -147,6 +148,8 @@ void Lv2PluginLibrary::addPort(SimEngine &engine, SimNode &node, const LilvPlugi
     // The port's lv2:default is where a reset takes it.
     if (!hints.readOnly)
         hints.defaultValue = value;
+    // A port the plugin keeps for itself (a notification, an internal state) is not a row.
+    hints.hidden = lilv_port_has_property(plugin, port, notOnGUI.get());
     std::shared_ptr<NQParameter> parameter;
     if (lilv_port_has_property(plugin, port, toggled.get())) {
         engine.setHints(node.addBoolParameter(title, value > 0.0f), hints);

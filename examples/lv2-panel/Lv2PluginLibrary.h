@@ -11,7 +11,8 @@ class SimNode;
 
 // The LV2 plugins installed on this machine, read with lilv. Nothing is instantiated and no audio
 // runs: a plugin's control ports become parameters of a simulated engine, and their properties
-// (logarithmic, integer, enumeration, toggled, units, output, port group) become its hints.
+// (logarithmic, integer, enumeration, toggled, units, output, port group, not on GUI) become its
+// hints.
 class Lv2PluginLibrary
 {
 public:
@@ -43,6 +44,6 @@ private:
     std::string groupOf(const LilvPlugin *plugin, const LilvPort *port) const;
 
     LilvWorld *world;
-    Node controlPort, outputPort, toggled, integer, enumeration, logarithmic, unit, unitSymbol,
-        group, label, name, comment;
+    Node controlPort, outputPort, toggled, integer, enumeration, logarithmic, notOnGUI, unit,
+        unitSymbol, group, label, name, comment;
 };

@@ -29,6 +29,7 @@ ParameterPresentation SimPresentation::from(const SimParameterHints &hints)
     presentation.group = QString::fromStdString(hints.group);
     presentation.description = QString::fromStdString(hints.description);
     presentation.defaultValue = hints.defaultValue;
+    presentation.hidden = hints.hidden;
     return presentation;
 }
 

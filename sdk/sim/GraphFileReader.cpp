@@ -27,10 +27,11 @@ std::string numberText(const json &value)
 }
 
 // Optional presentation fields: every kind may have the first three, number kinds all of them.
-const std::initializer_list<const char *> anyKindHints = {"readOnly", "group", "description"};
+const std::initializer_list<const char *> anyKindHints = {"readOnly", "group", "description",
+                                                            "hidden"};
 const std::initializer_list<const char *> numberHints = {
     "scale",   "skew",     "unit",  "display",     "decimals", "step",
-    "choices", "readOnly", "group", "description", "default"};
+    "choices", "readOnly", "group", "description", "default",  "hidden"};
 
 std::vector<const char *> withHints(std::initializer_list<const char *> fields,
                                     std::initializer_list<const char *> hints)
@@ -159,6 +160,8 @@ void GraphFileReader::readHints(const json &parameter, const std::shared_ptr<NQP
         hints.group = string(parameter["group"], "group");
     if (parameter.contains("description"))
         hints.description = string(parameter["description"], "description");
+    if (parameter.contains("hidden"))
+        hints.hidden = boolean(parameter["hidden"], "hidden");
     const std::string kind = parameter["kind"].get<std::string>();
     if (kind != "bool" && kind != "string")
         readNumberHints(parameter, hints, kind, finite(parameter["minimum"], "minimum"),

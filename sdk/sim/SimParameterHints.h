@@ -31,4 +31,6 @@ struct SimParameterHints
     std::string description;
     // Where a reset takes it; the value it starts with when absent.
     std::optional<double> defaultValue;
+    // Not for the user: the parameter gets no row.
+    bool hidden = false;
 };

@@ -43,13 +43,14 @@ VStackViewController::~VStackViewController()
     deleteUnplaced({});
 }
 
-QList<QWidget *> VStackViewController::views() const
+QList<QWidget *> VStackViewController::views()
 {
     QList<QWidget *> result;
     result.reserve(qsizetype(m_entries.size()));
-    for (const auto &entry : m_entries)
-        if (entry.view)
-            result.append(entry.view);
+    // By index, not by iterator: a maker may reach back into the controller.
+    for (int index = 0; index < stackedViewCount(); ++index)
+        if (QWidget *view = realiseView(index))
+            result.append(view);
     return result;
 }
 

@@ -23,8 +23,8 @@ class LayoutConstraint;
 // only when its place comes near the visible part of the scrolling area, so a screen of
 // thousands of views costs what is on screen; until then a blank of the estimated height holds
 // its place. Once made, a view stays until the controller goes. stackedView(), isRealised()
-// and isShownInViewport() tell what exists and what is on screen; viewRealised() reports each
-// view as it is made.
+// and isShownInViewport() tell what exists and what is on screen without making anything;
+// viewRealised() reports each view as it is made.
 //
 // Ownership: the controller owns every view in its list that no widget holds yet. When its
 // view loads, the listed views move into the stack and the view hierarchy owns them from then
@@ -56,8 +56,10 @@ public:
     explicit VStackViewController(QList<QWidget *> views, QObject *parent = nullptr);
     ~VStackViewController() override;
 
-    // The views made so far, in stack order.
-    QList<QWidget *> views() const;
+    // Every view of the list, in stack order (places whose maker gave nothing left out).
+    // Reading it makes the views not made yet, so a host that only shows the screen should
+    // not: on screen, views are made as they come near the visible part.
+    QList<QWidget *> views();
     // Replaces the list. Once the view has loaded, the stack on screen stays as it was.
     void setViews(QList<QWidget *> views);
     // Replaces the list with views made on demand; a maker may return null for "nothing".

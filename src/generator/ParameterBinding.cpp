@@ -192,7 +192,7 @@ ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
     auto *binding =
         new ParameterBinding(row, parameter,
                              {std::move(read), std::move(write),
-                              [slider](const QVariant &v) { slider->setValue(floatOf(v)); },
+                              [slider](const QVariant &v) { slider->setExactValue(v.toDouble()); },
                               [slider] { return slider->isSliderDown(); }},
                              undoStack);
     connect(slider, &SliderView::valueChanged, binding,

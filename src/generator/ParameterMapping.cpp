@@ -32,14 +32,35 @@ int decimalsOf(double step)
     return 6;
 }
 
-// Three significant digits: "0.250", "1.20", "632", "15018"; zero reads "0.0".
-int significantDecimals(double shown)
+// Decimals for three significant digits: "0.250", "1.20", "632", "15018"; zero reads "0.0".
+int decimalsForDigits(double shown)
 {
     if (shown == 0)
         return 1;
     if (!std::isfinite(shown))
         return 0;
     return std::clamp(2 - int(std::floor(std::log10(std::fabs(shown)))), 0, 6);
+}
+
+// The number a text shows, as typing it back reads it.
+double readBack(const QString &number)
+{
+    return QLocale::c().toDouble(number);
+}
+
+QString fixedText(double shown, int decimals)
+{
+    return QString::fromStdString(platform::NumberText::fixed(shown, decimals));
+}
+
+// Three significant digits of the number as it rounds, so that its text reads back to the same
+// text: 0.9999 shows "1.00" (not "1.000"), and anything that rounds to zero shows as zero does.
+int significantDecimals(double shown)
+{
+    const int decimals = decimalsForDigits(shown);
+    if (!std::isfinite(shown))
+        return decimals;
+    return decimalsForDigits(readBack(fixedText(shown, decimals)));
 }
 
 } // namespace
@@ -122,8 +143,6 @@ QString ParameterMapping::text(double value) const
     if (m_presentation.unit == ParameterPresentation::midiNoteUnit)
         return MidiNoteName::text(value);
     double shown = value;
-    // Shown units per engine unit, so that a step can be shown exactly after a prefix.
-    double factor = 1;
     QString unit = m_presentation.unit;
     if (m_presentation.transform == Transform::Decibels) {
         if (unit.isEmpty())
@@ -132,17 +151,24 @@ QString ParameterMapping::text(double value) const
             return QStringLiteral("-inf ") + unit;
         shown = 20.0 * std::log10(value);
     }
-    if (unit == hertz && std::fabs(shown) >= 1000) {
-        factor = 1e-3;
-        unit = kilohertz;
-    } else if (unit == seconds && shown != 0 && std::fabs(shown) < 1) {
-        factor = 1e3;
-        unit = milliseconds;
+    // Each prefix is chosen by the number as it would show, so that the text read back picks
+    // the same one: 999.7 Hz shows "1.00 kHz", not "1000 Hz"; 0.9999 s shows "1.00 s", not
+    // "1000 ms"; a value that rounds to 0 ms shows "0.0 s", as 0 does.
+    if (unit == hertz) {
+        if (std::fabs(shown) >= 1000 || std::fabs(readBack(numberText(shown, 1))) >= 1000)
+            return withUnit(numberText(shown * 1e-3, 1e-3), kilohertz);
+    } else if (unit == seconds && std::fabs(shown) < 1) {
+        const QString inMilliseconds = numberText(shown * 1e3, 1e3);
+        const double shownMilliseconds = std::fabs(readBack(inMilliseconds));
+        if (shownMilliseconds != 0 && shownMilliseconds < 1000)
+            return withUnit(inMilliseconds, milliseconds);
     }
-    return numberText(shown * factor, unit, factor);
+    return withUnit(numberText(shown, 1), unit);
 }
 
-QString ParameterMapping::numberText(double shown, const QString &unit, double factor) const
+// shown is in the units of the text, factor of them per engine unit (so that a step can be
+// shown exactly after a prefix).
+QString ParameterMapping::numberText(double shown, double factor) const
 {
     int decimals = m_presentation.decimals;
     // Every multiple of the step is shown exactly, so whole numbers never show a rounded value;
@@ -151,10 +177,15 @@ QString ParameterMapping::numberText(double shown, const QString &unit, double f
         decimals = decimalsOf(m_presentation.step * factor);
     if (decimals < 0)
         decimals = significantDecimals(shown);
-    QString number = QString::fromStdString(platform::NumberText::fixed(shown, decimals));
+    QString number = fixedText(shown, decimals);
     // A value that rounds to zero reads "0.0", not "-0.0".
-    if (number.startsWith(QLatin1Char('-')) && number.toDouble() == 0)
+    if (std::isfinite(shown) && number.startsWith(QLatin1Char('-')) && readBack(number) == 0)
         number.remove(0, 1);
+    return number;
+}
+
+QString ParameterMapping::withUnit(const QString &number, const QString &unit)
+{
     return unit.isEmpty() ? number : number + QLatin1Char(' ') + unit;
 }
 

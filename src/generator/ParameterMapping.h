@@ -40,7 +40,8 @@ public:
     int choiceIndex(double value) const;
 
 private:
-    QString numberText(double shown, const QString &unit, double factor) const;
+    QString numberText(double shown, double factor) const;
+    static QString withUnit(const QString &number, const QString &unit);
 
     double m_minimum;
     double m_maximum;

@@ -58,6 +58,9 @@ struct ParameterPresentation
     std::optional<double> defaultValue{};
 
     static inline const QString midiNoteUnit = QStringLiteral("midiNote");
+    // Not for the user (a plugin's internal state, a notification port): no row, and never a
+    // filter match.
+    bool hidden = false;
 };
 
 // Asked once per parameter while a screen is built; no value means no presentation.

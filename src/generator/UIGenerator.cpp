@@ -76,11 +76,10 @@ QWidget *sliderFor(std::shared_ptr<NQFloatParameter> parameter)
 // The float nearest to an integer bound that does not lie beyond it, so that every whole value
 // the slider can reach converts back to the integer it shows (float(INT32_MAX) is 2^31).
 // Inside means towards +infinity for a minimum and -infinity for a maximum.
-template <typename Integer> float boundInside(Integer bound, float inside)
+float boundInside(double bound, float inside)
 {
     const float nearest = float(bound);
-    const bool beyond =
-        inside > 0 ? double(nearest) < double(bound) : double(nearest) > double(bound);
+    const bool beyond = inside > 0 ? double(nearest) < bound : double(nearest) > bound;
     return beyond ? std::nextafter(nearest, inside) : nearest;
 }
 
@@ -90,10 +89,13 @@ QWidget *integerSliderFor(const Parameter &parameter, Write write)
 {
     constexpr float up = std::numeric_limits<float>::infinity();
     auto *slider = new SliderView(text(parameter->name()), float(parameter->value()),
-                                  boundInside(parameter->minimumValue(), up),
-                                  boundInside(parameter->maximumValue(), -up), std::move(write));
+                                  boundInside(double(parameter->minimumValue()), up),
+                                  boundInside(double(parameter->maximumValue()), -up),
+                                  std::move(write));
     slider->setStep(1.0f);
     slider->setDecimals(0);
+    // The engine's integer itself: a float holds only some of those beyond 2^24.
+    slider->setExactValue(double(parameter->value()));
     return slider;
 }
 
@@ -144,10 +146,15 @@ QWidget *choiceControl(const ParameterRow &row, ViewControllerPresenter *present
 // A slider over the row's scale, with its unit, transform and step.
 QWidget *presentedSlider(const ParameterRow &row)
 {
-    auto *slider =
-        new SliderView(row.title(), float(row.value().toDouble()), float(row.minimum()),
-                       float(row.maximum()), [row](float value) { row.write(double(value)); });
+    const double value = row.value().toDouble();
+    constexpr float up = std::numeric_limits<float>::infinity();
+    // Whole numbers keep to bounds whose every reachable value converts back (see boundInside).
+    const float minimum = row.isInteger() ? boundInside(row.minimum(), up) : float(row.minimum());
+    const float maximum = row.isInteger() ? boundInside(row.maximum(), -up) : float(row.maximum());
+    auto *slider = new SliderView(row.title(), float(value), minimum, maximum,
+                                  [row](float value) { row.write(double(value)); });
     slider->setPresentation(row.mapping()->presentation());
+    slider->setExactValue(value);
     return slider;
 }
 
@@ -193,7 +200,7 @@ int UIGenerator::rowCount(const NQAudioNode &audioNode) const
         return 1;
     const auto parameters = audioNode.parameters();
     return int(std::count_if(parameters.begin(), parameters.end(),
-                             [](const auto &parameter) { return hasControl(parameter); }));
+                             [this](const auto &parameter) { return getsRow(parameter); }));
 }
 
 void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows,
@@ -204,10 +211,10 @@ void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows
     if (type == playerType || type == recorderType)
         return;
     for (const auto &parameter : audioNode.parameters()) {
-        if (!hasControl(parameter))
+        const auto presentation = presentationFor(parameter);
+        if (!hasControl(parameter) || (presentation && presentation->hidden))
             continue;
         rows.append(text(parameter->name()));
-        const auto presentation = presentationFor(parameter);
         const QString group = presentation ? presentation->group : QString();
         qsizetype index = group.isEmpty() ? -1 : groupNames.indexOf(group);
         if (!group.isEmpty() && index < 0) {
@@ -278,6 +285,8 @@ UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParamete
     QHash<QString, QLayout *> groups;
     for (const auto &parameter : parameters) {
         const auto presentation = presentationFor(parameter);
+        if (presentation && presentation->hidden)
+            continue;
         QWidget *widget = generateWidget(parameter, presentation);
         if (!widget)
             continue;
@@ -452,6 +461,14 @@ UIGenerator::presentationFor(const std::shared_ptr<NQParameter> &parameter) cons
     if (!presentationProvider || !parameter)
         return std::nullopt;
     return presentationProvider(*parameter);
+}
+
+bool UIGenerator::getsRow(const std::shared_ptr<NQParameter> &parameter) const
+{
+    if (!hasControl(parameter))
+        return false;
+    const auto presentation = presentationFor(parameter);
+    return !presentation || !presentation->hidden;
 }
 
 bool UIGenerator::hasControl(const std::shared_ptr<NQParameter> &parameter)

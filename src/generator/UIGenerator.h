@@ -39,8 +39,9 @@ public:
     QList<QUrl> audioFiles;
     // Presents the file chooser rows' pickers; never kept alive by the generator or the rows.
     QPointer<ViewControllerPresenter> delegate;
-    // Asked for each parameter; without one (or for a parameter it has nothing for) the
-    // parameter gets the control its kind gets.
+    // Asked for each parameter (possibly more than once: counting a section's rows, naming
+    // them for the filter, making them); without one (or for a parameter it has nothing for)
+    // the parameter gets the control its kind gets. A hidden presentation leaves it out.
     ParameterPresentationProvider presentationProvider;
     // When a graph yields more sections than this, every section after the first starts folded.
     std::optional<qsizetype> foldSectionsAbove;
@@ -104,6 +105,8 @@ private:
     // How many views generateViews(audioNode) gives, without making them.
     int rowCount(const NQAudioNode &audioNode) const;
     static bool hasControl(const std::shared_ptr<NQParameter> &parameter);
+    // A control of its kind, and a presentation that does not hide it.
+    bool getsRow(const std::shared_ptr<NQParameter> &parameter) const;
     // The names the section of audioNode will show, for the filter (ParameterFilter::PlaceNames).
     void addFilterNames(const NQAudioNode &audioNode, QStringList &rows, std::vector<int> &groups,
                         QStringList &groupNames) const;

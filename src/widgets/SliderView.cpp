@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace NequoraUI {
 
@@ -89,13 +90,21 @@ SliderView::~SliderView()
 
 void SliderView::setValue(float value)
 {
+    setExactValue(value);
+}
+
+void SliderView::setExactValue(double value)
+{
     if (mapping) {
         mappedValue = value;
         slider->setValue(float(mapping->proportionOf(value)));
         showValueText(mapping->text(value));
         return;
     }
-    slider->setValue(value);
+    // Brought into the float's range first, so that no value overflows it; the slider pins.
+    constexpr double largest = std::numeric_limits<float>::max();
+    slider->setValue(std::isnan(value) ? float(value)
+                                       : float(std::clamp(value, -largest, largest)));
     showValue(value, false);
 }
 
@@ -127,20 +136,23 @@ void SliderView::setDecimals(int decimals)
     setPresentation(presentation);
 }
 
-void SliderView::showValue(float value, bool userChange)
+void SliderView::showValue(double value, bool userChange)
 {
     shownValue = value;
     shownUserChange = userChange;
     showValueText(valueText(value, userChange));
 }
 
-QString SliderView::valueText(float value, bool userChange) const
+QString SliderView::valueText(double value, bool userChange) const
 {
     if (valueDecimals >= 0)
         return QString::fromStdString(platform::NumberText::fixed(value, valueDecimals));
     if (userChange)
         return QString::fromStdString(platform::NumberText::fixed(value, defaultUserDecimals));
-    return QString::fromStdString(platform::NumberText::shortest(value));
+    // A float's shortest text where the value is one ("0.1", not "0.10000000149011612").
+    const bool isFloat = std::isnan(value) || double(float(value)) == value;
+    return QString::fromStdString(isFloat ? platform::NumberText::shortest(float(value))
+                                          : platform::NumberText::shortest(value));
 }
 
 // The value column keeps a fixed size that only grows. A label free to change its size asks
@@ -202,13 +214,13 @@ void SliderView::setPresentation(const ParameterPresentation &given)
         presentation.decimals = valueDecimals;
     presentation.decimals = valueDecimals =
         presentation.decimals < 0 ? -1 : std::min(presentation.decimals, mostDecimals);
-    const float value = mapping ? mappedValue : initialValue;
+    const double value = mapping ? mappedValue : initialValue;
     mapping.emplace(m_minimumValue, m_maximumValue, presentation);
     // The track now runs freely over proportions; the mapping snaps engine values to the step.
     slider->setStep(0.0f);
     slider->setMinimumValue(0.0f);
     slider->setMaximumValue(1.0f);
-    setValue(value);
+    setExactValue(value);
 }
 
 bool SliderView::isSliderDown() const
@@ -267,7 +279,7 @@ void SliderView::commitUserValue(double value)
         mappedValue = float(mapping->snapped(value));
         slider->setValue(float(mapping->proportionOf(mappedValue)));
         showValueText(mapping->text(mappedValue));
-        report(mappedValue);
+        report(float(mappedValue));
     } else {
         // Pinned in double first: a typed 1e300 must not overflow the float.
         slider->setValue(float(

@@ -53,6 +53,9 @@ public:
 
     // Moves the slider (pinned to its range) and shows the value passed in; reports nothing.
     void setValue(float value);
+    // The same for a value a float may not hold, such as an engine's integer beyond 2^24: the
+    // knob goes to the nearest float, the text shows value itself.
+    void setExactValue(double value);
 
     // The slider's value, pinned to the range; with a presentation, the engine value last shown.
     float value() const;
@@ -108,8 +111,8 @@ private slots:
     void valueTextSubmitted(const QString &text);
 
 private:
-    void showValue(float value, bool userChange);
-    QString valueText(float value, bool userChange) const;
+    void showValue(double value, bool userChange);
+    QString valueText(double value, bool userChange) const;
     void showValueText(const QString &text);
     // Shows and reports a value the user chose outright (typed or reset), even an unchanged one.
     void commitUserValue(double value);
@@ -123,14 +126,16 @@ private:
     const ValueChangedHandler valueChangedHandler;
     std::optional<ParameterMapping> mapping;
     ValueParser valueParser;
-    float mappedValue = 0;
+    // The engine value last shown: exact when set from outside, the reported float after a
+    // user change.
+    double mappedValue = 0;
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
     platform::ElidingLabel *valueLabel = nullptr;
     platform::Slider *slider = nullptr;
     int valueDecimals = -1;
     // The text form the label shows now, so that setDecimals can redraw it.
-    float shownValue = 0.0f;
+    double shownValue = 0.0;
     bool shownUserChange = false;
     // The widest one-line text advance the value column was sized for; -1 before the first.
     int fittedAdvance = -1;

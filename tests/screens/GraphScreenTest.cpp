@@ -28,20 +28,22 @@ namespace {
 
 struct GraphScreen : NequoraUI::testing::FrameClockFixture
 {
-    // Nodes "Filter" (Cutoff, Résonance, Bypass), "Delay" (Mix, Time) and "Synth" (Mode as
-    // choices, Name), then extra nodes.
+    // Nodes "Filter" (Cutoff, Résonance, Bypass, a hidden Internal), "Delay" (Mix, Time),
+    // "Synth" (Mode as choices, Name) and "Internals" (hidden only), then extra nodes.
     void show(bool follows, bool filter = false, int extraNodes = 0)
     {
         auto node = engine.addNode("Effect", "Filter");
         cutoff = node->addFloatParameter("Cutoff", 1000.0f, 20.0f, 20000.0f);
         node->addFloatParameter("Résonance", 0.5f, 0.0f, 1.0f);
         bypass = node->addBoolParameter("Bypass", false);
+        node->addFloatParameter("Internal", 0.0f, 0.0f, 1.0f);
         node = engine.addNode("Effect", "Delay");
         mix = node->addFloatParameter("Mix", 0.25f, 0.0f, 1.0f);
         delayTime = node->addIntParameter("Time", 300, 1, 2000);
         node = engine.addNode("Effect", "Synth");
         mode = node->addIntParameter("Mode", 0, 0, 2);
         name = node->addStringParameter("Name", "Pad");
+        engine.addNode("Effect", "Internals")->addBoolParameter("Internal state", false);
         for (int n = 0; n < extraNodes; ++n)
             engine.addNode("Effect", "Extra " + std::to_string(n))
                 ->addFloatParameter("Level", 0.5f, 0.0f, 1.0f);
@@ -52,6 +54,8 @@ struct GraphScreen : NequoraUI::testing::FrameClockFixture
             std::optional<ParameterPresentation> shown;
             if (parameter.name() == "Mode")
                 shown.emplace().choices = {{0, "Saw"}, {1, "Square"}, {2, "Pulse"}};
+            if (parameter.name().rfind("Internal", 0) == 0)
+                shown.emplace().hidden = true;
             return shown;
         };
         generator.stringWriter = [](const auto &p, const std::string &text) {
@@ -66,6 +70,13 @@ struct GraphScreen : NequoraUI::testing::FrameClockFixture
     auto *nameEdit() const { return screen->findChild<QLineEdit *>(QStringLiteral("textField")); }
     SliderView *slider(int index) const { return screen->findChildren<SliderView *>()[index]; }
     auto *knob(int index) const { return slider(index)->findChild<platform::Slider *>(); }
+    int made() const
+    {
+        int count = 0;
+        for (int index = 0; index < graph->stackedViewCount(); ++index)
+            count += graph->isRealised(index);
+        return count;
+    }
     QStringList shownRowTitles() const
     {
         QStringList titles;
@@ -126,10 +137,10 @@ TEST_F(GraphScreen, RowsInViewFollowEngineChangesWithinOneFrameWritingNothingBac
 
     // A folded section's rows are not read; they catch up when shown again. The places that
     // come into view as it folds are made.
-    auto *delay = qobject_cast<CollapsibleSectionView *>(graph->views()[1]);
-    const qsizetype made = graph->views().size();
+    auto *delay = qobject_cast<CollapsibleSectionView *>(graph->stackedView(1));
+    const int madeBefore = made();
     delay->tappedTitleView();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return graph->views().size() > made; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return made() > madeBefore; }, 1000));
     mix->setValue(0.9f);
     frame();
     EXPECT_EQ(knob(2)->value(), 0.25f);
@@ -161,7 +172,7 @@ TEST_F(GraphScreen, RowsInViewFollowEngineChangesWithinOneFrameWritingNothingBac
 TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsNeverMakesHiddenPlacesAndClearingRestoresAll)
 {
     show(false, true, 300);
-    ASSERT_LT(graph->views().size(), 50);
+    ASSERT_LT(made(), 50);
     QLineEdit *field = graph->filterField;
     ASSERT_TRUE(field);
     const QStringList all = shownRowTitles();
@@ -172,7 +183,7 @@ TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsNeverMakesHiddenPlacesAndCl
     const std::pair<QString, QStringList> cases[] = {
         {"RESO", {"Filter", "Résonance"}}, {"résonance", {"Filter", "Résonance"}},
         {"i", {"Filter", "Cutoff", "Résonance", "Bypass", "Delay", "Mix", "Time"}},
-        {"delay", {"Delay", "Mix", "Time"}}, {"xyz", {}}};
+        {"delay", {"Delay", "Mix", "Time"}}, {"xyz", {}}, {"internal", {}}};
     // clang-format on
     for (const auto &[text, rows] : cases) {
         field->clear();
@@ -191,10 +202,10 @@ TEST_F(GraphScreen, FilterKeepsExactlyTheMatchingRowsNeverMakesHiddenPlacesAndCl
     EXPECT_EQ(ParameterFilter::folded("ÉTÉ ﬁ"), "ete fi");
 
     // Sections not made yet are kept or hidden by name, and filtered when made.
-    const qsizetype madeBefore = graph->views().size();
+    const int madeBefore = made();
     field->setText("extra 299");
     QApplication::processEvents();
-    EXPECT_EQ(graph->views().size(), madeBefore + 1) << "hidden places are not made";
+    EXPECT_EQ(made(), madeBefore + 1) << "hidden places are not made";
     EXPECT_EQ(shownRowTitles(), QStringList({"Extra 299", "Level"}));
     EXPECT_EQ(graph->filter()->shownRowCount(), 1);
     field->setText("time");
@@ -249,4 +260,25 @@ TEST_F(GraphScreen, UndoAndRedoWriteEachValueOnceAndShowItSilently)
     cutoff->setValue(4000.0f);
     frame();
     EXPECT_EQ(track->value(), dragged) << "following is opt-in";
+}
+
+// A host may read the sections before showing the screen: every one is there, in node order,
+// and showing the screen then shows those same sections.
+TEST(GeneratedScreen, ViewsHoldEverySectionBeforeLoadingAndTheScreenShowsThoseSections)
+{
+    SimEngine engine;
+    for (const char *name : {"One", "Two", "Three"})
+        engine.addNode("Effect", name)->addFloatParameter("Level", 0.5f, 0.0f, 1.0f);
+    auto controller = UIGenerator::generateViewController(*engine.graph(), {});
+    auto *stack = qobject_cast<VStackViewController *>(controller.get());
+    const QList<QWidget *> sections = stack->views();
+    QStringList titles;
+    for (QWidget *section : sections)
+        titles.append(qobject_cast<CollapsibleSectionView *>(section)->titleLabel->text());
+    EXPECT_EQ(titles, QStringList({"One", "Two", "Three"}));
+    EXPECT_EQ(stack->views(), sections) << "read again, the same sections";
+
+    ASSERT_TRUE(NequoraUI::testing::shown(*controller->view(), 390, 640));
+    for (QWidget *section : sections)
+        EXPECT_TRUE(stack->isShownInViewport(section));
 }

@@ -105,6 +105,43 @@ TEST(ParameterMapping, ShowsUnitsAndTransformsParsesThemBackAndScalesMapTheTrack
     EXPECT_EQ(ParameterMapping(-10, 10, {.step = 1}).valueAt(0.52), 0.0);
 }
 
+// Typing what is shown gives back a value shown the same, across prefix, power-of-ten and zero
+// boundaries; zero and tiny values read alike, and each boundary shows on one side only.
+TEST(ParameterMapping, ShownTextTypedBackShowsTheSameText)
+{
+    const auto dB = Presentation::Transform::Decibels;
+    // clang-format off
+    const Presentation presentations[] = {
+        {}, {.unit = "Hz"}, {.unit = "s"}, {.transform = dB}, {.step = 0.25}, {.decimals = 2},
+        {.unit = "s", .step = 0.001}, {.unit = "s", .decimals = 0}, {.unit = "Hz", .decimals = 0},
+        {.unit = "Hz", .step = 1}, {.unit = "%", .decimals = 1}};
+    const double magnitudes[] = {0, 1e-9, 4e-7, 0.0004, 0.00099996, 0.0099996, 0.0994, 0.99996,
+        0.9996, 1, 1.0004, 9.9996, 99.96, 999.4, 999.6, 999.996, 1000, 1000.4, 1999.9};
+    // clang-format on
+    for (const Presentation &presentation : presentations) {
+        const bool gain = presentation.transform == dB;
+        const ParameterMapping mapping(gain ? 0 : -2000, 2000, presentation);
+        for (const double magnitude : magnitudes)
+            for (const double sign : {1.0, -1.0}) {
+                // Gains sweep their decibel boundaries: magnitude is then a level in dB.
+                const double value = mapping.snapped(
+                    gain ? std::pow(10.0, sign * magnitude / 20.0) : sign * magnitude);
+                const QString shown = mapping.text(value);
+                const auto typed = mapping.parse(shown);
+                ASSERT_TRUE(typed) << shown.toStdString();
+                EXPECT_EQ(mapping.text(*typed), shown) << value << " " << shown.toStdString();
+            }
+    }
+    // clang-format off
+    const std::tuple<Presentation, double, QString> chosen[] = {
+        {{}, 1e-9, "0.0"}, {{}, -0.99996, "-1.00"}, {{.unit = "Hz"}, 999.7, "1.00 kHz"},
+        {{.unit = "s"}, -0.99996, "-1.00 s"}, {{.unit = "s", .decimals = 0}, 0.0004, "0 s"},
+        {{.unit = "s"}, 1e-10, "0.0 s"}, {{.transform = dB}, 0.99999999, "0.0 dB"}};
+    // clang-format on
+    for (const auto &[presentation, value, text] : chosen)
+        EXPECT_EQ(ParameterMapping(-2000, 2000, presentation).text(value), text);
+}
+
 TEST_F(PresentedScreen, LogSliderMiddleDecibelGainChoicesAndReadOnlyRowsFollowingEachFrame)
 {
     // The hinted graph on screen, as a host shows it.

@@ -1,6 +1,7 @@
 #include "UIGenerator.h"
 #include "CollapsibleSectionView.h"
 #include "GeneratedViews.h"
+#include "ParameterBinding.h"
 #include "SaturatingConversion.h"
 #include "SliderView.h"
 #include "SwitchView.h"
@@ -112,6 +113,41 @@ TEST(UIGenerator, IntegerSlidersMoveInWholeStepsAndShowExactlyWhatTheyWrite)
     moveSlider(widgets[1], 99.0f);
     moveSlider(widgets[1], 99.0f);
     EXPECT_EQ(writes.size(), 8u);
+}
+
+// The text is the engine's whole number even where a float cannot hold it, when built and
+// when the row follows a change the engine made, with or without a presentation.
+TEST(UIGenerator, IntegerSliderTextsShowTheEnginesIntegerExactly)
+{
+    SimEngine engine;
+    auto node = engine.addNode("Counter", "Counter");
+    const auto big = node->addIntParameter("Big", 16777217, 0, INT32_MAX);
+    const auto top = node->addIntParameter("Top", INT32_MAX, INT32_MIN, INT32_MAX);
+    const auto all = node->addUIntParameter("All", UINT32_MAX, 0, UINT32_MAX);
+    const auto steps = node->addUIntParameter("Steps", UINT32_MAX - 2, 0, UINT32_MAX);
+    UIGenerator generator;
+    generator.presentationProvider = [](const NQParameter &parameter) {
+        std::optional<ParameterPresentation> shown;
+        if (parameter.name() == "Steps")
+            shown.emplace().unit = "steps";
+        return shown;
+    };
+    OwnedWidgets widgets(generator.generateViews(node->parameters()), true);
+    const std::function<void()> changes[] = {[&] { big->setValue(33554431); },
+                                             [&] { top->setValue(INT32_MIN + 1); },
+                                             [&] { all->setValue(UINT32_MAX - 1); },
+                                             [&] { steps->setValue(16777217); }};
+    const std::pair<const char *, const char *> texts[] = {
+        {"16777217", "33554431"},
+        {"2147483647", "-2147483647"},
+        {"4294967295", "4294967294"},
+        {"4294967293 steps", "16777217 steps"}};
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(labelText(widgets[row], "valueLabel").toStdString(), texts[row].first);
+        changes[row]();
+        widgets[row]->findChild<ParameterBinding *>()->follow();
+        EXPECT_EQ(labelText(widgets[row], "valueLabel").toStdString(), texts[row].second);
+    }
 }
 
 TEST(SaturatingConversion, TruncatesTowardZeroSaturatesOutsideAndNaNGivesZero)

@@ -99,7 +99,6 @@ TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWho
     EXPECT_EQ(controller.stackedView(1), nullptr) << "a maker may give nothing";
     EXPECT_LT(made, 20) << "only places near the visible part are made";
     EXPECT_FALSE(controller.isRealised(100));
-    EXPECT_EQ(controller.views().size(), made - 1);
 
     QScrollBar *bar = screen->findChild<QScrollArea *>()->verticalScrollBar();
     for (int step = 0; step < 5 && bar->value() < bar->maximum(); ++step) {
@@ -119,6 +118,13 @@ TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWho
     QCoreApplication::processEvents();
     ASSERT_TRUE(controller.isRealised(70));
     EXPECT_EQ(controller.stackedView(70)->mapTo(controller.placesView(), QPoint()).y(), top);
+
+    // Reading the list makes the rest; the maker that gave nothing has no entry in it.
+    const QList<QWidget *> all = controller.views();
+    EXPECT_EQ(made, 200);
+    ASSERT_EQ(all.size(), 199);
+    EXPECT_EQ(all[149], early);
+    EXPECT_TRUE(controller.placesView()->isAncestorOf(all.back()));
 }
 
 TEST(LayoutConstraint, MovesOneMarginAndSurvivesItsLayout)

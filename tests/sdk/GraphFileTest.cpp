@@ -25,7 +25,7 @@ const char *goodGraph = R"({"nodes": [{"type": "Nequora.GraphInput", "name": "In
     {"kind": "uint", "name": "Voices", "value": 4294967295, "minimum": 0, "maximum": 4294967295,
      "choices": [{"value": 0, "label": "Sine"}, {"value": 2, "label": "Saw"}]},
     {"kind": "bool", "name": "Bypass", "value": true, "readOnly": true},
-    {"kind": "string", "name": "Preset", "value": "Hall \u00e9"}]},
+    {"kind": "string", "name": "Preset", "value": "Hall \u00e9", "hidden": true}]},
   {"type": "AudioPlayerNode", "name": "Player"}, {"type": "RecorderNode", "name": "Recorder"}],
  "session": {"sampleRate": 44100, "inputLatency": 0.002, "outputLatency": 0.003,
              "IOBufferDuration": 0.004}, "running": true, "inputRoute": "Mic", "outputRoute": ""})";
@@ -112,6 +112,9 @@ TEST(GraphFile, LoadsEveryNodeParameterKindHintAndSessionFieldAndRefusesUnreadab
     EXPECT_EQ(engine->hints(*voices)->choices,
               (std::vector<std::pair<double, std::string>>{{0, "Sine"}, {2, "Saw"}}));
     EXPECT_TRUE(engine->hints(*bypass)->readOnly);
+    EXPECT_FALSE(engine->hints(*bypass)->hidden);
+    ASSERT_TRUE(engine->hints(*preset));
+    EXPECT_TRUE(engine->hints(*preset)->hidden);
 
     EXPECT_TRUE(engine->isRunning());
     ASSERT_TRUE(engine->lastAudioSessionState());
@@ -182,6 +185,7 @@ TEST(GraphFile, InvalidJsonAndFaultsAreRefusedWithFileAndPlaceNamed)
         named("float", range + R"(,"step":-1)", "step -1 is not above 0"),
         named("float", range + R"(,"default":3)", "default 3 is outside the range 0 to 2"),
         named("bool", R"(,"value":true,"default":1)", "unknown field \"default\""),
+        named("bool", R"(,"value":true,"hidden":1)", "hidden must be true or false"),
         named("float", range + R"(,"choices":[])", "\"choices\" must be a non-empty array"),
         named("int", range + R"(,"choices":[{"value":3,"label":"Big"}])",
               "choice 1: value 3 is outside the range 0 to 2"),

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Reads the bundled test plugin (no binary: lilv reads descriptions only) and checks that every
 # port property reaches the panel: a log track, units, enumeration labels, a port group, a
-# toggle and an output port as a read-only row.
+# toggle and an output port as a read-only row; a port not for the user shows nothing.
 set -euo pipefail
 panel=$1
 export LV2_PATH=$(cd "$(dirname "$0")" && pwd)

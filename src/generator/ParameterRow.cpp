@@ -68,6 +68,9 @@ std::optional<ParameterRow::Kind>
 ParameterRow::kindOf(const std::shared_ptr<NQParameter> &parameter,
                      const std::optional<ParameterPresentation> &presentation)
 {
+    // A parameter the host keeps from the user gets no row in either toolkit.
+    if (presentation && presentation->hidden)
+        return std::nullopt;
     const bool number = isNumberParameter(parameter);
     const bool presentedReadOnly = presentation && presentation->readOnly;
     if (std::dynamic_pointer_cast<NQBoolParameter>(parameter))

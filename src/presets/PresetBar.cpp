@@ -171,7 +171,9 @@ bool PresetBar::save()
     const auto entry = m_current.isEmpty() ? std::nullopt : m_store->find(m_current);
     if (!entry || entry->factory)
         return saveAs();
-    return saveUnder(m_current, false);
+    // Even the current preset is replaced only once the user says so: its file holds what was
+    // last saved, which the screen may no longer show.
+    return saveUnder(m_current, true);
 }
 
 bool PresetBar::saveAs()

@@ -28,9 +28,9 @@ using namespace NequoraUI;
 // What either screen shows for one parameter.
 struct Shown
 {
-    QString kind, title, valueText;
+    QString kind{}, title{}, valueText{};
     double proportion = 0;
-    QStringList choices;
+    QStringList choices{};
     // The widget slider keeps its track in floats.
     bool operator==(const Shown &o) const
     {
@@ -103,7 +103,8 @@ struct QuickScreen
         screen->setSize(size);
         window.resize(size);
         window.show();
-        QTest::qWaitForWindowExposed(&window);
+        if (!QTest::qWaitForWindowExposed(&window))
+            ADD_FAILURE() << "The Quick screen's window was never exposed";
         list = screen->findChild<QQuickItem *>("rows");
     }
     ~QuickScreen() { delete screen; }
@@ -225,7 +226,7 @@ TEST_F(DemoGraph, FollowingAnnouncesOnlyChangedRows)
                      [&](const QModelIndex &first) { changed.append(first.row()); });
     model.follow(0, model.rowCount() - 1);
     EXPECT_EQ(changed, QList<int>{mix});
-    EXPECT_EQ(model.index(mix).data(GraphRowModel::ValueTextRole), "0.75");
+    EXPECT_EQ(model.index(mix).data(GraphRowModel::ValueTextRole).toString(), "0.750");
     model.follow(0, model.rowCount() - 1);
     EXPECT_EQ(changed.size(), 1);
 }

@@ -33,6 +33,9 @@ install(TARGETS nequorauiqmlplugin LIBRARY DESTINATION ${NEQUORAUI_INSTALL_QMLDI
 get_target_property(nequoraui_qml_module_dir NequoraUI QT_QML_MODULE_OUTPUT_DIRECTORY)
 install(FILES ${nequoraui_qml_module_dir}/qmldir ${nequoraui_qml_module_dir}/NequoraUI.qmltypes
     DESTINATION ${NEQUORAUI_INSTALL_QMLDIR}/NequoraUI)
+# The qmldir names the Quick screen's documents by path, so tooling and the engine find them here.
+install(FILES ${PROJECT_SOURCE_DIR}/src/quick/GraphScreen.qml ${PROJECT_SOURCE_DIR}/src/quick/GraphRow.qml
+    DESTINATION ${NEQUORAUI_INSTALL_QMLDIR}/NequoraUI/quick)
 
 # The simulated engine, with the description of the graph files it reads beside its headers.
 # Its JSON reader stays private: users need no JSON library.

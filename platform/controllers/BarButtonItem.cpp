@@ -1,4 +1,4 @@
-#include "platform/BarButtonItem.h"
+#include "BarButtonItem.h"
 
 #include <QMetaMethod>
 #include <QMetaObject>

@@ -1,9 +1,9 @@
-#include "platform/NavigationBar.h"
+#include "NavigationBar.h"
 
-#include "platform/BarButtonItem.h"
-#include "platform/Color.h"
+#include "BarButtonItem.h"
+#include "Color.h"
 
-#include "platform/NavigationItem.h"
+#include "NavigationItem.h"
 #include <QEvent>
 
 #include <QHBoxLayout>

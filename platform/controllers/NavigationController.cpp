@@ -1,6 +1,6 @@
-#include "platform/NavigationController.h"
+#include "NavigationController.h"
 
-#include "platform/NavigationBar.h"
+#include "NavigationBar.h"
 
 #include <QVBoxLayout>
 #include <QWidget>

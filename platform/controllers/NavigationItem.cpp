@@ -1,6 +1,6 @@
-#include "platform/NavigationItem.h"
+#include "NavigationItem.h"
 
-#include "platform/BarButtonItem.h"
+#include "BarButtonItem.h"
 
 namespace NequoraUI::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/PresentationOverlay.h"
+#include "PresentationOverlay.h"
 
 #include <QEvent>
 #include <QKeyEvent>

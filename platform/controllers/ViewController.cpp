@@ -1,8 +1,8 @@
-#include "platform/ViewController.h"
+#include "ViewController.h"
 
-#include "platform/NavigationController.h"
-#include "platform/NavigationItem.h"
-#include "platform/PresentationOverlay.h"
+#include "NavigationController.h"
+#include "NavigationItem.h"
+#include "PresentationOverlay.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "platform/ControlAccessibility.h"
+#include "ControlAccessibility.h"
 
-#include "platform/NumberText.h"
-#include "platform/ProgressBar.h"
-#include "platform/SegmentedControl.h"
-#include "platform/SegmentedControlAccessible.h"
-#include "platform/Slider.h"
-#include "platform/Switch.h"
-#include "platform/TableView.h"
-#include "platform/TableViewCell.h"
+#include "NumberText.h"
+#include "ProgressBar.h"
+#include "SegmentedControl.h"
+#include "SegmentedControlAccessible.h"
+#include "Slider.h"
+#include "Switch.h"
+#include "TableView.h"
+#include "TableViewCell.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

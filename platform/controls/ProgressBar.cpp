@@ -1,6 +1,6 @@
-#include "platform/ProgressBar.h"
+#include "ProgressBar.h"
 
-#include "platform/ControlAccessibility.h"
+#include "ControlAccessibility.h"
 
 #include <QAccessible>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "platform/SegmentedControl.h"
+#include "SegmentedControl.h"
 
-#include "platform/ControlAccessibility.h"
+#include "ControlAccessibility.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

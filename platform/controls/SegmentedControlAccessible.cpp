@@ -1,6 +1,6 @@
-#include "platform/SegmentedControlAccessible.h"
+#include "SegmentedControlAccessible.h"
 
-#include "platform/SegmentedControl.h"
+#include "SegmentedControl.h"
 
 namespace NequoraUI::platform {
 

@@ -1,6 +1,6 @@
-#include "platform/Slider.h"
+#include "Slider.h"
 
-#include "platform/ControlAccessibility.h"
+#include "ControlAccessibility.h"
 
 #include <QAccessible>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PaletteColors.h"
+#include "PaletteColors.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "platform/Switch.h"
+#include "Switch.h"
 
-#include "platform/ControlAccessibility.h"
+#include "ControlAccessibility.h"
 
 #include <QPainter>
 

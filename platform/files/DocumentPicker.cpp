@@ -1,6 +1,6 @@
-#include "platform/DocumentPicker.h"
+#include "DocumentPicker.h"
 
-#include "platform/DocumentPickerDelegate.h"
+#include "DocumentPickerDelegate.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform/DisplayLink.h"
+#include "DisplayLink.h"
 
-#include "platform/FrameClock.h"
+#include "FrameClock.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
-#include "platform/FrameClock.h"
+#include "FrameClock.h"
 
-#include "platform/DisplayLink.h"
+#include "DisplayLink.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/TableLayout.h"
+#include "TableLayout.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "platform/TableView.h"
+#include "TableView.h"
 
-#include "platform/Color.h"
-#include "platform/ControlAccessibility.h"
-#include "platform/TableViewCell.h"
-#include "platform/TableViewController.h"
-#include "platform/TableViewHeaderView.h"
+#include "Color.h"
+#include "ControlAccessibility.h"
+#include "TableViewCell.h"
+#include "TableViewController.h"
+#include "TableViewHeaderView.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

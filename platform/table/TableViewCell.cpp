@@ -1,4 +1,4 @@
-#include "platform/TableViewCell.h"
+#include "TableViewCell.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "platform/TableViewController.h"
+#include "TableViewController.h"
 
-#include "platform/TableViewCell.h"
+#include "TableViewCell.h"
 
 namespace NequoraUI::platform {
 

@@ -1,6 +1,6 @@
-#include "platform/TableViewHeaderView.h"
+#include "TableViewHeaderView.h"
 
-#include "platform/Color.h"
+#include "Color.h"
 
 #include <QEvent>
 

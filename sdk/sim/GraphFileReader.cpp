@@ -28,9 +28,9 @@ std::string numberText(const json &value)
 
 // Optional presentation fields: every kind may have the first three, number kinds all of them.
 const std::initializer_list<const char *> anyKindHints = {"readOnly", "group", "hidden"};
-const std::initializer_list<const char *> numberHints = {
-    "scale", "skew",     "unit",  "display", "decimals",
-    "step",  "choices", "readOnly", "group", "hidden"};
+const std::initializer_list<const char *> numberHints = {"scale",    "skew",  "unit",    "display",
+                                                         "decimals", "step",  "choices", "readOnly",
+                                                         "group",    "hidden"};
 
 std::vector<const char *> withHints(std::initializer_list<const char *> fields,
                                     std::initializer_list<const char *> hints)

@@ -124,8 +124,8 @@ TEST(ParameterMapping, ShownTextTypedBackShowsTheSameText)
         for (const double magnitude : magnitudes)
             for (const double sign : {1.0, -1.0}) {
                 // Gains sweep their decibel boundaries: magnitude is then a level in dB.
-                const double value = mapping.snapped(
-                    gain ? std::pow(10.0, sign * magnitude / 20.0) : sign * magnitude);
+                const double value = mapping.snapped(gain ? std::pow(10.0, sign * magnitude / 20.0)
+                                                          : sign * magnitude);
                 const QString shown = mapping.text(value);
                 const auto typed = mapping.parse(shown);
                 ASSERT_TRUE(typed) << shown.toStdString();

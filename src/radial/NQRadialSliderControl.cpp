@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QQmlEngine>
 #include <QQuickWindow>
 #include <QSGTransformNode>
 #include <algorithm>
@@ -66,6 +67,7 @@ NQRadialSliderControl::NQRadialSliderControl(double size, bool showCircleGridLin
     setActiveFocusOnTab(true);
     setAntialiasing(true);
     configurationUpdated();
+    joinAccessibleTree();
     // The base constructor may already have placed the item in a window.
     updateAppearance(window());
 }
@@ -286,12 +288,33 @@ void NQRadialSliderControl::componentComplete()
     updateAppearance(window());
 }
 
+// Qt Quick lists an item in its window's accessible tree only once the item has an Accessible
+// attached object; the pad makes its own, so that a QML document need not. The attached type
+// is Qt Quick's own, known by name once Qt Quick has registered its types: a pad made before
+// that (in C++, ahead of any QML) tries again when it is placed in a window.
+void NQRadialSliderControl::joinAccessibleTree()
+{
+    if (m_inAccessibleTree)
+        return;
+    const QMetaObject *attachedType = QMetaType::fromName("QQuickAccessibleAttached*").metaObject();
+    if (!attachedType)
+        return;
+    QObject *attached =
+        qmlAttachedPropertiesObject(this, qmlAttachedPropertiesFunction(this, attachedType), true);
+    if (!attached)
+        return;
+    // Our own interface answers for the pad; the attached object agrees with it.
+    attached->setProperty("role", QVariant::fromValue(QAccessible::Slider));
+    m_inAccessibleTree = true;
+}
+
 void NQRadialSliderControl::itemChange(ItemChange change, const ItemChangeData &value)
 {
     QQuickPaintedItem::itemChange(change, value);
-    if (change == ItemSceneChange)
+    if (change == ItemSceneChange) {
+        joinAccessibleTree();
         updateAppearance(value.window);
-    else if (change == ItemVisibleHasChanged)
+    } else if (change == ItemVisibleHasChanged)
         updateAppearance(window());
     else if (change == ItemActiveFocusHasChanged)
         update();

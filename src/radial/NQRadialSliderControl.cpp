@@ -67,7 +67,6 @@ NQRadialSliderControl::NQRadialSliderControl(double size, bool showCircleGridLin
     setActiveFocusOnTab(true);
     setAntialiasing(true);
     configurationUpdated();
-    joinAccessibleTree();
     // The base constructor may already have placed the item in a window.
     updateAppearance(window());
 }
@@ -285,13 +284,16 @@ QSGNode *NQRadialSliderControl::updatePaintNode(QSGNode *oldNode, UpdatePaintNod
 void NQRadialSliderControl::componentComplete()
 {
     QQuickPaintedItem::componentComplete();
+    // Not in the constructor: the QML engine sets up the item's own data after that, and an
+    // attached object made before would be left behind.
+    joinAccessibleTree();
     updateAppearance(window());
 }
 
 // Qt Quick lists an item in its window's accessible tree only once the item has an Accessible
 // attached object; the pad makes its own, so that a QML document need not. The attached type
-// is Qt Quick's own, known by name once Qt Quick has registered its types: a pad made before
-// that (in C++, ahead of any QML) tries again when it is placed in a window.
+// is Qt Quick's own, known by name once Qt Quick has registered its types: a pad made in C++
+// joins when it is placed in a window.
 void NQRadialSliderControl::joinAccessibleTree()
 {
     if (m_inAccessibleTree)

@@ -5,6 +5,7 @@
 #include "support/BenchSupport.h"
 
 #include "CollapsibleSectionView.h"
+#include "GraphRowModel.h"
 #include "GraphViewController.h"
 #include "ParameterFollower.h"
 #include "SliderView.h"
@@ -18,6 +19,10 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
@@ -277,8 +282,54 @@ void BM_HandWrittenFilter(benchmark::State &state)
     }
 }
 
+// The Qt Quick screen's part of a frame on the main thread: the rows in view read the engine,
+// and the one whose parameter the engine moved announces it, which updates its delegate's
+// bindings. The scene graph's render is not part of it.
+void BM_QuickLiveFrame(benchmark::State &state)
+{
+    if (QQuickWindow::graphicsApi() != QSGRendererInterface::Software)
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    const auto graph = makeGraph();
+    UIGenerator settings;
+    settings.followsParameters = true;
+    QQmlEngine engine;
+    QQuickWindow window;
+    GraphRowModel rows(*graph, settings);
+    QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/NequoraUI/quick/GraphScreen.qml")));
+    std::unique_ptr<QObject> screen(
+        component.createWithInitialProperties({{"graph", QVariant::fromValue(&rows)}}));
+    auto *item = qobject_cast<QQuickItem *>(screen.get());
+    item->setParentItem(window.contentItem());
+    item->setSize({390, qreal(screenHeight)});
+    window.resize(390, screenHeight);
+    window.show();
+    QCoreApplication::processEvents();
+    auto *list = item->findChild<QQuickItem *>(QStringLiteral("rows"));
+    list->setProperty("contentY", list->property("contentHeight").toDouble() / 2);
+    QCoreApplication::processEvents();
+    int top = 0;
+    QMetaObject::invokeMethod(list, "indexAt", Q_RETURN_ARG(int, top), Q_ARG(qreal, 0),
+                              Q_ARG(qreal, list->property("contentY").toReal()));
+    const int bottom = top + screenHeight / 40;
+    // The engine moves the first float parameter in view.
+    std::shared_ptr<SimFloatParameter> moved;
+    for (int r = top; r <= bottom && !moved; ++r)
+        if (rows.index(r).data(GraphRowModel::KindRole) == "slider" &&
+            rows.index(r).data(GraphRowModel::TitleRole).toString().startsWith("Float")) {
+            const auto node = graph->simNodes()[size_t(r / (parametersPerNode + 1))];
+            moved = std::dynamic_pointer_cast<SimFloatParameter>(node->parameters()[0]);
+        }
+    float value = 0;
+    for (auto _ : state) {
+        if (moved)
+            moved->setValue(value = value > 0.9f ? 0.1f : value + 0.01f);
+        rows.follow(top, bottom);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_QuickLiveFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LiveFrame)
     ->ArgsProduct({{0, 1}, {0, 1, 2}})
     ->ArgNames({"following", "moving"})

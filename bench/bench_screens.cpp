@@ -13,6 +13,7 @@
 // built and freed screens reuses that memory.
 #include "support/BenchSupport.h"
 
+#include "GraphRowModel.h"
 #include "NQFloatParameter.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
@@ -240,6 +241,31 @@ std::unique_ptr<QObject> quickList(const SimGraph &, const Parameters &parameter
     return window;
 }
 
+// The generated Qt Quick screen of the same graph: its row model and GraphScreen, compiled once
+// like the peer above.
+QQmlComponent &graphScreen()
+{
+    static QQmlEngine engine;
+    static QQmlComponent component(&engine,
+                                   QUrl(QStringLiteral("qrc:/NequoraUI/quick/GraphScreen.qml")));
+    if (component.isError())
+        qFatal("GraphScreen.qml: %s", qPrintable(component.errorString()));
+    return component;
+}
+
+std::unique_ptr<QObject> quickGenerated(const SimGraph &graph, const Parameters &)
+{
+    auto window = std::make_unique<QQuickWindow>();
+    auto *rows = new GraphRowModel(graph, UIGenerator{}, window.get());
+    QObject *screen = graphScreen().createWithInitialProperties(
+        {{QStringLiteral("graph"), QVariant::fromValue(rows)}});
+    auto *item = qobject_cast<QQuickItem *>(screen);
+    item->setParent(window.get());
+    item->setParentItem(window->contentItem());
+    item->setSize(screenSize);
+    return window;
+}
+
 using ScreenMaker = std::unique_ptr<QObject> (*)(const SimGraph &, const Parameters &);
 
 // Shows the screen's window and runs the event loop until its first frame is painted.
@@ -344,6 +370,34 @@ void memoryScrolledThrough(benchmark::State &state)
     }
 }
 
+// The Quick screen scrolled to the end a page at a time, every frame painted: delegates out of
+// view are given back, so memory stays what the first frame took.
+void memoryQuickScrolledThrough(benchmark::State &state)
+{
+    const int parameterCount = int(state.range(0));
+    const auto graph = makeGraph(parameterCount);
+    warmUp(quickGenerated);
+    for (auto _ : state) {
+        const double before = BenchSupport::residentKiB();
+        auto screen = quickGenerated(*graph, {});
+        showUntilPainted(screen.get());
+        auto *list = screen->findChild<QQuickItem *>(QStringLiteral("rows"));
+        const double end = list->property("contentHeight").toDouble() - screenSize.height();
+        for (double y = 0; y < end; y += screenSize.height()) {
+            list->setProperty("contentY", y);
+            // As the event loop does between frames: delegates given back are deleted.
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        state.counters["KiB_per_parameter"] =
+            (BenchSupport::residentKiB() - before) / double(parameterCount);
+        state.PauseTiming();
+        screen.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+
 void sizes(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -356,11 +410,18 @@ BENCHMARK(firstPaint<eagerScreen>)->Name("BM_FirstPaint_GeneratedAllMade")->Appl
 BENCHMARK(firstPaint<plainForm>)->Name("BM_FirstPaint_PlainForm")->Apply(sizes);
 BENCHMARK(firstPaint<uiLoaderForm>)->Name("BM_FirstPaint_UiLoader")->Apply(sizes);
 BENCHMARK(firstPaint<quickList>)->Name("BM_FirstPaint_QuickList")->Apply(sizes);
+BENCHMARK(firstPaint<quickGenerated>)->Name("BM_FirstPaint_QuickGenerated")->Apply(sizes);
 
 BENCHMARK(memory<generatedScreen>)->Name("BM_Memory_Generated")->Arg(10000)->Iterations(1);
 BENCHMARK(memory<plainForm>)->Name("BM_Memory_PlainForm")->Arg(10000)->Iterations(1);
 BENCHMARK(memory<uiLoaderForm>)->Name("BM_Memory_UiLoader")->Arg(10000)->Iterations(1);
 BENCHMARK(memory<quickList>)->Name("BM_Memory_QuickList")->Arg(10000)->Iterations(1);
+BENCHMARK(memory<quickGenerated>)->Name("BM_Memory_QuickGenerated")->Arg(10000)->Iterations(1);
+BENCHMARK(memoryQuickScrolledThrough)
+    ->Name("BM_Memory_QuickGeneratedScrolledThrough")
+    ->Arg(10000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(memoryScrolledThrough)
     ->Name("BM_Memory_GeneratedScrolledThrough")
     ->Arg(10000)

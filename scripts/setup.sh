@@ -12,7 +12,7 @@ packages=(
     libsndfile1-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-qpa-plugins fonts-dejavu-core locales xvfb xauth
-    liblilv-dev x42-plugins
+    liblilv-dev x42-plugins zam-plugins jackd2 libjack-jackd2-dev
 )
 
 missing=()

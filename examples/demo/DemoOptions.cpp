@@ -33,9 +33,14 @@ QCommandLineParser &configure(QCommandLineParser &parser)
                         "choose a file and press Play, as a user would.")},
         {QStringLiteral("live"),
          QStringLiteral("Let the engine sweep the filter cutoff; the graph page follows it.")},
+        {QStringLiteral("quick"),
+         QStringLiteral("Show the graph in the Qt Quick screen instead of the widget pages.")},
         {QStringLiteral("filter"),
          QStringLiteral("Start with this text in the graph page's filter box."),
          QStringLiteral("text")},
+        {QStringLiteral("dark"),
+         QStringLiteral("Use a dark palette, as a dark desktop gives; the pages follow it.")},
+        {QStringLiteral("reverse"), QStringLiteral("Lay every page out right to left.")},
     });
     return parser;
 }
@@ -99,7 +104,10 @@ std::optional<DemoOptions> DemoOptions::parse(const QByteArrayList &arguments, Q
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     options.drive = parser.isSet(QStringLiteral("drive"));
     options.live = parser.isSet(QStringLiteral("live"));
+    options.quick = parser.isSet(QStringLiteral("quick"));
     options.filterText = textOf(parser.value(QStringLiteral("filter")));
+    options.dark = parser.isSet(QStringLiteral("dark"));
+    options.rightToLeft = parser.isSet(QStringLiteral("reverse"));
     return options;
 }
 

@@ -21,8 +21,13 @@ struct DemoOptions
     bool drive = false;
     // The engine sweeps a filter cutoff by itself, and the graph screen follows its parameters.
     bool live = false;
+    // Show the graph in the Qt Quick screen instead of the widget pages.
+    bool quick = false;
     // Text typed into the graph page's filter box at start.
     QString filterText;
+    // A dark application palette, and every page laid out right to left.
+    bool dark = false;
+    bool rightToLeft = false;
     // Print the usage or the library version and exit, before anything else happens.
     bool help = false;
     bool version = false;

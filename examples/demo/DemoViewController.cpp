@@ -1,14 +1,17 @@
 #include "DemoViewController.h"
 
 #include "AudioSessionInfoView.h"
+#include "DemoFactoryPresets.h"
 #include "GalleryPage.h"
 #include "LibraryStyle.h"
+#include "PresetStore.h"
 #include "RadialSliderWidget.h"
 #include "TextLabelView.h"
 #include "TitleLabelView.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "ValueLabelView.h"
+#include "platform/ColorScheme.h"
 #include "platform/DisplayLink.h"
 #include "platform/NumberText.h"
 
@@ -22,6 +25,7 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
@@ -102,6 +106,32 @@ void waitUntilShown(QWidget *page)
     QCoreApplication::sendPostedEvents(page->window(), QEvent::UpdateRequest);
 }
 
+// The host's own chrome in the library's colours, so that it follows the palette too.
+QString pageListSheet(const QPalette &palette)
+{
+    using NequoraUI::platform::ColorScheme;
+    const ColorScheme colors = ColorScheme::fromPalette(palette);
+    QString sheet = QStringLiteral(
+        "#demoRoot { background: @card@; }"
+        "QListWidget#pageList { background: @bar@; border: none; border-right: 1px solid @line@;"
+        " padding-top: 12px; font-size: 11pt; }"
+        "QListWidget#pageList::item { padding: 8px 16px; color: @text@; border-radius: 6px; }"
+        "QListWidget#pageList::item:selected { background: @tint@; color: @accent@; }"
+        "QToolBar#editBar { background: @bar@; border: none; border-right: 1px solid @line@;"
+        " padding: 8px 12px; spacing: 6px; }"
+        "QToolBar#editBar QToolButton { color: @text@; padding: 4px 10px; border-radius: 6px; }"
+        "QToolBar#editBar QToolButton:hover { background: @line@; }"
+        "QToolBar#editBar QToolButton:disabled { color: @disabled@; }");
+    sheet.replace(QLatin1String("@card@"), colors.card.name());
+    sheet.replace(QLatin1String("@bar@"), colors.groupFill.name());
+    sheet.replace(QLatin1String("@line@"), colors.controlFill.name());
+    sheet.replace(QLatin1String("@text@"), colors.tertiaryLabel.name());
+    sheet.replace(QLatin1String("@tint@"), colors.accentTint.name());
+    sheet.replace(QLatin1String("@accent@"), colors.accentText.name());
+    sheet.replace(QLatin1String("@disabled@"), colors.disabledLabel.name());
+    return sheet;
+}
+
 } // namespace
 
 DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
@@ -117,8 +147,12 @@ DemoViewController::DemoViewController(std::shared_ptr<NQAudioEngine> engine,
     generator.undoStack = undoStack;
     generator.showsFilter = true;
     generator.followsParameters = followsParameters;
-    graphController = generator.generateViewController(graph).release();
-    addChildViewController(graphController);
+    generator.presetStore = std::make_shared<NequoraUI::PresetStore>(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+            QStringLiteral("/presets"),
+        std::make_shared<DemoFactoryPresets>());
+    m_graphController = generator.generateViewController(graph).release();
+    addChildViewController(m_graphController);
 }
 
 void DemoViewController::loadView()
@@ -126,17 +160,7 @@ void DemoViewController::loadView()
     auto *root = new QWidget;
     root->setObjectName(QStringLiteral("demoRoot"));
     root->setWindowTitle(title());
-    root->setStyleSheet(QStringLiteral(
-        "#demoRoot { background: #ffffff; }"
-        "QListWidget#pageList { background: #f3f4f6; border: none; border-right: 1px solid #e5e7eb;"
-        " padding-top: 12px; font-size: 11pt; }"
-        "QListWidget#pageList::item { padding: 8px 16px; color: #374151; border-radius: 6px; }"
-        "QListWidget#pageList::item:selected { background: #e0e7ff; color: #1d4ed8; }"
-        "QToolBar#editBar { background: #f3f4f6; border: none; border-right: 1px solid #e5e7eb;"
-        " padding: 8px 12px; spacing: 6px; }"
-        "QToolBar#editBar QToolButton { color: #374151; padding: 4px 10px; border-radius: 6px; }"
-        "QToolBar#editBar QToolButton:hover { background: #e5e7eb; }"
-        "QToolBar#editBar QToolButton:disabled { color: #9ca3af; }"));
+    root->setStyleSheet(pageListSheet(root->palette()));
     auto *layout = new QHBoxLayout(root);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -154,7 +178,7 @@ void DemoViewController::loadView()
     layout->addLayout(side);
     layout->addWidget(pages, 1);
 
-    pages->addWidget(graphController->view());
+    pages->addWidget(m_graphController->view());
     pages->addWidget(makeSessionPage());
     pages->addWidget(makeRadialPadPage());
     pages->addWidget(new GalleryPage(this));

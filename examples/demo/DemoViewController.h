@@ -31,7 +31,8 @@ public:
                        bool followsParameters = false, QObject *parent = nullptr);
 
     // The generated graph screen.
-    QWidget *graphScreen() const { return graphController->view(); }
+    QWidget *graphScreen() const { return m_graphController->view(); }
+    ViewController *graphController() const { return m_graphController; }
     // Puts text into the graph page's filter box.
     void setFilterText(const QString &text);
 
@@ -55,7 +56,7 @@ private:
     std::shared_ptr<NQAudioEngine> engine;
     // The changes made on the graph page, for the Edit bar and Ctrl+Z / Ctrl+Shift+Z.
     QUndoStack *undoStack = nullptr;
-    ViewController *graphController = nullptr;
+    ViewController *m_graphController = nullptr;
     QListWidget *pageList = nullptr;
     QStackedWidget *pages = nullptr;
 };

@@ -32,7 +32,9 @@ GalleryPage::GalleryPage(NequoraUI::platform::ViewController *presenter, QWidget
     using namespace NequoraUI;
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("galleryPage"));
-    page->setStyleSheet(QStringLiteral("#galleryPage { background: #ffffff; }"));
+    // On the palette's base, as the cards of the graph page are.
+    page->setStyleSheet(QStringLiteral("#galleryPage { background: %1; }")
+                            .arg(page->palette().color(QPalette::Base).name()));
     LibraryStyle::apply(page);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 12, 0, 12);

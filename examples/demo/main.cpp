@@ -5,14 +5,22 @@
 #include "DemoDriver.h"
 #include "DemoEngine.h"
 #include "DemoOptions.h"
+#include "DemoSettingsDriver.h"
 #include "DemoViewController.h"
+#include "GraphRowModel.h"
+#include "GraphViewController.h"
+#include "UIGenerator.h"
 
 #include "SimPresentation.h"
 #include "sim/SimEngine.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QPalette>
+#include <QQuickItem>
+#include <QQuickView>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
@@ -31,6 +39,43 @@ int fail(const QString &message)
 {
     QTextStream(stderr) << "nequora-demo: " << message << Qt::endl;
     return 2;
+}
+
+// The graph in the Qt Quick screen: shown until closed, or grabbed once into folder.
+int showQuick(const DemoOptions &options, const DemoEngine &demo, bool offscreen)
+{
+    NequoraUI::UIGenerator generator;
+    generator.presentationProvider = SimPresentation::provider(demo.engine);
+    generator.followsParameters = options.live;
+    NequoraUI::GraphRowModel rows(*demo.engine->graph(), generator);
+    QQuickView view;
+    view.setInitialProperties({{QStringLiteral("graph"), QVariant::fromValue(&rows)}});
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    // The module's own copy, which the library carries in its resources.
+    view.setSource(QUrl(QStringLiteral("qrc:/NequoraUI/quick/GraphScreen.qml")));
+    if (view.status() != QQuickView::Ready)
+        return fail(QStringLiteral("The Quick screen did not load"));
+    if (!options.filterText.isEmpty())
+        rows.setFilterText(options.filterText);
+    view.resize(420, 800);
+    view.show();
+    if (offscreen) {
+        const QString folder =
+            options.screenshotFolder.value_or(QDir::current().absoluteFilePath("demo-screenshots"));
+        QDir().mkpath(folder);
+        // Lets the list lay out its rows before the grab.
+        QEventLoop settle;
+        QTimer::singleShot(200, &settle, &QEventLoop::quit);
+        settle.exec();
+        const QString file = QDir(folder).absoluteFilePath(QStringLiteral("quick.png"));
+        if (!view.grabWindow().save(file))
+            return fail(QStringLiteral("Could not save %1").arg(file));
+        QTextStream(stdout) << file << '\n';
+        return 0;
+    }
+    if (options.quitAfterMs > 0)
+        QTimer::singleShot(options.quitAfterMs, qApp, &QCoreApplication::quit);
+    return QApplication::exec();
 }
 
 QByteArrayList argumentsOf(int argc, char **argv)
@@ -61,6 +106,32 @@ int renderOffscreen(DemoViewController &controller, const std::filesystem::path 
     return 0;
 }
 
+// Fusion's colours on a dark desktop: a dark window, darker bases, light text.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const QColor window(45, 45, 48);
+    const QColor base(30, 30, 32);
+    const QColor text(236, 236, 240);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 156));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(90, 170, 255));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 126));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 126));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 126));
+    return palette;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -81,17 +152,26 @@ int main(int argc, char **argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     if (!options)
         return fail(error + QLatin1Char('\n') + DemoOptions::usage());
+    if (options->dark)
+        QApplication::setPalette(darkPalette());
+    if (options->rightToLeft)
+        QApplication::setLayoutDirection(Qt::RightToLeft);
 
     const auto demo = DemoEngine::load(*options, error);
     if (!demo)
         return fail(error);
 
+    if (options->quick)
+        return showQuick(*options, *demo, offscreen);
     DemoViewController controller(demo->engine, *demo->engine->graph(), demo->audioFiles,
                                   SimPresentation::provider(demo->engine), options->live);
     if (options->drive) {
         controller.view()->show();
         DemoDriver(controller.view(), controller.graphScreen(),
                    demo->automation ? demo->automation->parameterName() : QString())
+            .run();
+        DemoSettingsDriver(
+            qobject_cast<NequoraUI::GraphViewController *>(controller.graphController()))
             .run();
     }
     if (!options->filterText.isEmpty())

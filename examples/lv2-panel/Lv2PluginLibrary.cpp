@@ -1,5 +1,6 @@
 #include "Lv2PluginLibrary.h"
 
+#include "ParameterPresentation.h"
 #include "sim/SimEngine.h"
 
 #include <algorithm>
@@ -13,11 +14,28 @@ const std::string unitsPrefix = "http://lv2plug.in/ns/extensions/units#";
 
 // The units of the LV2 units vocabulary, as they are written after a number.
 const std::map<std::string, std::string> unitSymbols = {
-    {"hz", "Hz"},    {"khz", "kHz"},    {"mhz", "MHz"},    {"db", "dB"},
-    {"ms", "ms"},    {"s", "s"},        {"min", "min"},    {"pc", "%"},
-    {"bpm", "BPM"},  {"cent", "cents"}, {"oct", "oct"},    {"semitone12TET", "st"},
-    {"degree", "°"}, {"bar", "bars"},   {"beat", "beats"}, {"frame", "frames"},
-    {"m", "m"},      {"cm", "cm"},      {"mm", "mm"},      {"km", "km"}};
+    {"hz", "Hz"},
+    {"khz", "kHz"},
+    {"mhz", "MHz"},
+    {"db", "dB"},
+    {"ms", "ms"},
+    {"s", "s"},
+    {"min", "min"},
+    {"pc", "%"},
+    {"bpm", "BPM"},
+    {"cent", "cents"},
+    {"oct", "oct"},
+    {"semitone12TET", "st"},
+    {"degree", "°"},
+    {"bar", "bars"},
+    {"beat", "beats"},
+    {"frame", "frames"},
+    {"m", "m"},
+    {"cm", "cm"},
+    {"mm", "mm"},
+    {"km", "km"},
+    // Note numbers are shown by name ("C4").
+    {"midiNote", NequoraUI::ParameterPresentation::midiNoteUnit.toStdString()}};
 
 std::string text(const LilvNode *node)
 {
@@ -45,7 +63,8 @@ Lv2PluginLibrary::Lv2PluginLibrary()
       unitSymbol(uri("http://lv2plug.in/ns/extensions/units#symbol")),
       group(uri("http://lv2plug.in/ns/ext/port-groups#group")),
       label(uri("http://www.w3.org/2000/01/rdf-schema#label")),
-      name(uri("http://lv2plug.in/ns/lv2core#name"))
+      name(uri("http://lv2plug.in/ns/lv2core#name")),
+      comment(uri("http://www.w3.org/2000/01/rdf-schema#comment"))
 {
     lilv_world_load_all(world);
 }
@@ -54,7 +73,7 @@ Lv2PluginLibrary::~Lv2PluginLibrary()
 {
     // The nodes belong to the world's data; free them before it.
     for (Node *node : {&controlPort, &outputPort, &toggled, &integer, &enumeration, &logarithmic,
-                       &notOnGUI, &unit, &unitSymbol, &group, &label, &name})
+                       &notOnGUI, &unit, &unitSymbol, &group, &label, &name, &comment})
         node->reset();
     lilv_world_free(world);
 }
@@ -124,6 +143,11 @@ void Lv2PluginLibrary::addPort(SimEngine &engine, SimNode &node, const LilvPlugi
     SimParameterHints hints;
     hints.readOnly = lilv_port_is_a(plugin, port, outputPort.get());
     hints.group = groupOf(plugin, port);
+    const Node portComment(lilv_port_get(plugin, port, comment.get()), lilv_node_free);
+    hints.description = text(portComment.get());
+    // The port's lv2:default is where a reset takes it.
+    if (!hints.readOnly)
+        hints.defaultValue = value;
     // A port the plugin keeps for itself (a notification, an internal state) is not a row.
     hints.hidden = lilv_port_has_property(plugin, port, notOnGUI.get());
     std::shared_ptr<NQParameter> parameter;
@@ -136,8 +160,9 @@ void Lv2PluginLibrary::addPort(SimEngine &engine, SimNode &node, const LilvPlugi
     const bool whole = lilv_port_has_property(plugin, port, integer.get()) && low <= high &&
                        low >= INT32_MIN && high <= INT32_MAX;
     if (whole)
-        parameter = node.addIntParameter(title, int32_t(std::clamp(std::round(double(value)), low, high)),
-                                         int32_t(low), int32_t(high));
+        parameter =
+            node.addIntParameter(title, int32_t(std::clamp(std::round(double(value)), low, high)),
+                                 int32_t(low), int32_t(high));
     else
         parameter = node.addFloatParameter(title, value, minimum, maximum);
     if (lilv_port_has_property(plugin, port, logarithmic.get()))

@@ -28,6 +28,8 @@ public:
     Lv2PluginLibrary &operator=(const Lv2PluginLibrary &) = delete;
 
     std::vector<Plugin> plugins() const;
+    // The world the descriptions are read from, for hosts that instantiate the plugins.
+    LilvWorld *lilvWorld() const { return world; }
     // An engine with one node holding the plugin's control ports in port order. Throws
     // std::runtime_error for a URI no installed plugin has.
     std::shared_ptr<SimEngine> engineFor(const std::string &uri) const;
@@ -43,5 +45,5 @@ private:
 
     LilvWorld *world;
     Node controlPort, outputPort, toggled, integer, enumeration, logarithmic, notOnGUI, unit,
-        unitSymbol, group, label, name;
+        unitSymbol, group, label, name, comment;
 };

@@ -27,6 +27,8 @@ ParameterPresentation SimPresentation::from(const SimParameterHints &hints)
         presentation.choices.append({value, QString::fromStdString(label)});
     presentation.readOnly = hints.readOnly;
     presentation.group = QString::fromStdString(hints.group);
+    presentation.description = QString::fromStdString(hints.description);
+    presentation.defaultValue = hints.defaultValue;
     presentation.hidden = hints.hidden;
     return presentation;
 }

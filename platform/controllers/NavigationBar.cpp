@@ -2,7 +2,9 @@
 
 #include "platform/BarButtonItem.h"
 #include "platform/Color.h"
+
 #include "platform/NavigationItem.h"
+#include <QEvent>
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,26 +17,20 @@ NavigationBar::NavigationBar(QWidget *parent)
     : QWidget(parent), m_titleLabel(new QLabel(this)), m_rightButton(new QPushButton(this))
 {
     setFixedHeight(barHeight);
-    setAutoFillBackground(true);
-    QPalette barPalette = palette();
-    barPalette.setColor(QPalette::Window, QColor(249, 249, 249));
-    setPalette(barPalette);
+    // Painted by itself from the inherited palette, which it never sets, so that a palette
+    // change reaches it unchanged.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
     m_titleLabel->setAlignment(Qt::AlignCenter);
     QFont titleFont = m_titleLabel->font();
     titleFont.setBold(true);
     m_titleLabel->setFont(titleFont);
-    QPalette titlePalette = m_titleLabel->palette();
-    titlePalette.setColor(QPalette::WindowText, Color::label());
-    m_titleLabel->setPalette(titlePalette);
 
     m_rightButton->setObjectName(QStringLiteral("rightBarButton"));
     m_rightButton->setFlat(true);
     m_rightButton->setCursor(Qt::PointingHandCursor);
-    QPalette buttonPalette = m_rightButton->palette();
-    buttonPalette.setColor(QPalette::ButtonText, Color::systemBlue());
-    m_rightButton->setPalette(buttonPalette);
+    applyChildColors();
     m_rightButton->hide();
     connect(m_rightButton, &QPushButton::clicked, this, &NavigationBar::tappedRightButton);
 
@@ -73,12 +69,32 @@ QPushButton *NavigationBar::rightButton() const
     return m_rightButton;
 }
 
-void NavigationBar::paintEvent(QPaintEvent *event)
+void NavigationBar::paintEvent(QPaintEvent *)
 {
-    QWidget::paintEvent(event);
+    const ColorScheme &colors = m_colors.of(palette());
     QPainter painter(this);
-    painter.setPen(QColor(0, 0, 0, 40));
+    painter.fillRect(rect(), colors.bar);
+    painter.setPen(colors.separator);
     painter.drawLine(0, height() - 1, width(), height() - 1);
+}
+
+void NavigationBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyChildColors();
+}
+
+// The title and the button hold colours of their own, derived from the bar's palette.
+void NavigationBar::applyChildColors()
+{
+    const ColorScheme &colors = m_colors.of(palette());
+    QPalette titlePalette = m_titleLabel->palette();
+    titlePalette.setColor(QPalette::WindowText, colors.label);
+    m_titleLabel->setPalette(titlePalette);
+    QPalette buttonPalette = m_rightButton->palette();
+    buttonPalette.setColor(QPalette::ButtonText, colors.accentText);
+    m_rightButton->setPalette(buttonPalette);
 }
 
 void NavigationBar::updateTitle()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -31,8 +33,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void applyChildColors();
+
+    PaletteColors m_colors;
     void updateTitle();
     void updateRightButton();
     void tappedRightButton();

@@ -11,7 +11,8 @@ ElidingLabel::ElidingLabel(QWidget *parent) : QLabel(parent) {}
 
 bool ElidingLabel::isPlainLine() const
 {
-    if (wordWrap() || buddy() || movie() || !pixmap().isNull() || !picture().isNull())
+    // A buddy changes nothing here: the text is drawn with its mnemonic hidden either way.
+    if (wordWrap() || movie() || !pixmap().isNull() || !picture().isNull())
         return false;
     const Qt::TextFormat format = textFormat();
     return format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text()));
@@ -19,10 +20,10 @@ bool ElidingLabel::isPlainLine() const
 
 int ElidingLabel::textFlags() const
 {
-    const Qt::LayoutDirection direction =
-        text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    return int(QStyle::visualAlignment(direction, alignment())) | Qt::TextExpandTabs |
-           Qt::TextHideMnemonic;
+    // Aligned by the row's direction, not the text's, so that right to left a title of any
+    // script sits at the right and a value at the left, as the row's columns mirror.
+    return int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::AlignAbsolute |
+           Qt::TextExpandTabs | Qt::TextHideMnemonic;
 }
 
 // A negative indent on a framed label means half an "x", as QLabel has it.
@@ -118,6 +119,9 @@ void ElidingLabel::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     drawFrame(&painter);
+    // The text runs in its own direction ("1.20 kHz" stays so in a right-to-left row); where it
+    // sits is the alignment's.
+    painter.setLayoutDirection(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     style()->drawItemText(&painter, textRect(), textFlags(), palette(), isEnabled(), shown,
                           foregroundRole());
 }

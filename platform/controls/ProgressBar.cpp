@@ -1,6 +1,5 @@
 #include "platform/ProgressBar.h"
 
-#include "platform/Color.h"
 #include "platform/ControlAccessibility.h"
 
 #include <QAccessible>
@@ -46,8 +45,12 @@ QRectF ProgressBar::trackRect() const
 
 QRectF ProgressBar::fillRect() const
 {
-    QRectF fill = trackRect();
-    fill.setWidth(fill.width() * m_progress);
+    // Right to left, the bar fills from the right.
+    const QRectF track = trackRect();
+    QRectF fill = track;
+    fill.setWidth(track.width() * m_progress);
+    if (isRightToLeft())
+        fill.moveRight(track.right());
     return fill;
 }
 
@@ -68,16 +71,17 @@ void ProgressBar::paintEvent(QPaintEvent *)
     if (!isEnabled())
         painter.setOpacity(0.5);
 
+    const ColorScheme &colors = m_colors.of(palette());
     const QRectF track = trackRect();
     const qreal radius = track.height() / 2;
     QPainterPath trackPath;
     trackPath.addRoundedRect(track, radius, radius);
-    painter.fillPath(trackPath, QColor(229, 229, 234));
+    painter.fillPath(trackPath, colors.controlFill);
 
     // Clipping to the track keeps a fill shorter than its height inside the track's rounded end.
     painter.setClipPath(trackPath);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Color::systemBlue());
+    painter.setBrush(colors.accent);
     painter.drawRoundedRect(fillRect(), radius, radius);
 }
 

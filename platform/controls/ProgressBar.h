@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QWidget>
 
 namespace NequoraUI::platform {
@@ -33,6 +35,7 @@ private:
     QRectF trackRect() const;
 
     float m_progress = 0.0f;
+    PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

@@ -1,6 +1,5 @@
 #include "platform/SegmentedControl.h"
 
-#include "platform/Color.h"
 #include "platform/ControlAccessibility.h"
 
 #include <QAccessible>
@@ -18,15 +17,6 @@ constexpr int padding = 2;
 constexpr int segmentTextMargin = 12;
 constexpr qreal backgroundRadius = 9.0;
 constexpr qreal pillRadius = 7.0;
-
-QColor backgroundColor()
-{
-    return QColor(238, 238, 240);
-}
-QColor separatorColor()
-{
-    return QColor(198, 198, 204);
-}
 
 } // namespace
 
@@ -95,9 +85,11 @@ QRect SegmentedControl::segmentRect(int index) const
     if (index < 0 || index >= count)
         return QRect();
     const QRect inner = rect().adjusted(padding, padding, -padding, -padding);
+    // Right to left, the first segment is the rightmost.
+    const int place = isRightToLeft() ? count - 1 - index : index;
     // Integer edges from the same formula on both sides, so segments tile without gaps.
-    const int left = inner.left() + inner.width() * index / count;
-    const int right = inner.left() + inner.width() * (index + 1) / count;
+    const int left = inner.left() + inner.width() * place / count;
+    const int right = inner.left() + inner.width() * (place + 1) / count;
     return QRect(left, inner.top(), right - left, inner.height());
 }
 
@@ -145,14 +137,20 @@ void SegmentedControl::mousePressEvent(QMouseEvent *event)
 void SegmentedControl::keyPressEvent(QKeyEvent *event)
 {
     const int last = numberOfSegments() - 1;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        // From no selection, Left starts at the far end and Right at the near end.
+    // The arrows move across the segments as drawn, so right to left they swap.
+    const int backKey = isRightToLeft() ? Qt::Key_Right : Qt::Key_Left;
+    const int forwardKey = isRightToLeft() ? Qt::Key_Left : Qt::Key_Right;
+    const int key = event->key();
+    if (key == backKey) {
+        // From no selection, going back starts at the last segment and forward at the first.
         selectAsUser(m_selected == noSegment ? last : std::max(0, m_selected - 1));
-        break;
-    case Qt::Key_Right:
+        return;
+    }
+    if (key == forwardKey) {
         selectAsUser(m_selected == noSegment ? 0 : std::min(last, m_selected + 1));
-        break;
+        return;
+    }
+    switch (key) {
     default:
         QWidget::keyPressEvent(event);
     }
@@ -165,15 +163,16 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     if (!isEnabled())
         painter.setOpacity(0.5);
 
+    const ColorScheme &colors = m_colors.of(palette());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(backgroundColor());
+    painter.setBrush(colors.groupFill);
     painter.drawRoundedRect(QRectF(rect()), backgroundRadius, backgroundRadius);
 
     for (int i = 0; i < numberOfSegments(); ++i)
-        paintSegment(painter, i);
+        paintSegment(painter, i, colors);
 
     if (hasFocus()) {
-        QColor ring = Color::systemBlue();
+        QColor ring = colors.accent;
         ring.setAlpha(140);
         painter.setPen(QPen(ring, 2.0));
         painter.setBrush(Qt::NoBrush);
@@ -182,20 +181,23 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     }
 }
 
-void SegmentedControl::paintSegment(QPainter &painter, int index) const
+void SegmentedControl::paintSegment(QPainter &painter, int index, const ColorScheme &colors) const
 {
     const QRectF area = segmentRect(index);
     const bool selected = index == m_selected;
     if (selected) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 20));
+        QColor shadow = colors.shadow;
+        shadow.setAlpha(20);
+        painter.setBrush(shadow);
         painter.drawRoundedRect(area.translated(0, 1), pillRadius, pillRadius);
-        painter.setBrush(Color::white());
+        painter.setBrush(colors.raised);
         painter.drawRoundedRect(area, pillRadius, pillRadius);
     } else if (index > 0 && index - 1 != m_selected) {
-        // Separators only between two unselected segments, so the white pill stands alone.
-        painter.setPen(QPen(separatorColor(), 1.0));
-        const qreal x = area.left() + 0.5;
+        // Separators only between two unselected segments, so the pill stands alone. The
+        // separator sits on the side of the segment before, which right to left is its right.
+        painter.setPen(QPen(colors.separator, 1.0));
+        const qreal x = isRightToLeft() ? area.right() - 0.5 : area.left() + 0.5;
         painter.drawLine(QPointF(x, area.top() + area.height() * 0.25),
                          QPointF(x, area.bottom() - area.height() * 0.25));
     }
@@ -203,7 +205,7 @@ void SegmentedControl::paintSegment(QPainter &painter, int index) const
     QFont font = painter.font();
     font.setWeight(selected ? QFont::DemiBold : QFont::Normal);
     painter.setFont(font);
-    painter.setPen(Color::label());
+    painter.setPen(colors.label);
     const QRectF textArea = area.adjusted(4, 0, -4, 0);
     const QString text =
         QFontMetrics(font).elidedText(m_titles.at(index), Qt::ElideRight, int(textArea.width()));

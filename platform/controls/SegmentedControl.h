@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QStringList>
 #include <QWidget>
 
 namespace NequoraUI::platform {
 
 // A row of equal-width segments of which at most one is selected. Programmatic changes are
-// silent; a user's click or arrow key that selects a different segment signals.
+// silent; a user's click or arrow key that selects a different segment signals. Right to left,
+// the first segment is drawn rightmost and the arrow keys follow the drawn order.
 class SegmentedControl : public QWidget
 {
     Q_OBJECT
@@ -63,10 +66,11 @@ protected:
 private:
     // Stores the selection and notifies when it changed.
     void storeSelection(int index);
-    void paintSegment(QPainter &painter, int index) const;
+    void paintSegment(QPainter &painter, int index, const ColorScheme &colors) const;
 
     QStringList m_titles;
     int m_selected = noSegment;
+    mutable PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

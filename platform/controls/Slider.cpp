@@ -1,6 +1,5 @@
 #include "platform/Slider.h"
 
-#include "platform/Color.h"
 #include "platform/ControlAccessibility.h"
 
 #include <QAccessible>
@@ -26,6 +25,8 @@ constexpr qreal knobInset = knobRadius + 2.0;
 constexpr qreal trackHeight = 4.0;
 constexpr double keyStepFraction = 0.01;
 constexpr double pageStepFraction = 0.1;
+// Shift divides a drag's travel and an arrow key's step by this.
+constexpr double fineDivisor = 10.0;
 constexpr double wheelNotch = 120.0;
 // The knob image is kept for this many places inside a pixel, so a knob moved a fraction of a
 // pixel is drawn from the cache too, at most a 128th of a pixel from where it falls (the
@@ -46,11 +47,6 @@ float pinned(double value, float minimum, float maximum)
     if (std::isnan(value))
         return minimum;
     return static_cast<float>(std::clamp(value, double(minimum), double(maximum)));
-}
-
-QColor trackColor()
-{
-    return QColor(209, 209, 214);
 }
 
 } // namespace
@@ -161,10 +157,12 @@ float Slider::constrained(double value) const
     return pinned(m_minimum + steps * m_step, m_minimum, m_maximum);
 }
 
+// Right to left, the minimum sits at the right end, as in Qt's own sliders.
 qreal Slider::knobCenterX(double fraction) const
 {
     const qreal travel = std::max<qreal>(0.0, width() - 2 * knobInset);
-    return knobInset + fraction * travel;
+    const qreal fromStart = knobInset + fraction * travel;
+    return isRightToLeft() ? width() - fromStart : fromStart;
 }
 
 double Slider::fractionOf(float value) const
@@ -205,7 +203,8 @@ float Slider::valueAtX(qreal x) const
     const qreal travel = width() - 2 * knobInset;
     if (travel <= 0.0)
         return m_minimum;
-    const double fraction = std::clamp((x - knobInset) / travel, 0.0, 1.0);
+    const qreal fromStart = isRightToLeft() ? width() - x : x;
+    const double fraction = std::clamp((fromStart - knobInset) / travel, 0.0, 1.0);
     return constrained(double(m_minimum) + fraction * (double(m_maximum) - double(m_minimum)));
 }
 
@@ -227,9 +226,35 @@ bool Slider::userSetValue(double value)
     return storeValue(constrained(value));
 }
 
+void Slider::followFineModifier(qreal x, bool fine)
+{
+    if (fine == m_fine)
+        return;
+    m_fine = fine;
+    m_fineX = x;
+    m_fineValue = m_value;
+    if (fine)
+        return;
+    // Back to full speed from where the knob is now: hold it at the pointer's distance.
+    m_grabbed = true;
+    m_grabOffset = x - knobCenter().x();
+    m_pressX = x;
+    m_pressValue = m_value;
+}
+
+float Slider::dragTarget(qreal x) const
+{
+    const qreal travel = width() - 2 * knobInset;
+    if (!m_fine || travel <= 0)
+        return valueForDragX(x);
+    const double range = double(m_maximum) - double(m_minimum);
+    const qreal moved = isRightToLeft() ? m_fineX - x : x - m_fineX;
+    return constrained(m_fineValue + moved / travel / fineDivisor * range);
+}
+
 void Slider::trackTo(qreal x)
 {
-    if (!userSetValue(valueForDragX(x)))
+    if (!userSetValue(dragTarget(x)))
         return;
     m_dragChangedValue = true;
     if (m_continuous)
@@ -250,13 +275,21 @@ void Slider::mousePressEvent(QMouseEvent *event)
     // A press on the knob holds it where it was pressed: without a move, nothing changes.
     m_grabbed = isOnKnob(m_pressX);
     m_grabOffset = m_grabbed ? m_pressX - knobCenter().x() : 0.0;
+    m_fine = false;
+    // A Shift-press holds the knob where it is: only the moves after it count, finely.
+    if (event->modifiers() & Qt::ShiftModifier) {
+        followFineModifier(m_pressX, true);
+        return;
+    }
     trackTo(m_pressX);
 }
 
 void Slider::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging)
-        trackTo(event->position().x());
+    if (!m_dragging)
+        return;
+    followFineModifier(event->position().x(), event->modifiers() & Qt::ShiftModifier);
+    trackTo(event->position().x());
 }
 
 void Slider::mouseReleaseEvent(QMouseEvent *event)
@@ -266,7 +299,9 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     m_dragging = false;
-    const bool changed = userSetValue(valueForDragX(event->position().x()));
+    followFineModifier(event->position().x(), event->modifiers() & Qt::ShiftModifier);
+    const bool changed = userSetValue(dragTarget(event->position().x()));
+    m_fine = false;
     m_dragChangedValue = m_dragChangedValue || changed;
     // The reports come last: a receiver may delete this slider.
     const QPointer<Slider> alive(this);
@@ -289,14 +324,23 @@ void Slider::mouseDoubleClickEvent(QMouseEvent *event)
 void Slider::keyPressEvent(QKeyEvent *event)
 {
     double target = m_value;
+    const double arrowFraction =
+        event->modifiers() & Qt::ShiftModifier ? keyStepFraction / fineDivisor : keyStepFraction;
+    // Left and Right follow the track's direction, so right to left they swap, as in Qt's own
+    // sliders; Up and Down keep their meaning.
+    const double towardsRight = isRightToLeft() ? -1.0 : 1.0;
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Down:
-        target -= rangeStep(keyStepFraction);
+        target -= towardsRight * rangeStep(arrowFraction);
         break;
     case Qt::Key_Right:
+        target += towardsRight * rangeStep(arrowFraction);
+        break;
+    case Qt::Key_Down:
+        target -= rangeStep(arrowFraction);
+        break;
     case Qt::Key_Up:
-        target += rangeStep(keyStepFraction);
+        target += rangeStep(arrowFraction);
         break;
     case Qt::Key_PageDown:
         target -= rangeStep(pageStepFraction);
@@ -374,6 +418,7 @@ void Slider::paintEvent(QPaintEvent *event)
     if (!isEnabled())
         painter.setOpacity(0.45);
 
+    const ColorScheme &colors = m_colors.of(palette());
     const qreal centerY = height() / 2.0;
     const QRectF track(2.0, centerY - trackHeight / 2, std::max(0.0, width() - 4.0), trackHeight);
     const QPointF knob = knobCenter();
@@ -385,35 +430,45 @@ void Slider::paintEvent(QPaintEvent *event)
         exposed.right() + 1 <= track.right() - trackHeight / 2) {
         const QRectF band(exposed.left(), track.top(), exposed.width(), trackHeight);
         painter.setPen(Qt::NoPen);
-        painter.fillRect(band, trackColor());
-        if (knob.x() > band.left())
-            painter.fillRect(
-                band.adjusted(0, 0, std::min(knob.x(), band.right()) - band.right(), 0),
-                Color::systemBlue());
+        painter.fillRect(band, colors.track);
+        const QRectF filled = filledPart(band, knob.x());
+        if (filled.width() > 0)
+            painter.fillRect(filled, colors.accent);
         paintCachedKnob(painter, knob);
         return;
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(trackColor());
+    painter.setBrush(colors.track);
     painter.drawRoundedRect(track, trackHeight / 2, trackHeight / 2);
 
-    QRectF filled = track;
-    filled.setRight(knob.x());
-    painter.setBrush(isEnabled() ? Color::systemBlue() : trackColor().darker(130));
-    painter.drawRoundedRect(filled, trackHeight / 2, trackHeight / 2);
+    painter.setBrush(isEnabled() ? colors.accent : colors.disabledLabel);
+    painter.drawRoundedRect(filledPart(track, knob.x()), trackHeight / 2, trackHeight / 2);
 
     paintCachedKnob(painter, knob);
+}
+
+// The part of area between the minimum's end and the knob: left of it, or right of it when
+// the slider runs right to left.
+QRectF Slider::filledPart(const QRectF &area, qreal knobX) const
+{
+    QRectF filled = area;
+    if (isRightToLeft())
+        filled.setLeft(std::clamp(knobX, area.left(), area.right()));
+    else
+        filled.setRight(std::clamp(knobX, area.left(), area.right()));
+    return filled;
 }
 
 // Four translucent discs and a stroked outline cost more than the rest of the slider together,
 // and a followed value repaints the knob every frame: it is drawn once into a shared pixmap per
 // look and place inside a pixel. A dimmed knob (painted at reduced opacity shape by shape) or a
 // scaled display is drawn directly.
-void Slider::paintCachedKnob(QPainter &painter, const QPointF &center) const
+void Slider::paintCachedKnob(QPainter &painter, const QPointF &center)
 {
+    const ColorScheme &colors = m_colors.of(palette());
     if (!isEnabled() || painter.device()->devicePixelRatioF() != 1.0 ||
         !painter.transform().isIdentity()) {
-        paintKnob(painter, center);
+        paintKnob(painter, center, colors);
         return;
     }
     // The centre in 64ths of a pixel: the whole pixel places the image, the rest picks it.
@@ -423,8 +478,14 @@ void Slider::paintCachedKnob(QPainter &painter, const QPointF &center) const
     const int subX = int(steppedX - whole.x() * knobSubpixels);
     const int subY = int(steppedY - whole.y() * knobSubpixels);
     const bool focused = hasFocus();
-    const QString key =
-        QStringLiteral("NequoraUI-slider-knob-%1-%2-%3").arg(subX).arg(subY).arg(focused ? 1 : 0);
+    // The colours are part of the key: screens of two palettes share the cache.
+    const QString key = QStringLiteral("NequoraUI-slider-knob-%1-%2-%3-%4-%5-%6")
+                            .arg(subX)
+                            .arg(subY)
+                            .arg(focused ? 1 : 0)
+                            .arg(colors.knob.rgba())
+                            .arg(colors.knobOutline.rgba())
+                            .arg(colors.accent.rgba());
     const int reach = int(std::ceil(knobRadius)) + knobImageMargin;
     QPixmap image;
     if (!QPixmapCache::find(key, &image)) {
@@ -433,27 +494,32 @@ void Slider::paintCachedKnob(QPainter &painter, const QPointF &center) const
         QPainter imagePainter(&image);
         imagePainter.setRenderHint(QPainter::Antialiasing);
         imagePainter.setPen(Qt::NoPen);
-        paintKnob(imagePainter, QPointF(reach + double(subX) / knobSubpixels,
-                                        reach + double(subY) / knobSubpixels));
+        paintKnob(
+            imagePainter,
+            QPointF(reach + double(subX) / knobSubpixels, reach + double(subY) / knobSubpixels),
+            colors);
         imagePainter.end();
         QPixmapCache::insert(key, image);
     }
     painter.drawPixmap(whole - QPointF(reach, reach), image);
 }
 
-void Slider::paintKnob(QPainter &painter, const QPointF &center) const
+void Slider::paintKnob(QPainter &painter, const QPointF &center, const ColorScheme &colors) const
 {
     // A soft shadow: a few translucent discs growing downwards.
+    QColor shadow = colors.shadow;
+    shadow.setAlpha(14);
     for (int i = 3; i >= 1; --i) {
-        painter.setBrush(QColor(0, 0, 0, 14));
+        painter.setBrush(shadow);
         painter.drawEllipse(center + QPointF(0, 1.0), knobRadius + i * 0.5, knobRadius + i * 0.5);
     }
-    painter.setPen(QPen(QColor(0, 0, 0, 40), 0.5));
-    painter.setBrush(Color::white());
-    painter.drawEllipse(center, knobRadius, knobRadius);
+    // The outline keeps the knob visible against the card it shares its colour with.
+    painter.setPen(QPen(colors.knobOutline, 1.0));
+    painter.setBrush(colors.knob);
+    painter.drawEllipse(center, knobRadius - 0.5, knobRadius - 0.5);
 
     if (hasFocus()) {
-        QColor ring = Color::systemBlue();
+        QColor ring = colors.accent;
         ring.setAlpha(140);
         painter.setPen(QPen(ring, 2.0));
         painter.setBrush(Qt::NoBrush);

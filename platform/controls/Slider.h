@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QWidget>
 
 class QPainter;
@@ -15,6 +17,13 @@ namespace NequoraUI::platform {
 // a press elsewhere on the track jumps there. The wheel steps only while the slider has keyboard
 // focus that the user gave it (not the focus a newly shown window hands its first control);
 // otherwise it is left to the surrounding scroll area.
+//
+// Holding Shift makes a drag move the value a tenth as far per pixel, from wherever the knob is
+// when Shift goes down or up (the knob never jumps), and an arrow key move a tenth of its step
+// (never less than the slider's own step).
+//
+// Right to left, the track runs from the maximum on the left to the minimum on the right, and
+// the Left and Right keys swap, as Qt's own sliders have it.
 class Slider : public QWidget
 {
     Q_OBJECT
@@ -116,8 +125,13 @@ private:
     bool storeValue(float value);
     void updateKnobSpan(qreal oldX, qreal newX);
     void trackTo(qreal x);
-    void paintKnob(QPainter &painter, const QPointF &center) const;
-    void paintCachedKnob(QPainter &painter, const QPointF &center) const;
+    // The value a drag at x selects, finely while Shift is held.
+    float dragTarget(qreal x) const;
+    // Moves the drag's anchor to x and the knob's value when Shift goes down or up.
+    void followFineModifier(qreal x, bool fine);
+    QRectF filledPart(const QRectF &area, qreal knobX) const;
+    void paintKnob(QPainter &painter, const QPointF &center, const ColorScheme &colors) const;
+    void paintCachedKnob(QPainter &painter, const QPointF &center);
 
     float m_minimum = 0.0f;
     float m_maximum = 1.0f;
@@ -131,8 +145,13 @@ private:
     qreal m_pressX = 0.0;
     float m_pressValue = 0.0f;
     float m_step = 0.0f;
+    // The drag's anchor while Shift is held: moves count from here, a tenth as far.
+    bool m_fine = false;
+    qreal m_fineX = 0.0;
+    float m_fineValue = 0.0f;
     // Focus the user gave (click, Tab, a program's setFocus), as opposed to a window's first.
     bool m_focusChosen = false;
+    PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

@@ -1,6 +1,5 @@
 #include "platform/Switch.h"
 
-#include "platform/Color.h"
 #include "platform/ControlAccessibility.h"
 
 #include <QPainter>
@@ -29,14 +28,14 @@ Switch::Switch(QWidget *parent) : QAbstractButton(parent)
     connect(this, &QAbstractButton::toggled, this, &Switch::onChanged);
 }
 
-QColor Switch::onColor()
+QColor Switch::onColor() const
 {
-    return QColor(52, 199, 89);
+    return m_colors.of(palette()).switchOn;
 }
 
-QColor Switch::offColor()
+QColor Switch::offColor() const
 {
-    return QColor(229, 229, 234);
+    return m_colors.of(palette()).controlFill;
 }
 
 QSize Switch::sizeHint() const
@@ -66,16 +65,20 @@ void Switch::paintEvent(QPaintEvent *)
     painter.setBrush(isOn() ? onColor() : offColor());
     painter.drawRoundedRect(pill, radius, radius);
 
+    const ColorScheme &colors = m_colors.of(palette());
     const qreal thumbRadius = radius - thumbInset;
-    const qreal thumbX = isOn() ? pill.right() - radius : pill.left() + radius;
+    const bool thumbRight = isOn() != isRightToLeft();
+    const qreal thumbX = thumbRight ? pill.right() - radius : pill.left() + radius;
     const QPointF thumb(thumbX, pill.center().y());
-    painter.setBrush(QColor(0, 0, 0, 30));
+    QColor shadow = colors.shadow;
+    shadow.setAlpha(30);
+    painter.setBrush(shadow);
     painter.drawEllipse(thumb + QPointF(0, 1.0), thumbRadius + 0.5, thumbRadius + 0.5);
-    painter.setBrush(Color::white());
+    painter.setBrush(colors.knob);
     painter.drawEllipse(thumb, thumbRadius, thumbRadius);
 
     if (hasFocus()) {
-        QColor ring = Color::systemBlue();
+        QColor ring = colors.accent;
         ring.setAlpha(140);
         painter.setPen(QPen(ring, 2.0));
         painter.setBrush(Qt::NoBrush);

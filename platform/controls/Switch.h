@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QAbstractButton>
 
 namespace NequoraUI::platform {
 
 // An on/off toggle drawn as a pill with a round thumb. Only the user's flips (click, Space)
-// signal; setOn is silent.
+// signal; setOn is silent. Right to left, the thumb sits on the left when on.
 class Switch : public QAbstractButton
 {
     Q_OBJECT
@@ -17,8 +19,9 @@ public:
     bool isOn() const { return isChecked(); }
     void setOn(bool on) { setChecked(on); }
 
-    static QColor onColor();
-    static QColor offColor();
+    // The pill's colours in this switch's palette.
+    QColor onColor() const;
+    QColor offColor() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -34,6 +37,8 @@ protected:
 
 private:
     QRectF pillRect() const;
+
+    mutable PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

@@ -1,18 +1,26 @@
 #pragma once
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace NequoraUI::platform {
 
-// The system colours the library names, as this platform draws them.
+// The system colours the library names, as this platform draws them: taken from a palette (the
+// application's unless one is given), so that they follow a dark desktop as iOS's own system
+// colours follow its dark mode. ColorScheme derives the rest of the library's colours.
 class Color
 {
 public:
     Color() = delete;
 
-    static QColor systemBlue() { return QColor(0, 122, 255); }
-    static QColor label() { return QColor(17, 24, 39); }
-    static QColor secondaryLabel() { return QColor(107, 114, 128); }
+    // The palette's highlight; the library's blue where the palette sets none of its own.
+    static QColor systemBlue(const QPalette &palette = QGuiApplication::palette());
+    // The palette's text colour.
+    static QColor label(const QPalette &palette = QGuiApplication::palette());
+    // Text halfway to the background, still readable on the palette's base and window.
+    static QColor secondaryLabel(const QPalette &palette = QGuiApplication::palette());
+
     static QColor white() { return QColor(Qt::white); }
     static QColor clear() { return QColor(0, 0, 0, 0); }
     // A colour from red, green, blue and alpha fractions, as the iOS design gives them.
@@ -20,6 +28,15 @@ public:
     {
         return QColor::fromRgbF(red, green, blue, alpha);
     }
+
+    // False for Qt's own fallback palette, which a host or desktop left as it was: its
+    // highlight is then no choice of theirs, and the library's own accents show instead.
+    static bool setsHighlight(const QPalette &palette);
+    // Dark when the palette's text is lighter than its base.
+    static bool isDark(const QPalette &palette);
+    // One of the library's own colours as it shows on palette: a little lighter on a dark one,
+    // as the iOS design's dark variants are.
+    static QColor adapted(const QColor &color, const QPalette &palette);
 };
 
 } // namespace NequoraUI::platform

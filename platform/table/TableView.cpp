@@ -37,9 +37,7 @@ TableView::TableView(TableViewController *controller, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAutoFillBackground(true);
-    QPalette viewportPalette = viewport()->palette();
-    viewportPalette.setColor(QPalette::Window, Color::white());
-    viewport()->setPalette(viewportPalette);
+    viewport()->setBackgroundRole(QPalette::Base);
 }
 
 TableView::~TableView() = default;

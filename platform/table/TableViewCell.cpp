@@ -1,7 +1,5 @@
 #include "platform/TableViewCell.h"
 
-#include "platform/Color.h"
-
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,16 +10,12 @@ namespace NequoraUI::platform {
 namespace {
 // Separators start where the text starts, as on the device.
 constexpr int horizontalMargin = 16;
-const QColor separatorColor(60, 60, 67, 74);
-const QColor selectedBackground(209, 209, 214);
-const QColor hoveredBackground(242, 242, 247);
 } // namespace
 
 TableViewCell::TableViewCell(QWidget *parent) : QWidget(parent), m_textLabel(new QLabel(this))
 {
     m_textLabel->setObjectName(QStringLiteral("textLabel"));
     m_textLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextColor(Color::label());
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(horizontalMargin, 0, horizontalMargin, 0);
     layout->addWidget(m_textLabel);
@@ -87,12 +81,14 @@ bool TableViewCell::event(QEvent *event)
 void TableViewCell::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor background = m_selected || m_highlighted ? selectedBackground
-                              : underMouse()              ? hoveredBackground
-                                                          : Color::white();
+    const ColorScheme &colors = m_colors.of(palette());
+    const QColor background = m_selected || m_highlighted ? colors.selectedFill
+                              : underMouse()              ? colors.background
+                                                          : colors.card;
     painter.fillRect(rect(), background);
-    painter.fillRect(QRect(horizontalMargin, height() - 1, width() - horizontalMargin, 1),
-                     separatorColor);
+    // Right to left, the separator starts where the text starts: on the right.
+    const int start = isRightToLeft() ? 0 : horizontalMargin;
+    painter.fillRect(QRect(start, height() - 1, width() - horizontalMargin, 1), colors.separator);
 }
 
 } // namespace NequoraUI::platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -7,8 +9,9 @@ class QLabel;
 
 namespace NequoraUI::platform {
 
-// One row of a table: a white row with a text label and a thin separator at its bottom edge,
-// grey while pressed or selected and faintly grey under the mouse.
+// One row of a table: a row in the palette's base colour with a text label (in the palette's
+// text colour unless set) and a thin separator at its bottom edge, grey while pressed or
+// selected and faintly grey under the mouse.
 // Cells are reused: a cell that leaves the visible area waits in its table's reuse pool under
 // its reuse identifier until it is dequeued for another row.
 class TableViewCell : public QWidget
@@ -47,6 +50,7 @@ private:
     QString m_reuseIdentifier;
     bool m_selected = false;
     bool m_highlighted = false;
+    PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

@@ -12,6 +12,14 @@ class TableViewHeaderView : public QLabel
 
 public:
     explicit TableViewHeaderView(QWidget *parent = nullptr);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // The text's grey is derived from the palette's text, base and window, never from the
+    // text colour it sets itself, so setting it again settles at once.
+    void applyTextColor();
 };
 
 } // namespace NequoraUI::platform

@@ -27,10 +27,11 @@ std::string numberText(const json &value)
 }
 
 // Optional presentation fields: every kind may have the first three, number kinds all of them.
-const std::initializer_list<const char *> anyKindHints = {"readOnly", "group", "hidden"};
-const std::initializer_list<const char *> numberHints = {"scale",    "skew",  "unit",    "display",
-                                                         "decimals", "step",  "choices", "readOnly",
-                                                         "group",    "hidden"};
+const std::initializer_list<const char *> anyKindHints = {"readOnly", "group", "description",
+                                                            "hidden"};
+const std::initializer_list<const char *> numberHints = {
+    "scale",   "skew",     "unit",  "display",     "decimals", "step",
+    "choices", "readOnly", "group", "description", "default",  "hidden"};
 
 std::vector<const char *> withHints(std::initializer_list<const char *> fields,
                                     std::initializer_list<const char *> hints)
@@ -157,6 +158,8 @@ void GraphFileReader::readHints(const json &parameter, const std::shared_ptr<NQP
         hints.readOnly = boolean(parameter["readOnly"], "readOnly");
     if (parameter.contains("group"))
         hints.group = string(parameter["group"], "group");
+    if (parameter.contains("description"))
+        hints.description = string(parameter["description"], "description");
     if (parameter.contains("hidden"))
         hints.hidden = boolean(parameter["hidden"], "hidden");
     const std::string kind = parameter["kind"].get<std::string>();
@@ -210,6 +213,13 @@ void GraphFileReader::readNumberHints(const json &parameter, SimParameterHints &
     }
     if (parameter.contains("choices"))
         readChoices(parameter["choices"], hints, kind, minimum, maximum);
+    if (parameter.contains("default")) {
+        const double given = finite(parameter["default"], "default");
+        if (given < minimum || given > maximum)
+            fail("default " + SimNumberText::of(given) + " is outside the range " +
+                 SimNumberText::of(minimum) + " to " + SimNumberText::of(maximum));
+        hints.defaultValue = given;
+    }
 }
 
 void GraphFileReader::readChoices(const json &choices, SimParameterHints &hints,

@@ -27,6 +27,10 @@ struct SimParameterHints
     std::vector<std::pair<double, std::string>> choices;
     bool readOnly = false;
     std::string group;
+    // What the parameter does, in a sentence.
+    std::string description;
+    // Where a reset takes it; the value it starts with when absent.
+    std::optional<double> defaultValue;
     // Not for the user: the parameter gets no row.
     bool hidden = false;
 };

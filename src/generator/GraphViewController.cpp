@@ -1,7 +1,11 @@
 #include "GraphViewController.h"
 
+#include "ControllerMap.h"
 #include "ParameterFilter.h"
 #include "ParameterFollower.h"
+#include "PresetBar.h"
+#include "PresetStore.h"
+#include "ScreenSettings.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -24,17 +28,56 @@ GraphViewController::GraphViewController(QUndoStack *undoStack, QObject *parent)
     : VStackViewController(parent), m_undoStack(undoStack ? undoStack : new QUndoStack(this))
 {}
 
-GraphViewController::~GraphViewController() = default;
+GraphViewController::~GraphViewController()
+{
+    // Rows going with the view end their gestures; this is no longer there to report them.
+    if (m_settings)
+        m_settings->disconnect(this);
+}
 
 void GraphViewController::viewDidLoad()
 {
     VStackViewController::viewDidLoad();
     if (m_showsFilter)
         addFilter();
+    // Above the filter: presets are about the whole screen, the filter about what it lists.
+    if (m_settings && m_presetStore) {
+        presetBar = new PresetBar(m_presetStore, m_settings);
+        qobject_cast<QBoxLayout *>(view()->layout())->insertWidget(0, presetBar);
+    }
     addUndoShortcuts();
     if (m_followsParameters)
         m_follower = new ParameterFollower(
             this, view()->findChild<QScrollArea *>(QStringLiteral("scrollView")), this);
+}
+
+ScreenSettings *GraphViewController::setParameters(GraphParameters parameters,
+                                                   std::shared_ptr<PresetStore> presetStore)
+{
+    delete m_settings;
+    m_settings = new ScreenSettings(std::move(parameters), m_undoStack, this);
+    m_presetStore = std::move(presetStore);
+    connect(m_settings, &ScreenSettings::gestureStarted, this,
+            &GraphViewController::gestureStarted);
+    connect(m_settings, &ScreenSettings::gestureEnded, this, &GraphViewController::gestureEnded);
+    return m_settings;
+}
+
+bool GraphViewController::controllerEvent(int channel, int controller, int value)
+{
+    return m_settings && m_settings->controllers()->controllerEvent(channel, controller, value);
+}
+
+void GraphViewController::resetAll()
+{
+    if (m_settings)
+        m_settings->resetAll();
+}
+
+void GraphViewController::switchSlot()
+{
+    if (m_settings)
+        m_settings->switchSlot();
 }
 
 void GraphViewController::addFilter()

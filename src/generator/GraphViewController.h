@@ -1,11 +1,13 @@
 #pragma once
 
+#include "GraphParameters.h"
 #include "ParameterFilter.h"
 #include "VStackViewController.h"
 
 #include <QPointer>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -14,11 +16,19 @@ class QLineEdit;
 namespace NequoraUI {
 
 class ParameterFollower;
+class PresetBar;
+class PresetStore;
+class ScreenSettings;
 
 // The screen UIGenerator::generateViewController() makes for a graph: the stack of generated
 // sections, with an undo stack for the user's changes (Ctrl+Z, Ctrl+Shift+Z), an optional
 // filter field above the sections (Ctrl+F focuses it, Escape clears it) and, optionally, rows
 // that follow their parameters once per display frame.
+//
+// The whole screen's settings go through settings(): reset all, presets, A/B compare and MIDI
+// controllers (controllerEvent()). With a preset store a preset bar sits above the sections.
+// Every user gesture on a row, and every parameter a reset, preset, A/B switch or controller
+// writes, is bracketed by gestureStarted() and gestureEnded(), for hosts that record automation.
 class GraphViewController : public VStackViewController
 {
     Q_OBJECT
@@ -47,6 +57,25 @@ public:
     ParameterFilter *filter() const { return m_filter; }
     ParameterFollower *follower() const { return m_follower; }
 
+    // The parameters the screen shows, and where its presets are kept (may be null). Made by
+    // the generator before the view loads; returns the screen's settings.
+    ScreenSettings *setParameters(GraphParameters parameters,
+                                  std::shared_ptr<PresetStore> presetStore = {});
+    // Null until setParameters().
+    ScreenSettings *settings() const { return m_settings; }
+    // Made when the view loads, with a preset store; null otherwise.
+    PresetBar *presetBar = nullptr;
+
+    // A MIDI controller event from the host: channel 0 to 15, controller and value 0 to 127.
+    // True when it moved a parameter or was learnt.
+    bool controllerEvent(int channel, int controller, int value);
+    void resetAll();
+    void switchSlot();
+
+signals:
+    void gestureStarted(const std::shared_ptr<NQParameter> &parameter);
+    void gestureEnded(const std::shared_ptr<NQParameter> &parameter);
+
 protected:
     void viewDidLoad() override;
 
@@ -60,6 +89,8 @@ private:
     FilterNames m_filterNames;
     ParameterFilter *m_filter = nullptr;
     ParameterFollower *m_follower = nullptr;
+    ScreenSettings *m_settings = nullptr;
+    std::shared_ptr<PresetStore> m_presetStore;
 };
 
 } // namespace NequoraUI

@@ -49,11 +49,23 @@ numberAccess(const std::shared_ptr<NQParameter> &parameter)
 
 } // namespace
 
-ParameterBinding::ParameterBinding(QWidget *row, const QString &name, Access access,
-                                   QUndoStack *undoStack)
-    : QObject(row), m_name(name), m_access(std::move(access)), m_undoStack(undoStack),
-      m_shown(m_access.read())
+ParameterBinding::ParameterBinding(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
+                                   Access access, QUndoStack *undoStack)
+    : QObject(row), m_name(text(parameter->name())), m_parameter(parameter),
+      m_access(std::move(access)), m_undoStack(undoStack), m_shown(m_access.read())
 {}
+
+template <typename Row> void ParameterBinding::reportGestures(Row *row)
+{
+    connect(row, &Row::gestureStarted, this, [this] {
+        if (m_gestureHook)
+            m_gestureHook(true);
+    });
+    connect(row, &Row::gestureEnded, this, [this] {
+        if (m_gestureHook)
+            m_gestureHook(false);
+    });
+}
 
 ParameterBinding *ParameterBinding::bind(QWidget *row,
                                          const std::shared_ptr<NQParameter> &parameter,
@@ -73,7 +85,7 @@ ParameterBinding *ParameterBinding::bind(QWidget *row,
     if (switchView && boolParameter) {
         const QPointer<SwitchView> view(switchView);
         auto *binding = new ParameterBinding(
-            row, text(parameter->name()),
+            row, parameter,
             {[boolParameter] { return QVariant(boolParameter->value()); },
              [boolParameter](const QVariant &v) { boolParameter->setValue(v.toBool()); },
              [view](const QVariant &v) {
@@ -84,6 +96,7 @@ ParameterBinding *ParameterBinding::bind(QWidget *row,
             undoStack);
         connect(switchView, &SwitchView::toggled, binding,
                 [binding](bool on) { binding->userChanged(on); });
+        binding->reportGestures(switchView);
         return binding;
     }
     return bindText(row, parameter, undoStack, std::move(writeText));
@@ -102,7 +115,7 @@ ParameterBinding *ParameterBinding::bindText(QWidget *row,
     std::function<void(const QVariant &)> write;
     if (writeText)
         write = [writeText](const QVariant &v) { writeText(v.toString()); };
-    auto *binding = new ParameterBinding(row, text(parameter->name()),
+    auto *binding = new ParameterBinding(row, parameter,
                                          {[stringParameter] {
                                               const auto p = stringParameter.lock();
                                               return p ? QVariant(text(p->value())) : QVariant();
@@ -115,8 +128,15 @@ ParameterBinding *ParameterBinding::bindText(QWidget *row,
                                           [field] { return field->isEditing(); }},
                                          undoStack);
     // After the generator's own handler wrote the edit: the engine holds the new text.
-    connect(field, &TextFieldView::editingFinished, binding,
-            [binding] { binding->userChanged(binding->m_access.read()); });
+    connect(field, &TextFieldView::editingFinished, binding, [binding] {
+        // The edit is written before this is told: its gesture has nothing to bracket but
+        // still tells the host a user change happened.
+        if (binding->m_gestureHook)
+            binding->m_gestureHook(true);
+        binding->userChanged(binding->m_access.read());
+        if (binding->m_gestureHook)
+            binding->m_gestureHook(false);
+    });
     return binding;
 }
 
@@ -147,13 +167,17 @@ ParameterBinding *ParameterBinding::bindChoices(QWidget *row,
             picker->setCurrentValue(index >= 0 ? choices[index].label : v.toString());
         };
     auto *binding = new ParameterBinding(
-        row, text(parameter->name()),
-        {std::move(read), std::move(write), std::move(show), [] { return false; }}, undoStack);
+        row, parameter, {std::move(read), std::move(write), std::move(show), [] { return false; }},
+        undoStack);
     const auto chosen = [binding] { binding->userChanged(binding->m_access.read()); };
-    if (auto *segments = qobject_cast<SegmentedView *>(row))
+    if (auto *segments = qobject_cast<SegmentedView *>(row)) {
         connect(segments, &SegmentedView::selectedSegmentChanged, binding, chosen);
-    else
-        connect(static_cast<PickerView *>(row), &PickerView::selectionChanged, binding, chosen);
+        binding->reportGestures(segments);
+    } else {
+        auto *picker = static_cast<PickerView *>(row);
+        connect(picker, &PickerView::selectionChanged, binding, chosen);
+        binding->reportGestures(picker);
+    }
     return binding;
 }
 
@@ -166,7 +190,7 @@ ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
         return nullptr;
     auto *slider = static_cast<SliderView *>(row);
     auto *binding =
-        new ParameterBinding(row, text(parameter->name()),
+        new ParameterBinding(row, parameter,
                              {std::move(read), std::move(write),
                               [slider](const QVariant &v) { slider->setExactValue(v.toDouble()); },
                               [slider] { return slider->isSliderDown(); }},
@@ -175,6 +199,7 @@ ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
             [binding](float value) { binding->userChanged(double(value)); });
     connect(slider, &SliderView::sliderPressed, binding, &ParameterBinding::gestureBegan);
     connect(slider, &SliderView::sliderReleased, binding, &ParameterBinding::gestureEnded);
+    binding->reportGestures(slider);
     return binding;
 }
 
@@ -207,10 +232,18 @@ void ParameterBinding::apply(const QVariant &value)
     m_access.show(value);
 }
 
+void ParameterBinding::refresh()
+{
+    m_shown = m_access.read();
+    m_access.show(m_shown);
+}
+
 void ParameterBinding::userChanged(const QVariant &shown)
 {
     const QVariant before = m_shown;
     m_shown = shown;
+    if (m_changeHook)
+        m_changeHook();
     if (m_inGesture) {
         m_gestureChanged = true;
         return;

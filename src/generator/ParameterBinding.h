@@ -51,6 +51,17 @@ public:
     void follow();
     // Writes a value into the engine and shows it without reporting it (undo and redo).
     void apply(const QVariant &value);
+    // Shows the engine's value, whatever the row shows and even while the user changes it
+    // (after a preset, A/B or controller wrote it). Reports nothing and writes nothing.
+    void refresh();
+
+    // The bound parameter while someone else keeps it.
+    std::shared_ptr<NQParameter> parameter() const { return m_parameter.lock(); }
+    // Told true before each user gesture on the row writes, false after its last write.
+    using GestureHook = std::function<void(bool started)>;
+    void setGestureHook(GestureHook hook) { m_gestureHook = std::move(hook); }
+    // Told after each user change the row wrote into the engine.
+    void setChangeHook(std::function<void()> hook) { m_changeHook = std::move(hook); }
 
 private:
     struct Access
@@ -62,7 +73,10 @@ private:
         std::function<bool()> editing;
     };
 
-    ParameterBinding(QWidget *row, const QString &name, Access access, QUndoStack *undoStack);
+    ParameterBinding(QWidget *row, const std::shared_ptr<NQParameter> &parameter, Access access,
+                     QUndoStack *undoStack);
+    // Connects a row's gestureStarted() and gestureEnded() signals to the gesture hook.
+    template <typename Row> void reportGestures(Row *row);
     static ParameterBinding *bindSlider(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
                                         QUndoStack *undoStack);
     static ParameterBinding *bindChoices(QWidget *row,
@@ -79,6 +93,9 @@ private:
     void record(const QVariant &oldValue, const QVariant &newValue);
 
     const QString m_name;
+    const std::weak_ptr<NQParameter> m_parameter;
+    GestureHook m_gestureHook;
+    std::function<void()> m_changeHook;
     const Access m_access;
     QPointer<QUndoStack> m_undoStack;
     QVariant m_shown;

@@ -1,5 +1,6 @@
 #include "ParameterMapping.h"
 
+#include "MidiNoteName.h"
 #include "platform/NumberText.h"
 
 #include <QLocale>
@@ -139,6 +140,8 @@ QString ParameterMapping::text(double value) const
 {
     if (const int choice = choiceIndex(value); choice >= 0)
         return m_presentation.choices[choice].label;
+    if (m_presentation.unit == ParameterPresentation::midiNoteUnit)
+        return MidiNoteName::text(value);
     double shown = value;
     QString unit = m_presentation.unit;
     if (m_presentation.transform == Transform::Decibels) {
@@ -192,6 +195,10 @@ std::optional<double> ParameterMapping::parse(const QString &text) const
     for (const auto &choice : m_presentation.choices)
         if (choice.label.compare(trimmed, Qt::CaseInsensitive) == 0)
             return choice.value;
+    if (m_presentation.unit == ParameterPresentation::midiNoteUnit) {
+        const auto note = MidiNoteName::parse(trimmed);
+        return note ? std::optional<double>(snapped(*note)) : std::nullopt;
+    }
 
     static const QRegularExpression numberAndUnit(
         QStringLiteral(R"(^([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?|-inf)\s*([^\s\d]*)$)"));

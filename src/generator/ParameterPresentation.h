@@ -39,6 +39,7 @@ struct ParameterPresentation
     Scale scale = Scale::Linear;
     double skew = 1.0;
     // Shown after the number; "Hz" and "s" get a kHz or ms prefix where it reads better.
+    // midiNoteUnit shows note numbers as names ("C4" is 60, "F#5" is 78) and reads them typed.
     QString unit{};
     Transform transform = Transform::None;
     // Decimals of the shown number; negative shows three significant digits (or follows step).
@@ -51,6 +52,12 @@ struct ParameterPresentation
     bool readOnly = false;
     // Parameters of one node sharing a group are shown in a titled sub-section.
     QString group{};
+    // What the parameter does, in a sentence: the row's tooltip and accessible description.
+    QString description{};
+    // Where a reset takes the parameter; without one, the value the screen was built with.
+    std::optional<double> defaultValue{};
+
+    static inline const QString midiNoteUnit = QStringLiteral("midiNote");
     // Not for the user (a plugin's internal state, a notification port): no row, and never a
     // filter match.
     bool hidden = false;

@@ -4,6 +4,7 @@
 #include "AudioPlayerView.h"
 #include "CollapsibleSectionView.h"
 #include "GeneratedRecorderNode.h"
+#include "GraphParameters.h"
 #include "GraphViewController.h"
 #include "LiveValueView.h"
 #include "NQAudioGraph.h"
@@ -18,9 +19,13 @@
 #include "ParameterBinding.h"
 #include "ParameterFilter.h"
 #include "ParameterMapping.h"
+#include "ParameterRow.h"
 #include "PickerView.h"
+#include "PresetStore.h"
 #include "RecorderView.h"
+#include "RowMarks.h"
 #include "SaturatingConversion.h"
+#include "ScreenSettings.h"
 #include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
@@ -48,8 +53,6 @@ const std::string recorderType = "RecorderNode";
 
 // Spacing between the widgets of one node.
 constexpr int nodeWidgetSpacing = 20;
-// Named choices up to this many fit a segmented control; more get a picker row.
-constexpr qsizetype maximumSegments = 5;
 
 QString text(const std::string &utf8)
 {
@@ -125,79 +128,45 @@ QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const
     return field;
 }
 
-// Any number kind read and written as a double, for controls that do not care which it is.
-struct NumberParameter
-{
-    double minimum = 0;
-    double maximum = 0;
-    bool whole = false;
-    std::function<double()> read;
-    std::function<void(double)> write;
-};
-
-std::optional<NumberParameter> numberParameter(const std::shared_ptr<NQParameter> &parameter)
-{
-    if (auto p = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
-        return NumberParameter{p->minimumValue(), p->maximumValue(), false,
-                               [p] { return double(p->value()); },
-                               [p](double value) { p->setValue(float(value)); }};
-    if (auto p = std::dynamic_pointer_cast<NQIntParameter>(parameter))
-        return NumberParameter{
-            double(p->minimumValue()), double(p->maximumValue()), true,
-            [p] { return double(p->value()); },
-            [p](double value) { p->setValue(SaturatingConversion::toInt32(float(value))); }};
-    if (auto p = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
-        return NumberParameter{
-            double(p->minimumValue()), double(p->maximumValue()), true,
-            [p] { return double(p->value()); },
-            [p](double value) { p->setValue(SaturatingConversion::toUInt32(float(value))); }};
-    return std::nullopt;
-}
-
 // A segmented control, or a picker row for long lists. A choice writes its value; nothing is
 // selected while the engine holds a value that is not one of the choices.
-QWidget *choiceControl(const QString &title, const NumberParameter &number,
-                       const ParameterMapping &mapping, ViewControllerPresenter *presenter)
+QWidget *choiceControl(const ParameterRow &row, ViewControllerPresenter *presenter)
 {
-    const auto choices = mapping.presentation().choices;
-    QStringList labels;
-    for (const auto &choice : choices)
-        labels.append(choice.label);
-    const auto write = [write = number.write, choices](qsizetype index) {
-        if (index >= 0 && index < choices.size())
-            write(choices[index].value);
-    };
-    if (choices.size() <= maximumSegments) {
-        auto *view = new SegmentedView(title, labels, write);
-        view->setSelectedIndex(mapping.choiceIndex(number.read()));
+    const QStringList labels = row.choices();
+    const auto write = [row](qsizetype index) { row.writeChoice(int(index)); };
+    if (row.kind() == ParameterRow::Kind::Segments) {
+        auto *view = new SegmentedView(row.title(), labels, write);
+        view->setSelectedIndex(row.choiceIndex());
         return view;
     }
-    return new PickerView(presenter, title, mapping.text(number.read()), labels,
+    return new PickerView(presenter, row.title(), row.valueText(), labels,
                           [write, labels](const QString &label) { write(labels.indexOf(label)); });
 }
 
-QWidget *numberControl(const QString &title, const NumberParameter &number,
-                       ParameterPresentation presentation, ViewControllerPresenter *presenter)
+// A slider over the row's scale, with its unit, transform and step.
+QWidget *presentedSlider(const ParameterRow &row)
 {
-    // Whole numbers move in whole steps, so the text never shows a fraction that was not written.
-    if (number.whole && presentation.step < 1)
-        presentation.step = 1;
-    const ParameterMapping mapping(number.minimum, number.maximum, presentation);
-    if (presentation.readOnly)
-        return new LiveValueView(title,
-                                 [read = number.read, mapping] { return mapping.text(read()); });
-    if (!presentation.choices.isEmpty())
-        return choiceControl(title, number, mapping, presenter);
-    const double value = number.read();
+    const double value = row.value().toDouble();
     constexpr float up = std::numeric_limits<float>::infinity();
     // Whole numbers keep to bounds whose every reachable value converts back (see boundInside).
-    const float minimum = number.whole ? boundInside(number.minimum, up) : float(number.minimum);
-    const float maximum = number.whole ? boundInside(number.maximum, -up) : float(number.maximum);
-    auto *slider = new SliderView(title, float(value), minimum, maximum,
-                                  [write = number.write](float value) { write(value); });
-    slider->setPresentation(presentation);
+    const float minimum = row.isInteger() ? boundInside(row.minimum(), up) : float(row.minimum());
+    const float maximum = row.isInteger() ? boundInside(row.maximum(), -up) : float(row.maximum());
+    auto *slider = new SliderView(row.title(), float(value), minimum, maximum,
+                                  [row](float value) { row.write(double(value)); });
+    slider->setPresentation(row.mapping()->presentation());
     slider->setExactValue(value);
     return slider;
+}
+
+// The row's description and, for a slider, where its own reset takes it.
+void describe(QWidget *row, const std::optional<ParameterPresentation> &presentation)
+{
+    if (!presentation)
+        return;
+    if (!presentation->description.isEmpty())
+        RowMarks::of(row)->setDescription(presentation->description);
+    if (auto *slider = qobject_cast<SliderView *>(row); slider && presentation->defaultValue)
+        slider->setDefaultValue(float(*presentation->defaultValue));
 }
 
 } // namespace
@@ -256,12 +225,15 @@ void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows
     }
 }
 
-QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode,
-                                      bool folded) const
+QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded,
+                                      const QString &nodeKey) const
 {
     if (!audioNode)
         return nullptr;
-    const QList<QWidget *> views = generateViews(audioNode);
+    const std::string type = audioNode->type();
+    const QList<QWidget *> views = type == playerType || type == recorderType
+                                       ? generateViews(audioNode)
+                                       : generateParameterViews(audioNode->parameters(), nodeKey);
     return views.isEmpty() ? nullptr
                            : generateSection(text(audioNode->displayName()), views, folded);
 }
@@ -300,6 +272,13 @@ QList<QWidget *> UIGenerator::generateViews(const std::shared_ptr<NQAudioNode> &
 QList<QWidget *>
 UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &parameters) const
 {
+    return generateParameterViews(parameters, QString());
+}
+
+QList<QWidget *>
+UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                                    const QString &nodeKey) const
+{
     QList<QWidget *> widgets;
     widgets.reserve(qsizetype(parameters.size()));
     // A group's sub-section takes the place of its first parameter.
@@ -317,7 +296,15 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &para
             writeText = [text, writer = stringWriter](const QString &value) {
                 writer(text, value.toStdString());
             };
-        ParameterBinding::bind(widget, parameter, undoStack, presentation, std::move(writeText));
+        ParameterBinding *binding = ParameterBinding::bind(widget, parameter, undoStack,
+                                                           presentation, std::move(writeText));
+        describe(widget, presentation);
+        if (binding && rowBound)
+            rowBound(binding, nodeKey);
+        else if (binding && gestureHandler)
+            binding->setGestureHook([parameter, handler = gestureHandler](bool started) {
+                handler(parameter, started);
+            });
         const QString group = presentation ? presentation->group : QString();
         if (group.isEmpty()) {
             widgets.append(widget);
@@ -353,18 +340,39 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
     generator.undoStack = controller->undoStack();
     // One place per node with something to show; its section is made when the place comes
     // near the visible part of the screen, so a large graph costs what is on screen.
+    const auto nodes = shownNodes(audioGraph);
+    const QStringList nodeKeys = GraphParameters::nodeNames(nodes);
     std::vector<std::pair<std::shared_ptr<NQAudioNode>, int>> shown;
-    for (auto &node : shownNodes(audioGraph))
-        if (const int rows = node ? generator.rowCount(*node) : 0; rows > 0)
-            shown.emplace_back(std::move(node), rows);
+    std::vector<std::pair<QString, std::shared_ptr<NQAudioNode>>> parameterNodes;
+    QStringList shownKeys;
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        const auto &node = nodes[i];
+        if (const int rows = node ? generator.rowCount(*node) : 0; rows > 0) {
+            shown.emplace_back(node, rows);
+            shownKeys.append(nodeKeys[qsizetype(i)]);
+            const std::string type = node->type();
+            if (type != playerType && type != recorderType)
+                parameterNodes.emplace_back(nodeKeys[qsizetype(i)], node);
+        }
+    }
+    GraphParameters::StringWriter writeText = stringWriter;
+    auto *settings = controller->setParameters(
+        GraphParameters(parameterNodes, presentationProvider, std::move(writeText)), presetStore);
+    generator.rowBound = [settings = QPointer<ScreenSettings>(settings)](ParameterBinding *binding,
+                                                                         const QString &node) {
+        if (settings)
+            settings->attach(binding, node);
+    };
     const bool fold = foldSectionsAbove && qsizetype(shown.size()) > *foldSectionsAbove;
     std::vector<VStackViewController::DeferredView> sections;
     sections.reserve(shown.size());
-    for (const auto &[node, rows] : shown) {
+    for (size_t i = 0; i < shown.size(); ++i) {
         const bool folded = fold && !sections.empty();
         sections.push_back(
-            {[generator, node = node, folded] { return generator.generateSection(node, folded); },
-             folded ? 1 : rows + 1});
+            {[generator, node = shown[i].first, folded, key = shownKeys[qsizetype(i)]] {
+                 return generator.generateSection(node, folded, key);
+             },
+             folded ? 1 : shown[i].second + 1});
     }
     controller->setDeferredViews(std::move(sections));
     if (showsFilter)
@@ -465,53 +473,45 @@ bool UIGenerator::getsRow(const std::shared_ptr<NQParameter> &parameter) const
 
 bool UIGenerator::hasControl(const std::shared_ptr<NQParameter> &parameter)
 {
-    return std::dynamic_pointer_cast<NQBoolParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQFloatParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQIntParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQUIntParameter>(parameter) ||
-           std::dynamic_pointer_cast<NQStringParameter>(parameter);
+    return ParameterRow::kindOf(parameter, std::nullopt).has_value();
 }
 
-// One widget per parameter kind, first match wins; the order matters only for a parameter
-// object that is of more than one kind.
+bool UIGenerator::showsParameterRows(const NQAudioNode &audioNode)
+{
+    const std::string type = audioNode.type();
+    return type != playerType && type != recorderType;
+}
+
+// The control is the one the shared row rule names; numbers without a presentation keep the
+// plain slider of their own type.
 QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &parameter,
                                      const std::optional<ParameterPresentation> &presentation) const
 {
+    const auto row = ParameterRow::describe(parameter, presentation);
+    if (!row)
+        return nullptr;
+    switch (row->kind()) {
+    case ParameterRow::Kind::Switch:
+        return switchFor(std::dynamic_pointer_cast<NQBoolParameter>(parameter));
+    case ParameterRow::Kind::TextField:
+        // Strings are read-only unless the host can write them.
+        return textFieldFor(std::dynamic_pointer_cast<NQStringParameter>(parameter), stringWriter);
+    case ParameterRow::Kind::ReadOnly:
+        return new LiveValueView(row->title(), [row = *row] { return row.valueText(); });
+    case ParameterRow::Kind::Segments:
+    case ParameterRow::Kind::Picker:
+        return choiceControl(*row, delegate);
+    case ParameterRow::Kind::Slider:
+        break;
+    }
     if (presentation)
-        return generatePresentedWidget(parameter, *presentation);
-    // On/off values get a switch.
-    if (auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter))
-        return switchFor(std::move(boolParameter));
+        return presentedSlider(*row);
     // Every number gets a slider over its range; integers are truncated on the way back.
     if (auto floatParameter = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
         return sliderFor(std::move(floatParameter));
     if (auto intParameter = std::dynamic_pointer_cast<NQIntParameter>(parameter))
         return sliderFor(std::move(intParameter));
-    if (auto uintParameter = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
-        return sliderFor(std::move(uintParameter));
-    // Strings are read-only unless the host can write them.
-    if (auto stringParameter = std::dynamic_pointer_cast<NQStringParameter>(parameter))
-        return textFieldFor(stringParameter, stringWriter);
-    // Anything else (or no parameter at all) has no control and is left out.
-    return nullptr;
-}
-
-QWidget *UIGenerator::generatePresentedWidget(const std::shared_ptr<NQParameter> &parameter,
-                                              const ParameterPresentation &presentation) const
-{
-    const QString title = text(parameter->name());
-    if (presentation.readOnly) {
-        if (auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter))
-            return new LiveValueView(title, [boolParameter] {
-                return boolParameter->value() ? QStringLiteral("On") : QStringLiteral("Off");
-            });
-        if (auto stringParameter = std::dynamic_pointer_cast<NQStringParameter>(parameter))
-            return new LiveValueView(title,
-                                     [stringParameter] { return text(stringParameter->value()); });
-    }
-    if (const auto number = numberParameter(parameter))
-        return numberControl(title, *number, presentation, delegate);
-    return generateWidget(parameter, std::nullopt);
+    return sliderFor(std::dynamic_pointer_cast<NQUIntParameter>(parameter));
 }
 
 } // namespace NequoraUI

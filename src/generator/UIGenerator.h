@@ -22,6 +22,9 @@ class QWidget;
 
 namespace NequoraUI {
 
+class ParameterBinding;
+class PresetStore;
+
 // Builds screens from an audio graph: one collapsible section per node that has something to
 // show, holding a widget per parameter, or a player or recorder view for those nodes.
 //
@@ -56,6 +59,15 @@ public:
     bool followsParameters = false;
     // A filter field above the sections. Read by generateViewController().
     bool showsFilter = false;
+    // Where the screen's presets are kept; with one, generateViewController() puts a preset
+    // bar above the sections (preset picker, Save, Save As, Delete, A/B compare, Reset All).
+    std::shared_ptr<PresetStore> presetStore;
+    // Told before each user gesture on a row writes its parameter (started true) and after its
+    // last write (false): a drag, a typed value, a run of keys or wheel notches, a flip, a choice.
+    // generateViewController()'s screen reports its gestures as signals instead.
+    using GestureHandler =
+        std::function<void(const std::shared_ptr<NQParameter> &parameter, bool started)>;
+    GestureHandler gestureHandler;
 
     // Sections for the graph's nodes, its input and output nodes left out.
     QList<QWidget *> generateViews(const NQAudioGraph &audioGraph) const;
@@ -81,8 +93,15 @@ public:
     std::unique_ptr<platform::ViewController>
     generateViewController(const NQAudioGraph &audioGraph) const;
 
-private:
+    // The graph's nodes that a screen shows, its input and output nodes left out.
     static std::vector<std::shared_ptr<NQAudioNode>> shownNodes(const NQAudioGraph &audioGraph);
+    // False for player and recorder nodes, whose views stand in for their parameters.
+    static bool showsParameterRows(const NQAudioNode &audioNode);
+    // What presentationProvider says for parameter, if anything.
+    std::optional<ParameterPresentation>
+    presentationFor(const std::shared_ptr<NQParameter> &parameter) const;
+
+private:
     // How many views generateViews(audioNode) gives, without making them.
     int rowCount(const NQAudioNode &audioNode) const;
     static bool hasControl(const std::shared_ptr<NQParameter> &parameter);
@@ -92,17 +111,19 @@ private:
     void addFilterNames(const NQAudioNode &audioNode, QStringList &rows, std::vector<int> &groups,
                         QStringList &groupNames) const;
     // The node's section, or null when the node yields no view.
-    QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded) const;
+    QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded,
+                             const QString &nodeKey) const;
+    QList<QWidget *>
+    generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                           const QString &nodeKey) const;
+    // Each row generateViewController() makes, with the name its node's parameters are known by.
+    std::function<void(ParameterBinding *, const QString &nodeKey)> rowBound;
     QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;
     static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
     static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,
                                     bool folded = false);
-    std::optional<ParameterPresentation>
-    presentationFor(const std::shared_ptr<NQParameter> &parameter) const;
     QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter,
                             const std::optional<ParameterPresentation> &presentation) const;
-    QWidget *generatePresentedWidget(const std::shared_ptr<NQParameter> &parameter,
-                                     const ParameterPresentation &presentation) const;
 };
 
 } // namespace NequoraUI

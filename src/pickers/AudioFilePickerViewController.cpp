@@ -5,6 +5,7 @@
 
 #include "platform/BarButtonItem.h"
 #include "platform/Color.h"
+#include "platform/ColorScheme.h"
 #include "platform/DocumentPicker.h"
 #include "platform/NavigationItem.h"
 #include "platform/TableViewCell.h"
@@ -73,7 +74,7 @@ AudioFilePickerViewController::cellForRowAt(const platform::IndexPath &indexPath
 {
     auto *cell = dequeueReusableCell(cellIdentifier, indexPath);
     // A reused cell may have been the blue, centred import row.
-    cell->setTextColor(platform::Color::label());
+    cell->setTextColor(platform::Color::label(cell->palette()));
     cell->textLabel()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     if (indexPath.section == bundledSection) {
         cell->textLabel()->setText(displayName(m_files.at(indexPath.row)));
@@ -81,7 +82,8 @@ AudioFilePickerViewController::cellForRowAt(const platform::IndexPath &indexPath
         cell->textLabel()->setText(displayName(ImportedAudioFiles::all().at(indexPath.row)));
     } else {
         cell->textLabel()->setText(QStringLiteral("Import File"));
-        cell->setTextColor(platform::Color::systemBlue());
+        // The accent as a text, readable on the row.
+        cell->setTextColor(platform::ColorScheme::fromPalette(cell->palette()).accentText);
         cell->textLabel()->setAlignment(Qt::AlignCenter);
     }
     return cell;

@@ -56,10 +56,13 @@ void PickerView::pickerViewControllerDidSelectItem(ItemPickerViewController *, c
         presenter->dismissPresentedViewController();
     // Reported even when nothing could be dismissed.
     const QPointer<PickerView> alive(this);
-    if (valueChangedHandler)
+    emit gestureStarted();
+    if (alive && valueChangedHandler)
         valueChangedHandler(item);
     if (alive)
         emit selectionChanged(item);
+    if (alive)
+        emit gestureEnded();
 }
 
 void PickerView::setCurrentValue(const QString &text)

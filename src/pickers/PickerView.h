@@ -48,6 +48,9 @@ public:
 signals:
     // Each item the user picks, once, after the handler (even the one already shown).
     void selectionChanged(const QString &item);
+    // Around each choice: before the handler, and after the change is reported.
+    void gestureStarted();
+    void gestureEnded();
 
 public slots:
     void tappedSelectButton();

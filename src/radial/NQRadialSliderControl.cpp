@@ -354,9 +354,12 @@ void NQRadialSliderControl::mousePressEvent(QMouseEvent *event)
     const Geometry::Point location = toPad(event->position());
     if (m_showDraggableControl && shape.knobContains(m_currentPosition, location)) {
         m_dragging = true;
+        m_fineDrag = false;
+        m_dragOffset = {};
         event->accept();
         forceActiveFocus(Qt::MouseFocusReason);
-        setKnobPosition(shape.dragPosition(location));
+        // A Shift-press holds the knob where it is; a plain press centres it on the pointer.
+        setKnobPosition(dragTarget(location, event->modifiers() & Qt::ShiftModifier));
         return;
     }
     // The pad's whole square takes the touch, but away from the knob it does nothing.
@@ -371,7 +374,25 @@ void NQRadialSliderControl::mouseMoveEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    setKnobPosition(geometry().dragPosition(toPad(event->position())));
+    setKnobPosition(dragTarget(toPad(event->position()), event->modifiers() & Qt::ShiftModifier));
+}
+
+RadialSliderGeometry::Point NQRadialSliderControl::dragTarget(Geometry::Point location, bool fine)
+{
+    constexpr double fineDivisor = 10.0;
+    const Geometry shape = geometry();
+    if (fine != m_fineDrag) {
+        m_fineDrag = fine;
+        m_fineAnchor = location;
+        m_fineKnobCentre = shape.knobCentre(m_currentPosition);
+        if (!fine)
+            m_dragOffset = {m_fineKnobCentre.x - location.x, m_fineKnobCentre.y - location.y};
+    }
+    if (fine)
+        return shape.dragPosition(
+            {m_fineKnobCentre.x + (location.x - m_fineAnchor.x) / fineDivisor,
+             m_fineKnobCentre.y + (location.y - m_fineAnchor.y) / fineDivisor});
+    return shape.dragPosition({location.x + m_dragOffset.x, location.y + m_dragOffset.y});
 }
 
 // The knob stays where it was let go: no snapping back.
@@ -395,7 +416,9 @@ void NQRadialSliderControl::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    const double step = keyStepFraction * m_size;
+    // Shift moves a tenth as far, like a Shift-drag.
+    const double step =
+        keyStepFraction * m_size * (event->modifiers() & Qt::ShiftModifier ? 0.1 : 1.0);
     QPointF delta;
     switch (event->key()) {
     case Qt::Key_Left:

@@ -142,6 +142,14 @@ private:
     bool m_onScreen = false;
     bool m_dragging = false;
     bool m_inAccessibleTree = false;
+    // Shift makes a drag a tenth as fast: moves count from this anchor while it is held, and
+    // afterwards the knob keeps its distance from the pointer, so it never jumps.
+    bool m_fineDrag = false;
+    RadialSliderGeometry::Point m_fineAnchor;
+    RadialSliderGeometry::Point m_fineKnobCentre;
+    RadialSliderGeometry::Point m_dragOffset;
+    // Where a drag at this pad location takes the knob, finely with Shift.
+    RadialSliderGeometry::Point dragTarget(RadialSliderGeometry::Point location, bool fine);
     // The painted area can exceed the item (readout above, knob outside the pad); this is its
     // top-left corner in item coordinates.
     QPointF m_paintOrigin;

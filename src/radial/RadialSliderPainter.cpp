@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRadialGradient>
 #include <algorithm>
@@ -87,7 +88,7 @@ void RadialSliderPainter::paintRing(QPainter *painter, double diameter) const
     painter->drawEllipse(toQRect(m_geometry.ringStrokeRect(diameter)));
 }
 
-// A frosted, translucent white disc whose edge fades out over the blur radius on both sides,
+// A frosted, translucent disc whose edge fades out over the blur radius on both sides,
 // standing in for an ultra-thin material blurred by 10 points.
 void RadialSliderPainter::paintBlurredDisc(QPainter *painter) const
 {
@@ -95,14 +96,16 @@ void RadialSliderPainter::paintBlurredDisc(QPainter *painter) const
     const double radius = m_geometry.blurDiscDiameter() * 0.5;
     const double outer = radius + Geometry::blurRadius;
     const QPointF centre(m_geometry.size() * 0.5, m_geometry.size() * 0.5);
-    QColor white = platform::Color::white();
-    white.setAlphaF(materialAlpha * Geometry::blurOpacity);
-    QColor clear = white;
+    // The material takes the application palette's base: frosted white on a light palette,
+    // smoked dark on a dark one.
+    QColor material = QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
+    material.setAlphaF(materialAlpha * Geometry::blurOpacity);
+    QColor clear = material;
     clear.setAlphaF(0.0);
 
     QRadialGradient gradient(centre, outer);
-    gradient.setColorAt(0.0, white);
-    gradient.setColorAt(std::max(0.0, radius - Geometry::blurRadius) / outer, white);
+    gradient.setColorAt(0.0, material);
+    gradient.setColorAt(std::max(0.0, radius - Geometry::blurRadius) / outer, material);
     gradient.setColorAt(1.0, clear);
     painter->setPen(Qt::NoPen);
     painter->setBrush(gradient);

@@ -1,6 +1,7 @@
 #include "RadialSliderWidget.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QQmlEngine>
 #include <QQuickWidget>
@@ -71,6 +72,17 @@ bool RadialSliderWidget::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The pad paints from the application palette; the scene behind it from this widget's.
+void RadialSliderWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    m_quickWidget->setClearColor(palette().color(QPalette::Window));
+    if (m_control)
+        m_control->update();
 }
 
 QQmlEngine *RadialSliderWidget::sharedEngine()

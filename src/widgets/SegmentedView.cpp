@@ -34,10 +34,13 @@ void SegmentedView::segmentedControlerValueChanged()
 {
     const int index = segmentedControl->selectedSegmentIndex();
     const QPointer<SegmentedView> alive(this);
-    if (valueChangedHandler)
+    emit gestureStarted();
+    if (alive && valueChangedHandler)
         valueChangedHandler(index);
     if (alive)
         emit selectedSegmentChanged(index);
+    if (alive)
+        emit gestureEnded();
 }
 
 int SegmentedView::selectedSegmentIndex() const

@@ -34,6 +34,9 @@ public:
 signals:
     // Each user choice of a different segment, once, after the handler.
     void selectedSegmentChanged(int index);
+    // Around each user choice: before the handler, and after the change is reported.
+    void gestureStarted();
+    void gestureEnded();
 
 private slots:
     void segmentedControlerValueChanged();

@@ -1,5 +1,6 @@
 #include "SliderView.h"
 
+#include "GestureBurst.h"
 #include "InlineValueEditor.h"
 #include "ViewAccessibility.h"
 #include "platform/ElidingLabel.h"
@@ -58,8 +59,17 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     // The label shows the value passed in, not the one the slider pinned.
     showValue(this->initialValue, false);
     valueLabel->installEventFilter(this);
+    keyBurst = new GestureBurst(this);
+    connect(keyBurst, &GestureBurst::started, this, &SliderView::gestureStarted);
+    connect(keyBurst, &GestureBurst::ended, this, &SliderView::gestureEnded);
+    // A drag is a gesture of its own: a key run under way ends before it.
+    connect(slider, &platform::Slider::sliderPressed, this, [this] {
+        keyBurst->finish();
+        emit gestureStarted();
+    });
     connect(slider, &platform::Slider::sliderPressed, this, &SliderView::sliderPressed);
     connect(slider, &platform::Slider::sliderReleased, this, &SliderView::sliderReleased);
+    connect(slider, &platform::Slider::sliderReleased, this, &SliderView::gestureEnded);
     // From press to release, the release's own report included.
     connect(slider, &platform::Slider::sliderPressed, this, [this] { pointerHeld = true; });
     connect(slider, &platform::Slider::sliderReleased, this, [this] { pointerHeld = false; });
@@ -71,6 +81,11 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     connect(valueEntry, &InlineValueEditor::submitted, this, &SliderView::valueTextSubmitted);
     connect(slider, &platform::Slider::doubleClicked, this, &SliderView::resetValue);
     setTabOrder(slider, valueLabel);
+}
+
+SliderView::~SliderView()
+{
+    keyBurst->finish();
 }
 
 void SliderView::setValue(float value)
@@ -229,7 +244,17 @@ std::optional<double> SliderView::parseValueText(const QString &text) const
 
 void SliderView::resetValue()
 {
-    commitUserValue(initialValue);
+    commitUserValue(defaultValue());
+}
+
+float SliderView::defaultValue() const
+{
+    return m_defaultValue.value_or(initialValue);
+}
+
+void SliderView::setDefaultValue(float value)
+{
+    m_defaultValue = value;
 }
 
 void SliderView::valueTextSubmitted(const QString &text)
@@ -245,22 +270,32 @@ void SliderView::valueTextSubmitted(const QString &text)
 
 void SliderView::commitUserValue(double value)
 {
+    keyBurst->finish();
+    const QPointer<SliderView> alive(this);
+    emit gestureStarted();
+    if (!alive)
+        return;
     if (mapping) {
         mappedValue = float(mapping->snapped(value));
         slider->setValue(float(mapping->proportionOf(mappedValue)));
         showValueText(mapping->text(mappedValue));
         report(float(mappedValue));
-        return;
+    } else {
+        // Pinned in double first: a typed 1e300 must not overflow the float.
+        slider->setValue(float(
+            std::clamp(value, double(slider->minimumValue()), double(slider->maximumValue()))));
+        showValue(slider->value(), true);
+        report(slider->value());
     }
-    // Pinned in double first: a typed 1e300 must not overflow the float.
-    slider->setValue(
-        float(std::clamp(value, double(slider->minimumValue()), double(slider->maximumValue()))));
-    showValue(slider->value(), true);
-    report(slider->value());
+    if (alive)
+        emit gestureEnded();
 }
 
 void SliderView::sliderValueChanged()
 {
+    // Keys, wheel and assistive technology change the value without a press: a burst.
+    if (!pointerHeld)
+        keyBurst->touch();
     float value = slider->value();
     if (mapping) {
         const float before = float(mapping->proportionOf(mappedValue));

@@ -10,6 +10,7 @@ class QLabel;
 
 namespace NequoraUI {
 
+class GestureBurst;
 class InlineValueEditor;
 
 namespace platform {
@@ -30,7 +31,12 @@ class Slider;
 // Return while it has focus, opens an editor in its place. Return commits what was typed as one
 // user change, pinned to the range (and snapped to a presentation's step); Escape cancels; text
 // that does not parse is refused and the editor stays. A double-click on the slider returns it to
-// the value the view was built with, as one user change.
+// its default value (the value the view was built with, unless one is set), as one user change.
+//
+// Every user change happens inside a gesture, reported by gestureStarted() before its first
+// write and gestureEnded() after its last: a drag from press to release, a typed value, a reset,
+// and a run of arrow keys or wheel notches (ended 300 ms after the last). Shift makes a drag or
+// an arrow key ten times finer.
 class SliderView : public QWidget
 {
     Q_OBJECT
@@ -41,6 +47,9 @@ public:
 
     SliderView(const QString &title, float initialValue, float minimumValue, float maximumValue,
                ValueChangedHandler valueChangedHandler, QWidget *parent = nullptr);
+
+    // A run of keys under way ends first.
+    ~SliderView() override;
 
     // Moves the slider (pinned to its range) and shows the value passed in; reports nothing.
     void setValue(float value);
@@ -78,9 +87,11 @@ public:
     void setValueParser(ValueParser parser);
     std::optional<double> parseValueText(const QString &text) const;
 
-    // Returns to the value the view was built with, as one user change (a double-click on the
-    // slider does this).
+    // Returns to the default value, as one user change (a double-click on the slider does this).
     void resetValue();
+    // Where resetValue() goes; the value the view was built with unless set.
+    float defaultValue() const;
+    void setDefaultValue(float value);
 
 signals:
     // Each user change, once, after the handler; never for setValue.
@@ -88,6 +99,9 @@ signals:
     // A drag begins and ends; the changes in between are one gesture.
     void sliderPressed();
     void sliderReleased();
+    // Around each gesture's writes (see above).
+    void gestureStarted();
+    void gestureEnded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -105,6 +119,8 @@ private:
     void report(float value);
 
     const float initialValue;
+    std::optional<float> m_defaultValue;
+    GestureBurst *keyBurst = nullptr;
     const float m_minimumValue;
     const float m_maximumValue;
     const ValueChangedHandler valueChangedHandler;

@@ -28,10 +28,13 @@ void SwitchView::switchValueChanged()
         return;
     const bool on = toggleSwitch->isOn();
     const QPointer<SwitchView> alive(this);
-    if (valueChangedHandler)
+    emit gestureStarted();
+    if (alive && valueChangedHandler)
         valueChangedHandler(on);
     if (alive)
         emit toggled(on);
+    if (alive)
+        emit gestureEnded();
 }
 
 bool SwitchView::isOn() const

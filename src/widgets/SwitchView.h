@@ -30,6 +30,9 @@ public:
 signals:
     // Each user flip, once, after the handler; never for a programmatic setOn.
     void toggled(bool on);
+    // Around each user flip: before the handler, and after the flip is reported.
+    void gestureStarted();
+    void gestureEnded();
 
 private slots:
     void switchValueChanged();

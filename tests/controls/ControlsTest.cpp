@@ -79,11 +79,11 @@ TEST(Controls, SwitchFlipsOnAClickAnywhereAndPaintsTheOnAndOffColours)
     const int middle = toggle.height() / 2;
     const QPoint left(6, middle), right(toggle.width() - 7, middle);
     QImage image = toggle.grab().toImage();
-    EXPECT_EQ(image.pixelColor(left), Switch::onColor());
+    EXPECT_EQ(image.pixelColor(left), toggle.onColor());
     EXPECT_EQ(image.pixelColor(right), QColor(Qt::white)) << "the thumb sits on the right";
     toggle.setOn(false);
     image = toggle.grab().toImage();
-    EXPECT_EQ(image.pixelColor(right), Switch::offColor());
+    EXPECT_EQ(image.pixelColor(right), toggle.offColor());
     EXPECT_EQ(image.pixelColor(left), QColor(Qt::white));
 
     EXPECT_EQ(reports.count(), 1);

@@ -6,6 +6,7 @@
 #include "ViewControllerPresenter.h"
 
 #include "platform/Color.h"
+#include "platform/ColorScheme.h"
 #include "platform/DocumentPicker.h"
 #include "sim/SimAudioFile.h"
 #include "support/IsolatedDataHome.h"
@@ -149,7 +150,8 @@ TEST_F(AudioFileTest, PickerSectionsRowsOfTheSameNameAndACellReusedAfterShowingI
     platform::TableViewCell *importCell = table->cellForRow(importRow());
     ASSERT_NE(importCell, nullptr);
     EXPECT_EQ(importCell->textLabel()->text(), QStringLiteral("Import File"));
-    EXPECT_EQ(importCell->textColor(), platform::Color::systemBlue());
+    EXPECT_EQ(importCell->textColor(),
+              platform::ColorScheme::fromPalette(table->palette()).accentText);
     EXPECT_EQ(importCell->textLabel()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     table->scrollToRow({0, 0});

@@ -183,6 +183,8 @@ TEST(GraphFile, InvalidJsonAndFaultsAreRefusedWithFileAndPlaceNamed)
               "display \"dB\" shows a gain, which cannot be negative, but the minimum is -1"),
         named("float", range + R"(,"decimals":11)", "decimals 11 is outside 0 ... 10"),
         named("float", range + R"(,"step":-1)", "step -1 is not above 0"),
+        named("float", range + R"(,"default":3)", "default 3 is outside the range 0 to 2"),
+        named("bool", R"(,"value":true,"default":1)", "unknown field \"default\""),
         named("bool", R"(,"value":true,"hidden":1)", "hidden must be true or false"),
         named("float", range + R"(,"choices":[])", "\"choices\" must be a non-empty array"),
         named("int", range + R"(,"choices":[{"value":3,"label":"Big"}])",

@@ -1,0 +1,155 @@
+#include "LibraryStyle.h"
+#include "SimPresentation.h"
+#include "UIGenerator.h"
+#include "VStackViewController.h"
+#include "ValueLabelView.h"
+#include "platform/ColorScheme.h"
+#include "platform/Contrast.h"
+#include "platform/ElidingLabel.h"
+#include "platform/SegmentedControl.h"
+#include "platform/Slider.h"
+#include "sim/GraphFile.h"
+#include "support/Widgets.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace NequoraUI;
+using platform::ColorScheme;
+using platform::Contrast;
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(45, 45, 48));
+    palette.setColor(QPalette::Base, QColor(30, 30, 32));
+    palette.setColor(QPalette::Text, QColor(236, 236, 240));
+    palette.setColor(QPalette::WindowText, QColor(236, 236, 240));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return palette;
+}
+
+// A palette a host might pick carelessly: mid-grey text on a grey base.
+QPalette murkyPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(120, 120, 120));
+    palette.setColor(QPalette::Base, QColor(140, 140, 140));
+    palette.setColor(QPalette::Text, QColor(100, 100, 100));
+    palette.setColor(QPalette::Highlight, QColor(130, 150, 170));
+    return palette;
+}
+
+} // namespace
+
+TEST(PaletteLook, TextsAndSliderPartsReachTheirContrastOnEveryPalette)
+{
+    const std::pair<const char *, QPalette> palettes[] = {
+        {"light", QApplication::palette()}, {"dark", darkPalette()}, {"murky", murkyPalette()}};
+    for (const auto &[name, palette] : palettes) {
+        const ColorScheme c = ColorScheme::fromPalette(palette);
+        for (const QColor &text : {c.label, c.secondaryLabel, c.tertiaryLabel, c.accentText})
+            for (const QColor &under : {c.card, c.background})
+                EXPECT_GE(Contrast::ratio(text, under), Contrast::textRatio)
+                    << name << " " << text.name().toStdString() << " on "
+                    << under.name().toStdString();
+        for (const QColor &part : {c.track, c.knobOutline, c.accent})
+            EXPECT_GE(Contrast::ratio(part, c.card), Contrast::controlRatio)
+                << name << " " << part.name().toStdString();
+        EXPECT_EQ(c.dark, std::string(name) == "dark") << name;
+    }
+    const ColorScheme light = ColorScheme::fromPalette(QApplication::palette());
+    EXPECT_EQ(light.accent, QColor(0, 122, 255)) << "Qt's own palette keeps the library's blue";
+    EXPECT_EQ(ColorScheme::fromPalette(darkPalette()).accent, QColor(42, 130, 218));
+}
+
+// The colours on screen are the scheme's: the slider's track as painted, and the row's texts as
+// the style sheet sets them, before and after the screen's palette changes.
+TEST(PaletteLook, AScreenShowsItsPalettesColoursAndFollowsAChange)
+{
+    QWidget screen;
+    auto *row = new ValueLabelView(QStringLiteral("Rate"), QStringLiteral("2 Hz"));
+    auto *slider = new platform::Slider;
+    auto *layout = new QVBoxLayout(&screen);
+    layout->addWidget(row);
+    layout->addWidget(slider);
+    LibraryStyle::apply(&screen);
+    ASSERT_TRUE(NequoraUI::testing::shown(screen, 300, 200));
+    const auto trackPixel = [slider] {
+        const QImage image = slider->grab().toImage();
+        return image.pixelColor(image.width() - 20, image.height() / 2);
+    };
+    EXPECT_EQ(trackPixel(), ColorScheme::fromPalette(QApplication::palette()).track);
+    for (const QPalette &palette : {QApplication::palette(), darkPalette()}) {
+        screen.setPalette(palette);
+        QApplication::processEvents();
+        const ColorScheme colors = ColorScheme::fromPalette(palette);
+        const auto textColor = [row](const char *outlet) {
+            return row->findChild<QLabel *>(QLatin1String(outlet))
+                ->palette()
+                .color(QPalette::WindowText);
+        };
+        EXPECT_EQ(textColor("valueLabel"), colors.secondaryLabel);
+        EXPECT_EQ(textColor("titleLabel"), colors.label);
+    }
+}
+
+TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)
+{
+    platform::Slider slider;
+    slider.setLayoutDirection(Qt::RightToLeft);
+    slider.resize(200, slider.sizeHint().height());
+    EXPECT_GT(slider.pointForValue(0.0f).x(), slider.pointForValue(1.0f).x());
+    EXPECT_FLOAT_EQ(slider.valueAtX(slider.width() - 14), 0.0f) << "the minimum is at the right";
+    slider.setValue(0.5f);
+    QTest::keyClick(&slider, Qt::Key_Left);
+    EXPECT_GT(slider.value(), 0.5f) << "Left grows the value, as a mirrored QSlider does";
+    QTest::keyClick(&slider, Qt::Key_Right);
+    QTest::keyClick(&slider, Qt::Key_Right);
+    EXPECT_LT(slider.value(), 0.5f);
+
+    platform::SegmentedControl segments;
+    segments.setLayoutDirection(Qt::RightToLeft);
+    segments.setSegmentTitles({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    segments.resize(300, segments.sizeHint().height());
+    EXPECT_GT(segments.segmentRect(0).left(), segments.segmentRect(2).left());
+    segments.setSelectedSegmentIndex(0);
+    QTest::keyClick(&segments, Qt::Key_Left);
+    EXPECT_EQ(segments.selectedSegmentIndex(), 1) << "Left goes to the segment drawn on the left";
+    QTest::keyClick(&segments, Qt::Key_Right);
+    EXPECT_EQ(segments.selectedSegmentIndex(), 0);
+}
+
+// At one and a half times the application's font, the demo graph's rows grow to fit at the
+// demo's default width: no title or value is cut, in either direction.
+TEST(PaletteLook, LargeTextFitsEveryRowOfTheDemoGraph)
+{
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPointSizeF(original.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    const auto engine = GraphFile::load(NEQUORA_TEST_DEMO_GRAPH);
+    UIGenerator generator;
+    generator.presentationProvider = SimPresentation::provider(engine);
+    const auto screen = generator.generateViewController(*engine->graph());
+    ASSERT_TRUE(NequoraUI::testing::shown(*screen->view(), 750, 2400));
+    const auto labels = screen->view()->findChildren<platform::ElidingLabel *>();
+    EXPECT_GT(labels.size(), 10);
+    const QWidget *viewport = screen->view()->findChild<QScrollArea *>()->viewport();
+    for (const platform::ElidingLabel *label : labels) {
+        if (!label->isVisible())
+            continue;
+        const QRect shown(label->mapTo(viewport, QPoint()), label->size());
+        EXPECT_GE(shown.left(), 0) << label->text().toStdString();
+        EXPECT_LE(shown.right(), viewport->width()) << label->text().toStdString();
+        EXPECT_FALSE(label->isElided()) << label->text().toStdString();
+        EXPECT_GE(label->height(), label->fontMetrics().height()) << label->text().toStdString();
+    }
+    QApplication::setFont(original);
+}

@@ -17,12 +17,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QPalette>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
+#include <filesystem>
+#include <iostream>
 
 namespace {
 
@@ -83,15 +86,23 @@ QByteArrayList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-int renderOffscreen(DemoViewController &controller, const QString &folder)
+// A path as the user reads it in a message; its bytes go to standard output as they are.
+QString shown(const std::filesystem::path &path)
 {
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("cannot create the folder %1").arg(folder));
-    const QStringList pages = controller.renderPages(folder);
-    if (pages.isEmpty())
-        return fail(QStringLiteral("cannot write screenshots into %1").arg(folder));
-    for (const QString &page : pages)
-        QTextStream(stdout) << page << Qt::endl;
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+int renderOffscreen(DemoViewController &controller, const std::filesystem::path &folder)
+{
+    std::error_code failure;
+    std::filesystem::create_directories(folder, failure);
+    if (failure || !std::filesystem::is_directory(folder, failure))
+        return fail(QStringLiteral("cannot create the folder %1").arg(shown(folder)));
+    const auto pages = controller.renderPages(folder);
+    if (pages.empty())
+        return fail(QStringLiteral("cannot write screenshots into %1").arg(shown(folder)));
+    for (const auto &page : pages)
+        std::cout << page.native() << std::endl;
     return 0;
 }
 
@@ -166,9 +177,7 @@ int main(int argc, char **argv)
     if (!options->filterText.isEmpty())
         controller.setFilterText(options->filterText);
     if (offscreen)
-        return renderOffscreen(controller,
-                               options->screenshotFolder.value_or(
-                                   QDir::current().absoluteFilePath("demo-screenshots")));
+        return renderOffscreen(controller, options->screenshotFolder.value_or("demo-screenshots"));
 
     controller.view()->show();
     if (options->quitAfterMs > 0)
@@ -176,11 +185,11 @@ int main(int argc, char **argv)
             if (options->windowScreenshot) {
                 QWidget *window = controller.view();
                 const QPixmap shot = window->screen()->grabWindow(window->winId());
-                if (!shot.save(*options->windowScreenshot))
+                if (!DemoViewController::savePng(shot, *options->windowScreenshot))
                     QTextStream(stderr)
-                        << "cannot write " << *options->windowScreenshot << Qt::endl;
+                        << "cannot write " << shown(*options->windowScreenshot) << Qt::endl;
                 else
-                    QTextStream(stdout) << *options->windowScreenshot << Qt::endl;
+                    std::cout << options->windowScreenshot->native() << std::endl;
             }
             app.quit();
         });

@@ -60,17 +60,18 @@ int showQuick(const DemoOptions &options, const DemoEngine &demo, bool offscreen
     view.resize(420, 800);
     view.show();
     if (offscreen) {
-        const QString folder =
-            options.screenshotFolder.value_or(QDir::current().absoluteFilePath("demo-screenshots"));
-        QDir().mkpath(folder);
+        const std::filesystem::path folder =
+            options.screenshotFolder.value_or(std::filesystem::path("demo-screenshots"));
+        std::error_code failure;
+        std::filesystem::create_directories(folder, failure);
         // Lets the list lay out its rows before the grab.
         QEventLoop settle;
         QTimer::singleShot(200, &settle, &QEventLoop::quit);
         settle.exec();
-        const QString file = QDir(folder).absoluteFilePath(QStringLiteral("quick.png"));
-        if (!view.grabWindow().save(file))
-            return fail(QStringLiteral("Could not save %1").arg(file));
-        QTextStream(stdout) << file << '\n';
+        const std::filesystem::path file = folder / "quick.png";
+        if (!DemoViewController::savePng(QPixmap::fromImage(view.grabWindow()), file))
+            return fail(QStringLiteral("Could not save %1").arg(QFile::decodeName(file.c_str())));
+        std::cout << file.native() << std::endl;
         return 0;
     }
     if (options.quitAfterMs > 0)

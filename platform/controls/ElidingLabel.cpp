@@ -9,6 +9,22 @@ namespace NequoraUI::platform {
 
 ElidingLabel::ElidingLabel(QWidget *parent) : QLabel(parent) {}
 
+void ElidingLabel::setText(const QString &text)
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    const bool plain = textFormat() == Qt::PlainText ||
+                       (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
+    if (policy == Qt::NoFocus || !plain || wordWrap()) {
+        QLabel::setText(text);
+        return;
+    }
+    // QLabel decides on the document from the focus policy at the time the text is set; the
+    // policy itself is only a flag, so it is put back at once.
+    setFocusPolicy(Qt::NoFocus);
+    QLabel::setText(text);
+    setFocusPolicy(policy);
+}
+
 bool ElidingLabel::isPlainLine() const
 {
     // A buddy changes nothing here: the text is drawn with its mnemonic hidden either way.

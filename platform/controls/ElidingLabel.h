@@ -14,9 +14,16 @@ namespace NequoraUI::platform {
 class ElidingLabel : public QLabel
 {
     Q_OBJECT
+    // Declared again so that interface files and property writes set the text through here.
+    Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
     explicit ElidingLabel(QWidget *parent = nullptr);
+
+    // As QLabel's, but a plain one-line text on a focusable label builds no text document: a
+    // focusable QLabel lays out every text it is given in a rich-text document of its own,
+    // kilobytes a label and most of the cost of a new text, for a line this class draws alone.
+    void setText(const QString &text);
 
     // The text as drawn at the current width.
     QString shownText() const;

@@ -100,6 +100,35 @@ TEST(PaletteLook, AScreenShowsItsPalettesColoursAndFollowsAChange)
     }
 }
 
+// A desktop switching to dark while a generated screen is shown: the painted slider and the
+// row's texts take the new colours on the next frame, and back again.
+TEST(PaletteLook, AShownScreenRepaintsInANewApplicationPalette)
+{
+    const QPalette light = QApplication::palette();
+    const auto engine = GraphFile::parse(R"({"nodes": [{"type": "Effect", "name": "Delay",
+        "parameters": [{"kind": "float", "name": "Mix", "value": 0.5, "minimum": 0,
+        "maximum": 1}]}]})",
+                                         "palette.json");
+    VStackViewController screen(UIGenerator().generateViews(*engine->graph()));
+    ASSERT_TRUE(NequoraUI::testing::shown(*screen.view(), 390, 400));
+    auto *slider = screen.view()->findChild<platform::Slider *>();
+    auto *title = screen.view()->findChild<platform::ElidingLabel *>(QStringLiteral("titleLabel"));
+    ASSERT_TRUE(slider && title);
+    const auto trackPixel = [slider] {
+        const QImage image = slider->grab().toImage();
+        return image.pixelColor(image.width() - 20, image.height() / 2);
+    };
+    for (const QPalette &palette : {darkPalette(), light}) {
+        QApplication::setPalette(palette);
+        QTest::qWait(50);
+        const ColorScheme colors = ColorScheme::fromPalette(palette);
+        EXPECT_EQ(trackPixel(), colors.track) << "dark " << colors.dark;
+        EXPECT_EQ(title->palette().color(QPalette::WindowText), colors.label)
+            << "dark " << colors.dark;
+    }
+    QApplication::setPalette(light);
+}
+
 TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)
 {
     platform::Slider slider;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -50,7 +52,13 @@ signals:
 public slots:
     void tappedTitleView();
 
+protected:
+    // Paints the title bar where no style sheet does.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void paintTitleView();
+
     void foldFinished();
     void showFoldState();
 
@@ -61,6 +69,7 @@ private:
     QParallelAnimationGroup *foldAnimation = nullptr;
     QPropertyAnimation *revealAnimation = nullptr;
     QPropertyAnimation *fadeAnimation = nullptr;
+    platform::PaletteColors titleColors;
 };
 
 } // namespace NequoraUI

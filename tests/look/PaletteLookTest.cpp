@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -118,6 +119,7 @@ TEST(PaletteLook, AShownScreenRepaintsInANewApplicationPalette)
         const QImage image = slider->grab().toImage();
         return image.pixelColor(image.width() - 20, image.height() / 2);
     };
+    auto *value = screen.view()->findChild<platform::ElidingLabel *>(QStringLiteral("valueLabel"));
     for (const QPalette &palette : {darkPalette(), light}) {
         QApplication::setPalette(palette);
         QTest::qWait(50);
@@ -125,8 +127,15 @@ TEST(PaletteLook, AShownScreenRepaintsInANewApplicationPalette)
         EXPECT_EQ(trackPixel(), colors.track) << "dark " << colors.dark;
         EXPECT_EQ(title->palette().color(QPalette::WindowText), colors.label)
             << "dark " << colors.dark;
+        EXPECT_EQ(value->palette().color(QPalette::WindowText), colors.secondaryLabel)
+            << "dark " << colors.dark;
     }
     QApplication::setPalette(light);
+    // The rows paint their look themselves: a style sheet over them would cost every row a
+    // style of its own.
+    for (const QWidget *widget : screen.view()->findChildren<QWidget *>())
+        EXPECT_FALSE(widget->style()->inherits("QStyleSheetStyle"))
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
 }
 
 TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)

@@ -1,5 +1,6 @@
 #include "LibraryStyle.h"
 #include "SimPresentation.h"
+#include "TextFieldView.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "ValueLabelView.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTest>
@@ -136,6 +138,26 @@ TEST(PaletteLook, AShownScreenRepaintsInANewApplicationPalette)
     for (const QWidget *widget : screen.view()->findChildren<QWidget *>())
         EXPECT_FALSE(widget->style()->inherits("QStyleSheetStyle"))
             << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+}
+
+// Outside a style sheet a row's field draws its texts in the library's colours: running text
+// while read-only, a title's colour while editable, again after the palette changes.
+TEST(PaletteLook, AFieldWithoutAStyleSheetTakesItsTextColourFromItsStateAndPalette)
+{
+    QWidget screen;
+    auto *row = new TextFieldView(QStringLiteral("Preset"), QStringLiteral("Warm Hall"));
+    (new QVBoxLayout(&screen))->addWidget(row);
+    ASSERT_TRUE(NequoraUI::testing::shown(screen, 300, 120));
+    const auto *field = row->findChild<QLineEdit *>();
+    for (const QPalette &palette : {darkPalette(), QApplication::palette()})
+        for (const bool readOnly : {true, false}) {
+            screen.setPalette(palette);
+            row->setReadOnly(readOnly);
+            const ColorScheme colors = ColorScheme::fromPalette(palette);
+            EXPECT_EQ(field->palette().color(QPalette::Text),
+                      readOnly ? colors.tertiaryLabel : colors.label)
+                << "dark " << colors.dark << " read-only " << readOnly;
+        }
 }
 
 TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)

@@ -75,7 +75,6 @@ TEST_F(QuickDelegates, AnswerTabArrowsSpaceAndReturn)
 
     // Arrows move a share of the track, a row of whole numbers at least one whole step.
     quick.control(cutoff, "slider")->forceActiveFocus();
-    EXPECT_EQ(quick.window.activeFocusItem(), quick.control(cutoff, "slider"));
     const double start = role("Cutoff", GraphRowModel::ProportionRole).toDouble();
     press(Qt::Key_Right);
     EXPECT_NEAR(role("Cutoff", GraphRowModel::ProportionRole).toDouble(), start + 0.01, 1e-3);
@@ -101,7 +100,6 @@ TEST_F(QuickDelegates, AnswerTabArrowsSpaceAndReturn)
     quick.control(cutoff, "value")->forceActiveFocus();
     press(Qt::Key_Return);
     ASSERT_TRUE(quick.control(cutoff, "entry"));
-    EXPECT_TRUE(quick.control(cutoff, "entry")->hasActiveFocus());
     type("loud");
     press(Qt::Key_Return);
     EXPECT_TRUE(quick.control(cutoff, "entry")) << "refused text stays";

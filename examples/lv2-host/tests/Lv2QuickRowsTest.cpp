@@ -1,33 +1,15 @@
 // The Quick screen's rows of real plugins' graphs against the widget screen's, row by row.
+#include "HostScreen.h"
 #include "Lv2PluginLibrary.h"
 #include "Lv2Rack.h"
 #include "ScreenRows.h"
 
 #include "GraphRowModel.h"
-#include "SimPresentation.h"
 #include "UIGenerator.h"
 
 #include <gtest/gtest.h>
 
 using namespace NequoraUI;
-
-namespace {
-
-// The presentations the host's screen gives the plugins' ports.
-UIGenerator hostSettings(const std::shared_ptr<const Lv2Rack> &rack)
-{
-    UIGenerator generator;
-    generator.presentationProvider =
-        [weakRack = std::weak_ptr<const Lv2Rack>(rack)](
-            const NQParameter &parameter) -> std::optional<ParameterPresentation> {
-        const auto owner = weakRack.lock();
-        const SimParameterHints *hints = owner ? owner->hints(parameter) : nullptr;
-        return hints ? std::optional(SimPresentation::from(*hints)) : std::nullopt;
-    };
-    return generator;
-}
-
-} // namespace
 
 TEST(Lv2QuickRows, BothScreensShowTheSameRowsForInstalledPlugins)
 {
@@ -36,7 +18,8 @@ TEST(Lv2QuickRows, BothScreensShowTheSameRowsForInstalledPlugins)
     for (const auto &uris : {std::vector<std::string>{"http://gareus.org/oss/lv2/fil4#mono"},
                              std::vector<std::string>{"urn:zamaudio:ZamComp"}}) {
         const auto rack = std::make_shared<Lv2Rack>(library, uris, 48000, 512);
-        const UIGenerator generator = hostSettings(rack);
+        UIGenerator generator;
+        generator.presentationProvider = HostScreen::presentations(rack);
         const QList<ShownRow> widgets = widgetRows(*rack, generator);
         GraphRowModel model(*rack, generator);
         EXPECT_GT(widgets.size(), 8) << uris.front();

@@ -251,10 +251,22 @@ Rectangle {
                 Accessible.description: row.valueText
                 onClicked: row.graph.togglePlayback(row.index)
             }
-            ProgressBar {
+            // Drawn, not a ProgressBar: the software renderer never frees that one's texture.
+            Rectangle {
+                objectName: "progress"
                 Layout.fillWidth: true
-                value: row.proportion
+                implicitHeight: 6
+                radius: 3
+                color: row.colours.mid
+                Accessible.role: Accessible.ProgressBar
                 Accessible.name: qsTr("Playback position")
+                Accessible.description: qsTr("%1 %").arg(Math.round(row.proportion * 100))
+                Rectangle {
+                    width: parent.width * row.proportion
+                    height: parent.height
+                    radius: parent.radius
+                    color: row.colours.highlight
+                }
             }
         }
     }

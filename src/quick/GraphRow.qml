@@ -198,6 +198,9 @@ Rectangle {
                     required property int index
                     required property string modelData
                     objectName: "segment " + index
+                    // The segments share the row's width, as the widget's do.
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
                     text: modelData
                     checkable: true
                     checked: index === row.choiceIndex

@@ -33,7 +33,12 @@ ParameterRowCache::Described &ParameterRowCache::described(int ordinal) const
     if (slot.ordinal == ordinal)
         return slot;
     slot.ordinal = ordinal;
-    slot.row = ParameterRow::describe(m_parameters[size_t(ordinal)], presentation(ordinal));
+    const auto &parameter = m_parameters[size_t(ordinal)];
+    slot.row = ParameterRow::describe(parameter, presentation(ordinal));
+    // A host whose presentation now hides the parameter still gets the row it was counted
+    // with, shown by its kind alone.
+    if (!slot.row)
+        slot.row = ParameterRow::describe(parameter);
     slot.shown = slot.row->value();
     // A row shows the engine's value when first made, as a widget row made later does.
     QVariant &initial = m_initial[size_t(ordinal)];

@@ -23,11 +23,13 @@ class UIGenerator;
 
 // The rows of a graph's screen as a list model, for the Qt Quick screen (GraphScreen): a
 // section row per node that has something to show, then one row per parameter, each described
-// by the same rule the widget screen uses. A folded section keeps its section row only, and the
-// filter keeps the rows whose parameter, group or node matches; either way only what is left
-// is a row, so a view makes delegates for what can be seen and nothing else.
+// by the same rule the widget screen uses when a view first asks for it (ParameterRowCache), so
+// a screen of thousands of parameters costs what its rows in view cost. A folded section keeps its
+// section row only, and the filter keeps the rows whose parameter, group or node matches; either
+// way only what is left is a row, so a view makes delegates for what can be seen and nothing else.
 //
-// Writes go to the engine pinned and snapped, and each finished change is one entry on the
+// Writes go to the engine pinned and snapped, each is reported as a gesture (gestureStarted,
+// gestureEnded, the generator's gesture handler), and each finished change is one entry on the
 // undo stack. Values the engine takes on by itself are shown when follow() is called, which the
 // screen does once per frame for the rows in view.
 //

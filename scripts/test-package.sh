@@ -38,7 +38,7 @@ awk -v dir="$snippets" '
     name != "" && /^```/ { if (open) { open = 0; name = "" } else open = 1; next }
     open { print > (dir "/" name) }
 ' README.md
-for file in widget-app.cpp MyEngine.h; do
+for file in widget-app.cpp quick-app.cpp MyEngine.h; do
     [ -s "$snippets/$file" ] || fail "README has no code block for $file"
 done
 
@@ -52,6 +52,8 @@ export QT_QPA_PLATFORM=offscreen
 echo "forms: every resources/*.ui compiles and sets up against the package"
 "$work/build/designer-check" "$designer_plugin"
 QML_IMPORT_PATH=$qml_dir timeout 60 "$work/build/qml-app" packaging/consumer/pad.qml
+# The README's Qt Quick app, drawn by the software renderer, ends after its first frame.
+QT_QUICK_BACKEND=software timeout 60 "$work/build/quick-app" || fail "the README's Quick app did not show its rows"
 # The widget app runs until it is closed: still running after a few seconds means it started.
 status=0
 timeout 5 "$work/build/widget-app" || status=$?

@@ -428,15 +428,20 @@ QList<QWidget *> UIGenerator::generatePlayerViews(const NQAudioNode &audioNode) 
 
 QList<QWidget *> UIGenerator::generateRecorderViews(const NQAudioNode &audioNode)
 {
-    // A generated recorder works on its own: a WAV file in the application's data folder,
-    // named after the node and the time, never overwriting an earlier recording.
-    auto recorder = std::make_shared<GeneratedRecorderNode>(audioNode.audioNode());
-    auto *view = new RecorderView(std::move(recorder));
-    view->setRecordingFilePath(GeneratedRecorderNode::recordingPath(text(audioNode.displayName()),
-                                                                    QDateTime::currentDateTime()));
-    view->setRecordingFormat(NQCodec::wav);
+    const RecorderTransport transport = recorderTransport(audioNode);
+    auto *view = new RecorderView(transport.recorder());
+    view->setRecordingFilePath(transport.path());
+    view->setRecordingFormat(transport.format());
     view->setStartStopButtonEnabled(true);
     return {view};
+}
+
+RecorderTransport UIGenerator::recorderTransport(const NQAudioNode &audioNode)
+{
+    return RecorderTransport(std::make_shared<GeneratedRecorderNode>(audioNode.audioNode()),
+                             GeneratedRecorderNode::recordingPath(text(audioNode.displayName()),
+                                                                  QDateTime::currentDateTime()),
+                             NQCodec::wav);
 }
 
 QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget *> &views,
@@ -478,8 +483,17 @@ bool UIGenerator::hasControl(const std::shared_ptr<NQParameter> &parameter)
 
 bool UIGenerator::showsParameterRows(const NQAudioNode &audioNode)
 {
-    const std::string type = audioNode.type();
-    return type != playerType && type != recorderType;
+    return !isPlayer(audioNode) && !isRecorder(audioNode);
+}
+
+bool UIGenerator::isPlayer(const NQAudioNode &audioNode)
+{
+    return audioNode.type() == playerType;
+}
+
+bool UIGenerator::isRecorder(const NQAudioNode &audioNode)
+{
+    return audioNode.type() == recorderType;
 }
 
 // The control is the one the shared row rule names; numbers without a presentation keep the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParameterPresentation.h"
+#include "RecorderTransport.h"
 #include "ViewControllerPresenter.h"
 #include "platform/ViewController.h"
 
@@ -97,6 +98,12 @@ public:
     static std::vector<std::shared_ptr<NQAudioNode>> shownNodes(const NQAudioGraph &audioGraph);
     // False for player and recorder nodes, whose views stand in for their parameters.
     static bool showsParameterRows(const NQAudioNode &audioNode);
+    static bool isPlayer(const NQAudioNode &audioNode);
+    static bool isRecorder(const NQAudioNode &audioNode);
+    // The transport a recorder node's row drives: a recording of its own, a WAV file in the
+    // application's data folder named after the node and the time, never overwriting an
+    // earlier one.
+    static RecorderTransport recorderTransport(const NQAudioNode &audioNode);
     // What presentationProvider says for parameter, if anything.
     std::optional<ParameterPresentation>
     presentationFor(const std::shared_ptr<NQParameter> &parameter) const;

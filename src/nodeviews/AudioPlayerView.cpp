@@ -1,5 +1,6 @@
 #include "AudioPlayerView.h"
 
+#include "PlayerTransport.h"
 #include "platform/DisplayLink.h"
 #include "platform/FormControlStyle.h"
 #include "platform/Interface.h"
@@ -48,24 +49,16 @@ void AudioPlayerView::tappedPlayPauseButton()
 {
     if (!m_audioPlayerNode)
         return;
-    if (m_audioPlayerNode->isPlaying())
-        m_audioPlayerNode->pause();
-    else
-        m_audioPlayerNode->play();
+    const bool playing = PlayerTransport::toggle(*m_audioPlayerNode);
     updatePlayPauseButton();
-    emit playbackToggled(m_audioPlayerNode->isPlaying());
+    emit playbackToggled(playing);
 }
 
 void AudioPlayerView::updatePlaybackProgress()
 {
     if (!m_audioPlayerNode)
         return;
-    float progress = 0.0f;
-    // An exact zero means nothing is loaded; NaN is not zero and goes through the division.
-    if (m_audioPlayerNode->duration() != 0.0)
-        progress =
-            static_cast<float>(m_audioPlayerNode->position() / m_audioPlayerNode->duration());
-    progressView->setProgress(progress);
+    progressView->setProgress(static_cast<float>(PlayerTransport::progress(*m_audioPlayerNode)));
     updatePlayPauseButton();
 }
 
@@ -91,7 +84,8 @@ void AudioPlayerView::fitPlayPauseButton()
     // As wide as its wider title, so the bar beside it keeps its length when Play turns Pause.
     const QString shown = playPauseButton->text();
     int width = 0;
-    for (const QString &title : {QStringLiteral("Play"), QStringLiteral("Pause")}) {
+    for (const QString &title :
+         {PlayerTransport::actionText(false), PlayerTransport::actionText(true)}) {
         playPauseButton->setText(title);
         width = std::max(width, playPauseButton->sizeHint().width());
     }
@@ -102,7 +96,7 @@ void AudioPlayerView::fitPlayPauseButton()
 void AudioPlayerView::updatePlayPauseButton()
 {
     const bool playing = m_audioPlayerNode && m_audioPlayerNode->isPlaying();
-    playPauseButton->setText(playing ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    playPauseButton->setText(PlayerTransport::actionText(playing));
 }
 
 void AudioPlayerView::stopDisplayLink()

@@ -10,7 +10,7 @@
 namespace NequoraUI {
 
 RecorderView::RecorderView(std::shared_ptr<NQRecorderNode> recorderNode, QWidget *parent)
-    : QWidget(parent), m_recorderNode(std::move(recorderNode))
+    : QWidget(parent), m_transport(std::move(recorderNode))
 {
     const auto ui = platform::Interface::load(QStringLiteral("RecorderView"), this);
     contentView = ui.outlet<QWidget>("contentView");
@@ -27,12 +27,12 @@ RecorderView::RecorderView(std::shared_ptr<NQRecorderNode> recorderNode, QWidget
 
 void RecorderView::setRecordingFilePath(std::optional<QString> path)
 {
-    m_recordingFilePath = std::move(path);
+    m_transport.setPath(std::move(path));
 }
 
 void RecorderView::setRecordingFormat(std::optional<NQCodec> format)
 {
-    m_recordingFormat = format;
+    m_transport.setFormat(format);
 }
 
 bool RecorderView::isStartStopButtonEnabled() const
@@ -47,30 +47,22 @@ void RecorderView::setStartStopButtonEnabled(bool enabled)
 
 void RecorderView::tappedStartStopButton()
 {
-    if (!m_recordingFilePath || !m_recordingFormat || !m_recorderNode)
+    if (!m_transport.toggle())
         return;
-    bool failed = false;
-    if (m_recorderNode->isRecording()) {
-        failed = !m_recorderNode->stop(m_recordingFilePath->toStdString(), *m_recordingFormat);
-    } else {
-        showFailure(false);
-        m_recorderNode->start();
-    }
     updateStartStopButton();
-    const bool recording = m_recorderNode->isRecording();
+    const bool recording = m_transport.isRecording();
+    const bool failed = m_transport.lastRecordingFailed();
+    showFailure(failed);
     // A receiver may delete the view.
     const QPointer<RecorderView> alive(this);
-    if (failed) {
-        showFailure(true);
+    if (failed)
         emit recordingFailed();
-    }
     if (alive)
         emit recordingToggled(recording);
 }
 
 void RecorderView::showFailure(bool failed)
 {
-    m_failed = failed;
     statusLabel->setVisible(failed);
     // Said to assistive technology with the button, which keeps the focus.
     startStopButton->setAccessibleDescription(failed ? statusLabel->text() : QString());
@@ -78,9 +70,7 @@ void RecorderView::showFailure(bool failed)
 
 void RecorderView::updateStartStopButton()
 {
-    const bool recording = m_recorderNode && m_recorderNode->isRecording();
-    startStopButton->setText(recording ? QStringLiteral("Stop Recording")
-                                       : QStringLiteral("Start Recording"));
+    startStopButton->setText(m_transport.actionText());
 }
 
 } // namespace NequoraUI

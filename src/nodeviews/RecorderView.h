@@ -2,6 +2,7 @@
 
 #include "NQCodec.h"
 #include "NQRecorderNode.h"
+#include "RecorderTransport.h"
 
 #include <QString>
 #include <QWidget>
@@ -23,17 +24,17 @@ class RecorderView : public QWidget
 public:
     explicit RecorderView(std::shared_ptr<NQRecorderNode> recorderNode, QWidget *parent = nullptr);
 
-    const std::shared_ptr<NQRecorderNode> &recorderNode() const { return m_recorderNode; }
+    const std::shared_ptr<NQRecorderNode> &recorderNode() const { return m_transport.recorder(); }
 
-    std::optional<QString> recordingFilePath() const { return m_recordingFilePath; }
+    std::optional<QString> recordingFilePath() const { return m_transport.path(); }
     void setRecordingFilePath(std::optional<QString> path);
-    std::optional<NQCodec> recordingFormat() const { return m_recordingFormat; }
+    std::optional<NQCodec> recordingFormat() const { return m_transport.format(); }
     void setRecordingFormat(std::optional<NQCodec> format);
     // The button starts disabled; the host enables it once it has set a path and a format.
     bool isStartStopButtonEnabled() const;
     void setStartStopButtonEnabled(bool enabled);
     // True from a stop the node reported as failed until the next start.
-    bool lastRecordingFailed() const { return m_failed; }
+    bool lastRecordingFailed() const { return m_transport.lastRecordingFailed(); }
 
 signals:
     // The user's tap on start/stop, with whether the node records afterwards.
@@ -48,13 +49,10 @@ private:
     void updateStartStopButton();
     void showFailure(bool failed);
 
-    const std::shared_ptr<NQRecorderNode> m_recorderNode;
-    std::optional<QString> m_recordingFilePath;
-    std::optional<NQCodec> m_recordingFormat;
+    RecorderTransport m_transport;
     QWidget *contentView = nullptr;
     QPushButton *startStopButton = nullptr;
     QLabel *statusLabel = nullptr;
-    bool m_failed = false;
 };
 
 } // namespace NequoraUI

@@ -64,6 +64,7 @@ void ScreenSettings::writeAndShow(int index, const QVariant &value)
     if (ParameterBinding *row = bindingAt(index))
         row->refresh();
     showMark(index);
+    emit valueShown(index);
 }
 
 void ScreenSettings::recordChange(const QString &text, int index, const QVariant &before)

@@ -81,6 +81,9 @@ signals:
     void slotChanged(NequoraUI::ScreenSettings::Slot slot);
     // A/B marks may have changed.
     void marksChanged();
+    // A value was written here (a controller, a reset, a preset, A/B, an undo) and shown in
+    // the attached row; screens whose rows are not attached show it from this.
+    void valueShown(int index);
 
 private:
     friend class SettingsChangeCommand;

@@ -1,8 +1,10 @@
 #include "GraphRowModel.h"
 
+#include "ControllerMap.h"
+#include "GraphParameters.h"
 #include "NQAudioGraph.h"
 #include "NQAudioNode.h"
-#include "NQStringParameter.h"
+#include "ScreenSettings.h"
 #include "UIGenerator.h"
 #include "ValueChangeCommand.h"
 
@@ -34,49 +36,44 @@ QString kindName(ParameterRow::Kind kind)
 // The roles a value change touches.
 const QList<int> valueRoles = {GraphRowModel::ValueTextRole, GraphRowModel::ProportionRole,
                                GraphRowModel::ChoiceIndexRole, GraphRowModel::ValueRole};
+// The roles a player's or recorder's change touches.
+const QList<int> transportRoles = {GraphRowModel::ValueTextRole,   GraphRowModel::ProportionRole,
+                                   GraphRowModel::ChoiceIndexRole, GraphRowModel::ValueRole,
+                                   GraphRowModel::ActionTextRole,  GraphRowModel::EditableRole};
 
 } // namespace
 
 struct GraphRowModel::Node
 {
     QString title;
-    std::vector<ParameterRow> rows;
-    // What each row shows, and what it showed when the screen opened (for reset).
-    std::vector<QVariant> shown;
-    std::vector<QVariant> initial;
-    std::vector<ParameterRow::TextWriter> textWriters;
+    // The name the node's parameters are known by in the screen's settings.
+    QString key;
+    std::shared_ptr<NQAudioNode> audioNode;
+    // The node's parameter rows: cache numbers first to first + count - 1.
+    int first = 0;
+    int count = 0;
     bool folded = false;
+    // A player's or recorder's rows.
+    std::optional<NodeTransport> transport;
 };
 
 GraphRowModel::GraphRowModel(const NQAudioGraph &graph, const UIGenerator &generator,
                              QObject *parent)
-    : QAbstractListModel(parent), m_undoStack(generator.undoStack),
-      m_follows(generator.followsParameters)
+    : QAbstractListModel(parent), m_rows(generator.presentationProvider, generator.stringWriter),
+      m_undoStack(generator.undoStack), m_follows(generator.followsParameters),
+      m_audioFiles(generator.audioFiles), m_gestureHandler(generator.gestureHandler)
 {
     if (!m_undoStack)
         m_undoStack = new QUndoStack(this);
-    for (const auto &audioNode : UIGenerator::shownNodes(graph)) {
-        if (!audioNode || !UIGenerator::showsParameterRows(*audioNode))
+    const auto nodes = UIGenerator::shownNodes(graph);
+    const QStringList keys = GraphParameters::nodeNames(nodes);
+    for (size_t n = 0; n < nodes.size(); ++n) {
+        if (!nodes[n])
             continue;
-        Node node;
-        node.title = QString::fromStdString(audioNode->displayName());
-        for (const auto &parameter : audioNode->parameters()) {
-            auto row = ParameterRow::describe(parameter, generator.presentationFor(parameter));
-            if (!row)
-                continue;
-            ParameterRow::TextWriter writeText;
-            if (auto text = std::dynamic_pointer_cast<NQStringParameter>(parameter);
-                text && generator.stringWriter)
-                writeText = [text, writer = generator.stringWriter](const QString &value) {
-                    writer(text, value.toStdString());
-                };
-            node.shown.push_back(row->value());
-            node.initial.push_back(node.shown.back());
-            node.textWriters.push_back(std::move(writeText));
-            node.rows.push_back(std::move(*row));
-        }
-        if (!node.rows.empty())
-            m_nodes.push_back(std::move(node));
+        if (UIGenerator::showsParameterRows(*nodes[n]))
+            addParameterNode(nodes[n], keys[qsizetype(n)]);
+        else
+            addTransportNode(*nodes[n]);
     }
     const auto &fold = generator.foldSectionsAbove;
     if (fold && qsizetype(m_nodes.size()) > *fold)
@@ -85,19 +82,46 @@ GraphRowModel::GraphRowModel(const NQAudioGraph &graph, const UIGenerator &gener
     rebuild();
 }
 
-GraphRowModel::~GraphRowModel() = default;
+GraphRowModel::~GraphRowModel()
+{
+    // Gestures under way end while the rows they report on are still here.
+    finishGesture();
+    delete m_settings;
+}
+
+void GraphRowModel::addParameterNode(const std::shared_ptr<NQAudioNode> &audioNode,
+                                     const QString &key)
+{
+    Node node;
+    node.title = QString::fromStdString(audioNode->displayName());
+    node.key = key;
+    node.audioNode = audioNode;
+    node.first = m_rows.size();
+    for (const auto &parameter : audioNode->parameters())
+        m_rows.add(parameter);
+    node.count = m_rows.size() - node.first;
+    if (node.count > 0)
+        m_nodes.push_back(std::move(node));
+}
+
+void GraphRowModel::addTransportNode(const NQAudioNode &audioNode)
+{
+    Node node;
+    node.title = QString::fromStdString(audioNode.displayName());
+    node.transport = NodeTransport::of(audioNode);
+    m_nodes.push_back(std::move(node));
+}
 
 int GraphRowModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_entries.size());
 }
 
-const ParameterRow *GraphRowModel::rowAt(int row) const
+int GraphRowModel::ordinalAt(int row) const
 {
-    if (row < 0 || row >= int(m_entries.size()) || m_entries[size_t(row)].parameter < 0)
-        return nullptr;
-    const Entry &entry = m_entries[size_t(row)];
-    return &m_nodes[size_t(entry.node)].rows[size_t(entry.parameter)];
+    if (row < 0 || row >= int(m_entries.size()))
+        return -1;
+    return std::max(m_entries[size_t(row)].ordinal, -1);
 }
 
 QVariant GraphRowModel::data(const QModelIndex &index, int role) const
@@ -108,7 +132,7 @@ QVariant GraphRowModel::data(const QModelIndex &index, int role) const
     const Node &node = m_nodes[size_t(entry.node)];
     if (role == SectionRole)
         return node.title;
-    if (entry.parameter < 0) {
+    if (entry.ordinal == SectionRow) {
         switch (role) {
         case KindRole:
             return QStringLiteral("section");
@@ -121,8 +145,18 @@ QVariant GraphRowModel::data(const QModelIndex &index, int role) const
             return {};
         }
     }
-    const ParameterRow &row = node.rows[size_t(entry.parameter)];
-    const QVariant &shown = node.shown[size_t(entry.parameter)];
+    if (entry.ordinal < 0)
+        return role == FoldedRole
+                   ? QVariant(node.folded)
+                   : node.transport->data(transportRow(entry.ordinal), role, m_audioFiles);
+    return parameterData(node, entry.ordinal, role);
+}
+
+QVariant GraphRowModel::parameterData(const Node &node, int ordinal, int role) const
+{
+    const auto &described = m_rows.described(ordinal);
+    const ParameterRow &row = *described.row;
+    const QVariant &shown = described.shown;
     switch (role) {
     case KindRole:
         return kindName(row.kind());
@@ -140,8 +174,8 @@ QVariant GraphRowModel::data(const QModelIndex &index, int role) const
     case ReadOnlyRole:
         return row.isReadOnly();
     case EditableRole:
-        return !row.isReadOnly() && (row.kind() != ParameterRow::Kind::TextField ||
-                                     bool(node.textWriters[size_t(entry.parameter)]));
+        return !row.isReadOnly() &&
+               (row.kind() != ParameterRow::Kind::TextField || m_rows.writesText());
     case GroupRole:
         return row.group();
     case FoldedRole:
@@ -159,21 +193,32 @@ QVariant GraphRowModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> GraphRowModel::roleNames() const
 {
-    return {{KindRole, "kind"},           {TitleRole, "title"},
-            {ValueTextRole, "valueText"}, {ProportionRole, "proportion"},
-            {ChoicesRole, "choices"},     {ChoiceIndexRole, "choiceIndex"},
-            {ReadOnlyRole, "readOnly"},   {EditableRole, "editable"},
-            {GroupRole, "group"},         {SectionRole, "section"},
-            {FoldedRole, "folded"},       {StepRole, "step"},
-            {IntegerRole, "integer"},     {ValueRole, "value"}};
+    return {{KindRole, "kind"},
+            {TitleRole, "title"},
+            {ValueTextRole, "valueText"},
+            {ProportionRole, "proportion"},
+            {ChoicesRole, "choices"},
+            {ChoiceIndexRole, "choiceIndex"},
+            {ReadOnlyRole, "readOnly"},
+            {EditableRole, "editable"},
+            {GroupRole, "group"},
+            {SectionRole, "section"},
+            {FoldedRole, "folded"},
+            {StepRole, "step"},
+            {IntegerRole, "integer"},
+            {ValueRole, "value"},
+            {ActionTextRole, "actionText"}};
 }
 
-bool GraphRowModel::matches(const Node &node, const ParameterRow &row) const
+bool GraphRowModel::matches(const Node &node, int ordinal) const
 {
     const QString text = m_filterText.trimmed();
-    return text.isEmpty() || node.title.contains(text, Qt::CaseInsensitive) ||
-           row.title().contains(text, Qt::CaseInsensitive) ||
-           row.group().contains(text, Qt::CaseInsensitive);
+    if (text.isEmpty() || node.title.contains(text, Qt::CaseInsensitive) ||
+        QString::fromStdString(m_rows.parameter(ordinal)->name())
+            .contains(text, Qt::CaseInsensitive))
+        return true;
+    const auto presentation = m_rows.presentation(ordinal);
+    return presentation && presentation->group.contains(text, Qt::CaseInsensitive);
 }
 
 void GraphRowModel::rebuild()
@@ -181,20 +226,44 @@ void GraphRowModel::rebuild()
     beginResetModel();
     m_entries.clear();
     const bool filtering = !m_filterText.trimmed().isEmpty();
+    std::vector<Entry> rows;
     for (size_t n = 0; n < m_nodes.size(); ++n) {
         const Node &node = m_nodes[n];
-        std::vector<Entry> rows;
-        for (size_t p = 0; p < node.rows.size(); ++p)
-            if (matches(node, node.rows[p]))
-                rows.push_back({int(n), int(p)});
+        if (node.transport) {
+            addTransportEntries(int(n), filtering);
+            continue;
+        }
+        rows.clear();
+        for (int ordinal = node.first; ordinal < node.first + node.count; ++ordinal)
+            if (!filtering || matches(node, ordinal))
+                rows.push_back({int(n), ordinal});
         // A filtered screen leaves out the nodes with no match and opens the ones with some.
         if (filtering && rows.empty())
             continue;
-        m_entries.push_back({int(n), -1});
+        m_entries.push_back({int(n), SectionRow});
         if (!node.folded || filtering)
             m_entries.insert(m_entries.end(), rows.begin(), rows.end());
     }
+    m_rowOfOrdinal.assign(size_t(m_rows.size()), -1);
+    for (size_t r = 0; r < m_entries.size(); ++r)
+        if (m_entries[r].ordinal >= 0)
+            m_rowOfOrdinal[size_t(m_entries[r].ordinal)] = int(r);
     endResetModel();
+}
+
+void GraphRowModel::addTransportEntries(int n, bool filtering)
+{
+    // Players and recorders show no parameter rows: they match by their node's name only.
+    const Node &node = m_nodes[size_t(n)];
+    if (filtering && !node.title.contains(m_filterText.trimmed(), Qt::CaseInsensitive))
+        return;
+    m_entries.push_back({n, SectionRow});
+    if (node.folded && !filtering)
+        return;
+    const bool player = node.transport->isPlayer();
+    if (player && !m_audioFiles.isEmpty())
+        m_entries.push_back({n, FileRow});
+    m_entries.push_back({n, player ? PlayerRow : RecorderRow});
 }
 
 void GraphRowModel::setFilterText(const QString &text)
@@ -216,130 +285,302 @@ void GraphRowModel::setFollowsParameters(bool follows)
 
 void GraphRowModel::toggleSection(int row)
 {
-    if (row < 0 || row >= int(m_entries.size()) || m_entries[size_t(row)].parameter >= 0)
+    if (row < 0 || row >= int(m_entries.size()) || m_entries[size_t(row)].ordinal != SectionRow)
         return;
     Node &node = m_nodes[size_t(m_entries[size_t(row)].node)];
     node.folded = !node.folded;
     rebuild();
 }
 
-void GraphRowModel::showChanged(const ParameterRow *parameterRow)
+void GraphRowModel::showChanged(int ordinal)
 {
-    for (size_t r = 0; r < m_entries.size(); ++r)
-        if (rowAt(int(r)) == parameterRow) {
-            const QModelIndex changed = index(int(r));
-            emit dataChanged(changed, changed, valueRoles);
-        }
+    if (const int row = m_rowOfOrdinal[size_t(ordinal)]; row >= 0)
+        emit dataChanged(index(row), index(row), valueRoles);
 }
 
-void GraphRowModel::writeRow(int row, const QVariant &value)
+void GraphRowModel::writeRow(int ordinal, const QVariant &value)
 {
-    const ParameterRow *parameterRow = rowAt(row);
-    if (!parameterRow)
-        return;
-    const Entry &entry = m_entries[size_t(row)];
-    Node &node = m_nodes[size_t(entry.node)];
-    QVariant &shown = node.shown[size_t(entry.parameter)];
-    const QVariant written = parameterRow->write(value, node.textWriters[size_t(entry.parameter)]);
-    if (!written.isValid())
-        return;
-    const QVariant before = std::exchange(shown, written);
-    if (before != written)
-        showChanged(parameterRow);
-    if (m_gestureRow != parameterRow)
-        record(parameterRow, before, written);
+    // A single change outside a drag is a gesture of its own.
+    const bool single = m_gestureOrdinal != ordinal;
+    const std::shared_ptr<NQParameter> parameter = m_rows.parameter(ordinal);
+    if (single)
+        reportGesture(parameter, true);
+    const QVariant before = m_rows.described(ordinal).shown;
+    const QVariant written = m_rows.write(ordinal, value);
+    if (written.isValid()) {
+        if (before != written)
+            showChanged(ordinal);
+        if (single)
+            record(ordinal, before, written);
+    }
+    if (single)
+        reportGesture(parameter, false);
 }
 
-void GraphRowModel::record(const ParameterRow *parameterRow, const QVariant &oldValue,
-                           const QVariant &newValue)
+void GraphRowModel::record(int ordinal, const QVariant &oldValue, const QVariant &newValue)
 {
     if (!m_undoStack || oldValue == newValue)
         return;
-    // Rows are found again by what they describe, so undo works after a filter or a fold.
-    const auto apply = [this, parameterRow](const QVariant &value) {
-        for (auto &node : m_nodes)
-            for (size_t p = 0; p < node.rows.size(); ++p)
-                if (&node.rows[p] == parameterRow) {
-                    node.shown[p] = parameterRow->write(value, node.textWriters[p]);
-                    showChanged(parameterRow);
-                }
+    // Rows are found again by what they show, so undo works after a filter or a fold.
+    const auto apply = [this, ordinal](const QVariant &value) {
+        m_rows.write(ordinal, value);
+        showChanged(ordinal);
     };
-    m_undoStack->push(new ValueChangeCommand(tr("Change %1").arg(parameterRow->title()), this,
-                                             apply, oldValue, newValue));
+    m_undoStack->push(
+        new ValueChangeCommand(tr("Change %1").arg(m_rows.described(ordinal).row->title()), this,
+                               apply, oldValue, newValue));
+}
+
+void GraphRowModel::reportGesture(const std::shared_ptr<NQParameter> &parameter, bool started)
+{
+    if (m_gestureHandler)
+        m_gestureHandler(parameter, started);
+    if (started)
+        emit gestureStarted(parameter);
+    else
+        emit gestureEnded(parameter);
 }
 
 void GraphRowModel::setValue(int row, const QVariant &value)
 {
-    writeRow(row, value);
+    if (const int ordinal = ordinalAt(row); ordinal >= 0)
+        writeRow(ordinal, value);
 }
 
 void GraphRowModel::setProportion(int row, double proportion)
 {
-    if (const ParameterRow *parameterRow = rowAt(row); parameterRow && parameterRow->isNumber())
-        writeRow(row, parameterRow->valueAt(std::clamp(proportion, 0.0, 1.0)));
+    const int ordinal = ordinalAt(row);
+    if (ordinal < 0)
+        return;
+    if (const ParameterRow &parameterRow = *m_rows.described(ordinal).row; parameterRow.isNumber())
+        writeRow(ordinal, parameterRow.valueAt(std::clamp(proportion, 0.0, 1.0)));
+}
+
+void GraphRowModel::stepBy(int row, double share)
+{
+    const int ordinal = ordinalAt(row);
+    if (ordinal < 0 || share == 0)
+        return;
+    const auto &described = m_rows.described(ordinal);
+    const ParameterRow &parameterRow = *described.row;
+    if (!parameterRow.isNumber() || parameterRow.isReadOnly())
+        return;
+    const double current = described.shown.toDouble();
+    double target = parameterRow.valueAt(
+        std::clamp(parameterRow.proportion(described.shown) + share, 0.0, 1.0));
+    // A share under half a step snaps back to where it was: one whole step instead, so a key
+    // always moves a stepped row.
+    const double step =
+        parameterRow.isInteger() ? std::max(1.0, parameterRow.step()) : parameterRow.step();
+    if (target == current && step > 0)
+        target = current + (share > 0 ? step : -step);
+    writeRow(ordinal, target);
 }
 
 bool GraphRowModel::setTypedText(int row, const QString &text)
 {
-    const ParameterRow *parameterRow = rowAt(row);
-    const auto parsed = parameterRow ? parameterRow->parse(text) : std::nullopt;
+    const int ordinal = ordinalAt(row);
+    const auto parsed = ordinal >= 0 ? m_rows.described(ordinal).row->parse(text) : std::nullopt;
     if (!parsed)
         return false;
-    writeRow(row, *parsed);
+    writeRow(ordinal, *parsed);
     return true;
 }
 
 void GraphRowModel::choose(int row, int choiceIndex)
 {
-    const ParameterRow *parameterRow = rowAt(row);
-    if (!parameterRow || !parameterRow->mapping())
+    if (nodeAt(row, FileRow)) {
+        chooseFile(row, choiceIndex);
         return;
-    const auto &choices = parameterRow->mapping()->presentation().choices;
+    }
+    const int ordinal = ordinalAt(row);
+    const auto *mapping = ordinal >= 0 ? &m_rows.described(ordinal).row->mapping() : nullptr;
+    if (!mapping || !*mapping)
+        return;
+    const auto &choices = (*mapping)->presentation().choices;
     if (choiceIndex >= 0 && choiceIndex < choices.size())
-        writeRow(row, choices[choiceIndex].value);
+        writeRow(ordinal, choices[choiceIndex].value);
 }
 
 void GraphRowModel::reset(int row)
 {
-    if (rowAt(row)) {
-        const Entry &entry = m_entries[size_t(row)];
-        writeRow(row, m_nodes[size_t(entry.node)].initial[size_t(entry.parameter)]);
-    }
+    if (const int ordinal = ordinalAt(row); ordinal >= 0)
+        writeRow(ordinal, m_rows.initial(ordinal));
 }
 
 void GraphRowModel::beginGesture(int row)
 {
-    m_gestureRow = rowAt(row);
-    if (m_gestureRow)
-        m_gestureStart = data(index(row), ValueRole);
+    const int ordinal = ordinalAt(row);
+    if (ordinal < 0 || m_rows.described(ordinal).row->isReadOnly())
+        return;
+    // A drag whose end never came (its delegate went) ends where the next one starts.
+    finishGesture();
+    m_gestureOrdinal = ordinal;
+    m_gestureStart = m_rows.described(ordinal).shown;
+    reportGesture(m_rows.parameter(ordinal), true);
 }
 
 void GraphRowModel::endGesture(int row)
 {
-    const ParameterRow *parameterRow = std::exchange(m_gestureRow, nullptr);
-    if (parameterRow && parameterRow == rowAt(row))
-        record(parameterRow, m_gestureStart, data(index(row), ValueRole));
+    if (m_gestureOrdinal >= 0 && m_gestureOrdinal == ordinalAt(row))
+        finishGesture();
+}
+
+void GraphRowModel::finishGesture()
+{
+    const int ordinal = std::exchange(m_gestureOrdinal, -1);
+    if (ordinal < 0)
+        return;
+    record(ordinal, m_gestureStart, m_rows.described(ordinal).shown);
+    reportGesture(m_rows.parameter(ordinal), false);
+}
+
+NodeTransport::Row GraphRowModel::transportRow(int ordinal)
+{
+    return ordinal == FileRow     ? NodeTransport::Row::File
+           : ordinal == PlayerRow ? NodeTransport::Row::Player
+                                  : NodeTransport::Row::Recorder;
+}
+
+bool GraphRowModel::hasPlayers() const
+{
+    return std::any_of(m_nodes.begin(), m_nodes.end(), [](const Node &node) {
+        return node.transport && node.transport->isPlayer();
+    });
+}
+
+GraphRowModel::Node *GraphRowModel::nodeAt(int row, NodeRow kind)
+{
+    if (row < 0 || row >= int(m_entries.size()) || m_entries[size_t(row)].ordinal != kind)
+        return nullptr;
+    return &m_nodes[size_t(m_entries[size_t(row)].node)];
+}
+
+void GraphRowModel::showNodeRow(const Node &node, NodeRow kind)
+{
+    const int n = int(&node - m_nodes.data());
+    for (size_t r = 0; r < m_entries.size(); ++r)
+        if (m_entries[r].node == n && m_entries[r].ordinal == kind)
+            emit dataChanged(index(int(r)), index(int(r)), transportRoles);
+}
+
+void GraphRowModel::togglePlayback(int row)
+{
+    if (Node *node = nodeAt(row, PlayerRow); node && node->transport->toggle())
+        showNodeRow(*node, PlayerRow);
+}
+
+void GraphRowModel::toggleRecording(int row)
+{
+    if (Node *node = nodeAt(row, RecorderRow); node && node->transport->toggle())
+        showNodeRow(*node, RecorderRow);
+}
+
+void GraphRowModel::chooseFile(int row, int fileIndex)
+{
+    Node *node = nodeAt(row, FileRow);
+    if (!node || fileIndex < 0 || fileIndex >= m_audioFiles.size())
+        return;
+    const QUrl file = m_audioFiles[fileIndex];
+    const QUrl previous = node->transport->file();
+    loadFile(*node, file);
+    // The engine cannot unload a file, so only a change of file can be undone.
+    if (!m_undoStack || previous.isEmpty() || previous == file)
+        return;
+    const size_t n = size_t(node - m_nodes.data());
+    const auto load = [this, n](const QVariant &value) { loadFile(m_nodes[n], value.toUrl()); };
+    m_undoStack->push(new ValueChangeCommand(tr("Choose File"), this, load, previous, file));
+}
+
+void GraphRowModel::loadFile(Node &node, const QUrl &file)
+{
+    node.transport->load(file);
+    showNodeRow(node, FileRow);
+}
+
+ScreenSettings *GraphRowModel::settings()
+{
+    if (m_settings)
+        return m_settings;
+    std::vector<std::pair<QString, std::shared_ptr<NQAudioNode>>> nodes;
+    for (const Node &node : m_nodes)
+        if (node.audioNode)
+            nodes.emplace_back(node.key, node.audioNode);
+    m_settings = new ScreenSettings(
+        GraphParameters(nodes, m_rows.presentations(), m_rows.stringWriter()), m_undoStack, this);
+    const GraphParameters &parameters = m_settings->parameters();
+    m_ordinalOfSetting.assign(size_t(parameters.size()), -1);
+    for (const Node &node : m_nodes)
+        for (int ordinal = node.first; ordinal < node.first + node.count; ++ordinal) {
+            const QString name = QString::fromStdString(m_rows.parameter(ordinal)->name());
+            if (const int index = parameters.indexOf({node.key, name}); index >= 0)
+                m_ordinalOfSetting[size_t(index)] = ordinal;
+        }
+    connect(m_settings, &ScreenSettings::valueShown, this, &GraphRowModel::showSetting);
+    connect(m_settings, &ScreenSettings::gestureStarted, this,
+            [this](const auto &parameter) { reportGesture(parameter, true); });
+    connect(m_settings, &ScreenSettings::gestureEnded, this,
+            [this](const auto &parameter) { reportGesture(parameter, false); });
+    return m_settings;
+}
+
+void GraphRowModel::showSetting(int index)
+{
+    if (index < 0 || size_t(index) >= m_ordinalOfSetting.size())
+        return;
+    if (const int ordinal = m_ordinalOfSetting[size_t(index)]; ordinal >= 0) {
+        m_rows.refresh(ordinal);
+        showChanged(ordinal);
+    }
+}
+
+bool GraphRowModel::controllerEvent(int channel, int controller, int value)
+{
+    return settings()->controllers()->controllerEvent(channel, controller, value);
+}
+
+int GraphRowModel::settingsIndexAt(int row)
+{
+    const int ordinal = ordinalAt(row);
+    settings();
+    const auto found = std::find(m_ordinalOfSetting.begin(), m_ordinalOfSetting.end(), ordinal);
+    return ordinal < 0 || found == m_ordinalOfSetting.end()
+               ? -1
+               : int(found - m_ordinalOfSetting.begin());
+}
+
+void GraphRowModel::learn(int row)
+{
+    if (const int index = settingsIndexAt(row); index >= 0)
+        m_settings->controllers()->learn(index);
+}
+
+void GraphRowModel::forget(int row)
+{
+    if (const int index = settingsIndexAt(row); index >= 0)
+        m_settings->controllers()->forget(index);
 }
 
 void GraphRowModel::follow(int first, int last)
 {
-    if (!m_follows)
-        return;
     first = std::max(first, 0);
     last = std::min(last, int(m_entries.size()) - 1);
     for (int r = first; r <= last; ++r) {
         const Entry &entry = m_entries[size_t(r)];
+        if (entry.ordinal == PlayerRow || entry.ordinal == RecorderRow) {
+            if (m_nodes[size_t(entry.node)].transport->refresh())
+                emit dataChanged(index(r), index(r), transportRoles);
+            continue;
+        }
         // The row the user is changing keeps what the user set.
-        if (entry.parameter < 0 || rowAt(r) == m_gestureRow)
+        if (!m_follows || entry.ordinal < 0 || entry.ordinal == m_gestureOrdinal)
             continue;
-        Node &node = m_nodes[size_t(entry.node)];
-        QVariant &shown = node.shown[size_t(entry.parameter)];
-        QVariant engine = node.rows[size_t(entry.parameter)].value();
-        if (engine == shown)
+        auto &described = m_rows.described(entry.ordinal);
+        QVariant engine = described.row->value();
+        if (engine == described.shown)
             continue;
-        shown = std::move(engine);
-        const QModelIndex changed = index(r);
-        emit dataChanged(changed, changed, valueRoles);
+        described.shown = std::move(engine);
+        emit dataChanged(index(r), index(r), valueRoles);
     }
 }
 

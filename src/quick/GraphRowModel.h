@@ -1,31 +1,41 @@
 #pragma once
 
-#include "ParameterRow.h"
+#include "NodeTransport.h"
+#include "ParameterRowCache.h"
 
 #include <QAbstractListModel>
 #include <QPointer>
 #include <QSet>
 #include <QUndoStack>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 #include <memory>
 #include <vector>
 
 class NQAudioGraph;
 class NQAudioNode;
+class NQParameter;
 
 namespace NequoraUI {
 
+class ScreenSettings;
 class UIGenerator;
 
 // The rows of a graph's screen as a list model, for the Qt Quick screen (GraphScreen): a
 // section row per node that has something to show, then one row per parameter, each described
-// by the same rule the widget screen uses. A folded section keeps its section row only, and the
-// filter keeps the rows whose parameter, group or node matches; either way only what is left
-// is a row, so a view makes delegates for what can be seen and nothing else.
+// by the same rule the widget screen uses when a view first asks for it (ParameterRowCache), so
+// a screen of thousands of parameters costs what its rows in view cost. A folded section keeps its
+// section row only, and the filter keeps the rows whose parameter, group or node matches; either
+// way only what is left is a row, so a view makes delegates for what can be seen and nothing else.
 //
-// Writes go to the engine pinned and snapped, and each finished change is one entry on the
+// Writes go to the engine pinned and snapped, each is reported as a gesture (gestureStarted,
+// gestureEnded, the generator's gesture handler), and each finished change is one entry on the
 // undo stack. Values the engine takes on by itself are shown when follow() is called, which the
 // screen does once per frame for the rows in view.
+//
+// A player node gets a play/pause row (and a file row when the generator offers audio files),
+// a recorder node a start/stop row; their texts and actions are the widget views' own
+// (PlayerTransport, RecorderTransport).
 class GraphRowModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -34,6 +44,8 @@ class GraphRowModel : public QAbstractListModel
     Q_PROPERTY(QString filterText READ filterText WRITE setFilterText NOTIFY filterTextChanged)
     Q_PROPERTY(bool followsParameters READ followsParameters WRITE setFollowsParameters NOTIFY
                    followsParametersChanged)
+    // Players show their progress every frame, following or not.
+    Q_PROPERTY(bool hasPlayers READ hasPlayers CONSTANT)
 
 public:
     enum Role
@@ -52,6 +64,8 @@ public:
         StepRole,
         IntegerRole,
         ValueRole,
+        // A player's or recorder's button title: what a tap does next.
+        ActionTextRole,
     };
     Q_ENUM(Role)
 
@@ -71,6 +85,7 @@ public:
     void setFilterText(const QString &text);
     bool followsParameters() const { return m_follows; }
     void setFollowsParameters(bool follows);
+    bool hasPlayers() const;
 
     // A user change of one row: a new value (number, Boolean or text), a track proportion, a
     // typed text (with or without its unit; false when the row cannot read it), a choice, or
@@ -78,6 +93,8 @@ public:
     // a gesture, which together are one.
     Q_INVOKABLE void setValue(int row, const QVariant &value);
     Q_INVOKABLE void setProportion(int row, double proportion);
+    // A key's move on a slider row: share of the track (signed), at least one whole step.
+    Q_INVOKABLE void stepBy(int row, double share);
     Q_INVOKABLE bool setTypedText(int row, const QString &text);
     Q_INVOKABLE void choose(int row, int choiceIndex);
     Q_INVOKABLE void reset(int row);
@@ -85,40 +102,92 @@ public:
     Q_INVOKABLE void endGesture(int row);
     // Folds or unfolds the section a section row heads.
     Q_INVOKABLE void toggleSection(int row);
+    // Plays or pauses a player row's node; starts or stops a recorder row's.
+    Q_INVOKABLE void togglePlayback(int row);
+    Q_INVOKABLE void toggleRecording(int row);
+    // The screen's settings over every parameter row, made on first use: controllers (MIDI
+    // learn), reset, presets and A/B. What they write shows in the rows.
+    ScreenSettings *settings();
+    // A controller event from the host (MIDI control change); true when it moved a row or was
+    // learnt. Events outside the 7-bit ranges are ignored.
+    Q_INVOKABLE bool controllerEvent(int channel, int controller, int value);
+    // The next controller event binds its controller to the row's parameter; forget drops the
+    // row's binding.
+    Q_INVOKABLE void learn(int row);
+    Q_INVOKABLE void forget(int row);
+
     // Shows the engine's values in rows first to last (inclusive) where they changed, announced
-    // row by row with the roles that changed. Does nothing unless the model follows.
+    // row by row with the roles that changed: parameters while the model follows, players'
+    // progress and recorders' state always.
     Q_INVOKABLE void follow(int first, int last);
 
 signals:
     void filterTextChanged();
     void followsParametersChanged();
+    // Before a parameter's first write of a user or controller gesture (a drag, a typed
+    // value, a key, a flip, a choice, a controller's burst), and after its last.
+    void gestureStarted(const std::shared_ptr<NQParameter> &parameter);
+    void gestureEnded(const std::shared_ptr<NQParameter> &parameter);
 
 private:
     struct Node;
+    // What an entry's parameter index holds for the rows that show no parameter.
+    enum NodeRow
+    {
+        SectionRow = -1,
+        FileRow = -2,
+        PlayerRow = -3,
+        RecorderRow = -4,
+    };
     struct Entry
     {
         int node = 0;
-        // -1 for the node's section row.
-        int parameter = -1;
+        // A parameter row's number in the cache, or a NodeRow.
+        int ordinal = SectionRow;
     };
 
-    const ParameterRow *rowAt(int row) const;
+    void addParameterNode(const std::shared_ptr<NQAudioNode> &audioNode, const QString &key);
+    void addTransportNode(const NQAudioNode &audioNode);
+    // The cache number of the parameter a row shows, or -1.
+    int ordinalAt(int row) const;
+    Node *nodeAt(int row, NodeRow kind);
+    QVariant parameterData(const Node &node, int ordinal, int role) const;
+    static NodeTransport::Row transportRow(int ordinal);
+    void chooseFile(int row, int fileIndex);
+    // Loads file into the node's player and shows it in every file row of that node.
+    void loadFile(Node &node, const QUrl &file);
+    void showNodeRow(const Node &node, NodeRow kind);
+    void addTransportEntries(int node, bool filtering);
+    void reportGesture(const std::shared_ptr<NQParameter> &parameter, bool started);
+    // Records and reports the end of the drag under way, if any.
+    void finishGesture();
+    // The settings index of the parameter a row shows, or -1; makes the settings.
+    int settingsIndexAt(int row);
+    // Shows what the settings wrote into the parameter at index.
+    void showSetting(int index);
     void rebuild();
-    bool matches(const Node &node, const ParameterRow &row) const;
+    bool matches(const Node &node, int ordinal) const;
     // Writes and shows value, and records the change unless a gesture is under way.
-    void writeRow(int row, const QVariant &value);
-    void record(const ParameterRow *parameterRow, const QVariant &oldValue,
-                const QVariant &newValue);
-    void showChanged(const ParameterRow *parameterRow);
+    void writeRow(int ordinal, const QVariant &value);
+    void record(int ordinal, const QVariant &oldValue, const QVariant &newValue);
+    // Announces the new value of the row showing the parameter, if one does.
+    void showChanged(int ordinal);
 
     std::vector<Node> m_nodes;
     std::vector<Entry> m_entries;
+    ParameterRowCache m_rows;
+    // The model row showing each parameter, or -1 (folded or filtered out).
+    std::vector<int> m_rowOfOrdinal;
     QPointer<QUndoStack> m_undoStack;
-    ParameterRow::TextWriter m_noWriter;
     QString m_filterText;
     bool m_follows = false;
-    // The row and value a gesture started with.
-    const ParameterRow *m_gestureRow = nullptr;
+    QList<QUrl> m_audioFiles;
+    std::function<void(const std::shared_ptr<NQParameter> &, bool)> m_gestureHandler;
+    ScreenSettings *m_settings = nullptr;
+    // For each settings index, the parameter's cache number.
+    std::vector<int> m_ordinalOfSetting;
+    // The parameter a drag is under way on, and the value it started from.
+    int m_gestureOrdinal = -1;
     QVariant m_gestureStart;
 };
 

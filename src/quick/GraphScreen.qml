@@ -15,6 +15,8 @@ FocusScope {
     property bool showsFilter: true
     readonly property alias list: rows
 
+    SystemPalette { id: screenColours }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 8
@@ -44,13 +46,29 @@ FocusScope {
             delegate: GraphRow {
                 width: rows.width
                 graph: screen.graph
+                colours: screenColours
             }
         }
     }
 
-    // Values the engine takes on by itself, once a frame for the rows in view while shown.
+    // The list keeps the row holding the focus in view, so Tab walks on past the rows shown,
+    // onto delegates made as they come into view.
+    Connections {
+        target: screen.Window.window
+        function onActiveFocusItemChanged() {
+            for (let item = screen.Window.activeFocusItem; item; item = item.parent)
+                if (item.parent === rows.contentItem) {
+                    rows.positionViewAtIndex(item.index, ListView.Contain)
+                    return
+                }
+        }
+    }
+
+    // Values the engine takes on by itself and players' progress, once a frame for the rows in
+    // view while shown.
     FrameAnimation {
-        running: screen.visible && screen.graph !== null && screen.graph.followsParameters
+        running: screen.visible && screen.graph !== null
+                 && (screen.graph.followsParameters || screen.graph.hasPlayers)
         onTriggered: {
             const first = rows.indexAt(0, rows.contentY)
             const last = rows.indexAt(0, rows.contentY + rows.height - 1)

@@ -1,172 +1,18 @@
-#include "GraphRowModel.h"
-#include "LiveValueView.h"
-#include "PickerView.h"
-#include "SegmentedView.h"
-#include "SimPresentation.h"
-#include "SliderView.h"
-#include "SwitchView.h"
-#include "TextFieldView.h"
-#include "UIGenerator.h"
-#include "platform/Slider.h"
-#include "sim/GraphFile.h"
+#include "QuickScreen.h"
+#include "ScreenRows.h"
 #include "sim/SimGraph.h"
-#include "support/Widgets.h"
 
-#include <QLabel>
-#include <QQmlComponent>
-#include <QQmlEngine>
-#include <QQuickItem>
-#include <QQuickWindow>
 #include <QTest>
-#include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
-#include <tuple>
 
 using namespace NequoraUI;
 
-// What either screen shows for one parameter.
-struct Shown
-{
-    QString kind{}, title{}, valueText{};
-    double proportion = 0;
-    QStringList choices{};
-    // The widget slider keeps its track in floats.
-    bool operator==(const Shown &o) const
-    {
-        return std::tie(kind, title, valueText, choices) ==
-                   std::tie(o.kind, o.title, o.valueText, o.choices) &&
-               std::abs(proportion - o.proportion) < 1e-5;
-    }
-};
-
-void PrintTo(const Shown &s, std::ostream *os)
-{
-    *os << qPrintable(QStringLiteral("%1 '%2' '%3' %4 [%5]")
-                          .arg(s.kind, s.title, s.valueText)
-                          .arg(s.proportion, 0, 'f', 4)
-                          .arg(s.choices.join(',')));
-}
-
-// A widget row as the user sees it, read from the widget itself.
-Shown shownBy(QWidget *w)
-{
-    if (auto *s = qobject_cast<SliderView *>(w)) {
-        const auto *track = s->findChild<platform::Slider *>();
-        const double span = track->maximumValue() - track->minimumValue();
-        return {"slider", s->title(), NequoraUI::testing::labelText(s, "valueLabel"),
-                (track->value() - track->minimumValue()) / span};
-    }
-    if (auto *s = qobject_cast<SwitchView *>(w))
-        return {"switch", s->title(), s->isOn() ? "On" : "Off", s->isOn() ? 1.0 : 0.0};
-    if (auto *s = qobject_cast<SegmentedView *>(w))
-        return {"segments", s->title(), s->segments().value(s->selectedSegmentIndex()), 0,
-                s->segments()};
-    if (auto *s = qobject_cast<TextFieldView *>(w))
-        return {"text", s->title(), s->text()};
-    if (auto *s = qobject_cast<LiveValueView *>(w))
-        return {"readOnly", s->findChildren<QLabel *>().value(0)->text(), s->stringValue()};
-    if (auto *s = qobject_cast<PickerView *>(w))
-        return {"picker", s->findChildren<QLabel *>().value(0)->text(), s->currentValue()};
-    return {"unknown"};
-}
-
-Shown shownBy(const GraphRowModel &model, int row)
-{
-    const auto at = [&](GraphRowModel::Role role) { return model.index(row).data(role); };
-    const QString kind = at(GraphRowModel::KindRole).toString();
-    const bool track = kind == "slider" || kind == "switch";
-    return {kind, at(GraphRowModel::TitleRole).toString(),
-            at(GraphRowModel::ValueTextRole).toString(),
-            track ? at(GraphRowModel::ProportionRole).toDouble() : 0.0,
-            at(GraphRowModel::ChoicesRole).toStringList()};
-}
-
-// The Quick screen of a model, shown offscreen by the software renderer.
-struct QuickScreen
-{
-    QQmlEngine engine;
-    QQuickWindow window;
-    QQuickItem *screen = nullptr;
-    QQuickItem *list = nullptr;
-
-    explicit QuickScreen(GraphRowModel *model, QSize size = {420, 900})
-    {
-        engine.addImportPath(QStringLiteral(NEQUORAUI_QML_IMPORT_PATH));
-        QQmlComponent component(&engine);
-        component.setData("import NequoraUI\nGraphScreen {}", QUrl("qrc:/quick-test.qml"));
-        if (!component.isReady())
-            qFatal("GraphScreen: %s", qPrintable(component.errorString()));
-        screen = qobject_cast<QQuickItem *>(
-            component.createWithInitialProperties({{"graph", QVariant::fromValue(model)}}));
-        screen->setParentItem(window.contentItem());
-        screen->setSize(size);
-        window.resize(size);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            ADD_FAILURE() << "The Quick screen's window was never exposed";
-        list = screen->findChild<QQuickItem *>("rows");
-    }
-    ~QuickScreen() { delete screen; }
-    // The items the list holds, delegates and all they contain.
-    QList<QQuickItem *> items() const
-    {
-        QList<QQuickItem *> found{list->property("contentItem").value<QQuickItem *>()};
-        for (qsizetype i = 0; i < found.size(); ++i)
-            found.append(found[i]->childItems());
-        return found;
-    }
-    // The delegates the list has made and shows.
-    int delegates() const
-    {
-        const auto all = items();
-        return int(std::count_if(all.begin(), all.end(), [](QQuickItem *item) {
-            return item->property("kind").isValid() && item->isVisible();
-        }));
-    }
-};
-
-struct DemoGraph : ::testing::Test
-{
-    std::shared_ptr<SimEngine> engine = GraphFile::load(NEQUORAUI_DEMO_GRAPH);
-    UIGenerator generator;
-    DemoGraph()
-    {
-        if (QQuickWindow::graphicsApi() != QSGRendererInterface::Software)
-            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        generator.presentationProvider = SimPresentation::provider(engine);
-    }
-    int rowTitled(const GraphRowModel &model, const QString &title) const
-    {
-        for (int r = 0; r < model.rowCount(); ++r)
-            if (model.index(r).data(GraphRowModel::TitleRole) == title &&
-                model.index(r).data(GraphRowModel::KindRole) != "section")
-                return r;
-        return -1;
-    }
-};
-
 TEST_F(DemoGraph, BothScreensShowTheSameRows)
 {
-    QList<Shown> widgetRows;
-    for (const auto &node : UIGenerator::shownNodes(*engine->graph())) {
-        if (!UIGenerator::showsParameterRows(*node))
-            continue;
-        widgetRows.append({"section", QString::fromStdString(node->displayName())});
-        for (QWidget *w : generator.generateViews(node->parameters())) {
-            widgetRows.append(shownBy(w));
-            delete w;
-        }
-    }
+    const QList<ShownRow> widgets = widgetRows(*engine->graph(), generator);
     GraphRowModel model(*engine->graph(), generator);
     QuickScreen quick(&model);
-    ASSERT_EQ(model.rowCount(), widgetRows.size());
-    for (int r = 0; r < model.rowCount(); ++r) {
-        Shown quickRow = shownBy(model, r);
-        if (quickRow.kind == "section")
-            quickRow = {"section", quickRow.title};
-        EXPECT_EQ(quickRow, widgetRows[r]) << "row " << r;
-    }
+    EXPECT_EQ(quickRows(model), widgets);
     // Each delegate in view shows its row's title.
     int checked = 0;
     for (auto *label : quick.items())
@@ -219,6 +65,7 @@ TEST_F(DemoGraph, FollowingAnnouncesOnlyChangedRows)
     generator.followsParameters = true;
     GraphRowModel model(*engine->graph(), generator);
     const int mix = rowTitled(model, "Mix");
+    const QList<ShownRow> shown = quickRows(model); // every row on screen, as a tall view shows
     std::dynamic_pointer_cast<NQFloatParameter>(engine->graph()->nodes()[3]->parameters()[0])
         ->setValue(0.75f);
     QList<int> changed;

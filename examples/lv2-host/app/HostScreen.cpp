@@ -39,15 +39,7 @@ HostScreen::HostScreen(std::shared_ptr<Lv2Rack> hostRack, const QList<QUrl> &aud
     generator.audioFiles = audioFiles;
     generator.foldSectionsAbove = foldSectionsAbove;
     generator.followsParameters = true;
-    generator.presentationProvider =
-        [weakRack = std::weak_ptr<const Lv2Rack>(rack)](
-            const NQParameter &parameter) -> std::optional<ParameterPresentation> {
-        const auto owner = weakRack.lock();
-        const SimParameterHints *hints = owner ? owner->hints(parameter) : nullptr;
-        if (!hints)
-            return std::nullopt;
-        return SimPresentation::from(*hints);
-    };
+    generator.presentationProvider = presentations(rack);
     screen = generator.generateViewController(*rack);
     auto *stack = static_cast<VStackViewController *>(screen.get());
     connect(stack, &VStackViewController::viewRealised, this,
@@ -55,6 +47,18 @@ HostScreen::HostScreen(std::shared_ptr<Lv2Rack> hostRack, const QList<QUrl> &aud
 }
 
 HostScreen::~HostScreen() = default;
+
+ParameterPresentationProvider HostScreen::presentations(const std::shared_ptr<const Lv2Rack> &rack)
+{
+    return [weakRack = std::weak_ptr<const Lv2Rack>(rack)](
+               const NQParameter &parameter) -> std::optional<ParameterPresentation> {
+        const auto owner = weakRack.lock();
+        const SimParameterHints *hints = owner ? owner->hints(parameter) : nullptr;
+        if (!hints)
+            return std::nullopt;
+        return SimPresentation::from(*hints);
+    };
+}
 
 platform::ViewController *HostScreen::controller() const
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ParameterPresentation.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QUndoStack>
@@ -38,6 +40,10 @@ public:
     HostScreen(std::shared_ptr<Lv2Rack> rack, const QList<QUrl> &audioFiles,
                const QString &presetFolder = {}, QObject *parent = nullptr);
     ~HostScreen() override;
+
+    // The presentations the rack's plugins give their ports, for a screen of the rack.
+    static NequoraUI::ParameterPresentationProvider
+    presentations(const std::shared_ptr<const Lv2Rack> &rack);
 
     NequoraUI::platform::ViewController *controller() const;
     QWidget *view() const;

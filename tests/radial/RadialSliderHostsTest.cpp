@@ -107,3 +107,38 @@ TEST_F(RadialPad, WidgetHostsShareOneEngineAndDrag)
     QTest::keyClick(first->quickWidget(), Qt::Key_Left);
     EXPECT_EQ(pad->currentPosition(), QPointF(0.75 - NQRadialSliderControl::keyStepFraction, 0.5));
 }
+
+// Right to left, the pad's axes stay as they are: it is a surface, not a row to mirror. A drag
+// to the right still moves the knob right, it is drawn there, and Left still means less x.
+TEST_F(RadialPad, RightToLeftDoesNotMirrorThePad)
+{
+    QWidget screen;
+    screen.setLayoutDirection(Qt::RightToLeft);
+    auto *layout = new QHBoxLayout(&screen);
+    auto *host = new RadialSliderWidget(200, true, false, true, Qt::black, Qt::red, 40, {0.5, 0.5},
+                                        {}, false, &screen);
+    layout->addWidget(host);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    NQRadialSliderControl *pad = host->control();
+    EXPECT_EQ(host->quickWidget()->layoutDirection(), Qt::RightToLeft);
+    const auto toWidget = [&](double x, double y) {
+        return pad->mapToScene(pad->padOrigin() + QPointF(x, y)).toPoint();
+    };
+    QTest::mousePress(host->quickWidget(), Qt::LeftButton, {}, toWidget(100, 100));
+    QTest::mouseMove(host->quickWidget(), toWidget(150, 100));
+    QTest::mouseRelease(host->quickWidget(), Qt::LeftButton, {}, toWidget(150, 100));
+    EXPECT_EQ(pad->currentPosition(), QPointF(0.75, 0.5));
+    const QImage frame = host->quickWidget()->grabFramebuffer();
+    const auto knobAt = [&](double x, double y) {
+        const QRgb pixel = frame.pixel(toWidget(x, y));
+        return qRed(pixel) > 200 && qGreen(pixel) < 60;
+    };
+    EXPECT_TRUE(knobAt(150, 100)) << "the knob is drawn where dragged";
+    EXPECT_FALSE(knobAt(50, 100)) << "and not at its mirror image";
+
+    screen.activateWindow();
+    host->quickWidget()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(host->quickWidget(), Qt::Key_Left);
+    EXPECT_EQ(pad->currentPosition(), QPointF(0.75 - NQRadialSliderControl::keyStepFraction, 0.5));
+}

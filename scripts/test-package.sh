@@ -43,11 +43,13 @@ for file in widget-app.cpp MyEngine.h; do
 done
 
 cmake -S packaging/consumer -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
-    -DREADME_SNIPPETS="$snippets" >/dev/null
+    -DREADME_SNIPPETS="$snippets" -DNEQUORAUI_SOURCE_DIR="$PWD" >/dev/null
 cmake --build "$work/build" -j "${JOBS:-2}" >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
 "$work/build/consumer"
+"$work/build/forms" || fail "the library's forms do not build their widgets"
+echo "forms: every resources/*.ui compiles and sets up against the package"
 "$work/build/designer-check" "$designer_plugin"
 QML_IMPORT_PATH=$qml_dir timeout 60 "$work/build/qml-app" packaging/consumer/pad.qml
 # The widget app runs until it is closed: still running after a few seconds means it started.

@@ -90,9 +90,9 @@ std::optional<DemoOptions> DemoOptions::parse(const QByteArrayList &arguments, Q
                               ? pathOf(parser.value(QStringLiteral("audio-dir")))
                               : std::filesystem::path(NEQUORA_DEMO_AUDIO_DIR);
     if (parser.isSet(QStringLiteral("screenshot")))
-        options.screenshotFolder = textOf(parser.value(QStringLiteral("screenshot")));
+        options.screenshotFolder = pathOf(parser.value(QStringLiteral("screenshot")));
     if (parser.isSet(QStringLiteral("window-screenshot")))
-        options.windowScreenshot = textOf(parser.value(QStringLiteral("window-screenshot")));
+        options.windowScreenshot = pathOf(parser.value(QStringLiteral("window-screenshot")));
     if (parser.isSet(QStringLiteral("quit-after"))) {
         bool ok = false;
         options.quitAfterMs = parser.value(QStringLiteral("quit-after")).toInt(&ok);

@@ -12,9 +12,9 @@ struct DemoOptions
     std::filesystem::path graphFile;
     std::filesystem::path audioFolder;
     // Render every page to PNG files in this folder and exit (also when there is no display).
-    std::optional<QString> screenshotFolder;
+    std::optional<std::filesystem::path> screenshotFolder;
     // With a window: save a screenshot of it after quitAfterMs, then quit.
-    std::optional<QString> windowScreenshot;
+    std::optional<std::filesystem::path> windowScreenshot;
     int quitAfterMs = 0;
     bool verbose = false;
     // Exercise the graph screen as a user would, so --verbose shows the engine being driven.

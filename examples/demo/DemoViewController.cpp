@@ -15,6 +15,7 @@
 #include "platform/DisplayLink.h"
 #include "platform/NumberText.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -28,6 +29,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -256,18 +258,35 @@ void DemoViewController::showPage(int index)
     pageList->setCurrentRow(index);
 }
 
-QStringList DemoViewController::renderPages(const QString &folder)
+std::vector<std::filesystem::path>
+DemoViewController::renderPages(const std::filesystem::path &folder)
 {
     QWidget *window = view();
     window->show();
-    QStringList written;
+    std::error_code failure;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, failure);
+    std::vector<std::filesystem::path> written;
     for (int index = 0; index < pageCount(); ++index) {
         showPage(index);
         waitUntilShown(pages->widget(index));
-        const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(pageFiles[index]));
-        if (!window->grab().save(path))
+        const std::filesystem::path path = absolute / pageFiles[index];
+        if (failure || !savePng(window->grab(), path))
             return {};
-        written << path;
+        written.push_back(path);
     }
     return written;
+}
+
+// Encoded in memory and written through the standard library: a Qt file name is text, which
+// cannot hold every name the file system can.
+bool DemoViewController::savePng(const QPixmap &shot, const std::filesystem::path &file)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !shot.save(&buffer, "PNG"))
+        return false;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(png.constData(), png.size());
+    out.close();
+    return bool(out);
 }

@@ -5,9 +5,12 @@
 #include "platform/ViewController.h"
 
 #include <QList>
+#include <QPixmap>
 #include <QStringList>
 #include <QUrl>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 class NQAudioEngine;
 class NQAudioGraph;
@@ -36,8 +39,11 @@ public:
     int pageCount() const;
     void showPage(int index);
     // Renders every page into folder as PNG files named after the pages; returns their paths,
-    // or nothing when a file cannot be written.
-    QStringList renderPages(const QString &folder);
+    // or nothing when a file cannot be written. Paths are the file system's bytes, so a folder
+    // whose name is not UTF-8 works.
+    std::vector<std::filesystem::path> renderPages(const std::filesystem::path &folder);
+    // Writes shot as a PNG file at file; false when it cannot.
+    static bool savePng(const QPixmap &shot, const std::filesystem::path &file);
 
 protected:
     void loadView() override;

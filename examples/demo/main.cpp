@@ -17,12 +17,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QPalette>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
+#include <filesystem>
+#include <iostream>
 
 namespace {
 
@@ -57,17 +60,18 @@ int showQuick(const DemoOptions &options, const DemoEngine &demo, bool offscreen
     view.resize(420, 800);
     view.show();
     if (offscreen) {
-        const QString folder =
-            options.screenshotFolder.value_or(QDir::current().absoluteFilePath("demo-screenshots"));
-        QDir().mkpath(folder);
+        const std::filesystem::path folder =
+            options.screenshotFolder.value_or(std::filesystem::path("demo-screenshots"));
+        std::error_code failure;
+        std::filesystem::create_directories(folder, failure);
         // Lets the list lay out its rows before the grab.
         QEventLoop settle;
         QTimer::singleShot(200, &settle, &QEventLoop::quit);
         settle.exec();
-        const QString file = QDir(folder).absoluteFilePath(QStringLiteral("quick.png"));
-        if (!view.grabWindow().save(file))
-            return fail(QStringLiteral("Could not save %1").arg(file));
-        QTextStream(stdout) << file << '\n';
+        const std::filesystem::path file = folder / "quick.png";
+        if (!DemoViewController::savePng(QPixmap::fromImage(view.grabWindow()), file))
+            return fail(QStringLiteral("Could not save %1").arg(QFile::decodeName(file.c_str())));
+        std::cout << file.native() << std::endl;
         return 0;
     }
     if (options.quitAfterMs > 0)
@@ -83,15 +87,23 @@ QByteArrayList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-int renderOffscreen(DemoViewController &controller, const QString &folder)
+// A path as the user reads it in a message; its bytes go to standard output as they are.
+QString shown(const std::filesystem::path &path)
 {
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("cannot create the folder %1").arg(folder));
-    const QStringList pages = controller.renderPages(folder);
-    if (pages.isEmpty())
-        return fail(QStringLiteral("cannot write screenshots into %1").arg(folder));
-    for (const QString &page : pages)
-        QTextStream(stdout) << page << Qt::endl;
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+int renderOffscreen(DemoViewController &controller, const std::filesystem::path &folder)
+{
+    std::error_code failure;
+    std::filesystem::create_directories(folder, failure);
+    if (failure || !std::filesystem::is_directory(folder, failure))
+        return fail(QStringLiteral("cannot create the folder %1").arg(shown(folder)));
+    const auto pages = controller.renderPages(folder);
+    if (pages.empty())
+        return fail(QStringLiteral("cannot write screenshots into %1").arg(shown(folder)));
+    for (const auto &page : pages)
+        std::cout << page.native() << std::endl;
     return 0;
 }
 
@@ -166,9 +178,7 @@ int main(int argc, char **argv)
     if (!options->filterText.isEmpty())
         controller.setFilterText(options->filterText);
     if (offscreen)
-        return renderOffscreen(controller,
-                               options->screenshotFolder.value_or(
-                                   QDir::current().absoluteFilePath("demo-screenshots")));
+        return renderOffscreen(controller, options->screenshotFolder.value_or("demo-screenshots"));
 
     controller.view()->show();
     if (options->quitAfterMs > 0)
@@ -176,11 +186,11 @@ int main(int argc, char **argv)
             if (options->windowScreenshot) {
                 QWidget *window = controller.view();
                 const QPixmap shot = window->screen()->grabWindow(window->winId());
-                if (!shot.save(*options->windowScreenshot))
+                if (!DemoViewController::savePng(shot, *options->windowScreenshot))
                     QTextStream(stderr)
-                        << "cannot write " << *options->windowScreenshot << Qt::endl;
+                        << "cannot write " << shown(*options->windowScreenshot) << Qt::endl;
                 else
-                    QTextStream(stdout) << *options->windowScreenshot << Qt::endl;
+                    std::cout << options->windowScreenshot->native() << std::endl;
             }
             app.quit();
         });

@@ -88,10 +88,10 @@ template <typename Parameter, typename Write>
 QWidget *integerSliderFor(const Parameter &parameter, Write write)
 {
     constexpr float up = std::numeric_limits<float>::infinity();
-    auto *slider = new SliderView(text(parameter->name()), float(parameter->value()),
-                                  boundInside(double(parameter->minimumValue()), up),
-                                  boundInside(double(parameter->maximumValue()), -up),
-                                  std::move(write));
+    auto *slider =
+        new SliderView(text(parameter->name()), float(parameter->value()),
+                       boundInside(double(parameter->minimumValue()), up),
+                       boundInside(double(parameter->maximumValue()), -up), std::move(write));
     slider->setStep(1.0f);
     slider->setDecimals(0);
     // The engine's integer itself: a float holds only some of those beyond 2^24.

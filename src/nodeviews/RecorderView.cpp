@@ -2,6 +2,8 @@
 
 #include "platform/Interface.h"
 
+#include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace NequoraUI {
@@ -12,6 +14,8 @@ RecorderView::RecorderView(std::shared_ptr<NQRecorderNode> recorderNode, QWidget
     const auto ui = platform::Interface::load(QStringLiteral("RecorderView"), this);
     contentView = ui.outlet<QWidget>("contentView");
     startStopButton = ui.outlet<QPushButton>("startStopButton");
+    statusLabel = ui.outlet<QLabel>("statusLabel");
+    statusLabel->hide();
 
     // Nothing in the library enables it: the host does once it has set a path and a format.
     startStopButton->setEnabled(false);
@@ -42,12 +46,31 @@ void RecorderView::tappedStartStopButton()
 {
     if (!m_recordingFilePath || !m_recordingFormat || !m_recorderNode)
         return;
-    if (m_recorderNode->isRecording())
-        m_recorderNode->stop(m_recordingFilePath->toStdString(), *m_recordingFormat);
-    else
+    bool failed = false;
+    if (m_recorderNode->isRecording()) {
+        failed = !m_recorderNode->stop(m_recordingFilePath->toStdString(), *m_recordingFormat);
+    } else {
+        showFailure(false);
         m_recorderNode->start();
+    }
     updateStartStopButton();
-    emit recordingToggled(m_recorderNode->isRecording());
+    const bool recording = m_recorderNode->isRecording();
+    // A receiver may delete the view.
+    const QPointer<RecorderView> alive(this);
+    if (failed) {
+        showFailure(true);
+        emit recordingFailed();
+    }
+    if (alive)
+        emit recordingToggled(recording);
+}
+
+void RecorderView::showFailure(bool failed)
+{
+    m_failed = failed;
+    statusLabel->setVisible(failed);
+    // Said to assistive technology with the button, which keeps the focus.
+    startStopButton->setAccessibleDescription(failed ? statusLabel->text() : QString());
 }
 
 void RecorderView::updateStartStopButton()

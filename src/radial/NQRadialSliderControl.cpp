@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QQmlEngine>
 #include <QQuickWindow>
 #include <QSGTransformNode>
 #include <algorithm>
@@ -283,15 +284,39 @@ QSGNode *NQRadialSliderControl::updatePaintNode(QSGNode *oldNode, UpdatePaintNod
 void NQRadialSliderControl::componentComplete()
 {
     QQuickPaintedItem::componentComplete();
+    // Not in the constructor: the QML engine sets up the item's own data after that, and an
+    // attached object made before would be left behind.
+    joinAccessibleTree();
     updateAppearance(window());
+}
+
+// Qt Quick lists an item in its window's accessible tree only once the item has an Accessible
+// attached object; the pad makes its own, so that a QML document need not. The attached type
+// is Qt Quick's own, known by name once Qt Quick has registered its types: a pad made in C++
+// joins when it is placed in a window.
+void NQRadialSliderControl::joinAccessibleTree()
+{
+    if (m_inAccessibleTree)
+        return;
+    const QMetaObject *attachedType = QMetaType::fromName("QQuickAccessibleAttached*").metaObject();
+    if (!attachedType)
+        return;
+    QObject *attached =
+        qmlAttachedPropertiesObject(this, qmlAttachedPropertiesFunction(this, attachedType), true);
+    if (!attached)
+        return;
+    // Our own interface answers for the pad; the attached object agrees with it.
+    attached->setProperty("role", QVariant::fromValue(QAccessible::Slider));
+    m_inAccessibleTree = true;
 }
 
 void NQRadialSliderControl::itemChange(ItemChange change, const ItemChangeData &value)
 {
     QQuickPaintedItem::itemChange(change, value);
-    if (change == ItemSceneChange)
+    if (change == ItemSceneChange) {
+        joinAccessibleTree();
         updateAppearance(value.window);
-    else if (change == ItemVisibleHasChanged)
+    } else if (change == ItemVisibleHasChanged)
         updateAppearance(window());
     else if (change == ItemActiveFocusHasChanged)
         update();

@@ -124,6 +124,7 @@ private:
     void setKnobPosition(RadialSliderGeometry::Point position);
     void reportChange();
     void paintFocusRing(QPainter *painter) const;
+    void joinAccessibleTree();
 
     double m_size = 0.0;
     bool m_showCircleGridLines = true;
@@ -140,6 +141,7 @@ private:
     RadialSliderGeometry::Point m_currentPosition;
     bool m_onScreen = false;
     bool m_dragging = false;
+    bool m_inAccessibleTree = false;
     // Shift makes a drag a tenth as fast: moves count from this anchor while it is held, and
     // afterwards the knob keeps its distance from the pointer, so it never jumps.
     bool m_fineDrag = false;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QQmlEngine>
 #include <QQuickWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,7 @@ RadialSliderWidget::RadialSliderWidget(
     control->setFocus(true);
     m_quickWidget->setContent(QUrl(), nullptr, control);
     m_control = control;
+    m_quickWidget->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -52,6 +54,24 @@ void RadialSliderWidget::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
     if (m_control)
         m_control->setVisible(false);
+}
+
+// The quick widget hands Tab to its scene, which wraps round its one focusable item and so never
+// lets focus leave. The pad is the only stop here: Tab and Shift+Tab go on along the window's
+// chain, as from any other control.
+bool RadialSliderWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_quickWidget && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            const bool forward =
+                key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            focusNextPrevChild(forward);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The pad paints from the application palette; the scene behind it from this widget's.

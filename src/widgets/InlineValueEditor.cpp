@@ -52,7 +52,8 @@ void InlineValueEditor::openEditor()
     editor->setAccessibleName(label->accessibleName());
     editor->setText(label->text());
     setInvalid(false);
-    row->layout()->replaceWidget(label, editor);
+    // The layout hands back the label's item, and whoever replaces it owns it.
+    delete row->layout()->replaceWidget(label, editor);
     label->hide();
     editor->show();
     editor->selectAll();
@@ -67,7 +68,7 @@ void InlineValueEditor::closeEditor()
     editing = false;
     const bool hadFocus = editor->hasFocus();
     if (QLayout *layout = label->parentWidget()->layout())
-        layout->replaceWidget(editor, label);
+        delete layout->replaceWidget(editor, label);
     label->show();
     if (hadFocus)
         label->setFocus(Qt::OtherFocusReason);

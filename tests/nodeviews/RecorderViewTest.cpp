@@ -1,6 +1,8 @@
 #include "RecorderView.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,12 +21,13 @@ struct FakeRecorderNode : NQRecorderNode
     {
         stops.emplace_back(path, format);
         recording = false;
-        return true;
+        return writes;
     }
 
     bool recording = false;
     // A node that refuses to start.
     bool staysIdle = false;
+    bool writes = true;
     int starts = 0;
     std::vector<std::pair<std::string, NQCodec>> stops;
 };
@@ -81,4 +84,28 @@ TEST(RecorderViewTest, ATapNeedsPathAndFormatPassesThemOnUnchangedAndTheButtonSt
     idle.setRecordingFormat(NQCodec::wav);
     idle.tappedStartStopButton();
     EXPECT_EQ(button(idle)->text(), QStringLiteral("Start Recording"));
+}
+
+// A stop the node could not write shows in the view until the next start, which works.
+TEST(RecorderViewTest, AFailedRecordingShowsUntilTheNextStart)
+{
+    auto node = std::make_shared<FakeRecorderNode>();
+    RecorderView view(node);
+    view.setRecordingFilePath(QStringLiteral("/nowhere/take.wav"));
+    view.setRecordingFormat(NQCodec::wav);
+    QSignalSpy failures(&view, &RecorderView::recordingFailed);
+    const auto *status = view.findChild<QLabel *>(QStringLiteral("statusLabel"));
+    ASSERT_TRUE(status);
+    // Each tap: whether the node writes, then failed shown, starts so far.
+    const std::tuple<bool, bool, int> taps[] = {
+        {true, false, 1}, {false, true, 1}, {true, false, 2}, {true, false, 2}};
+    for (const auto &[writes, failed, starts] : taps) {
+        node->writes = writes;
+        view.tappedStartStopButton();
+        EXPECT_EQ(view.lastRecordingFailed(), failed);
+        EXPECT_EQ(status->isVisibleTo(&view), failed);
+        EXPECT_EQ(node->starts, starts);
+    }
+    EXPECT_EQ(status->text(), QStringLiteral("Recording failed"));
+    EXPECT_EQ(failures.count(), 1);
 }

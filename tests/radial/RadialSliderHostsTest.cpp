@@ -1,11 +1,15 @@
 #include "RadialPadFixture.h"
 #include "RadialSliderWidget.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPluginLoader>
+#include <QPushButton>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlExtensionPlugin>
@@ -141,4 +145,64 @@ TEST_F(RadialPad, RightToLeftDoesNotMirrorThePad)
     host->quickWidget()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(host->quickWidget(), Qt::Key_Left);
     EXPECT_EQ(pad->currentPosition(), QPointF(0.75 - NQRadialSliderControl::keyStepFraction, 0.5));
+}
+
+// Tab and Shift+Tab walk into the pad and out again, on either side, like any control.
+TEST_F(RadialPad, TabAndShiftTabMoveFocusIntoAndOutOfAWidgetHostedPad)
+{
+    QWidget screen;
+    auto *layout = new QHBoxLayout(&screen);
+    auto *before = new QLineEdit(&screen);
+    auto *host = new RadialSliderWidget(100, true, false, true, Qt::black, Qt::red, 20, {0.5, 0.5},
+                                        {}, false, &screen);
+    auto *after = new QPushButton("Section", &screen);
+    for (QWidget *widget : {static_cast<QWidget *>(before), static_cast<QWidget *>(host),
+                            static_cast<QWidget *>(after)})
+        layout->addWidget(widget);
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    before->setFocus(Qt::OtherFocusReason);
+    const std::tuple<Qt::KeyboardModifiers, QWidget *> steps[] = {
+        {Qt::NoModifier, host->quickWidget()},
+        {Qt::NoModifier, after},
+        {Qt::ShiftModifier, host->quickWidget()},
+        {Qt::ShiftModifier, before}};
+    for (const auto &[modifiers, expected] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), expected);
+    }
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_TRUE(host->control()->hasActiveFocus()) << "the pad itself takes the keys";
+}
+
+// A QML document that adds nothing for accessibility still has the pad in its window's tree.
+TEST_F(RadialPad, AQmlOnlyPadIsInItsWindowsAccessibleTreeWithRoleAndName)
+{
+    QQmlEngine engine;
+    engine.addImportPath(QCoreApplication::applicationDirPath() + "/../qml");
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\nimport NequoraUI\n"
+                      "Window { width: 200; height: 200; NQRadialSliderControl { size: 100 } }",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    auto *qmlWindow = qobject_cast<QQuickWindow *>(object.get());
+    ASSERT_TRUE(qmlWindow) << component.errorString().toStdString();
+    qmlWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(qmlWindow));
+    std::vector<QAccessibleInterface *> pending = {
+        QAccessible::queryAccessibleInterface(qmlWindow)};
+    QAccessibleInterface *pad = nullptr;
+    while (!pending.empty() && !pad) {
+        QAccessibleInterface *node = pending.back();
+        pending.pop_back();
+        if (!node)
+            continue;
+        if (node->role() == QAccessible::Slider)
+            pad = node;
+        for (int i = 0; i < node->childCount(); ++i)
+            pending.push_back(node->child(i));
+    }
+    ASSERT_TRUE(pad) << "no slider in the window's accessible tree";
+    EXPECT_EQ(pad->text(QAccessible::Name), "XY pad");
 }

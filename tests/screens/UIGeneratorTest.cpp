@@ -133,15 +133,13 @@ TEST(UIGenerator, IntegerSliderTextsShowTheEnginesIntegerExactly)
         return shown;
     };
     OwnedWidgets widgets(generator.generateViews(node->parameters()), true);
-    const std::function<void()> changes[] = {[&] { big->setValue(33554431); },
-                                             [&] { top->setValue(INT32_MIN + 1); },
-                                             [&] { all->setValue(UINT32_MAX - 1); },
-                                             [&] { steps->setValue(16777217); }};
-    const std::pair<const char *, const char *> texts[] = {
-        {"16777217", "33554431"},
-        {"2147483647", "-2147483647"},
-        {"4294967295", "4294967294"},
-        {"4294967293 steps", "16777217 steps"}};
+    const std::function<void()> changes[] = {
+        [&] { big->setValue(33554431); }, [&] { top->setValue(INT32_MIN + 1); },
+        [&] { all->setValue(UINT32_MAX - 1); }, [&] { steps->setValue(16777217); }};
+    const std::pair<const char *, const char *> texts[] = {{"16777217", "33554431"},
+                                                           {"2147483647", "-2147483647"},
+                                                           {"4294967295", "4294967294"},
+                                                           {"4294967293 steps", "16777217 steps"}};
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(labelText(widgets[row], "valueLabel").toStdString(), texts[row].first);
         changes[row]();

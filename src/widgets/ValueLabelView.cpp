@@ -1,8 +1,10 @@
 #include "ValueLabelView.h"
 
 #include "platform/Interface.h"
+#include "platform/SizeHintGate.h"
 
 #include <QLabel>
+#include <QLayout>
 
 namespace NequoraUI {
 
@@ -15,6 +17,11 @@ ValueLabelView::ValueLabelView(const QString &title, const QString &initialValue
     valueLabel = ui.outlet<QLabel>("valueLabel");
     titleLabel->setText(title);
     valueLabel->setText(initialValue);
+    // A value that changes often (a meter) mostly keeps its width: the gate keeps such a change
+    // from laying out the row, the section and the screen again.
+    auto *gate = new platform::SizeHintGate(contentView);
+    delete contentView->layout()->replaceWidget(valueLabel, gate);
+    gate->setChild(valueLabel);
 }
 
 QString ValueLabelView::stringValue() const

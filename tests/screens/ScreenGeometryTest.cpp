@@ -80,3 +80,74 @@ TEST(ScreenGeometry, RowsEdgesWidthFoldAndFocusOnAWideWindow)
     const QPoint corner = rect(header).topLeft();
     EXPECT_EQ(image.pixelColor(corner), image.pixelColor(corner - QPoint(2, 2)));
 }
+
+namespace {
+
+// Counts the layout requests the row and the views above it receive.
+class LayoutRequestCounter : public QObject
+{
+public:
+    explicit LayoutRequestCounter(QWidget *row) : row(row) { qApp->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::LayoutRequest && widget &&
+            (widget == row || widget->isAncestorOf(row)))
+            ++count;
+        return false;
+    }
+
+private:
+    QWidget *row;
+};
+
+void settleLayout()
+{
+    for (int round = 0; round < 8; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+} // namespace
+
+// A value that changes but keeps its width (a meter's next reading) lays out nothing above the
+// label; a wider one, set while shown, while hidden or before the first show, gets its room.
+TEST(ScreenGeometry, AValueOfTheSameWidthLaysOutNothingAndAWiderOneGetsRoom)
+{
+    auto *rows = new QWidget;
+    auto *layout = new QVBoxLayout(rows);
+    std::vector<ValueLabelView *> meters;
+    for (int m = 0; m < 3; ++m)
+        layout->addWidget(meters.emplace_back(
+            new ValueLabelView(QStringLiteral("Peak %1").arg(m), QStringLiteral("-12.5 dB"))));
+    meters[2]->setStringValue(QStringLiteral("-12.5 dB, held since the last reset"));
+    VStackViewController controller(
+        QList<QWidget *>{new CollapsibleSectionView(QStringLiteral("Meters"), rows)});
+    ASSERT_TRUE(NequoraUI::testing::shown(*controller.view(), 390, 600));
+    settleLayout();
+    const auto label = [](ValueLabelView *row) {
+        return row->findChild<platform::ElidingLabel *>(QStringLiteral("valueLabel"));
+    };
+    const auto hasRoom = [&](ValueLabelView *row) {
+        return !label(row)->isElided() && label(row)->width() >= label(row)->sizeHint().width();
+    };
+    EXPECT_TRUE(hasRoom(meters[2])) << "set before the first show";
+
+    LayoutRequestCounter requests(meters[0]);
+    meters[0]->setStringValue(QStringLiteral("-21.5 dB"));
+    settleLayout();
+    EXPECT_EQ(requests.count, 0);
+
+    meters[0]->setStringValue(QStringLiteral("-1221.5 dB"));
+    settleLayout();
+    EXPECT_GT(requests.count, 0);
+    EXPECT_TRUE(hasRoom(meters[0])) << "set while shown";
+
+    meters[1]->hide();
+    meters[1]->setStringValue(QStringLiteral("-12.5 dB, the loudest since the start"));
+    meters[1]->show();
+    settleLayout();
+    EXPECT_TRUE(hasRoom(meters[1])) << "set while hidden";
+}

@@ -1,3 +1,4 @@
+#include "ItemPickerViewController.h"
 #include "LibraryStyle.h"
 #include "SimPresentation.h"
 #include "UIGenerator.h"
@@ -6,8 +7,12 @@
 #include "platform/ColorScheme.h"
 #include "platform/Contrast.h"
 #include "platform/ElidingLabel.h"
+#include "platform/NavigationController.h"
 #include "platform/SegmentedControl.h"
 #include "platform/Slider.h"
+#include "platform/TableView.h"
+#include "platform/TableViewCell.h"
+#include "platform/ViewController.h"
 #include "sim/GraphFile.h"
 #include "support/Widgets.h"
 
@@ -98,6 +103,41 @@ TEST(PaletteLook, AScreenShowsItsPalettesColoursAndFollowsAChange)
         EXPECT_EQ(textColor("valueLabel"), colors.secondaryLabel);
         EXPECT_EQ(textColor("titleLabel"), colors.label);
     }
+}
+
+// A picker opened over the screen takes a new application palette too (the desktop turning
+// dark), and a palette the host set on the screen stays the screen's after the restyle.
+TEST(PaletteLook, AnOpenPickersRowsFollowAPaletteChange)
+{
+    const QPalette original = QApplication::palette();
+    QWidget screen;
+    auto *layout = new QVBoxLayout(&screen);
+    platform::ViewController presenter;
+    layout->addWidget(presenter.view());
+    LibraryStyle::apply(&screen);
+    ASSERT_TRUE(NequoraUI::testing::shown(screen, 300, 400));
+    auto *picker = new ItemPickerViewController({QStringLiteral("Sine")});
+    presenter.present(new platform::NavigationController(picker), false);
+    QApplication::processEvents();
+    platform::TableViewCell *cell = picker->tableView()->cellForRow({0, 0});
+    ASSERT_TRUE(cell);
+    const auto settle = [] {
+        for (int round = 0; round < 3; ++round)
+            QApplication::processEvents();
+    };
+
+    QApplication::setPalette(darkPalette());
+    settle();
+    EXPECT_EQ(cell->grab().toImage().pixelColor(4, 4),
+              ColorScheme::fromPalette(darkPalette()).card);
+    EXPECT_EQ(cell->textLabel()->palette().color(QPalette::WindowText),
+              darkPalette().color(QPalette::WindowText));
+    QApplication::setPalette(original);
+    settle();
+
+    screen.setPalette(murkyPalette());
+    settle();
+    EXPECT_EQ(screen.palette().color(QPalette::Base), murkyPalette().color(QPalette::Base));
 }
 
 TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)

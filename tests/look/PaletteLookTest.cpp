@@ -1,6 +1,7 @@
 #include "ItemPickerViewController.h"
 #include "LibraryStyle.h"
 #include "SimPresentation.h"
+#include "TitleLabelView.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "ValueLabelView.h"
@@ -12,6 +13,7 @@
 #include "platform/Slider.h"
 #include "platform/TableView.h"
 #include "platform/TableViewCell.h"
+#include "platform/TableViewHeaderView.h"
 #include "platform/ViewController.h"
 #include "sim/GraphFile.h"
 #include "support/Widgets.h"
@@ -191,5 +193,39 @@ TEST(PaletteLook, LargeTextFitsEveryRowOfTheDemoGraph)
         EXPECT_FALSE(label->isElided()) << label->text().toStdString();
         EXPECT_GE(label->height(), label->fontMetrics().height()) << label->text().toStdString();
     }
+    QApplication::setFont(original);
+}
+
+// A page's title and a table's section header keep their proportion to the application's
+// font when it grows while shown, so large text reaches them too.
+TEST(PaletteLook, LargeTextGrowsThePageTitleAndTheSectionHeaders)
+{
+    const QFont original = QApplication::font();
+    QWidget page;
+    auto *layout = new QVBoxLayout(&page);
+    auto *title = new TitleLabelView(QStringLiteral("Synth"));
+    auto *header = new platform::TableViewHeaderView;
+    header->setText(QStringLiteral("Imported"));
+    layout->addWidget(title);
+    layout->addWidget(header);
+    ASSERT_TRUE(NequoraUI::testing::shown(page, 400, 300));
+    const qreal body = original.pointSizeF();
+    const std::pair<QLabel *, qreal> labels[] = {
+        {title->titleLabel, TitleLabelView::titleScale},
+        {header, platform::TableViewHeaderView::sizeScale}};
+    for (const qreal scale : {1.0, 1.5}) {
+        QFont large = original;
+        large.setPointSizeF(body * scale);
+        QApplication::setFont(large);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        for (const auto &[label, proportion] : labels) {
+            EXPECT_DOUBLE_EQ(label->font().pointSizeF(), body * scale * proportion)
+                << label->text().toStdString() << " at " << scale;
+            EXPECT_GE(label->height(), label->fontMetrics().height())
+                << label->text().toStdString();
+        }
+    }
+    EXPECT_TRUE(title->titleLabel->font().bold());
     QApplication::setFont(original);
 }

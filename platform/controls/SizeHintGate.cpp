@@ -2,6 +2,8 @@
 
 #include <QEvent>
 
+#include <algorithm>
+
 namespace NequoraUI::platform {
 
 SizeHintGate::SizeHintGate(QWidget *parent) : QWidget(parent) {}
@@ -17,9 +19,25 @@ void SizeHintGate::setChild(QWidget *child)
     passOnIfChanged();
 }
 
+void SizeHintGate::setHoldsWidestWidth(bool holds)
+{
+    if (holds == m_holdsWidestWidth)
+        return;
+    m_holdsWidestWidth = holds;
+    m_widestWidth = 0;
+    updateGeometry();
+}
+
 QSize SizeHintGate::sizeHint() const
 {
-    return m_child && !m_child->isHidden() ? m_child->sizeHint() : QSize(0, 0);
+    if (!m_child || m_child->isHidden())
+        return {0, 0};
+    QSize hint = m_child->sizeHint();
+    if (m_holdsWidestWidth) {
+        m_widestWidth = std::max(m_widestWidth, hint.width());
+        hint.setWidth(m_widestWidth);
+    }
+    return hint;
 }
 
 QSize SizeHintGate::minimumSizeHint() const
@@ -63,12 +81,23 @@ bool SizeHintGate::event(QEvent *event)
     // Hidden, this view gets no requests: Qt posts them only to visible widgets. A child that
     // grew meanwhile (a wider text, a polish that set a larger font) must still get its room.
     case QEvent::Show:
+        m_widestWidth = 0;
         passOnIfChanged();
         break;
     default:
         break;
     }
     return QWidget::event(event);
+}
+
+void SizeHintGate::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Another font measures every text anew; the widest so far says nothing of it.
+    if (event->type() == QEvent::FontChange) {
+        m_widestWidth = 0;
+        passOnIfChanged();
+    }
 }
 
 void SizeHintGate::resizeEvent(QResizeEvent *event)

@@ -22,6 +22,12 @@ public:
     void setChild(QWidget *child);
     QWidget *child() const { return m_child; }
 
+    // Asks for the widest width the child has asked for since it was last shown or got another
+    // font, not less: a value that changes often (a meter going from -9.9 to -10.0 dB and back)
+    // then neither moves what stands beside it nor lays the screen out again each time.
+    void setHoldsWidestWidth(bool holds);
+    bool holdsWidestWidth() const { return m_holdsWidestWidth; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override;
@@ -29,6 +35,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -45,6 +52,8 @@ private:
     void placeChild();
 
     QPointer<QWidget> m_child;
+    bool m_holdsWidestWidth = false;
+    mutable int m_widestWidth = 0;
     // Empty until the first request, which is always passed on. Read live, never stored for
     // the parent: the hints the parent reads are always the child's current ones.
     std::optional<Hints> m_passedHints;

@@ -19,14 +19,19 @@ ValueLabelView::ValueLabelView(const QString &title, const QString &initialValue
     valueLabel->setText(initialValue);
     // A value that changes often (a meter) mostly keeps its width: the gate keeps such a change
     // from laying out the row, the section and the screen again.
-    auto *gate = new platform::SizeHintGate(contentView);
-    delete contentView->layout()->replaceWidget(valueLabel, gate);
-    gate->setChild(valueLabel);
+    valueGate = new platform::SizeHintGate(contentView);
+    delete contentView->layout()->replaceWidget(valueLabel, valueGate);
+    valueGate->setChild(valueLabel);
 }
 
 QString ValueLabelView::stringValue() const
 {
     return valueLabel->text();
+}
+
+void ValueLabelView::setValueHoldsWidestWidth(bool holds)
+{
+    valueGate->setHoldsWidestWidth(holds);
 }
 
 void ValueLabelView::setStringValue(const QString &value)

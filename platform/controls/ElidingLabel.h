@@ -2,6 +2,7 @@
 
 #include "PaletteColors.h"
 
+#include <QHash>
 #include <QLabel>
 
 namespace NequoraUI::platform {
@@ -74,11 +75,24 @@ private:
     int textFlags() const;
     // The size of the whole text at one line, frame and margins included.
     QSize plainLineSize() const;
+    int measureFlags() const;
     void updateToolTip(const QString &shown);
 
-    mutable QString m_measuredText;
-    mutable QFont m_measuredFont;
-    mutable qreal m_measuredAdvance = -1;
+    // What a text measures at one line in the current font.
+    struct Measure
+    {
+        qreal advance = 0;
+        QSize bounds;
+    };
+    // The current text's measure. Kept per text for the last few texts: a value that keeps
+    // coming back (a meter's reading around a steady level) is measured once, and its layout,
+    // the check whether it must be cut and the paint then ask for no text layout of their own.
+    const Measure &measure() const;
+
+    static constexpr int measuresKept = 64;
+    mutable QHash<QString, Measure> m_measures;
+    mutable QFont m_measuresFont;
+    mutable int m_measuresFlags = 0;
     // The tooltip this label set itself, so one a host set is left alone.
     QString m_ownToolTip;
     Tone m_tone = Tone::Inherited;

@@ -76,6 +76,11 @@ int FoldingClipView::contentHeight(int width) const
     return m_content->sizeHint().expandedTo(m_content->minimumSizeHint()).height();
 }
 
+FoldingClipView::Hints FoldingClipView::currentHints() const
+{
+    return {sizeHint(), minimumSizeHint(), hasHeightForWidth() ? heightForWidth(width()) : -1};
+}
+
 int FoldingClipView::revealedHeight(int naturalHeight) const
 {
     return int(std::lround(m_revealed * naturalHeight));
@@ -105,9 +110,14 @@ int FoldingClipView::heightForWidth(int width) const
 
 bool FoldingClipView::event(QEvent *event)
 {
-    // The content's layout changed its size hint: take the new height and pass it on.
+    // The content asked for layout: pass it on only if the height it takes here changed. A
+    // row below whose new text keeps its size then lays out nothing above this view.
     if (event->type() == QEvent::LayoutRequest) {
-        updateGeometry();
+        const Hints hints = currentHints();
+        if (hints != m_passedHints) {
+            m_passedHints = hints;
+            updateGeometry();
+        }
         placeContent();
     }
     return QWidget::event(event);

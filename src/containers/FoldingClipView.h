@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 class QGraphicsOpacityEffect;
 
@@ -47,6 +48,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // What the parent's layout reads of this view, as last passed on.
+    struct Hints
+    {
+        QSize size;
+        QSize minimumSize;
+        int heightForCurrentWidth = -1;
+        bool operator==(const Hints &) const = default;
+    };
+    Hints currentHints() const;
     // Heights for the view's width and for the content's (the width less the margins).
     int naturalHeight(int width) const;
     int contentHeight(int width) const;
@@ -58,6 +68,8 @@ private:
     QPixmap m_snapshot;
     qreal m_revealed = 1.0;
     qreal m_opacity = 1.0;
+    // Empty until the first layout request, which is always passed on.
+    std::optional<Hints> m_passedHints;
 };
 
 } // namespace NequoraUI

@@ -3,6 +3,7 @@
 #include "LibraryStyle.h"
 
 #include <QEvent>
+#include <QPalette>
 #include <QWidget>
 
 namespace NequoraUI {
@@ -36,9 +37,14 @@ void LibraryStyleFollower::restyle()
     m_applied = sheet;
     m_restyling = true;
     // Polishing gave each styled widget a palette of its own, which a new palette would no
-    // longer reach: clearing the sheet first gives them back the inherited one.
+    // longer reach: clearing the sheet first gives them back the inherited one. The screen's
+    // own goes back to what it had when first polished, so one the host set since is kept.
+    const bool hostPalette = m_screen->testAttribute(Qt::WA_SetPalette);
+    const QPalette screenPalette = m_screen->palette();
     if (!m_screen->styleSheet().isEmpty())
         m_screen->setStyleSheet(QString());
+    if (hostPalette)
+        m_screen->setPalette(screenPalette);
     m_screen->setStyleSheet(current);
     m_restyling = false;
 }

@@ -8,6 +8,9 @@ LiveValueView::LiveValueView(const QString &title, TextReader reader, QWidget *p
     : ValueLabelView(title, reader ? reader() : QString(), parent), reader(std::move(reader))
 {
     m_displayLink = new platform::DisplayLink(this, "updateData", this);
+    // A reading that changes every frame keeps its room: its title never jumps, and a digit
+    // more or less lays nothing out again.
+    setValueHoldsWidestWidth(true);
 }
 
 LiveValueView::~LiveValueView()

@@ -2,6 +2,8 @@
 
 #include "platform/Interface.h"
 
+#include <QEvent>
+
 namespace NequoraUI {
 
 TitleLabelView::TitleLabelView(const QString &title, QWidget *parent) : QWidget(parent)
@@ -10,6 +12,28 @@ TitleLabelView::TitleLabelView(const QString &title, QWidget *parent) : QWidget(
     contentView = ui.outlet<QWidget>("contentView");
     titleLabel = ui.outlet<QLabel>("titleLabel");
     titleLabel->setText(title);
+    applyTitleFont();
+}
+
+// The label's own font is set, so a new inherited size does not reach it: this view's font,
+// which it inherits unchanged, tells it.
+void TitleLabelView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyTitleFont();
+}
+
+void TitleLabelView::applyTitleFont()
+{
+    if (!titleLabel)
+        return;
+    QFont title = titleLabel->font();
+    if (font().pointSizeF() > 0)
+        title.setPointSizeF(font().pointSizeF() * titleScale);
+    else
+        title.setPixelSize(qRound(font().pixelSize() * titleScale));
+    titleLabel->setFont(title);
 }
 
 } // namespace NequoraUI

@@ -1,8 +1,10 @@
 #include "ValueLabelView.h"
 
 #include "platform/Interface.h"
+#include "platform/SizeHintGate.h"
 
 #include <QLabel>
+#include <QLayout>
 
 namespace NequoraUI {
 
@@ -15,11 +17,21 @@ ValueLabelView::ValueLabelView(const QString &title, const QString &initialValue
     valueLabel = ui.outlet<QLabel>("valueLabel");
     titleLabel->setText(title);
     valueLabel->setText(initialValue);
+    // A value that changes often (a meter) mostly keeps its width: the gate keeps such a change
+    // from laying out the row, the section and the screen again.
+    valueGate = new platform::SizeHintGate(contentView);
+    delete contentView->layout()->replaceWidget(valueLabel, valueGate);
+    valueGate->setChild(valueLabel);
 }
 
 QString ValueLabelView::stringValue() const
 {
     return valueLabel->text();
+}
+
+void ValueLabelView::setValueHoldsWidestWidth(bool holds)
+{
+    valueGate->setHoldsWidestWidth(holds);
 }
 
 void ValueLabelView::setStringValue(const QString &value)

@@ -6,6 +6,10 @@ class QLabel;
 
 namespace NequoraUI {
 
+namespace platform {
+class SizeHintGate;
+}
+
 // A read-only value under a name; the owner passes finished text (number and unit).
 class ValueLabelView : public QWidget
 {
@@ -16,8 +20,13 @@ public:
     QString stringValue() const;
     void setStringValue(const QString &value);
 
+protected:
+    // Passed on to the value's holder: see platform::SizeHintGate::setHoldsWidestWidth().
+    void setValueHoldsWidestWidth(bool holds);
+
 private:
     QWidget *contentView = nullptr;
+    platform::SizeHintGate *valueGate = nullptr;
     QLabel *titleLabel = nullptr;
     QLabel *valueLabel = nullptr;
 };

@@ -1,14 +1,21 @@
+#include "ItemPickerViewController.h"
 #include "LibraryStyle.h"
 #include "SimPresentation.h"
 #include "TextFieldView.h"
+#include "TitleLabelView.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "ValueLabelView.h"
 #include "platform/ColorScheme.h"
 #include "platform/Contrast.h"
 #include "platform/ElidingLabel.h"
+#include "platform/NavigationController.h"
 #include "platform/SegmentedControl.h"
 #include "platform/Slider.h"
+#include "platform/TableView.h"
+#include "platform/TableViewCell.h"
+#include "platform/TableViewHeaderView.h"
+#include "platform/ViewController.h"
 #include "sim/GraphFile.h"
 #include "support/Widgets.h"
 
@@ -160,6 +167,34 @@ TEST(PaletteLook, AFieldWithoutAStyleSheetTakesItsTextColourFromItsStateAndPalet
         }
 }
 
+// A picker opened over the screen takes a new application palette (the desktop turning dark),
+// and a palette the host set on the screen stays the screen's after the restyle.
+TEST(PaletteLook, AnOpenPickersRowsFollowAPaletteChange)
+{
+    const QPalette original = QApplication::palette();
+    QWidget screen;
+    platform::ViewController presenter;
+    (new QVBoxLayout(&screen))->addWidget(presenter.view());
+    LibraryStyle::apply(&screen);
+    ASSERT_TRUE(NequoraUI::testing::shown(screen, 300, 400));
+    auto *picker = new ItemPickerViewController({QStringLiteral("Sine")});
+    presenter.present(new platform::NavigationController(picker), false);
+    QApplication::processEvents();
+    platform::TableViewCell *cell = picker->tableView()->cellForRow({0, 0});
+    ASSERT_TRUE(cell);
+    QApplication::setPalette(darkPalette());
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(cell->grab().toImage().pixelColor(4, 4),
+              ColorScheme::fromPalette(darkPalette()).card);
+    EXPECT_EQ(cell->textLabel()->palette().color(QPalette::WindowText),
+              darkPalette().color(QPalette::WindowText));
+    QApplication::setPalette(original);
+    screen.setPalette(murkyPalette());
+    QApplication::processEvents();
+    EXPECT_EQ(screen.palette().color(QPalette::Base), murkyPalette().color(QPalette::Base));
+}
+
 TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)
 {
     platform::Slider slider;
@@ -209,6 +244,32 @@ TEST(PaletteLook, LargeTextFitsEveryRowOfTheDemoGraph)
         EXPECT_GE(shown.left(), 0) << label->text().toStdString();
         EXPECT_LE(shown.right(), viewport->width()) << label->text().toStdString();
         EXPECT_FALSE(label->isElided()) << label->text().toStdString();
+        EXPECT_GE(label->height(), label->fontMetrics().height()) << label->text().toStdString();
+    }
+    QApplication::setFont(original);
+}
+
+// A page's title and a table's section header keep their proportion to the application's
+// font when it grows while shown, so large text reaches them too.
+TEST(PaletteLook, LargeTextGrowsThePageTitleAndTheSectionHeaders)
+{
+    const QFont original = QApplication::font();
+    QWidget page;
+    auto *title = new TitleLabelView(QStringLiteral("Synth"));
+    auto *header = new platform::TableViewHeaderView;
+    header->setText(QStringLiteral("Imported"));
+    auto *layout = new QVBoxLayout(&page);
+    layout->addWidget(title);
+    layout->addWidget(header);
+    ASSERT_TRUE(NequoraUI::testing::shown(page, 400, 300));
+    QFont large = original;
+    large.setPointSizeF(original.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    QApplication::processEvents();
+    for (const auto &[label, proportion] :
+         {std::pair<QLabel *, qreal>{title->titleLabel, TitleLabelView::titleScale},
+          {header, platform::TableViewHeaderView::sizeScale}}) {
+        EXPECT_DOUBLE_EQ(label->font().pointSizeF(), large.pointSizeF() * proportion);
         EXPECT_GE(label->height(), label->fontMetrics().height()) << label->text().toStdString();
     }
     QApplication::setFont(original);

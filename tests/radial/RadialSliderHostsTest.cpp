@@ -112,6 +112,36 @@ TEST_F(RadialPad, WidgetHostsShareOneEngineAndDrag)
     EXPECT_EQ(pad->currentPosition(), QPointF(0.75 - NQRadialSliderControl::keyStepFraction, 0.5));
 }
 
+// Right to left, the pad's axes stay as they are: it is a surface, not a row to mirror. A drag
+// to the right still moves the knob right and draws it there, and Left still means less x.
+TEST_F(RadialPad, RightToLeftDoesNotMirrorThePad)
+{
+    QWidget screen;
+    screen.setLayoutDirection(Qt::RightToLeft);
+    auto *layout = new QHBoxLayout(&screen);
+    auto *host = new RadialSliderWidget(200, true, false, true, Qt::black, Qt::red, 40, {0.5, 0.5},
+                                        {}, false, &screen);
+    layout->addWidget(host);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    NQRadialSliderControl *pad = host->control();
+    EXPECT_EQ(host->quickWidget()->layoutDirection(), Qt::RightToLeft);
+    const auto toWidget = [&](double x, double y) {
+        return pad->mapToScene(pad->padOrigin() + QPointF(x, y)).toPoint();
+    };
+    QTest::mousePress(host->quickWidget(), Qt::LeftButton, {}, toWidget(100, 100));
+    QTest::mouseMove(host->quickWidget(), toWidget(150, 100));
+    QTest::mouseRelease(host->quickWidget(), Qt::LeftButton, {}, toWidget(150, 100));
+    EXPECT_EQ(pad->currentPosition(), QPointF(0.75, 0.5));
+    const QRgb drawn = host->quickWidget()->grabFramebuffer().pixel(toWidget(150, 100));
+    EXPECT_TRUE(qRed(drawn) > 200 && qGreen(drawn) < 60) << "the knob is drawn where dragged";
+
+    screen.activateWindow();
+    host->quickWidget()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(host->quickWidget(), Qt::Key_Left);
+    EXPECT_EQ(pad->currentPosition(), QPointF(0.75 - NQRadialSliderControl::keyStepFraction, 0.5));
+}
+
 // Tab and Shift+Tab walk into the pad and out again, on either side, like any control.
 TEST_F(RadialPad, TabAndShiftTabMoveFocusIntoAndOutOfAWidgetHostedPad)
 {

@@ -1,5 +1,6 @@
 #include "AudioFileView.h"
 #include "CollapsibleSectionView.h"
+#include "LiveValueView.h"
 #include "PickerView.h"
 #include "SwitchView.h"
 #include "VStackViewController.h"
@@ -10,6 +11,7 @@
 
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace NequoraUI;
@@ -79,4 +81,73 @@ TEST(ScreenGeometry, RowsEdgesWidthFoldAndFocusOnAWideWindow)
     const QImage image = screen->grab().toImage();
     const QPoint corner = rect(header).topLeft();
     EXPECT_EQ(image.pixelColor(corner), image.pixelColor(corner - QPoint(2, 2)));
+}
+
+namespace {
+
+// Counts the layout requests a row and the views above it receive.
+struct LayoutRequestCounter : QObject
+{
+    QWidget *row = nullptr;
+    int count = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        count += event->type() == QEvent::LayoutRequest && widget &&
+                 (widget == row || widget->isAncestorOf(row));
+        return false;
+    }
+};
+
+} // namespace
+
+// A new value of the same width (a meter's next reading), or a followed one narrower than its
+// widest, lays out nothing above the label; a wider one gets its room, set before the first
+// show, while shown or while hidden.
+TEST(ScreenGeometry, AValueOfTheSameWidthLaysOutNothingAndAWiderOneGetsRoom)
+{
+    auto *rows = new QWidget;
+    auto *early = new ValueLabelView(QStringLiteral("Hold"), QStringLiteral("-12.5 dB, held"));
+    auto *meter = new ValueLabelView(QStringLiteral("Peak"), QStringLiteral("-12.5 dB"));
+    QString reading = QStringLiteral("-10.5 dB");
+    auto *live = new LiveValueView(QStringLiteral("Level"), [&reading] { return reading; });
+    auto *layout = new QVBoxLayout(rows);
+    for (QWidget *row : {static_cast<QWidget *>(early), static_cast<QWidget *>(meter),
+                         static_cast<QWidget *>(live)})
+        layout->addWidget(row);
+    VStackViewController controller(
+        QList<QWidget *>{new CollapsibleSectionView(QStringLiteral("Meters"), rows)});
+    ASSERT_TRUE(NequoraUI::testing::shown(*controller.view(), 390, 600));
+    const auto settle = [] {
+        for (int round = 0; round < 8; ++round)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    };
+    const auto hasRoom = [](QWidget *row) {
+        auto *label = row->findChild<platform::ElidingLabel *>(QStringLiteral("valueLabel"));
+        return !label->isElided() && label->width() >= label->sizeHint().width();
+    };
+    settle();
+    EXPECT_TRUE(hasRoom(early));
+    LayoutRequestCounter requests;
+    qApp->installEventFilter(&requests);
+    const std::tuple<QWidget *, std::function<void()>, bool> steps[] = {
+        {meter, [&] { meter->setStringValue(QStringLiteral("-21.5 dB")); }, false},
+        {meter, [&] { meter->setStringValue(QStringLiteral("-1221.5 dB")); }, true},
+        {live, [&] { reading = QStringLiteral("-9.5 dB"), live->updateData(); }, false},
+        {meter,
+         [&] {
+             meter->hide();
+             meter->setStringValue(QStringLiteral("-12.5 dB, the loudest since the start"));
+             meter->show();
+         },
+         true}};
+    for (size_t step = 0; step < std::size(steps); ++step) {
+        const auto &[row, change, laysOut] = steps[step];
+        requests.row = row;
+        requests.count = 0;
+        change();
+        settle();
+        EXPECT_EQ(requests.count > 0, laysOut) << step;
+        EXPECT_TRUE(hasRoom(row)) << step;
+    }
 }

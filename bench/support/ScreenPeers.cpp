@@ -1,0 +1,227 @@
+#include "ScreenPeers.h"
+
+#include "BenchSupport.h"
+#include "GraphRowModel.h"
+#include "NQFloatParameter.h"
+#include "ParameterModel.h"
+#include "UIGenerator.h"
+#include "VStackViewController.h"
+#include "platform/NumberText.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScrollArea>
+#include <QSlider>
+#include <QUiLoader>
+#include <QVBoxLayout>
+
+namespace BenchSupport {
+
+using namespace NequoraUI;
+
+namespace {
+
+constexpr int sliderSteps = 1000;
+
+QString name(const NQFloatParameter &parameter)
+{
+    return QString::fromStdString(parameter.name());
+}
+
+QString valueText(float value)
+{
+    return QString::fromStdString(platform::NumberText::fixed(value, 2));
+}
+
+int sliderPosition(const NQFloatParameter &parameter)
+{
+    const float range = parameter.maximumValue() - parameter.minimumValue();
+    return range > 0 ? qRound((parameter.value() - parameter.minimumValue()) / range * sliderSteps)
+                     : 0;
+}
+
+// The slider writes the engine and the label follows, as the generated rows do.
+void bindSlider(QSlider *slider, QLabel *value, const std::shared_ptr<NQFloatParameter> &parameter)
+{
+    slider->setRange(0, sliderSteps);
+    slider->setValue(sliderPosition(*parameter));
+    QObject::connect(slider, &QSlider::valueChanged, value, [parameter, value](int position) {
+        const float range = parameter->maximumValue() - parameter->minimumValue();
+        parameter->setValue(parameter->minimumValue() + range * float(position) / sliderSteps);
+        value->setText(valueText(parameter->value()));
+    });
+}
+
+// One engine and one compiled component for the whole run, as in an application that opens
+// the screen again: the imports are loaded once, each screen is a new window and list.
+QQmlComponent &parameterList()
+{
+    static QQmlEngine engine;
+    static QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/bench/ParameterList.qml")));
+    if (component.isError())
+        qFatal("ParameterList.qml: %s", qPrintable(component.errorString()));
+    return component;
+}
+
+// The generated Qt Quick screen of the same graph: its row model and GraphScreen, compiled once
+// like the peer above.
+QQmlComponent &graphScreen()
+{
+    static QQmlEngine engine;
+    static QQmlComponent component(&engine,
+                                   QUrl(QStringLiteral("qrc:/NequoraUI/quick/GraphScreen.qml")));
+    if (component.isError())
+        qFatal("GraphScreen.qml: %s", qPrintable(component.errorString()));
+    return component;
+}
+
+} // namespace
+
+std::shared_ptr<SimGraph> makeGraph(int parameterCount, int parametersPerNode)
+{
+    auto graph = std::make_shared<SimGraph>();
+    graph->append(std::make_shared<SimNode>("Nequora.GraphInput", "Input"));
+    for (int n = 0; n * parametersPerNode < parameterCount; ++n) {
+        auto node = std::make_shared<SimNode>("Effect", "Effect " + std::to_string(n));
+        for (int p = 0; p < parametersPerNode && n * parametersPerNode + p < parameterCount; ++p)
+            node->addFloatParameter("Parameter " + std::to_string(p), 0.5f, 0.0f, 1.0f);
+        graph->append(std::move(node));
+    }
+    graph->append(std::make_shared<SimNode>("Nequora.GraphOutput", "Output"));
+    return graph;
+}
+
+Parameters floatParameters(const SimGraph &graph)
+{
+    Parameters result;
+    for (const auto &node : graph.simNodes())
+        for (const auto &parameter : node->parameters())
+            if (auto number = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
+                result.push_back(std::move(number));
+    return result;
+}
+
+std::unique_ptr<QObject> generatedScreen(const SimGraph &graph, const Parameters &)
+{
+    auto controller = UIGenerator::generateViewController(graph, {});
+    controller->view();
+    return controller;
+}
+
+// The same sections made all at once (generateViews() into a VStackViewController), as a
+// host that stacks them itself gets them: what every row costs when all of them exist.
+std::unique_ptr<QObject> eagerScreen(const SimGraph &graph, const Parameters &)
+{
+    auto controller = std::make_unique<VStackViewController>(UIGenerator().generateViews(graph));
+    controller->view();
+    return controller;
+}
+
+std::unique_ptr<QObject> plainForm(const SimGraph &, const Parameters &parameters)
+{
+    auto area = std::make_unique<QScrollArea>();
+    area->setWidgetResizable(true);
+    auto *form = new QWidget;
+    auto *grid = new QGridLayout(form);
+    int row = 0;
+    for (const auto &parameter : parameters) {
+        auto *value = new QLabel(valueText(parameter->value()));
+        auto *slider = new QSlider(Qt::Horizontal);
+        bindSlider(slider, value, parameter);
+        grid->addWidget(new QLabel(name(*parameter)), row, 0);
+        grid->addWidget(slider, row, 1);
+        grid->addWidget(value, row, 2);
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+    area->setWidget(form);
+    return area;
+}
+
+std::unique_ptr<QObject> uiLoaderForm(const SimGraph &, const Parameters &parameters)
+{
+    auto area = std::make_unique<QScrollArea>();
+    area->setWidgetResizable(true);
+    auto *form = new QWidget;
+    auto *column = new QVBoxLayout(form);
+    QUiLoader loader;
+    for (const auto &parameter : parameters) {
+        QFile file(QStringLiteral(":/bench/ParameterRow.ui"));
+        file.open(QIODevice::ReadOnly);
+        QWidget *row = loader.load(&file, form);
+        row->findChild<QLabel *>(QStringLiteral("title"))->setText(name(*parameter));
+        auto *value = row->findChild<QLabel *>(QStringLiteral("value"));
+        value->setText(valueText(parameter->value()));
+        bindSlider(row->findChild<QSlider *>(QStringLiteral("slider")), value, parameter);
+        column->addWidget(row);
+    }
+    column->addStretch();
+    area->setWidget(form);
+    return area;
+}
+
+std::unique_ptr<QObject> quickList(const SimGraph &, const Parameters &parameters)
+{
+    auto window = std::make_unique<QQuickWindow>();
+    auto *model = new ParameterModel(parameters, window.get());
+    QObject *list = parameterList().createWithInitialProperties(
+        {{QStringLiteral("model"), QVariant::fromValue<QObject *>(model)}});
+    auto *item = qobject_cast<QQuickItem *>(list);
+    item->setParent(window.get());
+    item->setParentItem(window->contentItem());
+    item->setSize(screenSize);
+    return window;
+}
+
+std::unique_ptr<QObject> quickGenerated(const SimGraph &graph, const Parameters &)
+{
+    auto window = std::make_unique<QQuickWindow>();
+    auto *rows = new GraphRowModel(graph, UIGenerator{}, window.get());
+    QObject *screen = graphScreen().createWithInitialProperties(
+        {{QStringLiteral("graph"), QVariant::fromValue(rows)}});
+    auto *item = qobject_cast<QQuickItem *>(screen);
+    item->setParent(window.get());
+    item->setParentItem(window->contentItem());
+    item->setSize(screenSize);
+    return window;
+}
+
+// Shows the screen's window and runs the event loop until its first frame is painted.
+void showScreenUntilPainted(QObject *screen)
+{
+    if (auto *window = qobject_cast<QQuickWindow *>(screen)) {
+        bool swapped = false;
+        QObject::connect(window, &QQuickWindow::frameSwapped, window,
+                         [&swapped] { swapped = true; });
+        window->resize(screenSize);
+        window->show();
+        while (!swapped)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return;
+    }
+    QWidget *widget = qobject_cast<platform::ViewController *>(screen)
+                          ? qobject_cast<platform::ViewController *>(screen)->view()
+                          : qobject_cast<QWidget *>(screen);
+    showUntilPainted(widget, screenSize);
+}
+
+// Loads fonts, styles, interface templates and QML types once, outside any timed region.
+void warmUp(ScreenMaker make)
+{
+    static bool quickReady = false;
+    if (!quickReady) {
+        if (QQuickWindow::graphicsApi() != QSGRendererInterface::Software)
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        quickReady = true;
+    }
+    const auto graph = makeGraph(20);
+    auto screen = make(*graph, floatParameters(*graph));
+    showScreenUntilPainted(screen.get());
+}
+
+} // namespace BenchSupport

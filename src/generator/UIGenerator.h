@@ -118,8 +118,12 @@ private:
                            const QString &nodeKey) const;
     // Each row generateViewController() makes, with the name its node's parameters are known by.
     std::function<void(ParameterBinding *, const QString &nodeKey)> rowBound;
-    QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;
-    static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
+    // A section whose rows are made a page at a time, as they come near the visible part.
+    QWidget *generatePagedSection(const QString &title,
+                                  const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                                  bool folded, const QString &nodeKey) const;
+    QWidget *generatePage(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                          const QString &nodeKey) const;
     static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,
                                     bool folded = false);
     QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter,

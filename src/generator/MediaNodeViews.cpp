@@ -1,0 +1,103 @@
+#include "MediaNodeViews.h"
+
+#include "AudioFileView.h"
+#include "AudioPlayerView.h"
+#include "GeneratedRecorderNode.h"
+#include "NQAudioNode.h"
+#include "NQAudioPlayerNode.h"
+#include "NQRecorderNode.h"
+#include "RecorderView.h"
+#include "ValueChangeCommand.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QUndoStack>
+#include <memory>
+#include <optional>
+
+namespace NequoraUI {
+
+namespace {
+
+const std::string playerType = "AudioPlayerNode";
+const std::string recorderType = "RecorderNode";
+
+} // namespace
+
+bool MediaNodeViews::isMediaNode(const NQAudioNode &audioNode)
+{
+    const std::string type = audioNode.type();
+    return type == playerType || type == recorderType;
+}
+
+int MediaNodeViews::viewCount(const NQAudioNode &audioNode, bool offersFiles)
+{
+    return audioNode.type() == playerType && offersFiles ? 2 : 1;
+}
+
+QList<QWidget *> MediaNodeViews::views(const NQAudioNode &audioNode,
+                                       ViewControllerPresenter *presenter,
+                                       const QList<QUrl> &audioFiles, QUndoStack *undoStack)
+{
+    const std::string type = audioNode.type();
+    if (type == playerType)
+        return playerViews(audioNode, presenter, audioFiles, undoStack);
+    if (type == recorderType)
+        return recorderViews(audioNode);
+    return {};
+}
+
+QList<QWidget *> MediaNodeViews::playerViews(const NQAudioNode &audioNode,
+                                             ViewControllerPresenter *presenter,
+                                             const QList<QUrl> &audioFiles, QUndoStack *undoStack)
+{
+    // A player object of our own for the engine node; the player view keeps it alive.
+    auto player = std::make_shared<NQAudioPlayerNode>(audioNode.audioNode());
+    auto playerView = std::make_unique<AudioPlayerView>(player);
+    if (!presenter || audioFiles.isEmpty())
+        return {playerView.release()};
+
+    // Weak, so a file row never keeps the player alive.
+    std::weak_ptr<NQAudioPlayerNode> weakPlayer = player;
+    const auto load = [weakPlayer](const QUrl &file) {
+        if (const auto player = weakPlayer.lock())
+            player->load(file.toString(QUrl::FullyEncoded).toStdString());
+    };
+    // The row's file, and the row itself once made, for undoing a choice.
+    auto chosen = std::make_shared<QUrl>();
+    auto row = std::make_shared<QPointer<AudioFileView>>();
+    auto fileView = std::make_unique<AudioFileView>(
+        presenter, QStringLiteral("File"), std::nullopt, audioFiles,
+        [load, chosen, row, stack = QPointer<QUndoStack>(undoStack)](const QUrl &file) {
+            const QUrl previous = std::exchange(*chosen, file);
+            load(file);
+            // The engine cannot unload a file, so only a change of file can be undone.
+            if (!stack || previous.isEmpty() || previous == file || !*row)
+                return;
+            const auto show = [load, chosen, row](const QVariant &value) {
+                *chosen = value.toUrl();
+                load(*chosen);
+                if (*row)
+                    (*row)->setFile(*chosen);
+            };
+            stack->push(new ValueChangeCommand(QObject::tr("Choose File"), row->data(), show,
+                                               previous, file));
+        });
+    *row = fileView.get();
+    return {fileView.release(), playerView.release()};
+}
+
+QList<QWidget *> MediaNodeViews::recorderViews(const NQAudioNode &audioNode)
+{
+    // A generated recorder works on its own: a WAV file in the application's data folder,
+    // named after the node and the time, never overwriting an earlier recording.
+    auto recorder = std::make_shared<GeneratedRecorderNode>(audioNode.audioNode());
+    auto *view = new RecorderView(std::move(recorder));
+    view->setRecordingFilePath(GeneratedRecorderNode::recordingPath(
+        QString::fromStdString(audioNode.displayName()), QDateTime::currentDateTime()));
+    view->setRecordingFormat(NQCodec::wav);
+    view->setStartStopButtonEnabled(true);
+    return {view};
+}
+
+} // namespace NequoraUI

@@ -303,6 +303,8 @@ void LazyPlaces::releaseFarViews()
     m_releaseQueued = false;
     if (m_frozen || !m_releasesFarViews || !m_scrollArea || !m_scrollArea->widget() || torn())
         return;
+    // Where everything is now: a place's blank keeps the height its view has on screen.
+    syncContentGeometry();
     const QRect seen = seenRect();
     const int reach = releaseScreens * seen.height();
     releaseOutside(seen.top() - reach, seen.bottom() + reach, m_scrollArea->widget());
@@ -424,9 +426,7 @@ QWidget *LazyPlaces::anchorFrom(int top, const QWidget *content)
 // so the next look at the places sees them where they will be painted.
 void LazyPlaces::settleLayoutsAbove()
 {
-    for (const auto &block : m_blocks)
-        if (block && !block->isHidden())
-            block->layout()->activate();
+    activateBlocks();
     for (QWidget *level = m_stack->parentWidget(); level; level = level->parentWidget()) {
         if (qobject_cast<QAbstractScrollArea *>(level) || level->isWindow())
             break;
@@ -437,13 +437,23 @@ void LazyPlaces::settleLayoutsAbove()
     }
 }
 
+// A block's layout and the size its stack reads from it: a place made again after a release
+// changes its block's height as a first make does, and the stack must not keep the old one.
+void LazyPlaces::activateBlocks()
+{
+    for (const auto &block : m_blocks) {
+        if (block && !block->isHidden()) {
+            block->layout()->activate();
+            block->updateGeometry();
+        }
+    }
+}
+
 void LazyPlaces::syncContentGeometry()
 {
     QWidget *content = m_scrollArea->widget();
     // The blocks first: their sizes are what the content lays out.
-    for (const auto &block : m_blocks)
-        if (block && !block->isHidden())
-            block->layout()->activate();
+    activateBlocks();
     if (content->layout())
         content->layout()->activate();
     // The scroll area resizes its widget on a layout request; asked here, not in a later

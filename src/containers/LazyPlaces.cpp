@@ -327,12 +327,16 @@ std::vector<int>::const_iterator LazyPlaces::firstReaching(int y, const QWidget 
 bool LazyPlaces::isVisibleIn(const QWidget *content) const
 {
     const QWidget *stackView = m_stack ? m_stack->parentWidget() : nullptr;
-    return stackView && m_placed && !m_frozen && !torn() &&
+    // Shown for real, not only meant to be: before its window shows, a view's layouts have
+    // not placed anything, and every place would seem to sit at its top.
+    return stackView && m_placed && !m_frozen && stackView->isVisible() && !torn() &&
            (stackView == content || stackView->isVisibleTo(content));
 }
 
 bool LazyPlaces::makeWithin(int from, int to, const QWidget *content)
 {
+    if (m_scrollArea.isNull())
+        settleLayoutsBelow(content);
     std::vector<int> due;
     std::vector<int> madeNear;
     const auto &shown = shownPlaces();
@@ -410,6 +414,8 @@ void LazyPlaces::release(int index)
 
 QWidget *LazyPlaces::anchorFrom(int top, const QWidget *content)
 {
+    if (m_scrollArea.isNull())
+        settleLayoutsBelow(content);
     const auto &shown = shownPlaces();
     const auto first = firstReaching(top, content);
     if (first == shown.end())
@@ -420,6 +426,22 @@ QWidget *LazyPlaces::anchorFrom(int top, const QWidget *content)
             if (QWidget *inner = nested->anchorFrom(top, content))
                 return inner;
     return entry.holder;
+}
+
+// Nested places in a view just made: its layouts have not run yet (they wait for the event
+// loop), so every place would seem to sit at its top. Laid out now, from content down.
+void LazyPlaces::settleLayoutsBelow(const QWidget *content)
+{
+    std::vector<QWidget *> levels;
+    for (QWidget *level = m_stack->parentWidget(); level && level != content;
+         level = level->parentWidget())
+        levels.push_back(level);
+    for (auto level = levels.rbegin(); level != levels.rend(); ++level)
+        if (QLayout *layout = (*level)->layout())
+            layout->activate();
+    for (const auto &block : m_blocks)
+        if (block && !block->isHidden())
+            block->layout()->activate();
 }
 
 // Nested places: the levels between them and the scrolling area take their new sizes now,

@@ -138,6 +138,7 @@ private:
     static bool isBusy(const QWidget *view);
     void release(int index);
     void settleLayoutsAbove();
+    void settleLayoutsBelow(const QWidget *content);
     void activateBlocks();
     void estimateUnmadeHeights();
 

@@ -16,6 +16,15 @@ function(nequoraui_add_forms_program target forms_dir)
     foreach(form ${forms})
         get_filename_component(name ${form} NAME_WE)
         file(READ ${form} form_text)
+        # A header named as the build tree has it (platform/Name.h) resolves here, through the
+        # library's own include folders, but not in a host's build against the install.
+        string(REGEX MATCHALL "<header[^>]*>[^<]*</header>" headers "${form_text}")
+        foreach(header ${headers})
+            if(NOT header MATCHES "^<header location=\"global\">NequoraUI/")
+                message(FATAL_ERROR "${form} names ${header}; write it as installed: "
+                    "<header location=\"global\">NequoraUI/...</header>")
+            endif()
+        endforeach()
         string(REGEX MATCH "<class>([A-Za-z0-9_]+)</class>" _ "${form_text}")
         string(APPEND source "#include \"ui_${name}.h\"\n")
         string(APPEND setup "    { QWidget form; Ui::${CMAKE_MATCH_1} ui; ui.setupUi(&form); }\n")

@@ -44,7 +44,7 @@ done
 
 cmake -S packaging/consumer -B "$work/build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
     -DREADME_SNIPPETS="$snippets" -DNEQUORAUI_SOURCE_DIR="$PWD" >/dev/null
-cmake --build "$work/build" -j "${JOBS:-2}" >/dev/null
+cmake --build "$work/build" -j "${JOBS:-2}" >"$work/build.log" 2>&1 || { tail -40 "$work/build.log" >&2; fail "the consumer project does not build"; }
 
 export QT_QPA_PLATFORM=offscreen
 "$work/build/consumer"

@@ -16,8 +16,6 @@ namespace {
 
 // The blank's height before any view was measured.
 constexpr int initialEstimate = 400;
-// Places per block.
-constexpr int placesPerBlock = 32;
 constexpr char frameProperty[] = "nequoraPlaceFrame";
 
 void holdPlace(QWidget *holder, int height)
@@ -104,7 +102,7 @@ void LazyPlaces::setShown(int index, bool shown)
     // Before the places are laid out there is no blank yet: the flag is read then.
     if (QWidget *holder = entry.holder) {
         holder->setVisible(shown);
-        syncBlockShown(holder->parentWidget());
+        PlaceBlocks::syncShown(holder->parentWidget());
     } else if (entry.view && entry.view->parentWidget()) {
         entry.view->setVisible(shown);
     }
@@ -125,53 +123,22 @@ bool LazyPlaces::isFrame(const QWidget *widget)
     return widget && widget->property(frameProperty).toBool();
 }
 
-QWidget *LazyPlaces::addBlock(QVBoxLayout *stack)
-{
-    auto *block = new QWidget;
-    markAsFrame(block);
-    auto *layout = new QVBoxLayout(block);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(stack->spacing());
-    stack->addWidget(block);
-    m_blocks.emplace_back(block);
-    return block;
-}
-
-// A block with no place shown is hidden, so it adds no spacing of its own.
-void LazyPlaces::syncBlockShown(QWidget *block)
-{
-    QLayout *layout = block ? block->layout() : nullptr;
-    if (!layout)
-        return;
-    bool shown = false;
-    for (int i = 0; i < layout->count() && !shown; ++i)
-        if (QWidget *place = layout->itemAt(i)->widget())
-            shown = !place->isHidden();
-    if (block->isHidden() == shown)
-        block->setVisible(shown);
-}
-
 void LazyPlaces::placeIn(QVBoxLayout *stack)
 {
     if (m_placed || !stack)
         return;
     m_placed = true;
     m_stack = stack;
-    QWidget *block = nullptr;
-    for (size_t index = 0; index < m_entries.size(); ++index) {
-        Entry &entry = m_entries[index];
-        if (!block || index % placesPerBlock == 0)
-            block = addBlock(stack);
+    for (Entry &entry : m_entries) {
         entry.holder = new QWidget;
         markAsFrame(entry.holder);
         holdPlace(entry.holder, initialEstimate);
-        block->layout()->addWidget(entry.holder);
+        m_blocks.add(stack, entry.holder);
         // Shown now, not when the layout gets round to it, so it has its place at once.
         entry.holder->setVisible(!entry.hidden);
         placeInHolder(entry);
     }
-    for (const auto &each : m_blocks)
-        syncBlockShown(each);
+    m_blocks.syncAllShown();
     m_shownStale = true;
 }
 
@@ -439,16 +406,14 @@ void LazyPlaces::settleLayoutsBelow(const QWidget *content)
     for (auto level = levels.rbegin(); level != levels.rend(); ++level)
         if (QLayout *layout = (*level)->layout())
             layout->activate();
-    for (const auto &block : m_blocks)
-        if (block && !block->isHidden())
-            block->layout()->activate();
+    m_blocks.activate(false);
 }
 
 // Nested places: the levels between them and the scrolling area take their new sizes now,
 // so the next look at the places sees them where they will be painted.
 void LazyPlaces::settleLayoutsAbove()
 {
-    activateBlocks();
+    m_blocks.activate(true);
     for (QWidget *level = m_stack->parentWidget(); level; level = level->parentWidget()) {
         if (qobject_cast<QAbstractScrollArea *>(level) || level->isWindow())
             break;
@@ -459,23 +424,11 @@ void LazyPlaces::settleLayoutsAbove()
     }
 }
 
-// A block's layout and the size its stack reads from it: a place made again after a release
-// changes its block's height as a first make does, and the stack must not keep the old one.
-void LazyPlaces::activateBlocks()
-{
-    for (const auto &block : m_blocks) {
-        if (block && !block->isHidden()) {
-            block->layout()->activate();
-            block->updateGeometry();
-        }
-    }
-}
-
 void LazyPlaces::syncContentGeometry()
 {
     QWidget *content = m_scrollArea->widget();
     // The blocks first: their sizes are what the content lays out.
-    activateBlocks();
+    m_blocks.activate(true);
     if (content->layout())
         content->layout()->activate();
     // The scroll area resizes its widget on a layout request; asked here, not in a later
@@ -485,9 +438,7 @@ void LazyPlaces::syncContentGeometry()
     // A content not shown yet gets its resize event only when shown: place its views now.
     if (content->layout())
         content->layout()->setGeometry(content->rect());
-    for (const auto &block : m_blocks)
-        if (block && !block->isHidden())
-            block->layout()->setGeometry(block->rect());
+    m_blocks.placeInBlocks();
 }
 
 void LazyPlaces::estimateUnmadeHeights()

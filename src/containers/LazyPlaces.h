@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlaceBlocks.h"
+
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -112,8 +114,6 @@ private:
         bool releasable = true;
     };
 
-    QWidget *addBlock(QVBoxLayout *stack);
-    static void syncBlockShown(QWidget *block);
     const std::vector<int> &shownPlaces();
     void placeInHolder(Entry &entry);
     bool torn() const;
@@ -139,14 +139,10 @@ private:
     void release(int index);
     void settleLayoutsAbove();
     void settleLayoutsBelow(const QWidget *content);
-    void activateBlocks();
     void estimateUnmadeHeights();
 
     std::vector<Entry> m_entries;
-    // Places sit in blocks of a few dozen, not all side by side: Qt walks the later siblings
-    // of every repainted widget's ancestors, which over a thousand places costs more than
-    // painting a changed row.
-    std::vector<QPointer<QWidget>> m_blocks;
+    PlaceBlocks m_blocks;
     QPointer<QVBoxLayout> m_stack;
     // The indexes of the shown places, in stack order; rebuilt after one is hidden or shown.
     std::vector<int> m_shown;

@@ -7,6 +7,8 @@ import QtQuick.Layouts
 ListView {
     id: list
     clip: true
+    // Above 0, every row is this tall (the rows of the screen it is compared with).
+    property int rowPitch: 0
     delegate: RowLayout {
         id: row
         required property string name
@@ -15,6 +17,7 @@ ListView {
         required property real value
         required property int index
         width: list.width
+        height: list.rowPitch > 0 ? list.rowPitch : implicitHeight
         Label { text: row.name; Layout.leftMargin: 8 }
         Slider {
             id: slider

@@ -122,7 +122,10 @@ std::unique_ptr<QObject> eagerScreen(const SimGraph &graph, const Parameters &)
     return controller;
 }
 
-std::unique_ptr<QObject> plainForm(const SimGraph &, const Parameters &parameters)
+namespace {
+
+// rowPitch 0 leaves each peer's rows at their natural height and spacing.
+std::unique_ptr<QObject> makePlainForm(const Parameters &parameters, int rowPitch)
 {
     auto area = std::make_unique<QScrollArea>();
     area->setWidgetResizable(true);
@@ -136,14 +139,18 @@ std::unique_ptr<QObject> plainForm(const SimGraph &, const Parameters &parameter
         grid->addWidget(new QLabel(name(*parameter)), row, 0);
         grid->addWidget(slider, row, 1);
         grid->addWidget(value, row, 2);
+        if (rowPitch > 0)
+            grid->setRowMinimumHeight(row, rowPitch);
         ++row;
     }
+    if (rowPitch > 0)
+        grid->setVerticalSpacing(0);
     grid->setRowStretch(row, 1);
     area->setWidget(form);
     return area;
 }
 
-std::unique_ptr<QObject> uiLoaderForm(const SimGraph &, const Parameters &parameters)
+std::unique_ptr<QObject> makeUiLoaderForm(const Parameters &parameters, int rowPitch)
 {
     auto area = std::make_unique<QScrollArea>();
     area->setWidgetResizable(true);
@@ -158,24 +165,61 @@ std::unique_ptr<QObject> uiLoaderForm(const SimGraph &, const Parameters &parame
         auto *value = row->findChild<QLabel *>(QStringLiteral("value"));
         value->setText(valueText(parameter->value()));
         bindSlider(row->findChild<QSlider *>(QStringLiteral("slider")), value, parameter);
+        if (rowPitch > 0)
+            row->setMinimumHeight(rowPitch);
         column->addWidget(row);
     }
+    if (rowPitch > 0)
+        column->setSpacing(0);
     column->addStretch();
     area->setWidget(form);
     return area;
 }
 
-std::unique_ptr<QObject> quickList(const SimGraph &, const Parameters &parameters)
+std::unique_ptr<QObject> makeQuickList(const Parameters &parameters, int rowPitch)
 {
     auto window = std::make_unique<QQuickWindow>();
     auto *model = new ParameterModel(parameters, window.get());
     QObject *list = parameterList().createWithInitialProperties(
-        {{QStringLiteral("model"), QVariant::fromValue<QObject *>(model)}});
+        {{QStringLiteral("model"), QVariant::fromValue<QObject *>(model)},
+         {QStringLiteral("rowPitch"), rowPitch}});
     auto *item = qobject_cast<QQuickItem *>(list);
     item->setParent(window.get());
     item->setParentItem(window->contentItem());
     item->setSize(screenSize);
     return window;
+}
+
+} // namespace
+
+std::unique_ptr<QObject> plainForm(const SimGraph &, const Parameters &parameters)
+{
+    return makePlainForm(parameters, 0);
+}
+
+std::unique_ptr<QObject> uiLoaderForm(const SimGraph &, const Parameters &parameters)
+{
+    return makeUiLoaderForm(parameters, 0);
+}
+
+std::unique_ptr<QObject> quickList(const SimGraph &, const Parameters &parameters)
+{
+    return makeQuickList(parameters, 0);
+}
+
+std::unique_ptr<QObject> spacedPlainForm(const SimGraph &, const Parameters &parameters)
+{
+    return makePlainForm(parameters, generatedRowPitch);
+}
+
+std::unique_ptr<QObject> spacedUiLoaderForm(const SimGraph &, const Parameters &parameters)
+{
+    return makeUiLoaderForm(parameters, generatedRowPitch);
+}
+
+std::unique_ptr<QObject> spacedQuickList(const SimGraph &, const Parameters &parameters)
+{
+    return makeQuickList(parameters, generatedRowPitch);
 }
 
 std::unique_ptr<QObject> quickGenerated(const SimGraph &graph, const Parameters &)

@@ -25,6 +25,12 @@ using Parameters = std::vector<std::shared_ptr<NQFloatParameter>>;
 // A phone-sized window.
 inline const QSize screenSize(390, 844);
 
+// How far apart the generated screen's slider rows are: a 68 px row and the 20 px between
+// the widgets of a node. Scrolling peers given this pitch show as many rows on each page, so
+// paging through takes them as many frames; at their natural pitch (about 21 px) they would
+// page through four times fewer.
+inline constexpr int generatedRowPitch = 88;
+
 // Nodes of parametersPerNode float parameters between an input and an output node.
 std::shared_ptr<SimGraph> makeGraph(int parameterCount, int parametersPerNode = 10);
 Parameters floatParameters(const SimGraph &graph);
@@ -38,6 +44,10 @@ std::unique_ptr<QObject> eagerScreen(const SimGraph &graph, const Parameters &);
 std::unique_ptr<QObject> plainForm(const SimGraph &, const Parameters &parameters);
 std::unique_ptr<QObject> uiLoaderForm(const SimGraph &, const Parameters &parameters);
 std::unique_ptr<QObject> quickList(const SimGraph &, const Parameters &parameters);
+// The same peers with their rows generatedRowPitch apart.
+std::unique_ptr<QObject> spacedPlainForm(const SimGraph &, const Parameters &parameters);
+std::unique_ptr<QObject> spacedUiLoaderForm(const SimGraph &, const Parameters &parameters);
+std::unique_ptr<QObject> spacedQuickList(const SimGraph &, const Parameters &parameters);
 // The generated Qt Quick screen of the same graph.
 std::unique_ptr<QObject> quickGenerated(const SimGraph &graph, const Parameters &);
 

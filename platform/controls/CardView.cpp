@@ -1,5 +1,6 @@
 #include "CardView.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -31,14 +32,39 @@ void CardView::setCornerRadius(qreal radius)
     emit cornerRadiusChanged(radius);
 }
 
+void CardView::setSurface(Surface surface)
+{
+    if (surface == m_surface)
+        return;
+    m_surface = surface;
+    updateOpaque();
+    update();
+}
+
+QColor CardView::fillColor()
+{
+    if (m_backgroundColor.alpha() > 0 || m_surface == Surface::None)
+        return m_backgroundColor;
+    const ColorScheme &colors = m_colors.of(palette());
+    return m_surface == Surface::Card ? colors.card : colors.background;
+}
+
 void CardView::updateOpaque()
 {
-    setAttribute(Qt::WA_OpaquePaintEvent, m_cornerRadius == 0 && m_backgroundColor.alpha() == 255);
+    setAttribute(Qt::WA_OpaquePaintEvent, m_cornerRadius == 0 && fillColor().alpha() == 255);
+}
+
+void CardView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        updateOpaque();
 }
 
 void CardView::paintEvent(QPaintEvent *event)
 {
-    if (m_backgroundColor.alpha() == 0)
+    const QColor fill = fillColor();
+    if (fill.alpha() == 0)
         return;
     QPainter painter(this);
     // A changed row repaints a strip of the card: away from the corners, a plain fill.
@@ -46,12 +72,12 @@ void CardView::paintEvent(QPaintEvent *event)
     const QRect exposed = event->rect();
     if (rect().adjusted(0, corner, 0, -corner).contains(exposed) ||
         rect().adjusted(corner, 0, -corner, 0).contains(exposed)) {
-        painter.fillRect(exposed, m_backgroundColor);
+        painter.fillRect(exposed, fill);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_backgroundColor);
+    painter.setBrush(fill);
     painter.drawRoundedRect(QRectF(rect()), m_cornerRadius, m_cornerRadius);
 }
 

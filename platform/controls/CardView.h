@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PaletteColors.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -10,7 +12,7 @@ namespace NequoraUI::platform {
 // sheet sets its look through the properties (qproperty-backgroundColor, qproperty-cornerRadius)
 // rather than "background" and "border-radius": the style sheet would fill the whole rounded
 // outline behind every repainted child, while this fills only the exposed part, plainly where it is
-// clear of the corners.
+// clear of the corners. Without a style sheet, its surface gives the colour from the palette.
 class CardView : public QWidget
 {
     Q_OBJECT
@@ -18,11 +20,26 @@ class CardView : public QWidget
                    backgroundColorChanged)
     Q_PROPERTY(
         qreal cornerRadius READ cornerRadius WRITE setCornerRadius NOTIFY cornerRadiusChanged)
+    Q_PROPERTY(Surface surface READ surface WRITE setSurface)
 
 public:
+    // The library colour (ColorScheme) the card takes from its palette while no background
+    // colour is set: none, the screen's background behind the cards, or a card's. It follows
+    // every palette change.
+    enum Surface
+    {
+        None,
+        Background,
+        Card
+    };
+    Q_ENUM(Surface)
+
     explicit CardView(QWidget *parent = nullptr);
 
-    // Transparent (nothing painted) by default.
+    Surface surface() const { return m_surface; }
+    void setSurface(Surface surface);
+
+    // Transparent (nothing painted) by default; a colour set here wins over the surface's.
     QColor backgroundColor() const { return m_backgroundColor; }
     void setBackgroundColor(const QColor &color);
     qreal cornerRadius() const { return m_cornerRadius; }
@@ -34,12 +51,16 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void updateOpaque();
+    QColor fillColor();
 
     QColor m_backgroundColor = Qt::transparent;
     qreal m_cornerRadius = 0;
+    Surface m_surface = Surface::None;
+    PaletteColors m_colors;
 };
 
 } // namespace NequoraUI::platform

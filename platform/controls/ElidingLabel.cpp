@@ -1,5 +1,6 @@
 #include "ElidingLabel.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPicture>
 #include <QStyle>
@@ -8,6 +9,91 @@
 namespace NequoraUI::platform {
 
 ElidingLabel::ElidingLabel(QWidget *parent) : QLabel(parent) {}
+
+void ElidingLabel::setTone(Tone tone)
+{
+    if (tone == m_tone)
+        return;
+    m_tone = tone;
+    applyTone();
+}
+
+void ElidingLabel::applyTone()
+{
+    if (m_tone == Tone::Inherited || m_applyingTone || style()->inherits("QStyleSheetStyle"))
+        return;
+    // From the palette inherited: the one set here may hold the very role it sets.
+    const ColorScheme &colors = m_colors.of(parentWidget() ? parentWidget()->palette() : palette());
+    QColor color;
+    switch (m_tone) {
+    case Tone::Inherited:
+        return;
+    case Tone::Label:
+        color = colors.label;
+        break;
+    case Tone::SecondaryLabel:
+        color = colors.secondaryLabel;
+        break;
+    case Tone::TertiaryLabel:
+        color = colors.tertiaryLabel;
+        break;
+    case Tone::Indicator:
+        color = colors.indicator;
+        break;
+    case Tone::AccentText:
+        color = colors.accentText;
+        break;
+    }
+    if (hasFocus())
+        color = colors.accentText;
+    // The role the text is drawn in: the window's text, or a button's inside a button.
+    const QPalette::ColorRole role = foregroundRole();
+    if (palette().color(QPalette::Active, role) == color &&
+        palette().color(QPalette::Disabled, role) == color)
+        return;
+    // The colour scheme reads no text colour but the base's, so this one can stay set while
+    // the rest of the palette keeps following the parent's.
+    QPalette toned = palette();
+    toned.setColor(role, color);
+    m_applyingTone = true;
+    setPalette(toned);
+    m_applyingTone = false;
+}
+
+void ElidingLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        applyTone();
+}
+
+void ElidingLabel::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    applyTone();
+}
+
+void ElidingLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    applyTone();
+}
+
+void ElidingLabel::setText(const QString &text)
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    const bool plain = textFormat() == Qt::PlainText ||
+                       (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
+    if (policy == Qt::NoFocus || !plain || wordWrap()) {
+        QLabel::setText(text);
+        return;
+    }
+    // QLabel decides on the document from the focus policy at the time the text is set; the
+    // policy itself is only a flag, so it is put back at once.
+    setFocusPolicy(Qt::NoFocus);
+    QLabel::setText(text);
+    setFocusPolicy(policy);
+}
 
 bool ElidingLabel::isPlainLine() const
 {
@@ -111,7 +197,7 @@ void ElidingLabel::paintEvent(QPaintEvent *event)
     const QString shown = shownText();
     // The text can change without an event of its own; the paint that shows it fixes the tip.
     updateToolTip(shown);
-    // QLabel alone can read the style sheet's colours for keyboard focus, and one label at a
+    // QLabel alone can read a style sheet's colours for keyboard focus, and one label at a
     // time has it; an elided text is drawn here whatever the state.
     if (shown == text() && (hasFocus() || !isPlainLine())) {
         QLabel::paintEvent(event);

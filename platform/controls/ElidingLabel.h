@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PaletteColors.h"
+
 #include <QLabel>
 
 namespace NequoraUI::platform {
@@ -14,9 +16,35 @@ namespace NequoraUI::platform {
 class ElidingLabel : public QLabel
 {
     Q_OBJECT
+    // Declared again so that interface files and property writes set the text through here.
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(Tone tone READ tone WRITE setTone)
 
 public:
+    // Where the label's text colour comes from. Inherited keeps the palette's own; the others
+    // are the library's text colours (ColorScheme) derived from the label's palette, again on
+    // every palette change, so a row needs no style sheet for its look. A label with keyboard
+    // focus shows in the accent's text colour. Under a style sheet the sheet decides.
+    enum Tone
+    {
+        Inherited,
+        Label,
+        SecondaryLabel,
+        TertiaryLabel,
+        Indicator,
+        AccentText
+    };
+    Q_ENUM(Tone)
+
     explicit ElidingLabel(QWidget *parent = nullptr);
+
+    Tone tone() const { return m_tone; }
+    void setTone(Tone tone);
+
+    // As QLabel's, but a plain one-line text on a focusable label builds no text document: a
+    // focusable QLabel lays out every text it is given in a rich-text document of its own,
+    // kilobytes a label and most of the cost of a new text, for a line this class draws alone.
+    void setText(const QString &text);
 
     // The text as drawn at the current width.
     QString shownText() const;
@@ -32,8 +60,13 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Sets the text colour of the tone in the current palette, where no style sheet does.
+    void applyTone();
     // Plain text without wrapping, pixmap, picture, movie or mnemonic: what this class draws.
     bool isPlainLine() const;
     // Where the text goes: inside the frame, margin and indent, as QLabel places it.
@@ -48,6 +81,9 @@ private:
     mutable qreal m_measuredAdvance = -1;
     // The tooltip this label set itself, so one a host set is left alone.
     QString m_ownToolTip;
+    Tone m_tone = Tone::Inherited;
+    PaletteColors m_colors;
+    bool m_applyingTone = false;
 };
 
 } // namespace NequoraUI::platform

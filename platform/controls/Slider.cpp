@@ -1,13 +1,13 @@
 #include "Slider.h"
 
 #include "ControlAccessibility.h"
+#include "SliderPainter.h"
 
 #include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QWheelEvent>
 
@@ -19,21 +19,13 @@ namespace NequoraUI::platform {
 
 namespace {
 
-constexpr qreal knobRadius = 12.0;
-// Room beside the knob for its shadow and focus ring, so neither is clipped at the ends.
-constexpr qreal knobInset = knobRadius + 2.0;
-constexpr qreal trackHeight = 4.0;
+constexpr qreal knobRadius = SliderPainter::knobRadius;
+constexpr qreal knobInset = SliderPainter::knobInset;
 constexpr double keyStepFraction = 0.01;
 constexpr double pageStepFraction = 0.1;
 // Shift divides a drag's travel and an arrow key's step by this.
 constexpr double fineDivisor = 10.0;
 constexpr double wheelNotch = 120.0;
-// The knob image is kept for this many places inside a pixel, so a knob moved a fraction of a
-// pixel is drawn from the cache too, at most a 128th of a pixel from where it falls (the
-// images differ from direct drawing by rounding only, at most 4 of 255 in a channel).
-constexpr int knobSubpixels = 64;
-// The image's room around the knob: shadow (1.5 and 1 down) and focus ring (1 and half a pen).
-constexpr int knobImageMargin = 4;
 
 // Bounds stay finite so that the range width, computed in double, is always finite too.
 float finiteBound(float bound)
@@ -414,117 +406,9 @@ QSize Slider::minimumSizeHint() const
 void Slider::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (!isEnabled())
-        painter.setOpacity(0.45);
-
-    const ColorScheme &colors = m_colors.of(palette());
-    const qreal centerY = height() / 2.0;
-    const QRectF track(2.0, centerY - trackHeight / 2, std::max(0.0, width() - 4.0), trackHeight);
-    const QPointF knob = knobCenter();
-    const QRect exposed = event->rect();
-    // A moved knob repaints a strip clear of the track's rounded ends. There, on whole pixels,
-    // the track is two plain rectangles, the filled one ending under the opaque knob.
-    if (isEnabled() && track.top() == std::floor(track.top()) &&
-        exposed.left() >= track.left() + trackHeight / 2 &&
-        exposed.right() + 1 <= track.right() - trackHeight / 2) {
-        const QRectF band(exposed.left(), track.top(), exposed.width(), trackHeight);
-        painter.setPen(Qt::NoPen);
-        painter.fillRect(band, colors.track);
-        const QRectF filled = filledPart(band, knob.x());
-        if (filled.width() > 0)
-            painter.fillRect(filled, colors.accent);
-        paintCachedKnob(painter, knob);
-        return;
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colors.track);
-    painter.drawRoundedRect(track, trackHeight / 2, trackHeight / 2);
-
-    painter.setBrush(isEnabled() ? colors.accent : colors.disabledLabel);
-    painter.drawRoundedRect(filledPart(track, knob.x()), trackHeight / 2, trackHeight / 2);
-
-    paintCachedKnob(painter, knob);
-}
-
-// The part of area between the minimum's end and the knob: left of it, or right of it when
-// the slider runs right to left.
-QRectF Slider::filledPart(const QRectF &area, qreal knobX) const
-{
-    QRectF filled = area;
-    if (isRightToLeft())
-        filled.setLeft(std::clamp(knobX, area.left(), area.right()));
-    else
-        filled.setRight(std::clamp(knobX, area.left(), area.right()));
-    return filled;
-}
-
-// Four translucent discs and a stroked outline cost more than the rest of the slider together,
-// and a followed value repaints the knob every frame: it is drawn once into a shared pixmap per
-// look and place inside a pixel. A dimmed knob (painted at reduced opacity shape by shape) or a
-// scaled display is drawn directly.
-void Slider::paintCachedKnob(QPainter &painter, const QPointF &center)
-{
-    const ColorScheme &colors = m_colors.of(palette());
-    if (!isEnabled() || painter.device()->devicePixelRatioF() != 1.0 ||
-        !painter.transform().isIdentity()) {
-        paintKnob(painter, center, colors);
-        return;
-    }
-    // The centre in 64ths of a pixel: the whole pixel places the image, the rest picks it.
-    const double steppedX = std::round(center.x() * knobSubpixels);
-    const double steppedY = std::round(center.y() * knobSubpixels);
-    const QPointF whole(std::floor(steppedX / knobSubpixels), std::floor(steppedY / knobSubpixels));
-    const int subX = int(steppedX - whole.x() * knobSubpixels);
-    const int subY = int(steppedY - whole.y() * knobSubpixels);
-    const bool focused = hasFocus();
-    // The colours are part of the key: screens of two palettes share the cache.
-    const QString key = QStringLiteral("NequoraUI-slider-knob-%1-%2-%3-%4-%5-%6")
-                            .arg(subX)
-                            .arg(subY)
-                            .arg(focused ? 1 : 0)
-                            .arg(colors.knob.rgba())
-                            .arg(colors.knobOutline.rgba())
-                            .arg(colors.accent.rgba());
-    const int reach = int(std::ceil(knobRadius)) + knobImageMargin;
-    QPixmap image;
-    if (!QPixmapCache::find(key, &image)) {
-        image = QPixmap(2 * reach + 1, 2 * reach + 1);
-        image.fill(Qt::transparent);
-        QPainter imagePainter(&image);
-        imagePainter.setRenderHint(QPainter::Antialiasing);
-        imagePainter.setPen(Qt::NoPen);
-        paintKnob(
-            imagePainter,
-            QPointF(reach + double(subX) / knobSubpixels, reach + double(subY) / knobSubpixels),
-            colors);
-        imagePainter.end();
-        QPixmapCache::insert(key, image);
-    }
-    painter.drawPixmap(whole - QPointF(reach, reach), image);
-}
-
-void Slider::paintKnob(QPainter &painter, const QPointF &center, const ColorScheme &colors) const
-{
-    // A soft shadow: a few translucent discs growing downwards.
-    QColor shadow = colors.shadow;
-    shadow.setAlpha(14);
-    for (int i = 3; i >= 1; --i) {
-        painter.setBrush(shadow);
-        painter.drawEllipse(center + QPointF(0, 1.0), knobRadius + i * 0.5, knobRadius + i * 0.5);
-    }
-    // The outline keeps the knob visible against the card it shares its colour with.
-    painter.setPen(QPen(colors.knobOutline, 1.0));
-    painter.setBrush(colors.knob);
-    painter.drawEllipse(center, knobRadius - 0.5, knobRadius - 0.5);
-
-    if (hasFocus()) {
-        QColor ring = colors.accent;
-        ring.setAlpha(140);
-        painter.setPen(QPen(ring, 2.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(center, knobRadius + 1.0, knobRadius + 1.0);
-    }
+    const SliderPainter::State state{isEnabled(), hasFocus(), isRightToLeft()};
+    SliderPainter(m_colors.of(palette()), state)
+        .paint(painter, size(), knobCenter(), event->rect());
 }
 
 } // namespace NequoraUI::platform

@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-class QPainter;
-
 namespace NequoraUI::platform {
 
 // A horizontal slider over a float range. The value is always inside [minimum, maximum]. Without
@@ -129,9 +127,6 @@ private:
     float dragTarget(qreal x) const;
     // Moves the drag's anchor to x and the knob's value when Shift goes down or up.
     void followFineModifier(qreal x, bool fine);
-    QRectF filledPart(const QRectF &area, qreal knobX) const;
-    void paintKnob(QPainter &painter, const QPointF &center, const ColorScheme &colors) const;
-    void paintCachedKnob(QPainter &painter, const QPointF &center);
 
     float m_minimum = 0.0f;
     float m_maximum = 1.0f;

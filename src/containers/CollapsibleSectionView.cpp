@@ -9,13 +9,19 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QPainter>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
+#include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace NequoraUI {
 
 namespace {
+
+// The card's own corner radius, so the title's wash stays inside the card.
+constexpr qreal titleCornerRadius = 10.0;
 
 QPropertyAnimation *foldStep(QObject *target, const char *property, QParallelAnimationGroup *group)
 {
@@ -60,6 +66,7 @@ CollapsibleSectionView::CollapsibleSectionView(const QString &title, QWidget *co
     ViewAccessibility::install();
 
     titleLabel->setText(title);
+    titleView->installEventFilter(this);
     // The holder fills the stack and the content fills the holder's width, so the stack is
     // always exactly as wide as the content.
     body = new FoldingClipView(m_content);
@@ -144,6 +151,32 @@ void CollapsibleSectionView::tappedTitleView()
         QAccessible::updateAccessibility(&event);
     }
     emit expandedChanged(!hide);
+}
+
+bool CollapsibleSectionView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == titleView && event->type() == QEvent::Paint &&
+        !titleView->style()->inherits("QStyleSheetStyle")) {
+        paintTitleView();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// A flat bar: nothing at rest, a wash of the accent inside the card's corners while it has
+// keyboard focus, a grey one while pressed. No focus frame: the wash is the focus.
+void CollapsibleSectionView::paintTitleView()
+{
+    const auto *button = qobject_cast<QPushButton *>(titleView);
+    const bool pressed = button && button->isDown();
+    if (!pressed && !titleView->hasFocus())
+        return;
+    const platform::ColorScheme &colors = titleColors.of(titleView->palette());
+    QPainter painter(titleView);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(pressed ? colors.pressedFill : colors.accentTint);
+    painter.drawRoundedRect(QRectF(titleView->rect()), titleCornerRadius, titleCornerRadius);
 }
 
 void CollapsibleSectionView::foldFinished()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PaletteColors.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -53,7 +55,13 @@ signals:
 public slots:
     void tappedTitleView();
 
+protected:
+    // Paints the title bar where no style sheet does.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void paintTitleView();
+
     void foldFinished();
     void showFoldState();
 
@@ -64,6 +72,7 @@ private:
     QParallelAnimationGroup *foldAnimation = nullptr;
     QPropertyAnimation *revealAnimation = nullptr;
     QPropertyAnimation *fadeAnimation = nullptr;
+    platform::PaletteColors titleColors;
 };
 
 } // namespace NequoraUI

@@ -1,6 +1,5 @@
 #include "VStackViewController.h"
 
-#include "LibraryStyle.h"
 #include "platform/Interface.h"
 #include "platform/LayoutConstraint.h"
 
@@ -163,8 +162,9 @@ void VStackViewController::loadView()
     auto view = std::make_unique<QWidget>();
     view->setObjectName(QStringLiteral("VStackViewController"));
     const auto ui = platform::Interface::load(QStringLiteral("VStackViewController"), view.get());
-    // The screen's top: the one place the library's look is set for everything it shows.
-    LibraryStyle::apply(view.get());
+    // No style sheet over the rows: Qt gives every widget under one a style-sheet style of its
+    // own, polished rule by rule, which cost a row several times a plain form's row in time
+    // and tens of kilobytes. The rows, cards and titles paint their look from the palette.
     contentStackView = ui.outlet<QVBoxLayout>("contentStackView");
     m_scrollView = ui.outlet<QScrollArea>("scrollView");
     // A view rebuilt after its window destroyed it gets constraints of its own.

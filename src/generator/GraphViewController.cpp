@@ -1,11 +1,13 @@
 #include "GraphViewController.h"
 
 #include "ControllerMap.h"
+#include "LibraryStyle.h"
 #include "ParameterFilter.h"
 #include "ParameterFollower.h"
 #include "PresetBar.h"
 #include "PresetStore.h"
 #include "ScreenSettings.h"
+#include "platform/ElidingLabel.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -44,6 +46,8 @@ void GraphViewController::viewDidLoad()
     if (m_settings && m_presetStore) {
         presetBar = new PresetBar(m_presetStore, m_settings);
         qobject_cast<QBoxLayout *>(view()->layout())->insertWidget(0, presetBar);
+        // The bars above the rows take the shared style sheet; the rows paint from the palette.
+        LibraryStyle::apply(presetBar);
     }
     addUndoShortcuts();
     if (m_followsParameters)
@@ -92,8 +96,12 @@ void GraphViewController::addFilter()
     filterField->setClearButtonEnabled(true);
     barLayout->addWidget(filterField);
     qobject_cast<QBoxLayout *>(view()->layout())->insertWidget(0, bar);
+    LibraryStyle::apply(bar);
 
-    noMatchLabel = new QLabel(tr("No parameters match"));
+    auto *noMatch = new platform::ElidingLabel;
+    noMatch->setText(tr("No parameters match"));
+    noMatch->setTone(platform::ElidingLabel::Tone::SecondaryLabel);
+    noMatchLabel = noMatch;
     noMatchLabel->setObjectName(QStringLiteral("noMatchLabel"));
     noMatchLabel->setAlignment(Qt::AlignCenter);
     contentStackView->addWidget(noMatchLabel);

@@ -1,6 +1,7 @@
 #include "AudioPlayerView.h"
 
 #include "platform/DisplayLink.h"
+#include "platform/FormControlStyle.h"
 #include "platform/Interface.h"
 #include "platform/ProgressBar.h"
 
@@ -18,6 +19,8 @@ AudioPlayerView::AudioPlayerView(std::shared_ptr<NQAudioPlayerNode> audioPlayerN
     contentView = ui.outlet<QWidget>("contentView");
     progressView = ui.outlet<platform::ProgressBar>("progressView");
     playPauseButton = ui.outlet<QPushButton>("playPauseButton");
+    platform::FormControlStyle::apply(playPauseButton,
+                                      platform::FormControlStyle::Kind::TextButton);
 
     updatePlayPauseButton();
     // Styled only once polished in its screen: the width is set then, and on each restyle.

@@ -1,5 +1,6 @@
 #include "RecorderView.h"
 
+#include "platform/FormControlStyle.h"
 #include "platform/Interface.h"
 
 #include <QLabel>
@@ -14,6 +15,8 @@ RecorderView::RecorderView(std::shared_ptr<NQRecorderNode> recorderNode, QWidget
     const auto ui = platform::Interface::load(QStringLiteral("RecorderView"), this);
     contentView = ui.outlet<QWidget>("contentView");
     startStopButton = ui.outlet<QPushButton>("startStopButton");
+    platform::FormControlStyle::apply(startStopButton,
+                                      platform::FormControlStyle::Kind::TextButton);
     statusLabel = ui.outlet<QLabel>("statusLabel");
     statusLabel->hide();
 

@@ -2,6 +2,7 @@
 
 #include "AudioFilePickerViewController.h"
 #include "ViewControllerPresenter.h"
+#include "platform/FormControlStyle.h"
 
 #include "platform/Interface.h"
 #include "platform/NavigationController.h"
@@ -22,6 +23,7 @@ AudioFileView::AudioFileView(ViewControllerPresenter *delegate, const QString &t
     titleLabel = ui.outlet<QLabel>("titleLabel");
     valueLabel = ui.outlet<QLabel>("valueLabel");
     actionButton = ui.outlet<QPushButton>("actionButton");
+    platform::FormControlStyle::apply(actionButton, platform::FormControlStyle::Kind::TextButton);
 
     titleLabel->setText(title);
     actionButton->setAccessibleDescription(title);

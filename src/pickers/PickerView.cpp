@@ -2,6 +2,7 @@
 
 #include "ItemPickerViewController.h"
 #include "ViewControllerPresenter.h"
+#include "platform/FormControlStyle.h"
 
 #include "platform/Interface.h"
 #include "platform/NavigationController.h"
@@ -29,6 +30,7 @@ PickerView::PickerView(ViewControllerPresenter *presenter, const QString &title,
     this->title = ui.outlet<QLabel>("title");
     value = ui.outlet<QLabel>("value");
     selectButton = ui.outlet<QPushButton>("selectButton");
+    platform::FormControlStyle::apply(selectButton, platform::FormControlStyle::Kind::TextButton);
 
     this->title->setText(title);
     value->setText(initialValue);

@@ -1,5 +1,7 @@
 #include "InlineValueEditor.h"
 
+#include "platform/FormControlStyle.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -44,6 +46,7 @@ void InlineValueEditor::openEditor()
         // Made on first use only: a screen has far more rows than anyone edits.
         editor = new QLineEdit(row);
         editor->setObjectName(QStringLiteral("valueEditor"));
+        platform::FormControlStyle::apply(editor, platform::FormControlStyle::Kind::ValueEditor);
         editor->setAlignment(label->alignment());
         editor->installEventFilter(this);
         connect(editor, &QLineEdit::textEdited, this, [this] { setInvalid(false); });
@@ -93,6 +96,7 @@ void InlineValueEditor::setInvalid(bool invalid)
     // A dynamic property selector only takes effect on a fresh polish.
     editor->style()->unpolish(editor);
     editor->style()->polish(editor);
+    editor->update();
 }
 
 bool InlineValueEditor::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,7 @@
 #include "RowMarks.h"
 
+#include "platform/ElidingLabel.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -78,7 +80,9 @@ void RowMarks::setControllerText(const QString &text)
         return;
     m_controller = text;
     if (!text.isEmpty() && !m_controllerLabel) {
-        m_controllerLabel = new QLabel(row());
+        auto *label = new platform::ElidingLabel(row());
+        label->setTone(platform::ElidingLabel::Tone::AccentText);
+        m_controllerLabel = label;
         m_controllerLabel->setObjectName(QStringLiteral("controllerLabel"));
         m_controllerLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
         QFont small = m_controllerLabel->font();

@@ -1,5 +1,6 @@
 #include "TextFieldView.h"
 
+#include "platform/FormControlStyle.h"
 #include "platform/Interface.h"
 
 #include <QLabel>
@@ -16,6 +17,7 @@ TextFieldView::TextFieldView(const QString &title, const std::optional<QString> 
     contentView = ui.outlet<QWidget>("contentView");
     titleLabel = ui.outlet<QLabel>("titleLabel");
     textField = ui.outlet<QLineEdit>("textField");
+    platform::FormControlStyle::apply(textField, platform::FormControlStyle::Kind::TextField);
 
     titleLabel->setText(title);
     titleLabel->setBuddy(textField);

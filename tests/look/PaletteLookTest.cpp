@@ -1,5 +1,6 @@
 #include "LibraryStyle.h"
 #include "SimPresentation.h"
+#include "TextFieldView.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
 #include "ValueLabelView.h"
@@ -13,7 +14,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -98,6 +101,63 @@ TEST(PaletteLook, AScreenShowsItsPalettesColoursAndFollowsAChange)
         EXPECT_EQ(textColor("valueLabel"), colors.secondaryLabel);
         EXPECT_EQ(textColor("titleLabel"), colors.label);
     }
+}
+
+// A desktop switching to dark while a generated screen is shown: the painted slider and the
+// row's texts take the new colours on the next frame, and back again.
+TEST(PaletteLook, AShownScreenRepaintsInANewApplicationPalette)
+{
+    const QPalette light = QApplication::palette();
+    const auto engine = GraphFile::parse(R"({"nodes": [{"type": "Effect", "name": "Delay",
+        "parameters": [{"kind": "float", "name": "Mix", "value": 0.5, "minimum": 0,
+        "maximum": 1}]}]})",
+                                         "palette.json");
+    VStackViewController screen(UIGenerator().generateViews(*engine->graph()));
+    ASSERT_TRUE(NequoraUI::testing::shown(*screen.view(), 390, 400));
+    auto *slider = screen.view()->findChild<platform::Slider *>();
+    auto *title = screen.view()->findChild<platform::ElidingLabel *>(QStringLiteral("titleLabel"));
+    ASSERT_TRUE(slider && title);
+    const auto trackPixel = [slider] {
+        const QImage image = slider->grab().toImage();
+        return image.pixelColor(image.width() - 20, image.height() / 2);
+    };
+    auto *value = screen.view()->findChild<platform::ElidingLabel *>(QStringLiteral("valueLabel"));
+    for (const QPalette &palette : {darkPalette(), light}) {
+        QApplication::setPalette(palette);
+        QTest::qWait(50);
+        const ColorScheme colors = ColorScheme::fromPalette(palette);
+        EXPECT_EQ(trackPixel(), colors.track) << "dark " << colors.dark;
+        EXPECT_EQ(title->palette().color(QPalette::WindowText), colors.label)
+            << "dark " << colors.dark;
+        EXPECT_EQ(value->palette().color(QPalette::WindowText), colors.secondaryLabel)
+            << "dark " << colors.dark;
+    }
+    QApplication::setPalette(light);
+    // The rows paint their look themselves: a style sheet over them would cost every row a
+    // style of its own.
+    for (const QWidget *widget : screen.view()->findChildren<QWidget *>())
+        EXPECT_FALSE(widget->style()->inherits("QStyleSheetStyle"))
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+}
+
+// Outside a style sheet a row's field draws its texts in the library's colours: running text
+// while read-only, a title's colour while editable, again after the palette changes.
+TEST(PaletteLook, AFieldWithoutAStyleSheetTakesItsTextColourFromItsStateAndPalette)
+{
+    QWidget screen;
+    auto *row = new TextFieldView(QStringLiteral("Preset"), QStringLiteral("Warm Hall"));
+    (new QVBoxLayout(&screen))->addWidget(row);
+    ASSERT_TRUE(NequoraUI::testing::shown(screen, 300, 120));
+    const auto *field = row->findChild<QLineEdit *>();
+    for (const QPalette &palette : {darkPalette(), QApplication::palette()})
+        for (const bool readOnly : {true, false}) {
+            screen.setPalette(palette);
+            row->setReadOnly(readOnly);
+            const ColorScheme colors = ColorScheme::fromPalette(palette);
+            EXPECT_EQ(field->palette().color(QPalette::Text),
+                      readOnly ? colors.tertiaryLabel : colors.label)
+                << "dark " << colors.dark << " read-only " << readOnly;
+        }
 }
 
 TEST(PaletteLook, RightToLeftMirrorsTheSliderAndTheSegmentsWithTheirKeys)

@@ -46,6 +46,24 @@ template <ScreenMaker make> void firstPaint(benchmark::State &state)
     reportPerParameter(state, parameterCount);
 }
 
+// The same for one node holding every parameter, as a plugin's controls usually are.
+template <ScreenMaker make> void firstPaintOneNode(benchmark::State &state)
+{
+    const int parameterCount = int(state.range(0));
+    const auto graph = makeGraph(parameterCount, parameterCount);
+    const Parameters parameters = floatParameters(*graph);
+    warmUp(make);
+    for (auto _ : state) {
+        auto screen = make(*graph, parameters);
+        showScreenUntilPainted(screen.get());
+        state.PauseTiming();
+        screen.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    reportPerParameter(state, parameterCount);
+}
+
 template <ScreenMaker make> void memory(benchmark::State &state)
 {
     const int parameterCount = int(state.range(0));
@@ -132,6 +150,17 @@ BENCHMARK(firstPaint<plainForm>)->Name("BM_FirstPaint_PlainForm")->Apply(sizes);
 BENCHMARK(firstPaint<uiLoaderForm>)->Name("BM_FirstPaint_UiLoader")->Apply(sizes);
 BENCHMARK(firstPaint<quickList>)->Name("BM_FirstPaint_QuickList")->Apply(sizes);
 BENCHMARK(firstPaint<quickGenerated>)->Name("BM_FirstPaint_QuickGenerated")->Apply(sizes);
+
+BENCHMARK(firstPaintOneNode<generatedScreen>)
+    ->Name("BM_FirstPaintOneNode_Generated")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(firstPaintOneNode<plainForm>)
+    ->Name("BM_FirstPaintOneNode_PlainForm")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK(memory<generatedScreen>)->Name("BM_Memory_Generated")->Arg(10000)->Iterations(1);
 BENCHMARK(memory<plainForm>)->Name("BM_Memory_PlainForm")->Arg(10000)->Iterations(1);

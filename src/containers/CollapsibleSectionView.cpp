@@ -106,6 +106,19 @@ bool CollapsibleSectionView::isFolding() const
     return foldAnimation->state() == QAbstractAnimation::Running;
 }
 
+void CollapsibleSectionView::setExpanded(bool expanded)
+{
+    if (!m_content || (isExpanded() == expanded && !isFolding()))
+        return;
+    foldAnimation->stop();
+    body->dropSnapshot();
+    m_content->setHidden(!expanded);
+    body->setRevealed(expanded ? 1.0 : 0.0);
+    body->setOpacity(expanded ? 1.0 : 0.0);
+    body->setVisible(expanded);
+    showFoldState();
+}
+
 void CollapsibleSectionView::tappedTitleView()
 {
     // Content deleted by someone else leaves nothing to fold.

@@ -39,6 +39,9 @@ public:
     bool isFolding() const;
     // The fold's target: true once an unfold starts, false once a fold starts.
     bool isExpanded() const;
+    // Folds or unfolds at once, without animating and without reporting it (a section made
+    // again as the user left it).
+    void setExpanded(bool expanded);
 
     // Outlets from the interface resource.
     QWidget *contentView = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LazyPlaces.h"
 #include "platform/ViewController.h"
 
 #include <QList>
@@ -22,9 +23,11 @@ class LayoutConstraint;
 // Views are given made (setViews) or as makers (setDeferredViews). A deferred view is made
 // only when its place comes near the visible part of the scrolling area, so a screen of
 // thousands of views costs what is on screen; until then a blank of the estimated height holds
-// its place. Once made, a view stays until the controller goes. stackedView(), isRealised()
-// and isShownInViewport() tell what exists and what is on screen without making anything;
-// viewRealised() reports each view as it is made.
+// its place (LazyPlaces). A deferred view far from the visible part is released again and made
+// anew when it comes back, unless a host holds it: every view handed out by views(),
+// realiseView() or stackedView() is pinned and stays until the controller goes.
+// isRealised() and isShownInViewport() tell what exists and what is on screen without making
+// anything; viewRealised() and viewReleased() report each view as it is made and let go.
 //
 // Ownership: the controller owns every view in its list that no widget holds yet. When its
 // view loads, the listed views move into the stack and the view hierarchy owns them from then
@@ -43,6 +46,8 @@ public:
     {
         ViewMaker make;
         int weight = 1;
+        // False for a view holding what cannot be made again (a player, a recording).
+        bool releasable = true;
     };
 
     static constexpr qreal defaultHorizontalInset = 20.0;
@@ -50,15 +55,15 @@ public:
     // row's title and value never sit a screen apart.
     static constexpr int maximumContentWidth = 760;
     // How far beyond the visible part deferred views are made ahead, in pixels.
-    static constexpr int realisationMargin = 100;
+    static constexpr int realisationMargin = LazyPlaces::realisationMargin;
 
     explicit VStackViewController(QObject *parent = nullptr);
     explicit VStackViewController(QList<QWidget *> views, QObject *parent = nullptr);
     ~VStackViewController() override;
 
-    // Every view of the list, in stack order (places whose maker gave nothing left out).
-    // Reading it makes the views not made yet, so a host that only shows the screen should
-    // not: on screen, views are made as they come near the visible part.
+    // Every view of the list, in stack order (places whose maker gave nothing left out), all
+    // pinned. Reading it makes the views not made yet, so a host that only shows the screen
+    // should not: on screen, views are made as they come near the visible part.
     QList<QWidget *> views();
     // Replaces the list. Once the view has loaded, the stack on screen stays as it was.
     void setViews(QList<QWidget *> views);
@@ -68,13 +73,20 @@ public:
     void setDeferredViews(std::vector<DeferredView> views);
 
     // Entries of the list, made or not.
-    int stackedViewCount() const { return int(m_entries.size()); }
-    // The view at index once made; null before, or when its maker gave nothing.
+    int stackedViewCount() const;
+    // The view at index while it is made, pinned; null before, after a release, or when its
+    // maker gave nothing.
     QWidget *stackedView(int index) const;
+    // The same without pinning it, for the screen's own parts that let go of it on
+    // viewReleased().
+    QWidget *madeView(int index) const;
     bool isRealised(int index) const;
     // Makes the view at index now if it is not made yet (placed in the stack when the view
-    // is loaded) and returns it.
+    // is loaded), pins it and returns it.
     QWidget *realiseView(int index);
+    // Deferred views far from the visible part are released (on by default).
+    bool releasesFarViews() const { return m_releasesFarViews; }
+    void setReleasesFarViews(bool releases);
     // True when view (a stacked view or anything inside one) is made, shown and at least
     // partly inside the visible part of the scrolling area.
     bool isShownInViewport(const QWidget *view) const;
@@ -95,52 +107,31 @@ public:
     platform::LayoutConstraint *trailingSpaceConstraint = nullptr;
 
 signals:
-    // A deferred view was made (view may be null when its maker gave nothing).
+    // A deferred view was made (view may be null when its maker gave nothing), for the first
+    // time or again after a release.
     void viewRealised(int index, QWidget *view);
+    // The deferred view at index was deleted, being far from the visible part.
+    void viewReleased(int index);
+    // Rows inside the made view at index were made or released (a section whose rows come
+    // as they are needed).
+    void viewContentChanged(int index, QWidget *view);
 
 protected:
     void loadView() override;
     void viewDidLoad() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Entry
-    {
-        QPointer<QWidget> view;
-        ViewMaker make;           // empty for views given made, and once made
-        QPointer<QWidget> holder; // keeps a deferred view's place in the stack
-        int weight = 1;
-        bool hidden = false;
-    };
-
-    QWidget *place(const Entry &entry) const;
-    // A place's rectangle in the coordinates of placesView().
-    QRect placeGeometry(const QWidget *place) const;
-    QWidget *addBlock();
-    void syncBlockShown(QWidget *block);
-    const std::vector<int> &shownDeferred();
     void deleteUnplaced(const QList<QWidget *> &keep);
-    void forgetScreenEntries();
-    void placeInHolder(Entry &entry);
-    void realiseNearViewport();
-    void syncContentGeometry();
-    std::vector<int> unrealisedNear(int top, int bottom);
-    QWidget *firstPlaceFrom(int top);
-    void estimateUnrealisedHeights();
+    // Places on screen stay as they are; the others go with their makers.
+    void retirePlaces();
 
-    std::vector<Entry> m_entries;
-    // Deferred places sit in blocks of a few dozen, not all side by side: Qt walks the later
-    // siblings of every repainted widget's ancestors, which over a thousand places costs more
-    // than painting a changed row.
-    std::vector<QPointer<QWidget>> m_blocks;
-    std::vector<int> m_deferred; // indexes of entries with a holder, in stack order
-    // Those of m_deferred whose place shows; rebuilt after a place is hidden or shown.
-    std::vector<int> m_shownDeferred;
-    bool m_shownDeferredStale = true;
+    // The views given made, or the places of deferred ones (then views is empty).
+    QList<QPointer<QWidget>> m_views;
+    std::vector<bool> m_hidden;
+    LazyPlaces *m_places = nullptr;
     QPointer<QScrollArea> m_scrollView;
     qreal m_horizontalInset = defaultHorizontalInset;
-    bool m_realising = false;
-    bool m_measured = false;
+    bool m_releasesFarViews = true;
 };
 
 } // namespace NequoraUI

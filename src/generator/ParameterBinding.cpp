@@ -269,11 +269,16 @@ void ParameterBinding::gestureEnded()
 
 void ParameterBinding::record(const QVariant &oldValue, const QVariant &newValue)
 {
-    if (!m_undoStack || !m_access.write || oldValue == newValue)
+    if (!m_access.write || oldValue == newValue)
         return;
-    m_undoStack->push(new ValueChangeCommand(
-        tr("Change %1").arg(m_name), this, [this](const QVariant &value) { apply(value); },
-        oldValue, newValue));
+    const QString text = tr("Change %1").arg(m_name);
+    if (m_undoHook) {
+        m_undoHook(text, oldValue);
+        return;
+    }
+    if (m_undoStack)
+        m_undoStack->push(new ValueChangeCommand(
+            text, this, [this](const QVariant &value) { apply(value); }, oldValue, newValue));
 }
 
 } // namespace NequoraUI

@@ -62,6 +62,10 @@ public:
     void setGestureHook(GestureHook hook) { m_gestureHook = std::move(hook); }
     // Told after each user change the row wrote into the engine.
     void setChangeHook(std::function<void()> hook) { m_changeHook = std::move(hook); }
+    // Records each finished user change in place of the binding's own undo entry, which lives
+    // only as long as the row: a screen whose rows come and go records by parameter instead.
+    using UndoHook = std::function<void(const QString &text, const QVariant &before)>;
+    void setUndoHook(UndoHook hook) { m_undoHook = std::move(hook); }
 
 private:
     struct Access
@@ -96,6 +100,7 @@ private:
     const std::weak_ptr<NQParameter> m_parameter;
     GestureHook m_gestureHook;
     std::function<void()> m_changeHook;
+    UndoHook m_undoHook;
     const Access m_access;
     QPointer<QUndoStack> m_undoStack;
     QVariant m_shown;

@@ -1,6 +1,7 @@
 #include "ParameterFilter.h"
 
 #include "CollapsibleSectionView.h"
+#include "LazyPlaces.h"
 #include "ParameterBinding.h"
 #include "VStackViewController.h"
 
@@ -38,8 +39,15 @@ ParameterFilter::ParameterFilter(VStackViewController *stack, std::vector<PlaceN
     }
     for (int i = 0; i < stack->stackedViewCount(); ++i)
         if (stack->isRealised(i))
-            sectionMade(i, stack->stackedView(i));
+            sectionMade(i, stack->madeView(i));
+    // Sections come and go as the user scrolls, and so do the rows of long ones: each is
+    // looked through again, and shows what the current text keeps.
     connect(stack, &VStackViewController::viewRealised, this, &ParameterFilter::sectionMade);
+    connect(stack, &VStackViewController::viewContentChanged, this, &ParameterFilter::sectionMade);
+    connect(stack, &VStackViewController::viewReleased, this, [this](int index) {
+        if (index >= 0 && size_t(index) < m_places.size())
+            forgetWidgets(m_places[size_t(index)]);
+    });
     if (m_noMatchView)
         m_noMatchView->hide();
 }
@@ -63,12 +71,19 @@ void ParameterFilter::sectionMade(int index, QWidget *section)
     if (index < 0 || size_t(index) >= m_places.size() || !section)
         return;
     Place &place = m_places[size_t(index)];
-    place.containers.clear();
-    place.rows.clear();
+    forgetWidgets(place);
     addContainer(place, section, -1);
+    place.pages = section->findChild<LazyPlaces *>();
     // Made while a text is set: it shows only what the text keeps.
     if (!m_needle.isEmpty())
         applyToPlace(index, m_needle);
+}
+
+void ParameterFilter::forgetWidgets(Place &place)
+{
+    place.containers.clear();
+    place.rows.clear();
+    place.pages = nullptr;
 }
 
 void ParameterFilter::addContainer(Place &place, QWidget *section, int parent)
@@ -80,10 +95,22 @@ void ParameterFilter::addContainer(Place &place, QWidget *section, int parent)
         return;
     const int index = int(place.containers.size());
     place.containers.push_back({section, folded(collapsible->titleLabel->text()), parent});
+    addRows(place, stack, index);
+}
+
+void ParameterFilter::addRows(Place &place, QLayout *stack, int container)
+{
+    const int index = container;
     for (int i = 0; i < stack->count(); ++i) {
         QWidget *row = stack->itemAt(i)->widget();
         if (!row)
             continue;
+        // Pages of rows made as they come: their rows belong to the section around them.
+        if (LazyPlaces::isFrame(row)) {
+            if (row->layout())
+                addRows(place, row->layout(), index);
+            continue;
+        }
         if (qobject_cast<CollapsibleSectionView *>(row)) {
             addContainer(place, row, index);
             continue;
@@ -122,21 +149,46 @@ int ParameterFilter::applyToPlace(int index, const QString &needle)
     if (!place.containers.empty())
         return applyToMadePlace(index, needle);
     // Not made: its names alone say whether it stays; a hidden place is not made.
-    const PlaceNames &names = place.names;
-    int kept = 0;
-    if (names.title.contains(needle)) {
-        kept = std::max(1, int(names.rows.size()));
-    } else {
-        std::vector<char> groupNamed(size_t(names.groups.size()));
-        for (qsizetype g = 0; g < names.groups.size(); ++g)
-            groupNamed[size_t(g)] = names.groups[g].contains(needle);
-        for (qsizetype r = 0; r < names.rows.size(); ++r) {
-            const int group = names.rowGroups[size_t(r)];
-            kept += (group >= 0 && groupNamed[size_t(group)]) || names.rows[r].contains(needle);
-        }
-    }
+    std::vector<char> rowKept;
+    const int kept = keptByNames(place.names, needle, rowKept);
     if (m_stack)
         m_stack->setPlaceShown(index, kept > 0);
+    return kept;
+}
+
+int ParameterFilter::keptByNames(const PlaceNames &names, const QString &needle,
+                                 std::vector<char> &rowKept)
+{
+    rowKept.assign(size_t(names.rows.size()), 1);
+    if (names.title.contains(needle))
+        return std::max(1, int(names.rows.size()));
+    std::vector<char> groupNamed(size_t(names.groups.size()));
+    for (qsizetype g = 0; g < names.groups.size(); ++g)
+        groupNamed[size_t(g)] = names.groups[g].contains(needle);
+    int kept = 0;
+    for (qsizetype r = 0; r < names.rows.size(); ++r) {
+        const int group = names.rowGroups[size_t(r)];
+        rowKept[size_t(r)] =
+            (group >= 0 && groupNamed[size_t(group)]) || names.rows[r].contains(needle);
+        kept += rowKept[size_t(r)];
+    }
+    return kept;
+}
+
+// A page of rows not made stays when one of its rows would; a page hides when none of its
+// rows is kept, so it leaves no gap.
+int ParameterFilter::applyToPages(Place &place, const QString &needle)
+{
+    std::vector<char> rowKept;
+    const int kept = keptByNames(place.names, needle, rowKept);
+    size_t first = 0;
+    for (int page = 0; page < place.pages->count(); ++page) {
+        const size_t end = std::min(rowKept.size(), first + size_t(place.pages->weight(page)));
+        place.pages->setShown(page, std::any_of(rowKept.begin() + qsizetype(first),
+                                                rowKept.begin() + qsizetype(end),
+                                                [](char keep) { return keep != 0; }));
+        first = end;
+    }
     return kept;
 }
 
@@ -166,6 +218,12 @@ int ParameterFilter::applyToMadePlace(int index, const QString &needle)
             kept[size_t(c)] = true;
     }
 
+    // A section whose rows come as they are needed is judged by its names: most of its rows
+    // are not made.
+    if (place.pages) {
+        shownRows = applyToPages(place, needle);
+        kept[0] = shownRows > 0;
+    }
     // The place hides first and shows last, so that rows inside change while it is hidden:
     // Qt then sends no show or hide events down each row. Its outermost section is the place.
     const bool placeKept = !kept.empty() && kept[0];

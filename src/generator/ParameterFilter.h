@@ -7,10 +7,12 @@
 #include <QStringList>
 #include <vector>
 
+class QLayout;
 class QWidget;
 
 namespace NequoraUI {
 
+class LazyPlaces;
 class VStackViewController;
 
 // Narrows a generated screen to the rows whose parameter name, or whose node's (or group's)
@@ -71,10 +73,18 @@ private:
         PlaceNames names;
         std::vector<Container> containers;
         std::vector<Row> rows;
+        // The pages of a section whose rows are made as they come, one per weight unit row.
+        QPointer<LazyPlaces> pages;
     };
 
     void sectionMade(int index, QWidget *section);
+    static void forgetWidgets(Place &place);
     void addContainer(Place &place, QWidget *section, int parent);
+    void addRows(Place &place, QLayout *stack, int container);
+    // How many of the names' rows the needle keeps, and which.
+    static int keptByNames(const PlaceNames &names, const QString &needle,
+                           std::vector<char> &rowKept);
+    static int applyToPages(Place &place, const QString &needle);
     // Applies the needle to one place; returns the rows it keeps.
     int applyToPlace(int index, const QString &needle);
     int applyToMadePlace(int index, const QString &needle);

@@ -16,8 +16,14 @@ ParameterFollower::ParameterFollower(VStackViewController *stack, QScrollArea *s
     // One slot per place in the stack, filled as its section is made.
     m_sections.resize(size_t(stack->stackedViewCount()));
     for (int i = 0; i < stack->stackedViewCount(); ++i)
-        addSection(i, stack->stackedView(i));
+        addSection(i, stack->madeView(i));
+    // Sections come and go as the user scrolls, and so do the rows of long ones.
     connect(stack, &VStackViewController::viewRealised, this, &ParameterFollower::addSection);
+    connect(stack, &VStackViewController::viewContentChanged, this, &ParameterFollower::addSection);
+    connect(stack, &VStackViewController::viewReleased, this, [this](int index) {
+        if (index >= 0 && size_t(index) < m_sections.size())
+            m_sections[size_t(index)] = {};
+    });
     m_displayLink = new platform::DisplayLink(
         this, [this] { followVisibleRows(); }, this);
     // Scheduled only while the screen shows, so hidden pages cost no frames.

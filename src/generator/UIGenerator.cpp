@@ -1,19 +1,17 @@
 #include "UIGenerator.h"
 
-#include "AudioFileView.h"
-#include "AudioPlayerView.h"
 #include "CollapsibleSectionView.h"
-#include "GeneratedRecorderNode.h"
+#include "FoldMemory.h"
 #include "GraphParameters.h"
 #include "GraphViewController.h"
+#include "LazyPlaces.h"
 #include "LiveValueView.h"
+#include "MediaNodeViews.h"
 #include "NQAudioGraph.h"
 #include "NQAudioNode.h"
-#include "NQAudioPlayerNode.h"
 #include "NQBoolParameter.h"
 #include "NQFloatParameter.h"
 #include "NQIntParameter.h"
-#include "NQRecorderNode.h"
 #include "NQStringParameter.h"
 #include "NQUIntParameter.h"
 #include "ParameterBinding.h"
@@ -22,17 +20,14 @@
 #include "ParameterRow.h"
 #include "PickerView.h"
 #include "PresetStore.h"
-#include "RecorderView.h"
-#include "RowMarks.h"
+#include "RowWidgetMaker.h"
 #include "SaturatingConversion.h"
 #include "ScreenSettings.h"
 #include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
 #include "TextFieldView.h"
-#include "ValueChangeCommand.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -48,125 +43,16 @@ namespace {
 
 const std::string graphInputType = "Nequora.GraphInput";
 const std::string graphOutputType = "Nequora.GraphOutput";
-const std::string playerType = "AudioPlayerNode";
-const std::string recorderType = "RecorderNode";
 
 // Spacing between the widgets of one node.
 constexpr int nodeWidgetSpacing = 20;
+// A node with more rows than two pages of them gets its rows a page at a time, as they come
+// near the visible part of the screen.
+constexpr int rowsPerPage = 12;
 
 QString text(const std::string &utf8)
 {
     return QString::fromStdString(utf8);
-}
-
-QWidget *switchFor(std::shared_ptr<NQBoolParameter> parameter)
-{
-    const bool value = parameter->value();
-    return new SwitchView(text(parameter->name()), value,
-                          [parameter](bool isOn) { parameter->setValue(isOn); });
-}
-
-QWidget *sliderFor(std::shared_ptr<NQFloatParameter> parameter)
-{
-    return new SliderView(text(parameter->name()), parameter->value(), parameter->minimumValue(),
-                          parameter->maximumValue(),
-                          [parameter](float value) { parameter->setValue(value); });
-}
-
-// The float nearest to an integer bound that does not lie beyond it, so that every whole value
-// the slider can reach converts back to the integer it shows (float(INT32_MAX) is 2^31).
-// Inside means towards +infinity for a minimum and -infinity for a maximum.
-float boundInside(double bound, float inside)
-{
-    const float nearest = float(bound);
-    const bool beyond = inside > 0 ? double(nearest) < bound : double(nearest) > bound;
-    return beyond ? std::nextafter(nearest, inside) : nearest;
-}
-
-// Whole steps and whole-number text: the label always shows the integer that was written.
-template <typename Parameter, typename Write>
-QWidget *integerSliderFor(const Parameter &parameter, Write write)
-{
-    constexpr float up = std::numeric_limits<float>::infinity();
-    auto *slider =
-        new SliderView(text(parameter->name()), float(parameter->value()),
-                       boundInside(double(parameter->minimumValue()), up),
-                       boundInside(double(parameter->maximumValue()), -up), std::move(write));
-    slider->setStep(1.0f);
-    slider->setDecimals(0);
-    // The engine's integer itself: a float holds only some of those beyond 2^24.
-    slider->setExactValue(double(parameter->value()));
-    return slider;
-}
-
-QWidget *sliderFor(std::shared_ptr<NQIntParameter> parameter)
-{
-    return integerSliderFor(parameter, [parameter](float value) {
-        parameter->setValue(SaturatingConversion::toInt32(value));
-    });
-}
-
-QWidget *sliderFor(std::shared_ptr<NQUIntParameter> parameter)
-{
-    return integerSliderFor(parameter, [parameter](float value) {
-        parameter->setValue(SaturatingConversion::toUInt32(value));
-    });
-}
-
-template <typename Writer>
-QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const Writer &writer)
-{
-    auto *field = new TextFieldView(text(parameter->name()), text(parameter->value()));
-    if (!writer) {
-        field->setReadOnly(true);
-        return field;
-    }
-    // The field reports only edits that changed its text.
-    QObject::connect(
-        field, &TextFieldView::editingFinished, field,
-        [parameter, writer](const QString &edited) { writer(parameter, edited.toStdString()); });
-    return field;
-}
-
-// A segmented control, or a picker row for long lists. A choice writes its value; nothing is
-// selected while the engine holds a value that is not one of the choices.
-QWidget *choiceControl(const ParameterRow &row, ViewControllerPresenter *presenter)
-{
-    const QStringList labels = row.choices();
-    const auto write = [row](qsizetype index) { row.writeChoice(int(index)); };
-    if (row.kind() == ParameterRow::Kind::Segments) {
-        auto *view = new SegmentedView(row.title(), labels, write);
-        view->setSelectedIndex(row.choiceIndex());
-        return view;
-    }
-    return new PickerView(presenter, row.title(), row.valueText(), labels,
-                          [write, labels](const QString &label) { write(labels.indexOf(label)); });
-}
-
-// A slider over the row's scale, with its unit, transform and step.
-QWidget *presentedSlider(const ParameterRow &row)
-{
-    const double value = row.value().toDouble();
-    constexpr float up = std::numeric_limits<float>::infinity();
-    // Whole numbers keep to bounds whose every reachable value converts back (see boundInside).
-    const float minimum = row.isInteger() ? boundInside(row.minimum(), up) : float(row.minimum());
-    const float maximum = row.isInteger() ? boundInside(row.maximum(), -up) : float(row.maximum());
-    auto *slider = new SliderView(row.title(), float(value), minimum, maximum,
-                                  [row](float value) { row.write(double(value)); });
-    slider->setPresentation(row.mapping()->presentation());
-    slider->setExactValue(value);
-    return slider;
-}
-
-// The row's description and, for a slider, where its own reset takes it.
-void describe(QWidget *row, const std::optional<ParameterPresentation> &presentation)
-{
-    if (!presentation)
-        return;
-    if (!presentation->description.isEmpty())
-        RowMarks::of(row)->setDescription(presentation->description);
-    if (auto *slider = qobject_cast<SliderView *>(row); slider && presentation->defaultValue)
-        slider->setDefaultValue(float(*presentation->defaultValue));
 }
 
 } // namespace
@@ -193,11 +79,8 @@ std::vector<std::shared_ptr<NQAudioNode>> UIGenerator::shownNodes(const NQAudioG
 
 int UIGenerator::rowCount(const NQAudioNode &audioNode) const
 {
-    const std::string type = audioNode.type();
-    if (type == playerType)
-        return delegate && !audioFiles.isEmpty() ? 2 : 1;
-    if (type == recorderType)
-        return 1;
+    if (MediaNodeViews::isMediaNode(audioNode))
+        return MediaNodeViews::viewCount(audioNode, delegate && !audioFiles.isEmpty());
     const auto parameters = audioNode.parameters();
     return int(std::count_if(parameters.begin(), parameters.end(),
                              [this](const auto &parameter) { return getsRow(parameter); }));
@@ -207,8 +90,7 @@ void UIGenerator::addFilterNames(const NQAudioNode &audioNode, QStringList &rows
                                  std::vector<int> &groups, QStringList &groupNames) const
 {
     // Players and recorders show no parameter rows: they match by their node's name only.
-    const std::string type = audioNode.type();
-    if (type == playerType || type == recorderType)
+    if (MediaNodeViews::isMediaNode(audioNode))
         return;
     for (const auto &parameter : audioNode.parameters()) {
         const auto presentation = presentationFor(parameter);
@@ -230,12 +112,69 @@ QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioN
 {
     if (!audioNode)
         return nullptr;
-    const std::string type = audioNode->type();
-    const QList<QWidget *> views = type == playerType || type == recorderType
-                                       ? generateViews(audioNode)
-                                       : generateParameterViews(audioNode->parameters(), nodeKey);
+    if (MediaNodeViews::isMediaNode(*audioNode)) {
+        const QList<QWidget *> views = generateViews(audioNode);
+        return views.isEmpty() ? nullptr
+                               : generateSection(text(audioNode->displayName()), views, folded);
+    }
+    std::vector<std::shared_ptr<NQParameter>> rows;
+    bool grouped = false;
+    for (const auto &parameter : audioNode->parameters()) {
+        const auto presentation = presentationFor(parameter);
+        if (!hasControl(parameter) || (presentation && presentation->hidden))
+            continue;
+        rows.push_back(parameter);
+        grouped = grouped || (presentation && !presentation->group.isEmpty());
+    }
+    // Groups gather rows from anywhere in the node: such a node is made whole.
+    if (!grouped && rows.size() > size_t(2 * rowsPerPage))
+        return generatePagedSection(text(audioNode->displayName()), rows, folded, nodeKey);
+    const QList<QWidget *> views = generateParameterViews(rows, nodeKey);
     return views.isEmpty() ? nullptr
                            : generateSection(text(audioNode->displayName()), views, folded);
+}
+
+QWidget *
+UIGenerator::generatePagedSection(const QString &title,
+                                  const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                                  bool folded, const QString &nodeKey) const
+{
+    auto content = std::make_unique<QWidget>();
+    if (folded)
+        content->hide();
+    auto *stack = new QVBoxLayout(content.get());
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(nodeWidgetSpacing);
+    // One copy of the settings for all the pages of the section.
+    const auto generator = std::make_shared<const UIGenerator>(*this);
+    std::vector<LazyPlaces::Place> pages;
+    for (size_t first = 0; first < parameters.size(); first += rowsPerPage) {
+        const auto end =
+            parameters.begin() + qsizetype(std::min(parameters.size(), first + rowsPerPage));
+        std::vector<std::shared_ptr<NQParameter>> page(parameters.begin() + qsizetype(first), end);
+        const int weight = int(page.size());
+        pages.push_back({[generator, page = std::move(page), nodeKey] {
+                             return generator->generatePage(page, nodeKey);
+                         },
+                         weight});
+    }
+    // Driven by the screen's own places, of which the section is one.
+    auto *places = new LazyPlaces(std::move(pages), content.get());
+    places->placeIn(stack);
+    return new CollapsibleSectionView(title, content.release());
+}
+
+QWidget *UIGenerator::generatePage(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                                   const QString &nodeKey) const
+{
+    auto *page = new QWidget;
+    LazyPlaces::markAsFrame(page);
+    auto *stack = new QVBoxLayout(page);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(nodeWidgetSpacing);
+    for (QWidget *row : generateParameterViews(parameters, nodeKey))
+        stack->addWidget(row);
+    return page;
 }
 
 QList<QWidget *>
@@ -261,11 +200,8 @@ QList<QWidget *> UIGenerator::generateViews(const std::shared_ptr<NQAudioNode> &
 {
     if (!audioNode)
         return {};
-    const std::string type = audioNode->type();
-    if (type == playerType)
-        return generatePlayerViews(*audioNode);
-    if (type == recorderType)
-        return generateRecorderViews(*audioNode);
+    if (MediaNodeViews::isMediaNode(*audioNode))
+        return MediaNodeViews::views(*audioNode, delegate, audioFiles, undoStack);
     return generateViews(audioNode->parameters());
 }
 
@@ -298,7 +234,7 @@ UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParamete
             };
         ParameterBinding *binding = ParameterBinding::bind(widget, parameter, undoStack,
                                                            presentation, std::move(writeText));
-        describe(widget, presentation);
+        RowWidgetMaker::describe(widget, presentation);
         if (binding && rowBound)
             rowBound(binding, nodeKey);
         else if (binding && gestureHandler)
@@ -350,8 +286,7 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
         if (const int rows = node ? generator.rowCount(*node) : 0; rows > 0) {
             shown.emplace_back(node, rows);
             shownKeys.append(nodeKeys[qsizetype(i)]);
-            const std::string type = node->type();
-            if (type != playerType && type != recorderType)
+            if (!MediaNodeViews::isMediaNode(*node))
                 parameterNodes.emplace_back(nodeKeys[qsizetype(i)], node);
         }
     }
@@ -364,15 +299,25 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
             settings->attach(binding, node);
     };
     const bool fold = foldSectionsAbove && qsizetype(shown.size()) > *foldSectionsAbove;
+    // Sections far from the visible part are released and made again: they open as the user
+    // left them. Players and recorders hold what cannot be made again, and stay.
+    auto *folds = new FoldMemory(controller.get());
+    const auto shared = std::make_shared<const UIGenerator>(generator);
     std::vector<VStackViewController::DeferredView> sections;
     sections.reserve(shown.size());
     for (size_t i = 0; i < shown.size(); ++i) {
         const bool folded = fold && !sections.empty();
+        const int index = int(i);
         sections.push_back(
-            {[generator, node = shown[i].first, folded, key = shownKeys[qsizetype(i)]] {
-                 return generator.generateSection(node, folded, key);
+            {[shared, node = shown[i].first, folded, key = shownKeys[qsizetype(i)],
+              folds = QPointer<FoldMemory>(folds), index] {
+                 const bool foldedNow = folds ? folds->isFolded(index, folded) : folded;
+                 QWidget *section = shared->generateSection(node, foldedNow, key);
+                 if (folds)
+                     folds->follow(index, section);
+                 return section;
              },
-             folded ? 1 : shown[i].second + 1});
+             folded ? 1 : shown[i].second + 1, !MediaNodeViews::isMediaNode(*shown[i].first)});
     }
     controller->setDeferredViews(std::move(sections));
     if (showsFilter)
@@ -386,62 +331,6 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
             return names;
         });
     return controller;
-}
-
-QList<QWidget *> UIGenerator::generatePlayerViews(const NQAudioNode &audioNode) const
-{
-    // A player object of our own for the engine node; the player view keeps it alive.
-    auto player = std::make_shared<NQAudioPlayerNode>(audioNode.audioNode());
-    auto playerView = std::make_unique<AudioPlayerView>(player);
-    if (!delegate || audioFiles.isEmpty())
-        return {playerView.release()};
-
-    // Weak, so a file row never keeps the player alive.
-    std::weak_ptr<NQAudioPlayerNode> weakPlayer = player;
-    const auto load = [weakPlayer](const QUrl &file) {
-        if (const auto player = weakPlayer.lock())
-            player->load(file.toString(QUrl::FullyEncoded).toStdString());
-    };
-    // The row's file, and the row itself once made, for undoing a choice.
-    auto chosen = std::make_shared<QUrl>();
-    auto row = std::make_shared<QPointer<AudioFileView>>();
-    auto fileView = std::make_unique<AudioFileView>(
-        delegate.data(), QStringLiteral("File"), std::nullopt, audioFiles,
-        [load, chosen, row, stack = undoStack](const QUrl &file) {
-            const QUrl previous = std::exchange(*chosen, file);
-            load(file);
-            // The engine cannot unload a file, so only a change of file can be undone.
-            if (!stack || previous.isEmpty() || previous == file || !*row)
-                return;
-            const auto show = [load, chosen, row](const QVariant &value) {
-                *chosen = value.toUrl();
-                load(*chosen);
-                if (*row)
-                    (*row)->setFile(*chosen);
-            };
-            stack->push(new ValueChangeCommand(QObject::tr("Choose File"), row->data(), show,
-                                               previous, file));
-        });
-    *row = fileView.get();
-    return {fileView.release(), playerView.release()};
-}
-
-QList<QWidget *> UIGenerator::generateRecorderViews(const NQAudioNode &audioNode)
-{
-    const RecorderTransport transport = recorderTransport(audioNode);
-    auto *view = new RecorderView(transport.recorder());
-    view->setRecordingFilePath(transport.path());
-    view->setRecordingFormat(transport.format());
-    view->setStartStopButtonEnabled(true);
-    return {view};
-}
-
-RecorderTransport UIGenerator::recorderTransport(const NQAudioNode &audioNode)
-{
-    return RecorderTransport(std::make_shared<GeneratedRecorderNode>(audioNode.audioNode()),
-                             GeneratedRecorderNode::recordingPath(text(audioNode.displayName()),
-                                                                  QDateTime::currentDateTime()),
-                             NQCodec::wav);
 }
 
 QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget *> &views,
@@ -483,49 +372,13 @@ bool UIGenerator::hasControl(const std::shared_ptr<NQParameter> &parameter)
 
 bool UIGenerator::showsParameterRows(const NQAudioNode &audioNode)
 {
-    return !isPlayer(audioNode) && !isRecorder(audioNode);
+    return !MediaNodeViews::isMediaNode(audioNode);
 }
 
-bool UIGenerator::isPlayer(const NQAudioNode &audioNode)
-{
-    return audioNode.type() == playerType;
-}
-
-bool UIGenerator::isRecorder(const NQAudioNode &audioNode)
-{
-    return audioNode.type() == recorderType;
-}
-
-// The control is the one the shared row rule names; numbers without a presentation keep the
-// plain slider of their own type.
 QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &parameter,
                                      const std::optional<ParameterPresentation> &presentation) const
 {
-    const auto row = ParameterRow::describe(parameter, presentation);
-    if (!row)
-        return nullptr;
-    switch (row->kind()) {
-    case ParameterRow::Kind::Switch:
-        return switchFor(std::dynamic_pointer_cast<NQBoolParameter>(parameter));
-    case ParameterRow::Kind::TextField:
-        // Strings are read-only unless the host can write them.
-        return textFieldFor(std::dynamic_pointer_cast<NQStringParameter>(parameter), stringWriter);
-    case ParameterRow::Kind::ReadOnly:
-        return new LiveValueView(row->title(), [row = *row] { return row.valueText(); });
-    case ParameterRow::Kind::Segments:
-    case ParameterRow::Kind::Picker:
-        return choiceControl(*row, delegate);
-    case ParameterRow::Kind::Slider:
-        break;
-    }
-    if (presentation)
-        return presentedSlider(*row);
-    // Every number gets a slider over its range; integers are truncated on the way back.
-    if (auto floatParameter = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
-        return sliderFor(std::move(floatParameter));
-    if (auto intParameter = std::dynamic_pointer_cast<NQIntParameter>(parameter))
-        return sliderFor(std::move(intParameter));
-    return sliderFor(std::dynamic_pointer_cast<NQUIntParameter>(parameter));
+    return RowWidgetMaker::make(parameter, presentation, stringWriter, delegate);
 }
 
 } // namespace NequoraUI

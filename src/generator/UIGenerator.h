@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ParameterPresentation.h"
-#include "RecorderTransport.h"
 #include "ViewControllerPresenter.h"
 #include "platform/ViewController.h"
 
@@ -98,12 +97,6 @@ public:
     static std::vector<std::shared_ptr<NQAudioNode>> shownNodes(const NQAudioGraph &audioGraph);
     // False for player and recorder nodes, whose views stand in for their parameters.
     static bool showsParameterRows(const NQAudioNode &audioNode);
-    static bool isPlayer(const NQAudioNode &audioNode);
-    static bool isRecorder(const NQAudioNode &audioNode);
-    // The transport a recorder node's row drives: a recording of its own, a WAV file in the
-    // application's data folder named after the node and the time, never overwriting an
-    // earlier one.
-    static RecorderTransport recorderTransport(const NQAudioNode &audioNode);
     // What presentationProvider says for parameter, if anything.
     std::optional<ParameterPresentation>
     presentationFor(const std::shared_ptr<NQParameter> &parameter) const;
@@ -125,8 +118,12 @@ private:
                            const QString &nodeKey) const;
     // Each row generateViewController() makes, with the name its node's parameters are known by.
     std::function<void(ParameterBinding *, const QString &nodeKey)> rowBound;
-    QList<QWidget *> generatePlayerViews(const NQAudioNode &audioNode) const;
-    static QList<QWidget *> generateRecorderViews(const NQAudioNode &audioNode);
+    // A section whose rows are made a page at a time, as they come near the visible part.
+    QWidget *generatePagedSection(const QString &title,
+                                  const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                                  bool folded, const QString &nodeKey) const;
+    QWidget *generatePage(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                          const QString &nodeKey) const;
     static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,
                                     bool folded = false);
     QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter,

@@ -35,6 +35,10 @@ void ScreenSettings::attach(ParameterBinding *binding, const QString &nodeName)
             endGesture(index);
     });
     binding->setChangeHook([this, index] { userChanged(index); });
+    // By parameter, not by row: the row may be released and made again before an undo.
+    binding->setUndoHook([this, index](const QString &text, const QVariant &before) {
+        recordChange(text, index, before);
+    });
     // The row's own reset goes where Reset All does.
     if (auto *slider = qobject_cast<SliderView *>(binding->row());
         slider && m_parameters.kind(index) == GraphParameters::Kind::Number)

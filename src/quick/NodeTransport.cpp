@@ -2,20 +2,20 @@
 
 #include "AudioFilePickerViewController.h"
 #include "GraphRowModel.h"
+#include "MediaNodeViews.h"
 #include "NQAudioNode.h"
 #include "PlayerTransport.h"
-#include "UIGenerator.h"
 
 namespace NequoraUI {
 
 std::optional<NodeTransport> NodeTransport::of(const NQAudioNode &audioNode)
 {
     NodeTransport transport;
-    if (UIGenerator::isPlayer(audioNode))
+    if (MediaNodeViews::isPlayer(audioNode))
         // A player object of our own for the engine node, as the widget screen makes.
         transport.m_player = std::make_shared<NQAudioPlayerNode>(audioNode.audioNode());
-    else if (UIGenerator::isRecorder(audioNode))
-        transport.m_recorder = UIGenerator::recorderTransport(audioNode);
+    else if (MediaNodeViews::isRecorder(audioNode))
+        transport.m_recorder = MediaNodeViews::recorderTransport(audioNode);
     else
         return std::nullopt;
     transport.refresh();

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "PlaceBlocks.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class QScrollArea;
+class QVBoxLayout;
+class QWidget;
+
+namespace NequoraUI {
+
+// Places one below the other in a vertical stack, whose views are made only as they come near
+// the visible part of a scrolling area and released again once they are far from it.
+//
+// Until its view is made, a place is a blank as tall as the views made so far suggest for its
+// weight (say, its number of rows). A made view sits in its place, which then follows the
+// view's size. A view more than releaseScreens viewport heights away from the visible part is
+// deleted, its place keeping the height the view had, and its maker makes it again when it
+// comes back. A pinned view, a view its maker marked as kept, and a view holding the keyboard
+// focus or the mouse are never released.
+//
+// Places nest: a made view may hold places of its own (a section whose rows come as they are
+// needed), children of the view. The outermost places, the ones that watch the scrolling area,
+// drive the nested ones, so one pass makes and releases at every level.
+//
+// Ownership: made views sit in their places and the view hierarchy owns them; a view made
+// before its place exists is deleted with this object unless something gave it a parent.
+class LazyPlaces : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Maker = std::function<QWidget *()>;
+
+    struct Place
+    {
+        Maker make;
+        int weight = 1;
+        // False for views holding state that cannot be made again (a recording under way).
+        bool releasable = true;
+    };
+
+    // How far beyond the visible part views are made ahead, in pixels.
+    static constexpr int realisationMargin = 100;
+    // Views further than this many viewport heights from the visible part are released. Made
+    // within realisationMargin, released only this far away: a place near the edge of the
+    // visible part never flips between made and released as the view moves by a pixel.
+    static constexpr int releaseScreens = 2;
+
+    explicit LazyPlaces(std::vector<Place> places, QObject *parent = nullptr);
+    ~LazyPlaces() override;
+
+    int count() const { return int(m_entries.size()); }
+    int weight(int index) const { return m_entries[size_t(index)].weight; }
+    bool isMade(int index) const;
+    // The view at index while it is made; null before, after a release, or when its maker
+    // gave nothing.
+    QWidget *view(int index) const;
+    // Makes the view at index now unless it is made, and returns it.
+    QWidget *make(int index);
+    // The view at index, once made, stays until this object goes.
+    void pin(int index);
+    bool isPinned(int index) const;
+
+    // Hides or shows a place, made or not. A hidden place takes no room and is not made.
+    void setShown(int index, bool shown);
+    bool isShown(int index) const;
+
+    // Gives every place its blank at the end of stack (after what stack holds already);
+    // views made by then go in at once.
+    void placeIn(QVBoxLayout *stack);
+    // Makes and releases as the visible part of scrollArea moves or grows, before it is
+    // painted. Only the outermost places watch.
+    void watch(QScrollArea *scrollArea);
+    // Nothing is made or released from now on; what is there stays.
+    void freeze();
+
+    bool releasesFarViews() const { return m_releasesFarViews; }
+    // On by default; off keeps every view once made.
+    void setReleasesFarViews(bool releases) { m_releasesFarViews = releases; }
+
+    // Marks a widget that only arranges places or rows: a search for rows looks through it.
+    static void markAsFrame(QWidget *widget);
+    static bool isFrame(const QWidget *widget);
+
+signals:
+    // A view was made (view may be null when its maker gave nothing).
+    void viewMade(int index, QWidget *view);
+    // The view at index was deleted; its maker makes it again when it comes back.
+    void viewReleased(int index);
+    // Places nested inside the made view at index were made or released.
+    void viewContentChanged(int index, QWidget *view);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Entry
+    {
+        QPointer<QWidget> view;
+        Maker make;
+        QPointer<QWidget> holder; // keeps the place in the stack
+        std::vector<QPointer<LazyPlaces>> nested;
+        int weight = 1;
+        bool made = false;
+        // Made once and released since: the blank keeps the height the view had.
+        bool released = false;
+        bool hidden = false;
+        bool pinned = false;
+        bool releasable = true;
+    };
+
+    const std::vector<int> &shownPlaces();
+    void placeInHolder(Entry &entry);
+    bool torn() const;
+
+    // One pass of the outermost places.
+    void realiseNearViewport();
+    void scheduleRelease();
+    void releaseFarViews();
+    void syncContentGeometry();
+    // The visible part of the scrolling area, in the coordinates of its content.
+    QRect seenRect() const;
+
+    // At every level, from here in: what comes within [from, to] of content is made, what
+    // lies outside it is released. True when anything was made or released.
+    bool makeWithin(int from, int to, const QWidget *content);
+    bool releaseOutside(int from, int to, const QWidget *content);
+    // The innermost place reaching down to top or below, for keeping what shows in place.
+    QWidget *anchorFrom(int top, const QWidget *content);
+    QRect placeRect(int index, const QWidget *content) const;
+    std::vector<int>::const_iterator firstReaching(int y, const QWidget *content);
+    bool isVisibleIn(const QWidget *content) const;
+    static bool isBusy(const QWidget *view);
+    void release(int index);
+    void settleLayoutsAbove();
+    void settleLayoutsBelow(const QWidget *content);
+    void estimateUnmadeHeights();
+
+    std::vector<Entry> m_entries;
+    PlaceBlocks m_blocks;
+    QPointer<QVBoxLayout> m_stack;
+    // The indexes of the shown places, in stack order; rebuilt after one is hidden or shown.
+    std::vector<int> m_shown;
+    bool m_shownStale = true;
+    QPointer<QScrollArea> m_scrollArea;
+    bool m_placed = false;
+    bool m_frozen = false;
+    bool m_realising = false;
+    bool m_measured = false;
+    bool m_releaseQueued = false;
+    bool m_releasesFarViews = true;
+};
+
+} // namespace NequoraUI

@@ -1,0 +1,63 @@
+#include "PlaceBlocks.h"
+
+#include "LazyPlaces.h"
+
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace NequoraUI {
+
+void PlaceBlocks::add(QVBoxLayout *stack, QWidget *holder)
+{
+    if (m_blocks.empty() || !m_blocks.back() || m_inLast == placesPerBlock) {
+        auto *block = new QWidget;
+        LazyPlaces::markAsFrame(block);
+        auto *layout = new QVBoxLayout(block);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(stack->spacing());
+        stack->addWidget(block);
+        m_blocks.emplace_back(block);
+        m_inLast = 0;
+    }
+    m_blocks.back()->layout()->addWidget(holder);
+    ++m_inLast;
+}
+
+void PlaceBlocks::syncShown(QWidget *block)
+{
+    QLayout *layout = block ? block->layout() : nullptr;
+    if (!layout)
+        return;
+    bool shown = false;
+    for (int i = 0; i < layout->count() && !shown; ++i)
+        if (QWidget *place = layout->itemAt(i)->widget())
+            shown = !place->isHidden();
+    if (block->isHidden() == shown)
+        block->setVisible(shown);
+}
+
+void PlaceBlocks::syncAllShown()
+{
+    for (const auto &block : m_blocks)
+        syncShown(block);
+}
+
+void PlaceBlocks::activate(bool tellStack)
+{
+    for (const auto &block : m_blocks) {
+        if (block && !block->isHidden()) {
+            block->layout()->activate();
+            if (tellStack)
+                block->updateGeometry();
+        }
+    }
+}
+
+void PlaceBlocks::placeInBlocks()
+{
+    for (const auto &block : m_blocks)
+        if (block && !block->isHidden())
+            block->layout()->setGeometry(block->rect());
+}
+
+} // namespace NequoraUI

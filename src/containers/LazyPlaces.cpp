@@ -1,11 +1,9 @@
 #include "LazyPlaces.h"
 
+#include "PlacesScrollDriver.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -167,11 +165,9 @@ void LazyPlaces::watch(QScrollArea *scrollArea)
 {
     if (!scrollArea || m_entries.empty())
         return;
-    m_scrollArea = scrollArea;
-    scrollArea->viewport()->installEventFilter(this);
-    scrollArea->widget()->installEventFilter(this);
-    connect(scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &LazyPlaces::realiseNearViewport);
+    if (!m_driver)
+        m_driver = std::make_unique<PlacesScrollDriver>(*this);
+    m_driver->watch(scrollArea);
 }
 
 void LazyPlaces::freeze()
@@ -180,22 +176,6 @@ void LazyPlaces::freeze()
     for (auto &entry : m_entries)
         if (!entry.made)
             entry.make = {};
-}
-
-bool LazyPlaces::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::LayoutRequest:
-        if (m_scrollArea &&
-            (watched == m_scrollArea->viewport() || watched == m_scrollArea->widget()))
-            realiseNearViewport();
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 const std::vector<int> &LazyPlaces::shownPlaces()
@@ -210,71 +190,16 @@ const std::vector<int> &LazyPlaces::shownPlaces()
     return m_shown;
 }
 
+bool LazyPlaces::isWatching() const
+{
+    return m_driver && m_driver->isWatching();
+}
+
 // A place gone means the screen is being torn down: nothing more is made or released.
 bool LazyPlaces::torn() const
 {
     return std::any_of(m_entries.begin(), m_entries.end(),
                        [](const Entry &entry) { return !entry.holder; });
-}
-
-QRect LazyPlaces::seenRect() const
-{
-    QWidget *viewport = m_scrollArea->viewport();
-    return {m_scrollArea->widget()->mapFrom(viewport, QPoint()), viewport->size()};
-}
-
-void LazyPlaces::realiseNearViewport()
-{
-    if (m_realising || m_frozen || !m_scrollArea || !m_scrollArea->widget() || !m_placed)
-        return;
-    if (torn()) {
-        freeze();
-        return;
-    }
-    m_realising = true;
-    const QWidget *content = m_scrollArea->widget();
-    // Bounded: each round makes at least one view, and a few rounds settle any estimate.
-    for (int round = 0; round < 64; ++round) {
-        syncContentGeometry();
-        const QRect seen = seenRect();
-        // What is on screen stays where it is while places above it change height (made, or
-        // estimated anew): the innermost place reaching into the visible part keeps its offset.
-        const QPointer<QWidget> anchor = anchorFrom(seen.top(), content);
-        const int offset = anchor ? anchor->mapTo(content, QPoint()).y() - seen.top() : 0;
-        if (!makeWithin(seen.top() - realisationMargin, seen.bottom() + realisationMargin, content))
-            break;
-        syncContentGeometry();
-        if (anchor) {
-            const int moved = anchor->mapTo(content, QPoint()).y() - offset - seen.top();
-            if (moved != 0) {
-                QScrollBar *bar = m_scrollArea->verticalScrollBar();
-                bar->setValue(bar->value() + moved);
-            }
-        }
-    }
-    m_realising = false;
-    scheduleRelease();
-}
-
-void LazyPlaces::scheduleRelease()
-{
-    if (m_releaseQueued || !m_releasesFarViews)
-        return;
-    // From the event loop, never from inside a view's own code that led here.
-    m_releaseQueued = true;
-    QMetaObject::invokeMethod(this, &LazyPlaces::releaseFarViews, Qt::QueuedConnection);
-}
-
-void LazyPlaces::releaseFarViews()
-{
-    m_releaseQueued = false;
-    if (m_frozen || !m_releasesFarViews || !m_scrollArea || !m_scrollArea->widget() || torn())
-        return;
-    // Where everything is now: a place's blank keeps the height its view has on screen.
-    syncContentGeometry();
-    const QRect seen = seenRect();
-    const int reach = releaseScreens * seen.height();
-    releaseOutside(seen.top() - reach, seen.bottom() + reach, m_scrollArea->widget());
 }
 
 QRect LazyPlaces::placeRect(int index, const QWidget *content) const
@@ -302,7 +227,7 @@ bool LazyPlaces::isVisibleIn(const QWidget *content) const
 
 bool LazyPlaces::makeWithin(int from, int to, const QWidget *content)
 {
-    if (m_scrollArea.isNull())
+    if (!isWatching())
         settleLayoutsBelow(content);
     std::vector<int> due;
     std::vector<int> madeNear;
@@ -330,7 +255,7 @@ bool LazyPlaces::makeWithin(int from, int to, const QWidget *content)
             emit viewContentChanged(index, entry.view);
         changed = changed || inner;
     }
-    if (changed && m_stack && m_scrollArea.isNull())
+    if (changed && m_stack && !isWatching())
         settleLayoutsAbove();
     return changed;
 }
@@ -381,7 +306,7 @@ void LazyPlaces::release(int index)
 
 QWidget *LazyPlaces::anchorFrom(int top, const QWidget *content)
 {
-    if (m_scrollArea.isNull())
+    if (!isWatching())
         settleLayoutsBelow(content);
     const auto &shown = shownPlaces();
     const auto first = firstReaching(top, content);
@@ -422,23 +347,6 @@ void LazyPlaces::settleLayoutsAbove()
         if (QLayout *layout = level->layout())
             layout->activate();
     }
-}
-
-void LazyPlaces::syncContentGeometry()
-{
-    QWidget *content = m_scrollArea->widget();
-    // The blocks first: their sizes are what the content lays out.
-    m_blocks.activate(true);
-    if (content->layout())
-        content->layout()->activate();
-    // The scroll area resizes its widget on a layout request; asked here, not in a later
-    // pass, so the frame about to be painted has every place where it belongs.
-    QEvent request(QEvent::LayoutRequest);
-    QCoreApplication::sendEvent(m_scrollArea, &request);
-    // A content not shown yet gets its resize event only when shown: place its views now.
-    if (content->layout())
-        content->layout()->setGeometry(content->rect());
-    m_blocks.placeInBlocks();
 }
 
 void LazyPlaces::estimateUnmadeHeights()

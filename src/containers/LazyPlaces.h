@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QScrollArea;
@@ -12,6 +13,8 @@ class QVBoxLayout;
 class QWidget;
 
 namespace NequoraUI {
+
+class PlacesScrollDriver;
 
 // Places one below the other in a vertical stack, whose views are made only as they come near
 // the visible part of a scrolling area and released again once they are far from it.
@@ -95,9 +98,6 @@ signals:
     // Places nested inside the made view at index were made or released.
     void viewContentChanged(int index, QWidget *view);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     struct Entry
     {
@@ -114,17 +114,15 @@ private:
         bool releasable = true;
     };
 
+    // Reads and drives the places from the scrolling area they watch.
+    friend class PlacesScrollDriver;
+
     const std::vector<int> &shownPlaces();
     void placeInHolder(Entry &entry);
     bool torn() const;
 
-    // One pass of the outermost places.
-    void realiseNearViewport();
-    void scheduleRelease();
-    void releaseFarViews();
-    void syncContentGeometry();
-    // The visible part of the scrolling area, in the coordinates of its content.
-    QRect seenRect() const;
+    // The outermost places watch a scrolling area; nested ones are driven by their parents.
+    bool isWatching() const;
 
     // At every level, from here in: what comes within [from, to] of content is made, what
     // lies outside it is released. True when anything was made or released.
@@ -147,13 +145,12 @@ private:
     // The indexes of the shown places, in stack order; rebuilt after one is hidden or shown.
     std::vector<int> m_shown;
     bool m_shownStale = true;
-    QPointer<QScrollArea> m_scrollArea;
     bool m_placed = false;
     bool m_frozen = false;
-    bool m_realising = false;
     bool m_measured = false;
-    bool m_releaseQueued = false;
     bool m_releasesFarViews = true;
+    // Made by watch(). Last, so it goes first: it reads the places while it lives.
+    std::unique_ptr<PlacesScrollDriver> m_driver;
 };
 
 } // namespace NequoraUI

@@ -1,0 +1,120 @@
+#include "PlacesScrollDriver.h"
+
+#include "LazyPlaces.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace NequoraUI {
+
+PlacesScrollDriver::PlacesScrollDriver(LazyPlaces &places) : m_places(places) {}
+
+void PlacesScrollDriver::watch(QScrollArea *scrollArea)
+{
+    m_scrollArea = scrollArea;
+    scrollArea->viewport()->installEventFilter(this);
+    scrollArea->widget()->installEventFilter(this);
+    connect(scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &PlacesScrollDriver::realiseNearViewport);
+}
+
+bool PlacesScrollDriver::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+        if (m_scrollArea &&
+            (watched == m_scrollArea->viewport() || watched == m_scrollArea->widget()))
+            realiseNearViewport();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QRect PlacesScrollDriver::seenRect() const
+{
+    QWidget *viewport = m_scrollArea->viewport();
+    return {m_scrollArea->widget()->mapFrom(viewport, QPoint()), viewport->size()};
+}
+
+void PlacesScrollDriver::realiseNearViewport()
+{
+    if (m_realising || m_places.m_frozen || !m_scrollArea || !m_scrollArea->widget() ||
+        !m_places.m_placed)
+        return;
+    if (m_places.torn()) {
+        m_places.freeze();
+        return;
+    }
+    m_realising = true;
+    const QWidget *content = m_scrollArea->widget();
+    // Bounded: each round makes at least one view, and a few rounds settle any estimate.
+    for (int round = 0; round < 64; ++round) {
+        syncContentGeometry();
+        const QRect seen = seenRect();
+        // What is on screen stays where it is while places above it change height (made, or
+        // estimated anew): the innermost place reaching into the visible part keeps its offset.
+        const QPointer<QWidget> anchor = m_places.anchorFrom(seen.top(), content);
+        const int offset = anchor ? anchor->mapTo(content, QPoint()).y() - seen.top() : 0;
+        if (!m_places.makeWithin(seen.top() - LazyPlaces::realisationMargin,
+                                 seen.bottom() + LazyPlaces::realisationMargin, content))
+            break;
+        syncContentGeometry();
+        if (anchor) {
+            const int moved = anchor->mapTo(content, QPoint()).y() - offset - seen.top();
+            if (moved != 0) {
+                QScrollBar *bar = m_scrollArea->verticalScrollBar();
+                bar->setValue(bar->value() + moved);
+            }
+        }
+    }
+    m_realising = false;
+    scheduleRelease();
+}
+
+void PlacesScrollDriver::scheduleRelease()
+{
+    if (m_releaseQueued || !m_places.releasesFarViews())
+        return;
+    // From the event loop, never from inside a view's own code that led here.
+    m_releaseQueued = true;
+    QMetaObject::invokeMethod(this, &PlacesScrollDriver::releaseFarViews, Qt::QueuedConnection);
+}
+
+void PlacesScrollDriver::releaseFarViews()
+{
+    m_releaseQueued = false;
+    if (m_places.m_frozen || !m_places.releasesFarViews() || !m_scrollArea ||
+        !m_scrollArea->widget() || m_places.torn())
+        return;
+    // Where everything is now: a place's blank keeps the height its view has on screen.
+    syncContentGeometry();
+    const QRect seen = seenRect();
+    const int reach = LazyPlaces::releaseScreens * seen.height();
+    m_places.releaseOutside(seen.top() - reach, seen.bottom() + reach, m_scrollArea->widget());
+}
+
+void PlacesScrollDriver::syncContentGeometry()
+{
+    QWidget *content = m_scrollArea->widget();
+    // The blocks first: their sizes are what the content lays out.
+    m_places.m_blocks.activate(true);
+    if (content->layout())
+        content->layout()->activate();
+    // The scroll area resizes its widget on a layout request; asked here, not in a later
+    // pass, so the frame about to be painted has every place where it belongs.
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(m_scrollArea, &request);
+    // A content not shown yet gets its resize event only when shown: place its views now.
+    if (content->layout())
+        content->layout()->setGeometry(content->rect());
+    m_places.m_blocks.placeInBlocks();
+}
+
+} // namespace NequoraUI

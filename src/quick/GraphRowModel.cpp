@@ -61,7 +61,8 @@ GraphRowModel::GraphRowModel(const NQAudioGraph &graph, const UIGenerator &gener
                              QObject *parent)
     : QAbstractListModel(parent), m_rows(generator.presentationProvider, generator.stringWriter),
       m_undoStack(generator.undoStack), m_follows(generator.followsParameters),
-      m_audioFiles(generator.audioFiles), m_gestureHandler(generator.gestureHandler)
+      m_audioFiles(generator.audioFiles), m_gestureHandler(generator.gestureHandler),
+      m_presetStore(generator.presetStore)
 {
     if (!m_undoStack)
         m_undoStack = new QUndoStack(this);

@@ -18,6 +18,7 @@ class NQParameter;
 
 namespace NequoraUI {
 
+class PresetStore;
 class ScreenSettings;
 class UIGenerator;
 
@@ -108,6 +109,8 @@ public:
     // The screen's settings over every parameter row, made on first use: controllers (MIDI
     // learn), reset, presets and A/B. What they write shows in the rows.
     ScreenSettings *settings();
+    // The generator's presets, for the screen's preset bar (ScreenPresets); may be none.
+    std::shared_ptr<PresetStore> presetStore() const { return m_presetStore; }
     // A controller event from the host (MIDI control change); true when it moved a row or was
     // learnt. Events outside the 7-bit ranges are ignored.
     Q_INVOKABLE bool controllerEvent(int channel, int controller, int value);
@@ -115,6 +118,8 @@ public:
     // row's binding.
     Q_INVOKABLE void learn(int row);
     Q_INVOKABLE void forget(int row);
+    // The settings index of the parameter a row shows, or -1 (for the row's context menu).
+    int settingsIndex(int row) { return settingsIndexAt(row); }
 
     // Shows the engine's values in rows first to last (inclusive) where they changed, announced
     // row by row with the roles that changed: parameters while the model follows, players'
@@ -184,6 +189,7 @@ private:
     QList<QUrl> m_audioFiles;
     std::function<void(const std::shared_ptr<NQParameter> &, bool)> m_gestureHandler;
     ScreenSettings *m_settings = nullptr;
+    std::shared_ptr<PresetStore> m_presetStore;
     // For each settings index, the parameter's cache number.
     std::vector<int> m_ordinalOfSetting;
     // The parameter a drag is under way on, and the value it started from.

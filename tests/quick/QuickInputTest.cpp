@@ -1,4 +1,5 @@
 #include "QuickScreen.h"
+#include "RowControllerMenu.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>
@@ -155,4 +156,57 @@ TEST_F(QuickDelegates, ADragIsOneGestureAndALearntControllerMovesItsRow)
     model.forget(cutoff);
     EXPECT_FALSE(model.controllerEvent(0, 7, 0));
     EXPECT_EQ(role("Cutoff", GraphRowModel::ValueRole).toDouble(), 20000.0);
+}
+
+TEST_F(QuickDelegates, ThePresetBarSwitchesSlotsAndResetsAllAsOneUndoEntry)
+{
+    QuickScreen quick(&model, {420, 500});
+    ASSERT_TRUE(quick.activate());
+    const auto press = [&](const char *button) {
+        auto *item = quick.screen->findChild<QQuickItem *>(button);
+        EXPECT_TRUE(item) << button;
+        item->forceActiveFocus();
+        QTest::keyClick(&quick.window, Qt::Key_Space);
+        return item;
+    };
+    const QVariant opened = role("Cutoff", GraphRowModel::ValueRole);
+    model.setValue(rowTitled(model, "Cutoff"), 2000.0);
+
+    // B holds what the screen opened with until it is first shown; back on A, the change is.
+    QQuickItem *slotButton = press("slotButton");
+    EXPECT_EQ(slotButton->property("text"), "A/B: B");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(slotButton)->text(QAccessible::Name),
+              "Compare: showing B, switch to A");
+    EXPECT_EQ(role("Cutoff", GraphRowModel::ValueRole), opened);
+    press("slotButton");
+    EXPECT_EQ(role("Cutoff", GraphRowModel::ValueRole).toDouble(), 2000.0);
+    EXPECT_EQ(quick.screen->findChild<QQuickItem *>("copySlotButton")->property("text"),
+              "Copy A to B");
+
+    const int undoBefore = model.undoStack()->count();
+    model.setValue(rowTitled(model, "Bypass"), true);
+    press("resetAllButton");
+    EXPECT_EQ(model.undoStack()->count(), undoBefore + 2) << "the write, then one reset";
+    EXPECT_EQ(role("Cutoff", GraphRowModel::ValueRole).toDouble(), 1000.0) << "its default";
+    EXPECT_EQ(role("Bypass", GraphRowModel::ValueRole), false);
+    model.undoStack()->undo();
+    EXPECT_EQ(role("Cutoff", GraphRowModel::ValueRole).toDouble(), 2000.0);
+    EXPECT_EQ(role("Bypass", GraphRowModel::ValueRole), true);
+}
+
+TEST_F(QuickDelegates, TheRowMenuLearnsCancelsAndForgets)
+{
+    RowControllerMenu menu;
+    menu.setProperty("graph", QVariant::fromValue(&model));
+    const int cutoff = rowTitled(model, "Cutoff");
+    EXPECT_EQ(menu.texts(0), QStringList()) << "a section row has no menu";
+    EXPECT_EQ(menu.texts(cutoff), QStringList({"Learn MIDI Controller"}));
+    menu.choose(cutoff, 0);
+    EXPECT_EQ(menu.texts(cutoff), QStringList({"Cancel MIDI Learn"}));
+    EXPECT_TRUE(model.controllerEvent(0, 7, 64));
+    ASSERT_EQ(menu.texts(cutoff).size(), 2);
+    EXPECT_TRUE(menu.texts(cutoff)[1].startsWith("Forget MIDI Controller ("))
+        << menu.texts(cutoff)[1].toStdString();
+    menu.choose(cutoff, 1);
+    EXPECT_FALSE(model.controllerEvent(0, 7, 0));
 }

@@ -43,43 +43,15 @@ const QList<int> transportRoles = {GraphRowModel::ValueTextRole,   GraphRowModel
 
 } // namespace
 
-struct GraphRowModel::Node
-{
-    QString title;
-    // The name the node's parameters are known by in the screen's settings.
-    QString key;
-    std::shared_ptr<NQAudioNode> audioNode;
-    // The node's parameter rows: cache numbers first to first + count - 1.
-    int first = 0;
-    int count = 0;
-    bool folded = false;
-    // A player's or recorder's rows.
-    std::optional<NodeTransport> transport;
-};
-
 GraphRowModel::GraphRowModel(const NQAudioGraph &graph, const UIGenerator &generator,
                              QObject *parent)
     : QAbstractListModel(parent), m_rows(generator.presentationProvider, generator.stringWriter),
-      m_undoStack(generator.undoStack), m_follows(generator.followsParameters),
-      m_audioFiles(generator.audioFiles), m_gestureHandler(generator.gestureHandler),
-      m_presetStore(generator.presetStore)
+      m_layout(graph, m_rows, generator.foldSectionsAbove), m_undoStack(generator.undoStack),
+      m_follows(generator.followsParameters), m_audioFiles(generator.audioFiles),
+      m_gestureHandler(generator.gestureHandler), m_presetStore(generator.presetStore)
 {
     if (!m_undoStack)
         m_undoStack = new QUndoStack(this);
-    const auto nodes = UIGenerator::shownNodes(graph);
-    const QStringList keys = GraphParameters::nodeNames(nodes);
-    for (size_t n = 0; n < nodes.size(); ++n) {
-        if (!nodes[n])
-            continue;
-        if (UIGenerator::showsParameterRows(*nodes[n]))
-            addParameterNode(nodes[n], keys[qsizetype(n)]);
-        else
-            addTransportNode(*nodes[n]);
-    }
-    const auto &fold = generator.foldSectionsAbove;
-    if (fold && qsizetype(m_nodes.size()) > *fold)
-        for (size_t n = 1; n < m_nodes.size(); ++n)
-            m_nodes[n].folded = true;
     rebuild();
 }
 
@@ -90,50 +62,20 @@ GraphRowModel::~GraphRowModel()
     delete m_settings;
 }
 
-void GraphRowModel::addParameterNode(const std::shared_ptr<NQAudioNode> &audioNode,
-                                     const QString &key)
-{
-    Node node;
-    node.title = QString::fromStdString(audioNode->displayName());
-    node.key = key;
-    node.audioNode = audioNode;
-    node.first = m_rows.size();
-    for (const auto &parameter : audioNode->parameters())
-        m_rows.add(parameter);
-    node.count = m_rows.size() - node.first;
-    if (node.count > 0)
-        m_nodes.push_back(std::move(node));
-}
-
-void GraphRowModel::addTransportNode(const NQAudioNode &audioNode)
-{
-    Node node;
-    node.title = QString::fromStdString(audioNode.displayName());
-    node.transport = NodeTransport::of(audioNode);
-    m_nodes.push_back(std::move(node));
-}
-
 int GraphRowModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_entries.size());
-}
-
-int GraphRowModel::ordinalAt(int row) const
-{
-    if (row < 0 || row >= int(m_entries.size()))
-        return -1;
-    return std::max(m_entries[size_t(row)].ordinal, -1);
+    return parent.isValid() ? 0 : int(m_layout.entries().size());
 }
 
 QVariant GraphRowModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(m_entries.size()))
+    if (!index.isValid() || index.row() >= int(m_layout.entries().size()))
         return {};
-    const Entry &entry = m_entries[size_t(index.row())];
-    const Node &node = m_nodes[size_t(entry.node)];
+    const GraphRowLayout::Entry &entry = m_layout.entries()[size_t(index.row())];
+    const Node &node = m_layout.nodes()[size_t(entry.node)];
     if (role == SectionRole)
         return node.title;
-    if (entry.ordinal == SectionRow) {
+    if (entry.ordinal == GraphRowLayout::SectionRow) {
         switch (role) {
         case KindRole:
             return QStringLiteral("section");
@@ -149,7 +91,8 @@ QVariant GraphRowModel::data(const QModelIndex &index, int role) const
     if (entry.ordinal < 0)
         return role == FoldedRole
                    ? QVariant(node.folded)
-                   : node.transport->data(transportRow(entry.ordinal), role, m_audioFiles);
+                   : node.transport->data(GraphRowLayout::transportRow(entry.ordinal), role,
+                                          m_audioFiles);
     return parameterData(node, entry.ordinal, role);
 }
 
@@ -211,60 +154,11 @@ QHash<int, QByteArray> GraphRowModel::roleNames() const
             {ActionTextRole, "actionText"}};
 }
 
-bool GraphRowModel::matches(const Node &node, int ordinal) const
-{
-    const QString text = m_filterText.trimmed();
-    if (text.isEmpty() || node.title.contains(text, Qt::CaseInsensitive) ||
-        QString::fromStdString(m_rows.parameter(ordinal)->name())
-            .contains(text, Qt::CaseInsensitive))
-        return true;
-    const auto presentation = m_rows.presentation(ordinal);
-    return presentation && presentation->group.contains(text, Qt::CaseInsensitive);
-}
-
 void GraphRowModel::rebuild()
 {
     beginResetModel();
-    m_entries.clear();
-    const bool filtering = !m_filterText.trimmed().isEmpty();
-    std::vector<Entry> rows;
-    for (size_t n = 0; n < m_nodes.size(); ++n) {
-        const Node &node = m_nodes[n];
-        if (node.transport) {
-            addTransportEntries(int(n), filtering);
-            continue;
-        }
-        rows.clear();
-        for (int ordinal = node.first; ordinal < node.first + node.count; ++ordinal)
-            if (!filtering || matches(node, ordinal))
-                rows.push_back({int(n), ordinal});
-        // A filtered screen leaves out the nodes with no match and opens the ones with some.
-        if (filtering && rows.empty())
-            continue;
-        m_entries.push_back({int(n), SectionRow});
-        if (!node.folded || filtering)
-            m_entries.insert(m_entries.end(), rows.begin(), rows.end());
-    }
-    m_rowOfOrdinal.assign(size_t(m_rows.size()), -1);
-    for (size_t r = 0; r < m_entries.size(); ++r)
-        if (m_entries[r].ordinal >= 0)
-            m_rowOfOrdinal[size_t(m_entries[r].ordinal)] = int(r);
+    m_layout.layOut(m_rows, m_filterText, !m_audioFiles.isEmpty());
     endResetModel();
-}
-
-void GraphRowModel::addTransportEntries(int n, bool filtering)
-{
-    // Players and recorders show no parameter rows: they match by their node's name only.
-    const Node &node = m_nodes[size_t(n)];
-    if (filtering && !node.title.contains(m_filterText.trimmed(), Qt::CaseInsensitive))
-        return;
-    m_entries.push_back({n, SectionRow});
-    if (node.folded && !filtering)
-        return;
-    const bool player = node.transport->isPlayer();
-    if (player && !m_audioFiles.isEmpty())
-        m_entries.push_back({n, FileRow});
-    m_entries.push_back({n, player ? PlayerRow : RecorderRow});
 }
 
 void GraphRowModel::setFilterText(const QString &text)
@@ -286,16 +180,13 @@ void GraphRowModel::setFollowsParameters(bool follows)
 
 void GraphRowModel::toggleSection(int row)
 {
-    if (row < 0 || row >= int(m_entries.size()) || m_entries[size_t(row)].ordinal != SectionRow)
-        return;
-    Node &node = m_nodes[size_t(m_entries[size_t(row)].node)];
-    node.folded = !node.folded;
-    rebuild();
+    if (m_layout.toggleFold(row))
+        rebuild();
 }
 
 void GraphRowModel::showChanged(int ordinal)
 {
-    if (const int row = m_rowOfOrdinal[size_t(ordinal)]; row >= 0)
+    if (const int row = m_layout.rowOf(ordinal); row >= 0)
         emit dataChanged(index(row), index(row), valueRoles);
 }
 
@@ -344,13 +235,13 @@ void GraphRowModel::reportGesture(const std::shared_ptr<NQParameter> &parameter,
 
 void GraphRowModel::setValue(int row, const QVariant &value)
 {
-    if (const int ordinal = ordinalAt(row); ordinal >= 0)
+    if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
         writeRow(ordinal, value);
 }
 
 void GraphRowModel::setProportion(int row, double proportion)
 {
-    const int ordinal = ordinalAt(row);
+    const int ordinal = m_layout.ordinalAt(row);
     if (ordinal < 0)
         return;
     if (const ParameterRow &parameterRow = *m_rows.described(ordinal).row; parameterRow.isNumber())
@@ -359,7 +250,7 @@ void GraphRowModel::setProportion(int row, double proportion)
 
 void GraphRowModel::stepBy(int row, double share)
 {
-    const int ordinal = ordinalAt(row);
+    const int ordinal = m_layout.ordinalAt(row);
     if (ordinal < 0 || share == 0)
         return;
     const auto &described = m_rows.described(ordinal);
@@ -380,7 +271,7 @@ void GraphRowModel::stepBy(int row, double share)
 
 bool GraphRowModel::setTypedText(int row, const QString &text)
 {
-    const int ordinal = ordinalAt(row);
+    const int ordinal = m_layout.ordinalAt(row);
     const auto parsed = ordinal >= 0 ? m_rows.described(ordinal).row->parse(text) : std::nullopt;
     if (!parsed)
         return false;
@@ -390,11 +281,11 @@ bool GraphRowModel::setTypedText(int row, const QString &text)
 
 void GraphRowModel::choose(int row, int choiceIndex)
 {
-    if (nodeAt(row, FileRow)) {
+    if (m_layout.nodeAt(row, GraphRowLayout::FileRow)) {
         chooseFile(row, choiceIndex);
         return;
     }
-    const int ordinal = ordinalAt(row);
+    const int ordinal = m_layout.ordinalAt(row);
     const auto *mapping = ordinal >= 0 ? &m_rows.described(ordinal).row->mapping() : nullptr;
     if (!mapping || !*mapping)
         return;
@@ -405,13 +296,13 @@ void GraphRowModel::choose(int row, int choiceIndex)
 
 void GraphRowModel::reset(int row)
 {
-    if (const int ordinal = ordinalAt(row); ordinal >= 0)
+    if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
         writeRow(ordinal, m_rows.initial(ordinal));
 }
 
 void GraphRowModel::beginGesture(int row)
 {
-    const int ordinal = ordinalAt(row);
+    const int ordinal = m_layout.ordinalAt(row);
     if (ordinal < 0 || m_rows.described(ordinal).row->isReadOnly())
         return;
     // A drag whose end never came (its delegate went) ends where the next one starts.
@@ -423,7 +314,7 @@ void GraphRowModel::beginGesture(int row)
 
 void GraphRowModel::endGesture(int row)
 {
-    if (m_gestureOrdinal >= 0 && m_gestureOrdinal == ordinalAt(row))
+    if (m_gestureOrdinal >= 0 && m_gestureOrdinal == m_layout.ordinalAt(row))
         finishGesture();
 }
 
@@ -436,50 +327,36 @@ void GraphRowModel::finishGesture()
     reportGesture(m_rows.parameter(ordinal), false);
 }
 
-NodeTransport::Row GraphRowModel::transportRow(int ordinal)
-{
-    return ordinal == FileRow     ? NodeTransport::Row::File
-           : ordinal == PlayerRow ? NodeTransport::Row::Player
-                                  : NodeTransport::Row::Recorder;
-}
-
 bool GraphRowModel::hasPlayers() const
 {
-    return std::any_of(m_nodes.begin(), m_nodes.end(), [](const Node &node) {
-        return node.transport && node.transport->isPlayer();
-    });
-}
-
-GraphRowModel::Node *GraphRowModel::nodeAt(int row, NodeRow kind)
-{
-    if (row < 0 || row >= int(m_entries.size()) || m_entries[size_t(row)].ordinal != kind)
-        return nullptr;
-    return &m_nodes[size_t(m_entries[size_t(row)].node)];
+    return m_layout.hasPlayers();
 }
 
 void GraphRowModel::showNodeRow(const Node &node, NodeRow kind)
 {
-    const int n = int(&node - m_nodes.data());
-    for (size_t r = 0; r < m_entries.size(); ++r)
-        if (m_entries[r].node == n && m_entries[r].ordinal == kind)
+    const int n = int(&node - m_layout.nodes().data());
+    for (size_t r = 0; r < m_layout.entries().size(); ++r)
+        if (m_layout.entries()[r].node == n && m_layout.entries()[r].ordinal == kind)
             emit dataChanged(index(int(r)), index(int(r)), transportRoles);
 }
 
 void GraphRowModel::togglePlayback(int row)
 {
-    if (Node *node = nodeAt(row, PlayerRow); node && node->transport->toggle())
-        showNodeRow(*node, PlayerRow);
+    if (Node *node = m_layout.nodeAt(row, GraphRowLayout::PlayerRow);
+        node && node->transport->toggle())
+        showNodeRow(*node, GraphRowLayout::PlayerRow);
 }
 
 void GraphRowModel::toggleRecording(int row)
 {
-    if (Node *node = nodeAt(row, RecorderRow); node && node->transport->toggle())
-        showNodeRow(*node, RecorderRow);
+    if (Node *node = m_layout.nodeAt(row, GraphRowLayout::RecorderRow);
+        node && node->transport->toggle())
+        showNodeRow(*node, GraphRowLayout::RecorderRow);
 }
 
 void GraphRowModel::chooseFile(int row, int fileIndex)
 {
-    Node *node = nodeAt(row, FileRow);
+    Node *node = m_layout.nodeAt(row, GraphRowLayout::FileRow);
     if (!node || fileIndex < 0 || fileIndex >= m_audioFiles.size())
         return;
     const QUrl file = m_audioFiles[fileIndex];
@@ -488,15 +365,17 @@ void GraphRowModel::chooseFile(int row, int fileIndex)
     // The engine cannot unload a file, so only a change of file can be undone.
     if (!m_undoStack || previous.isEmpty() || previous == file)
         return;
-    const size_t n = size_t(node - m_nodes.data());
-    const auto load = [this, n](const QVariant &value) { loadFile(m_nodes[n], value.toUrl()); };
+    const size_t n = size_t(node - m_layout.nodes().data());
+    const auto load = [this, n](const QVariant &value) {
+        loadFile(m_layout.nodes()[n], value.toUrl());
+    };
     m_undoStack->push(new ValueChangeCommand(tr("Choose File"), this, load, previous, file));
 }
 
 void GraphRowModel::loadFile(Node &node, const QUrl &file)
 {
     node.transport->load(file);
-    showNodeRow(node, FileRow);
+    showNodeRow(node, GraphRowLayout::FileRow);
 }
 
 ScreenSettings *GraphRowModel::settings()
@@ -504,14 +383,14 @@ ScreenSettings *GraphRowModel::settings()
     if (m_settings)
         return m_settings;
     std::vector<std::pair<QString, std::shared_ptr<NQAudioNode>>> nodes;
-    for (const Node &node : m_nodes)
+    for (const Node &node : m_layout.nodes())
         if (node.audioNode)
             nodes.emplace_back(node.key, node.audioNode);
     m_settings = new ScreenSettings(
         GraphParameters(nodes, m_rows.presentations(), m_rows.stringWriter()), m_undoStack, this);
     const GraphParameters &parameters = m_settings->parameters();
     m_ordinalOfSetting.assign(size_t(parameters.size()), -1);
-    for (const Node &node : m_nodes)
+    for (const Node &node : m_layout.nodes())
         for (int ordinal = node.first; ordinal < node.first + node.count; ++ordinal) {
             const QString name = QString::fromStdString(m_rows.parameter(ordinal)->name());
             if (const int index = parameters.indexOf({node.key, name}); index >= 0)
@@ -542,7 +421,7 @@ bool GraphRowModel::controllerEvent(int channel, int controller, int value)
 
 int GraphRowModel::settingsIndexAt(int row)
 {
-    const int ordinal = ordinalAt(row);
+    const int ordinal = m_layout.ordinalAt(row);
     settings();
     const auto found = std::find(m_ordinalOfSetting.begin(), m_ordinalOfSetting.end(), ordinal);
     return ordinal < 0 || found == m_ordinalOfSetting.end()
@@ -565,11 +444,12 @@ void GraphRowModel::forget(int row)
 void GraphRowModel::follow(int first, int last)
 {
     first = std::max(first, 0);
-    last = std::min(last, int(m_entries.size()) - 1);
+    last = std::min(last, int(m_layout.entries().size()) - 1);
     for (int r = first; r <= last; ++r) {
-        const Entry &entry = m_entries[size_t(r)];
-        if (entry.ordinal == PlayerRow || entry.ordinal == RecorderRow) {
-            if (m_nodes[size_t(entry.node)].transport->refresh())
+        const GraphRowLayout::Entry &entry = m_layout.entries()[size_t(r)];
+        if (entry.ordinal == GraphRowLayout::PlayerRow ||
+            entry.ordinal == GraphRowLayout::RecorderRow) {
+            if (m_layout.nodes()[size_t(entry.node)].transport->refresh())
                 emit dataChanged(index(r), index(r), transportRoles);
             continue;
         }

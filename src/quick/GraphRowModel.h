@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NodeTransport.h"
+#include "GraphRowLayout.h"
 #include "ParameterRowCache.h"
 
 #include <QAbstractListModel>
@@ -28,6 +28,7 @@ class UIGenerator;
 // a screen of thousands of parameters costs what its rows in view cost. A folded section keeps its
 // section row only, and the filter keeps the rows whose parameter, group or node matches; either
 // way only what is left is a row, so a view makes delegates for what can be seen and nothing else.
+// Which rows there are, in which order, is GraphRowLayout's; this class presents and writes them.
 //
 // Writes go to the engine pinned and snapped, each is reported as a gesture (gestureStarted,
 // gestureEnded, the generator's gesture handler), and each finished change is one entry on the
@@ -135,34 +136,14 @@ signals:
     void gestureEnded(const std::shared_ptr<NQParameter> &parameter);
 
 private:
-    struct Node;
-    // What an entry's parameter index holds for the rows that show no parameter.
-    enum NodeRow
-    {
-        SectionRow = -1,
-        FileRow = -2,
-        PlayerRow = -3,
-        RecorderRow = -4,
-    };
-    struct Entry
-    {
-        int node = 0;
-        // A parameter row's number in the cache, or a NodeRow.
-        int ordinal = SectionRow;
-    };
+    using Node = GraphRowLayout::Node;
+    using NodeRow = GraphRowLayout::NodeRow;
 
-    void addParameterNode(const std::shared_ptr<NQAudioNode> &audioNode, const QString &key);
-    void addTransportNode(const NQAudioNode &audioNode);
-    // The cache number of the parameter a row shows, or -1.
-    int ordinalAt(int row) const;
-    Node *nodeAt(int row, NodeRow kind);
     QVariant parameterData(const Node &node, int ordinal, int role) const;
-    static NodeTransport::Row transportRow(int ordinal);
     void chooseFile(int row, int fileIndex);
     // Loads file into the node's player and shows it in every file row of that node.
     void loadFile(Node &node, const QUrl &file);
     void showNodeRow(const Node &node, NodeRow kind);
-    void addTransportEntries(int node, bool filtering);
     void reportGesture(const std::shared_ptr<NQParameter> &parameter, bool started);
     // Records and reports the end of the drag under way, if any.
     void finishGesture();
@@ -170,19 +151,17 @@ private:
     int settingsIndexAt(int row);
     // Shows what the settings wrote into the parameter at index.
     void showSetting(int index);
+    // Lays the rows out again, as a reset of the model.
     void rebuild();
-    bool matches(const Node &node, int ordinal) const;
     // Writes and shows value, and records the change unless a gesture is under way.
     void writeRow(int ordinal, const QVariant &value);
     void record(int ordinal, const QVariant &oldValue, const QVariant &newValue);
     // Announces the new value of the row showing the parameter, if one does.
     void showChanged(int ordinal);
 
-    std::vector<Node> m_nodes;
-    std::vector<Entry> m_entries;
     ParameterRowCache m_rows;
-    // The model row showing each parameter, or -1 (folded or filtered out).
-    std::vector<int> m_rowOfOrdinal;
+    // Made after m_rows: it adds the nodes' parameters to it.
+    GraphRowLayout m_layout;
     QPointer<QUndoStack> m_undoStack;
     QString m_filterText;
     bool m_follows = false;

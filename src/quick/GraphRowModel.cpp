@@ -192,6 +192,10 @@ void GraphRowModel::showChanged(int ordinal)
 
 void GraphRowModel::writeRow(int ordinal, const QVariant &value)
 {
+    // The settings (A/B slots, presets) are made before the first change rather than as the
+    // screen opens: slot B then holds what the screen showed until it was first changed, and a
+    // screen nobody changes keeps no settings for its rows.
+    settings();
     // A single change outside a drag is a gesture of its own.
     const bool single = m_gestureOrdinal != ordinal;
     const std::shared_ptr<NQParameter> parameter = m_rows.parameter(ordinal);

@@ -18,9 +18,8 @@ void ScreenPresets::setGraph(GraphRowModel *graph)
         disconnect(m_settings, nullptr, this, nullptr);
     m_settings = nullptr;
     m_graph = graph;
-    // Made now, not on the first switch: B holds what the screen opened with until it is
-    // first shown, as on the widget screen.
-    settings();
+    // The model makes the settings before its first change, so B holds what the screen showed
+    // until then; opening the screen makes none.
     m_current = 0;
     showStatus(QString());
     refresh();

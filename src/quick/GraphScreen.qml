@@ -20,6 +20,29 @@ FocusScope {
 
     SystemPalette { id: screenColours }
 
+    // The controls take the application's palette (a dark desktop gives a dark one), not the
+    // style's own light one.
+    palette.window: screenColours.window
+    palette.windowText: screenColours.windowText
+    palette.base: screenColours.base
+    palette.alternateBase: screenColours.alternateBase
+    palette.text: screenColours.text
+    palette.button: screenColours.button
+    palette.buttonText: screenColours.buttonText
+    palette.light: screenColours.light
+    palette.midlight: screenColours.midlight
+    palette.mid: screenColours.mid
+    palette.dark: screenColours.dark
+    palette.shadow: screenColours.shadow
+    palette.highlight: screenColours.highlight
+    palette.highlightedText: screenColours.highlightedText
+    palette.placeholderText: screenColours.placeholderText
+
+    Rectangle {
+        anchors.fill: parent
+        color: screenColours.window
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 8

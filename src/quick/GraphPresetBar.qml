@@ -33,6 +33,13 @@ ColumnLayout {
             currentIndex: presets.currentPreset
             Accessible.role: Accessible.ComboBox
             Accessible.name: qsTr("Presets")
+            // Drawn as text: the style's arrow image becomes a texture the software renderer
+            // never frees.
+            indicator: Label {
+                x: picker.mirrored ? picker.leftPadding : picker.width - width - picker.rightPadding
+                y: (picker.height - height) / 2
+                text: "\u25BE"
+            }
             onActivated: index => {
                 if (!presets.loadPreset(index))
                     currentIndex = Qt.binding(() => presets.currentPreset)

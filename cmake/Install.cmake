@@ -35,6 +35,7 @@ install(FILES ${nequoraui_qml_module_dir}/qmldir ${nequoraui_qml_module_dir}/Neq
     DESTINATION ${NEQUORAUI_INSTALL_QMLDIR}/NequoraUI)
 # The qmldir names the Quick screen's documents by path, so tooling and the engine find them here.
 install(FILES ${PROJECT_SOURCE_DIR}/src/quick/GraphScreen.qml ${PROJECT_SOURCE_DIR}/src/quick/GraphRow.qml
+    ${PROJECT_SOURCE_DIR}/src/quick/GraphPresetBar.qml
     DESTINATION ${NEQUORAUI_INSTALL_QMLDIR}/NequoraUI/quick)
 
 # The simulated engine, with the description of the graph files it reads beside its headers.

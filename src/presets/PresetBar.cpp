@@ -155,13 +155,7 @@ bool PresetBar::loadPreset(const QString &name)
         showStatus(loaded.error);
         return false;
     }
-    const auto report = m_settings->load(*loaded.preset);
-    QStringList lines{tr("Loaded \"%1\": %n value(s) changed.", nullptr, report.changed).arg(name)};
-    if (!report.pinned.isEmpty())
-        lines.append(tr("Out of range, set to the nearest end: %1.").arg(report.pinned.join(", ")));
-    if (!report.skipped.isEmpty())
-        lines.append(tr("Skipped: %1.").arg(report.skipped.join("; ")));
-    showStatus(lines.join(QLatin1Char('\n')));
+    showStatus(ScreenSettings::describe(name, m_settings->load(*loaded.preset)));
     setCurrent(name);
     return true;
 }

@@ -139,6 +139,17 @@ Preset ScreenSettings::capture(const QString &name) const
     return preset;
 }
 
+QString ScreenSettings::describe(const QString &presetName, const LoadReport &report)
+{
+    QStringList lines{
+        tr("Loaded \"%1\": %n value(s) changed.", nullptr, report.changed).arg(presetName)};
+    if (!report.pinned.isEmpty())
+        lines.append(tr("Out of range, set to the nearest end: %1.").arg(report.pinned.join(", ")));
+    if (!report.skipped.isEmpty())
+        lines.append(tr("Skipped: %1.").arg(report.skipped.join("; ")));
+    return lines.join(QLatin1Char('\n'));
+}
+
 ScreenSettings::LoadReport ScreenSettings::load(const Preset &preset)
 {
     LoadReport report;

@@ -41,6 +41,10 @@ public:
         QStringList pinned;
     };
 
+    // What a preset bar says after loading presetName: the values changed, then those pinned
+    // and those skipped, a line each.
+    static QString describe(const QString &presetName, const LoadReport &report);
+
     ScreenSettings(GraphParameters parameters, QUndoStack *undoStack, QObject *parent = nullptr);
     ~ScreenSettings() override;
 

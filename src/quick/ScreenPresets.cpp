@@ -74,13 +74,7 @@ bool ScreenPresets::loadPreset(int index)
         refresh();
         return false;
     }
-    const auto report = settings()->load(*loaded.preset);
-    QStringList lines{tr("Loaded \"%1\": %n value(s) changed.", nullptr, report.changed).arg(name)};
-    if (!report.pinned.isEmpty())
-        lines.append(tr("Out of range, set to the nearest end: %1.").arg(report.pinned.join(", ")));
-    if (!report.skipped.isEmpty())
-        lines.append(tr("Skipped: %1.").arg(report.skipped.join("; ")));
-    showStatus(lines.join(QLatin1Char('\n')));
+    showStatus(ScreenSettings::describe(name, settings()->load(*loaded.preset)));
     m_current = index;
     emit presetsChanged();
     return true;

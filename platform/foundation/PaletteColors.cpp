@@ -1,14 +1,49 @@
 #include "PaletteColors.h"
 
 #include <QPalette>
+#include <array>
 
 namespace NequoraUI::platform {
+
+namespace {
+
+// The schemes derived last, by palette key. The rows of a screen inherit a handful of
+// palettes, so a row made reuses what the one before it derived instead of weighing every
+// contrast again. Per thread: widgets live on the main thread, and nothing here is shared.
+class RecentSchemes
+{
+public:
+    const ColorScheme &of(const QPalette &palette)
+    {
+        const qint64 key = palette.cacheKey();
+        for (const Slot &slot : m_slots)
+            if (slot.used && slot.key == key)
+                return slot.scheme;
+        Slot &slot = m_slots[m_next];
+        m_next = (m_next + 1) % m_slots.size();
+        slot = {key, true, ColorScheme::fromPalette(palette)};
+        return slot.scheme;
+    }
+
+private:
+    struct Slot
+    {
+        qint64 key = 0;
+        bool used = false;
+        ColorScheme scheme;
+    };
+    std::array<Slot, 8> m_slots;
+    size_t m_next = 0;
+};
+
+} // namespace
 
 const ColorScheme &PaletteColors::of(const QPalette &palette)
 {
     // The key changes with every change of the palette's colours.
     if (!m_derived || palette.cacheKey() != m_paletteKey) {
-        m_scheme = ColorScheme::fromPalette(palette);
+        thread_local RecentSchemes recent;
+        m_scheme = recent.of(palette);
         m_paletteKey = palette.cacheKey();
         m_derived = true;
     }

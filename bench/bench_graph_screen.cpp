@@ -3,6 +3,7 @@
 // following off and a hand-written form following the same values, and the cost of filtering it,
 // against the filter a Qt developer would write by hand over the same rows.
 #include "support/BenchSupport.h"
+#include "support/ScreenPeers.h"
 
 #include "CollapsibleSectionView.h"
 #include "GraphRowModel.h"
@@ -35,33 +36,14 @@ namespace {
 using namespace NequoraUI;
 
 constexpr int parameterCount = 10000;
-constexpr int parametersPerNode = 10;
+constexpr int parametersPerNode = BenchSupport::mixedParametersPerNode;
 // Tall enough for about 30 rows on screen.
 constexpr int screenHeight = 2400;
-
-// The same node shape as the generated-screen benchmarks: five floats, two ints, one uint,
-// one Boolean, one string.
-std::shared_ptr<SimGraph> makeGraph()
-{
-    auto graph = std::make_shared<SimGraph>();
-    for (int n = 0; n < parameterCount / parametersPerNode; ++n) {
-        auto node = std::make_shared<SimNode>("Effect", "Effect " + std::to_string(n));
-        for (int f = 0; f < 5; ++f)
-            node->addFloatParameter("Float " + std::to_string(f), 0.5f, 0.0f, 1.0f);
-        node->addIntParameter("Int 0", 3, -10, 10);
-        node->addIntParameter("Int 1", 0, 0, 127);
-        node->addUIntParameter("UInt", 50, 0, 100);
-        node->addBoolParameter("Bypass", false);
-        node->addStringParameter("Label", "Effect");
-        graph->append(std::move(node));
-    }
-    return graph;
-}
 
 // The screen shown and painted, scrolled to its middle.
 struct Screen
 {
-    std::shared_ptr<SimGraph> graph = makeGraph();
+    std::shared_ptr<SimGraph> graph = BenchSupport::makeMixedGraph(parameterCount);
     std::unique_ptr<platform::ViewController> controller;
 
     Screen()
@@ -289,7 +271,7 @@ void BM_QuickLiveFrame(benchmark::State &state)
 {
     if (QQuickWindow::graphicsApi() != QSGRendererInterface::Software)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    const auto graph = makeGraph();
+    const auto graph = BenchSupport::makeMixedGraph(parameterCount);
     UIGenerator settings;
     settings.followsParameters = true;
     QQmlEngine engine;

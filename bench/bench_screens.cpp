@@ -29,10 +29,12 @@ void reportPerParameter(benchmark::State &state, int parameterCount)
                                                        benchmark::Counter::kInvert);
 }
 
-template <ScreenMaker make> void firstPaint(benchmark::State &state)
+// Each iteration makes the screen over nodes of parametersPerNode and runs it to its first
+// painted frame.
+template <ScreenMaker make> void paintFirstFrames(benchmark::State &state, int parametersPerNode)
 {
     const int parameterCount = int(state.range(0));
-    const auto graph = makeGraph(parameterCount);
+    const auto graph = makeGraph(parameterCount, parametersPerNode);
     const Parameters parameters = floatParameters(*graph);
     warmUp(make);
     for (auto _ : state) {
@@ -46,22 +48,15 @@ template <ScreenMaker make> void firstPaint(benchmark::State &state)
     reportPerParameter(state, parameterCount);
 }
 
+template <ScreenMaker make> void firstPaint(benchmark::State &state)
+{
+    paintFirstFrames<make>(state, 10);
+}
+
 // The same for one node holding every parameter, as a plugin's controls usually are.
 template <ScreenMaker make> void firstPaintOneNode(benchmark::State &state)
 {
-    const int parameterCount = int(state.range(0));
-    const auto graph = makeGraph(parameterCount, parameterCount);
-    const Parameters parameters = floatParameters(*graph);
-    warmUp(make);
-    for (auto _ : state) {
-        auto screen = make(*graph, parameters);
-        showScreenUntilPainted(screen.get());
-        state.PauseTiming();
-        screen.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        state.ResumeTiming();
-    }
-    reportPerParameter(state, parameterCount);
+    paintFirstFrames<make>(state, int(state.range(0)));
 }
 
 template <ScreenMaker make> void memory(benchmark::State &state)

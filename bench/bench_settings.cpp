@@ -3,6 +3,7 @@
 // same values written by hand through the engine and the rows that exist, as a Qt developer
 // would without the library's presets (no comparing, no undo entry, no gestures).
 #include "support/BenchSupport.h"
+#include "support/ScreenPeers.h"
 
 #include "GraphViewController.h"
 #include "PresetStore.h"
@@ -21,27 +22,8 @@ namespace {
 
 using namespace NequoraUI;
 
-constexpr int parametersPerNode = 10;
+constexpr int parametersPerNode = BenchSupport::mixedParametersPerNode;
 constexpr int screenHeight = 2400;
-
-// The node shape of the other screen benchmarks: five floats, two ints, one uint, one
-// Boolean, one string.
-std::shared_ptr<SimGraph> makeGraph(int parameterCount)
-{
-    auto graph = std::make_shared<SimGraph>();
-    for (int n = 0; n < parameterCount / parametersPerNode; ++n) {
-        auto node = std::make_shared<SimNode>("Effect", "Effect " + std::to_string(n));
-        for (int f = 0; f < 5; ++f)
-            node->addFloatParameter("Float " + std::to_string(f), 0.5f, 0.0f, 1.0f);
-        node->addIntParameter("Int 0", 3, -10, 10);
-        node->addIntParameter("Int 1", 0, 0, 127);
-        node->addUIntParameter("UInt", 50, 0, 100);
-        node->addBoolParameter("Bypass", false);
-        node->addStringParameter("Label", "Effect");
-        graph->append(std::move(node));
-    }
-    return graph;
-}
 
 // Every float to value, and the ints to where value puts them.
 void setAll(const SimGraph &graph, float value)
@@ -61,7 +43,7 @@ struct Screen
     std::shared_ptr<SimGraph> graph;
     std::unique_ptr<platform::ViewController> controller;
 
-    explicit Screen(int parameterCount) : graph(makeGraph(parameterCount))
+    explicit Screen(int parameterCount) : graph(BenchSupport::makeMixedGraph(parameterCount))
     {
         UIGenerator generator;
         generator.presetStore = std::make_shared<PresetStore>(folder.path());

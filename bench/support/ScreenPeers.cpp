@@ -96,6 +96,23 @@ std::shared_ptr<SimGraph> makeGraph(int parameterCount, int parametersPerNode)
     return graph;
 }
 
+std::shared_ptr<SimGraph> makeMixedGraph(int parameterCount)
+{
+    auto graph = std::make_shared<SimGraph>();
+    for (int n = 0; n < parameterCount / mixedParametersPerNode; ++n) {
+        auto node = std::make_shared<SimNode>("Effect", "Effect " + std::to_string(n));
+        for (int f = 0; f < 5; ++f)
+            node->addFloatParameter("Float " + std::to_string(f), 0.5f, 0.0f, 1.0f);
+        node->addIntParameter("Int 0", 3, -10, 10);
+        node->addIntParameter("Int 1", 0, 0, 127);
+        node->addUIntParameter("UInt", 50, 0, 100);
+        node->addBoolParameter("Bypass", false);
+        node->addStringParameter("Label", "Effect");
+        graph->append(std::move(node));
+    }
+    return graph;
+}
+
 Parameters floatParameters(const SimGraph &graph)
 {
     Parameters result;

@@ -33,6 +33,11 @@ inline constexpr int generatedRowPitch = 88;
 
 // Nodes of parametersPerNode float parameters between an input and an output node.
 std::shared_ptr<SimGraph> makeGraph(int parameterCount, int parametersPerNode = 10);
+// How many parameters each node of makeMixedGraph has.
+inline constexpr int mixedParametersPerNode = 10;
+// Nodes of five floats, two ints, one uint, one Boolean and one string, with no input or
+// output node: the shape of the generated-screen benchmarks.
+std::shared_ptr<SimGraph> makeMixedGraph(int parameterCount);
 Parameters floatParameters(const SimGraph &graph);
 
 using ScreenMaker = std::unique_ptr<QObject> (*)(const SimGraph &, const Parameters &);

@@ -2,6 +2,7 @@
 // properties turned into presentation hints, their values kept in the simulated engine (no audio
 // runs). --list prints the installed plugins; --screenshot DIR renders the panel offscreen;
 // --describe prints one line per control.
+#include "ExampleCommandLine.h"
 #include "Lv2PluginLibrary.h"
 #include "PanelDescription.h"
 #include "SimPresentation.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <QWidget>
@@ -30,25 +30,6 @@ int fail(const QString &message)
     return 2;
 }
 
-bool wantsOffscreen(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "--list" || argument == "--describe" || argument.startsWith("--screenshot"))
-            return true;
-    }
-    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-// Lets layouts, first paints and the first display frames run.
-void settle(int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 QString fileNameFor(const QString &pluginName)
 {
     QString name = pluginName.toLower();
@@ -60,7 +41,8 @@ QString fileNameFor(const QString &pluginName)
 
 int main(int argc, char **argv)
 {
-    if (wantsOffscreen(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (ExampleCommandLine::wantsOffscreen(argc, argv, {"--list", "--describe"}) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nequora-lv2-panel"));
@@ -107,7 +89,7 @@ int main(int argc, char **argv)
 
     if (parser.isSet(describe) || parser.isSet(screenshot)) {
         window->show();
-        settle(200);
+        ExampleCommandLine::settle(200);
         if (parser.isSet(describe))
             for (const QString &line : PanelDescription::of(window))
                 QTextStream(stdout) << line << Qt::endl;

@@ -11,7 +11,7 @@ SizeHintGate::SizeHintGate(QWidget *parent) : QWidget(parent) {}
 void SizeHintGate::setChild(QWidget *child)
 {
     m_child = child;
-    m_passedHints.reset();
+    m_passedHints.forget();
     if (!m_child)
         return;
     m_child->setParent(this);
@@ -63,9 +63,8 @@ SizeHintGate::Hints SizeHintGate::currentHints() const
 void SizeHintGate::passOnIfChanged()
 {
     const Hints hints = currentHints();
-    if (hints == m_passedHints)
+    if (!m_passedHints.changesTo(hints))
         return;
-    m_passedHints = hints;
     if (sizePolicy() != hints.policy)
         setSizePolicy(hints.policy); // asks for layout itself
     updateGeometry();

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "PassedOn.h"
+
 #include <QPointer>
 #include <QWidget>
-#include <optional>
 
 namespace NequoraUI::platform {
 
@@ -56,7 +57,7 @@ private:
     mutable int m_widestWidth = 0;
     // Empty until the first request, which is always passed on. Read live, never stored for
     // the parent: the hints the parent reads are always the child's current ones.
-    std::optional<Hints> m_passedHints;
+    PassedOn<Hints> m_passedHints;
 };
 
 } // namespace NequoraUI::platform

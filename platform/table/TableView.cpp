@@ -4,7 +4,6 @@
 #include "ControlAccessibility.h"
 #include "TableViewCell.h"
 #include "TableViewController.h"
-#include "TableViewHeaderView.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -44,29 +43,12 @@ TableView::~TableView() = default;
 
 void TableView::registerCellClass(const QString &identifier, CellFactory factory)
 {
-    m_factories.insert(identifier, std::move(factory));
+    m_cellPool.registerFactory(identifier, std::move(factory));
 }
 
 TableViewCell *TableView::dequeueReusableCell(const QString &identifier, const IndexPath &)
 {
-    auto pool = m_reusePool.find(identifier);
-    if (pool != m_reusePool.end() && !pool->isEmpty()) {
-        TableViewCell *cell = pool->takeLast();
-        cell->prepareForReuse();
-        return cell;
-    }
-    const auto factory = m_factories.constFind(identifier);
-    if (factory == m_factories.constEnd() || !*factory)
-        qFatal("TableView: no cell class registered for the reuse identifier \"%s\"",
-               qPrintable(identifier));
-    TableViewCell *cell = (*factory)(viewport());
-    if (!cell)
-        qFatal("TableView: the cell class registered for \"%s\" made no cell",
-               qPrintable(identifier));
-    cell->setParent(viewport());
-    cell->hide();
-    cell->m_reuseIdentifier = identifier;
-    return cell;
+    return m_cellPool.dequeue(identifier, viewport());
 }
 
 void TableView::reloadData()
@@ -170,7 +152,7 @@ std::optional<IndexPath> TableView::indexPathForSelectedRow() const
 
 int TableView::reusableCellCount(const QString &identifier) const
 {
-    return int(m_reusePool.value(identifier).size());
+    return m_cellPool.count(identifier);
 }
 
 bool TableView::viewportEvent(QEvent *event)
@@ -305,7 +287,7 @@ void TableView::layoutVisibleCells()
         const qint64 top = scrollOffset();
         const qint64 bottom = top + viewport()->height();
         realiseRows(top, bottom);
-        layoutHeaders(top, bottom);
+        m_headers.layOut(m_layout, m_headerTitles, top, bottom, viewport());
         if (!m_layoutAgain && !m_needsReload)
             break;
         if (m_needsReload) {
@@ -326,7 +308,7 @@ void TableView::realiseRows(qint64 top, qint64 bottom)
             ++it;
             continue;
         }
-        recycleCell(it->second);
+        m_cellPool.recycle(it->second);
         it = m_visibleCells.erase(it);
     }
 
@@ -349,59 +331,11 @@ void TableView::realiseRows(qint64 top, qint64 bottom)
     }
 }
 
-void TableView::recycleCell(TableViewCell *cell)
-{
-    if (!cell)
-        return;
-    cell->hide();
-    if (cell->m_reuseIdentifier.isEmpty()) {
-        // A cell made without dequeueing belongs to no pool.
-        cell->deleteLater();
-        return;
-    }
-    m_reusePool[cell->m_reuseIdentifier].append(cell);
-}
-
 void TableView::recycleAllCells()
 {
     for (const auto &[indexPath, cell] : m_visibleCells)
-        recycleCell(cell);
+        m_cellPool.recycle(cell);
     m_visibleCells.clear();
-}
-
-void TableView::layoutHeaders(qint64 top, qint64 bottom)
-{
-    int used = 0;
-    const int width = viewport()->width();
-    const int headerHeight = m_layout.headerHeight();
-    const int first = m_layout.sectionAt(top);
-    const int last = m_layout.sectionAt(bottom - 1);
-    if (first >= 0) {
-        const int end = last >= 0 ? last : m_layout.sectionCount() - 1;
-        for (int section = first; section <= end; ++section) {
-            if (!m_layout.hasHeader(section))
-                continue;
-            // Plain tables pin the header of the section at the top until the next one pushes
-            // it away.
-            qint64 y = m_layout.sectionTop(section);
-            if (section == first)
-                y = std::min(std::max(y, top), m_layout.sectionBottom(section) - headerHeight);
-            TableViewHeaderView *label = headerView(used++);
-            label->setText(m_headerTitles[std::size_t(section)].value_or(QString()));
-            label->setGeometry(0, clampToInt(y - top), width, headerHeight);
-            label->show();
-            label->raise();
-        }
-    }
-    for (int slot = used; slot < int(m_headerViews.size()); ++slot)
-        m_headerViews[slot]->hide();
-}
-
-TableViewHeaderView *TableView::headerView(int slot)
-{
-    while (int(m_headerViews.size()) <= slot)
-        m_headerViews.append(new TableViewHeaderView(viewport()));
-    return m_headerViews[slot];
 }
 
 qint64 TableView::scrollOffset() const

@@ -2,13 +2,13 @@
 
 #include "IndexPath.h"
 #include "TableLayout.h"
+#include "TableViewCellPool.h"
+#include "TableViewPinnedHeaders.h"
 
 #include <QAbstractScrollArea>
-#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
-#include <functional>
 #include <map>
 #include <optional>
 
@@ -16,7 +16,6 @@ namespace NequoraUI::platform {
 
 class TableViewCell;
 class TableViewController;
-class TableViewHeaderView;
 
 // A plain-style scrolling list of sections and rows whose data comes from a table view
 // controller. Only the rows inside the visible area exist as cell widgets; a cell scrolled out
@@ -33,7 +32,7 @@ public:
     };
     Q_ENUM(Style)
 
-    using CellFactory = std::function<TableViewCell *(QWidget *parent)>;
+    using CellFactory = TableViewCellPool::CellFactory;
 
     explicit TableView(TableViewController *controller, QWidget *parent = nullptr);
     ~TableView() override;
@@ -92,10 +91,7 @@ private:
     void updateScrollRange();
     void layoutVisibleCells();
     void realiseRows(qint64 top, qint64 bottom);
-    void recycleCell(TableViewCell *cell);
     void recycleAllCells();
-    void layoutHeaders(qint64 top, qint64 bottom);
-    TableViewHeaderView *headerView(int slot);
     qint64 scrollOffset() const;
     void selectRow(const IndexPath &indexPath);
     void setCurrentRow(const IndexPath &indexPath);
@@ -105,10 +101,9 @@ private:
     TableLayout m_layout;
     bool m_needsReload = true;
     std::vector<std::optional<QString>> m_headerTitles;
-    QHash<QString, CellFactory> m_factories;
-    QHash<QString, QList<TableViewCell *>> m_reusePool;
+    TableViewCellPool m_cellPool;
     std::map<IndexPath, TableViewCell *> m_visibleCells;
-    QList<TableViewHeaderView *> m_headerViews;
+    TableViewPinnedHeaders m_headers;
     std::optional<IndexPath> m_selected;
     std::optional<IndexPath> m_pressed;
     bool m_realising = false;

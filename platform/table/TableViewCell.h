@@ -44,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    friend class TableView;
+    friend class TableViewCellPool;
 
     QLabel *m_textLabel = nullptr;
     QString m_reuseIdentifier;

@@ -113,11 +113,8 @@ bool FoldingClipView::event(QEvent *event)
     // The content asked for layout: pass it on only if the height it takes here changed. A
     // row below whose new text keeps its size then lays out nothing above this view.
     if (event->type() == QEvent::LayoutRequest) {
-        const Hints hints = currentHints();
-        if (hints != m_passedHints) {
-            m_passedHints = hints;
+        if (m_passedHints.changesTo(currentHints()))
             updateGeometry();
-        }
         placeContent();
     }
     return QWidget::event(event);

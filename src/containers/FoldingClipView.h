@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PassedOn.h"
+
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -69,7 +71,7 @@ private:
     qreal m_revealed = 1.0;
     qreal m_opacity = 1.0;
     // Empty until the first layout request, which is always passed on.
-    std::optional<Hints> m_passedHints;
+    platform::PassedOn<Hints> m_passedHints;
 };
 
 } // namespace NequoraUI

@@ -69,12 +69,8 @@ PresetBar::PresetBar(std::shared_ptr<PresetStore> store, ScreenSettings *setting
             m_settings->switchSlot();
     });
     connect(copyButton, &QPushButton::clicked, this, [this] {
-        if (!m_settings)
-            return;
-        if (m_settings->slot() == ScreenSettings::Slot::A)
-            m_settings->copyAToB();
-        else
-            m_settings->copyBToA();
+        if (m_settings)
+            m_settings->copyShownSlot();
     });
     connect(resetButton, &QPushButton::clicked, this, [this] {
         if (m_settings)
@@ -113,8 +109,7 @@ void PresetBar::refresh()
     presetPicker->clear();
     presetPicker->addItem(tr("Choose a preset"), QString());
     for (const auto &entry : m_store->presets())
-        presetPicker->addItem(entry.factory ? tr("%1 (factory)").arg(entry.name) : entry.name,
-                              entry.name);
+        presetPicker->addItem(entry.pickerText(), entry.name);
     const int current = m_current.isEmpty() ? 0 : presetPicker->findData(m_current);
     presetPicker->setCurrentIndex(std::max(current, 0));
     const auto entry = m_current.isEmpty() ? std::nullopt : m_store->find(m_current);

@@ -20,6 +20,11 @@ PresetStore::Result failure(PresetStore::Outcome outcome, const QString &message
 
 } // namespace
 
+QString PresetStore::Entry::pickerText() const
+{
+    return factory ? QObject::tr("%1 (factory)").arg(name) : name;
+}
+
 PresetStore::PresetStore(QString folder, std::shared_ptr<FactoryPresetProvider> factory)
     : m_folder(std::move(folder)), m_factory(std::move(factory))
 {}

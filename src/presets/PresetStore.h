@@ -22,6 +22,9 @@ public:
         bool factory = false;
         // The user preset's file; empty for factory presets.
         QString path;
+
+        // What a preset picker lists: the name, marked for a factory preset.
+        QString pickerText() const;
     };
     enum class Outcome
     {

@@ -252,6 +252,14 @@ void ScreenSettings::copyBToA()
     copy(m_slot == Slot::B, tr("Copy B to A"));
 }
 
+void ScreenSettings::copyShownSlot()
+{
+    if (m_slot == Slot::A)
+        copyAToB();
+    else
+        copyBToA();
+}
+
 void ScreenSettings::copy(bool fromShown, const QString &text)
 {
     if (fromShown) {

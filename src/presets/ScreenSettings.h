@@ -70,6 +70,8 @@ public:
     void switchSlot();
     void copyAToB();
     void copyBToA();
+    // Copies the slot shown over the other one.
+    void copyShownSlot();
     // True once A/B has been used and the parameter's values in A and B differ.
     bool differsBetweenSlots(int index) const;
     int differingCount() const;

@@ -46,19 +46,25 @@ const QList<int> transportRoles = {GraphRowModel::ValueTextRole,   GraphRowModel
 GraphRowModel::GraphRowModel(const NQAudioGraph &graph, const UIGenerator &generator,
                              QObject *parent)
     : QAbstractListModel(parent), m_rows(generator.presentationProvider, generator.stringWriter),
-      m_layout(graph, m_rows, generator.foldSectionsAbove), m_undoStack(generator.undoStack),
+      m_layout(graph, m_rows, generator.foldSectionsAbove),
+      m_editor(m_rows, generator.undoStack, generator.gestureHandler),
       m_follows(generator.followsParameters), m_audioFiles(generator.audioFiles),
-      m_gestureHandler(generator.gestureHandler), m_presetStore(generator.presetStore)
+      m_presetStore(generator.presetStore)
 {
-    if (!m_undoStack)
-        m_undoStack = new QUndoStack(this);
+    // The settings (A/B slots, presets) are made before the first change rather than as the
+    // screen opens: slot B then holds what the screen showed until it was first changed, and a
+    // screen nobody changes keeps no settings for its rows.
+    connect(&m_editor, &GraphRowEditor::aboutToWrite, this, [this] { settings(); });
+    connect(&m_editor, &GraphRowEditor::valueChanged, this, &GraphRowModel::showChanged);
+    connect(&m_editor, &GraphRowEditor::gestureStarted, this, &GraphRowModel::gestureStarted);
+    connect(&m_editor, &GraphRowEditor::gestureEnded, this, &GraphRowModel::gestureEnded);
     rebuild();
 }
 
 GraphRowModel::~GraphRowModel()
 {
     // Gestures under way end while the rows they report on are still here.
-    finishGesture();
+    m_editor.finishGesture();
     delete m_settings;
 }
 
@@ -190,145 +196,53 @@ void GraphRowModel::showChanged(int ordinal)
         emit dataChanged(index(row), index(row), valueRoles);
 }
 
-void GraphRowModel::writeRow(int ordinal, const QVariant &value)
-{
-    // The settings (A/B slots, presets) are made before the first change rather than as the
-    // screen opens: slot B then holds what the screen showed until it was first changed, and a
-    // screen nobody changes keeps no settings for its rows.
-    settings();
-    // A single change outside a drag is a gesture of its own.
-    const bool single = m_gestureOrdinal != ordinal;
-    const std::shared_ptr<NQParameter> parameter = m_rows.parameter(ordinal);
-    if (single)
-        reportGesture(parameter, true);
-    const QVariant before = m_rows.described(ordinal).shown;
-    const QVariant written = m_rows.write(ordinal, value);
-    if (written.isValid()) {
-        if (before != written)
-            showChanged(ordinal);
-        if (single)
-            record(ordinal, before, written);
-    }
-    if (single)
-        reportGesture(parameter, false);
-}
-
-void GraphRowModel::record(int ordinal, const QVariant &oldValue, const QVariant &newValue)
-{
-    if (!m_undoStack || oldValue == newValue)
-        return;
-    // Rows are found again by what they show, so undo works after a filter or a fold.
-    const auto apply = [this, ordinal](const QVariant &value) {
-        m_rows.write(ordinal, value);
-        showChanged(ordinal);
-    };
-    m_undoStack->push(
-        new ValueChangeCommand(tr("Change %1").arg(m_rows.described(ordinal).row->title()), this,
-                               apply, oldValue, newValue));
-}
-
-void GraphRowModel::reportGesture(const std::shared_ptr<NQParameter> &parameter, bool started)
-{
-    if (m_gestureHandler)
-        m_gestureHandler(parameter, started);
-    if (started)
-        emit gestureStarted(parameter);
-    else
-        emit gestureEnded(parameter);
-}
-
 void GraphRowModel::setValue(int row, const QVariant &value)
 {
     if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
-        writeRow(ordinal, value);
+        m_editor.write(ordinal, value);
 }
 
 void GraphRowModel::setProportion(int row, double proportion)
 {
-    const int ordinal = m_layout.ordinalAt(row);
-    if (ordinal < 0)
-        return;
-    if (const ParameterRow &parameterRow = *m_rows.described(ordinal).row; parameterRow.isNumber())
-        writeRow(ordinal, parameterRow.valueAt(std::clamp(proportion, 0.0, 1.0)));
+    if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
+        m_editor.writeProportion(ordinal, proportion);
 }
 
 void GraphRowModel::stepBy(int row, double share)
 {
-    const int ordinal = m_layout.ordinalAt(row);
-    if (ordinal < 0 || share == 0)
-        return;
-    const auto &described = m_rows.described(ordinal);
-    const ParameterRow &parameterRow = *described.row;
-    if (!parameterRow.isNumber() || parameterRow.isReadOnly())
-        return;
-    const double current = described.shown.toDouble();
-    double target = parameterRow.valueAt(
-        std::clamp(parameterRow.proportion(described.shown) + share, 0.0, 1.0));
-    // A share under half a step snaps back to where it was: one whole step instead, so a key
-    // always moves a stepped row.
-    const double step =
-        parameterRow.isInteger() ? std::max(1.0, parameterRow.step()) : parameterRow.step();
-    if (target == current && step > 0)
-        target = current + (share > 0 ? step : -step);
-    writeRow(ordinal, target);
+    if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
+        m_editor.stepBy(ordinal, share);
 }
 
 bool GraphRowModel::setTypedText(int row, const QString &text)
 {
     const int ordinal = m_layout.ordinalAt(row);
-    const auto parsed = ordinal >= 0 ? m_rows.described(ordinal).row->parse(text) : std::nullopt;
-    if (!parsed)
-        return false;
-    writeRow(ordinal, *parsed);
-    return true;
+    return ordinal >= 0 && m_editor.writeTyped(ordinal, text);
 }
 
 void GraphRowModel::choose(int row, int choiceIndex)
 {
-    if (m_layout.nodeAt(row, GraphRowLayout::FileRow)) {
+    if (m_layout.nodeAt(row, GraphRowLayout::FileRow))
         chooseFile(row, choiceIndex);
-        return;
-    }
-    const int ordinal = m_layout.ordinalAt(row);
-    const auto *mapping = ordinal >= 0 ? &m_rows.described(ordinal).row->mapping() : nullptr;
-    if (!mapping || !*mapping)
-        return;
-    const auto &choices = (*mapping)->presentation().choices;
-    if (choiceIndex >= 0 && choiceIndex < choices.size())
-        writeRow(ordinal, choices[choiceIndex].value);
+    else if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
+        m_editor.choose(ordinal, choiceIndex);
 }
 
 void GraphRowModel::reset(int row)
 {
     if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
-        writeRow(ordinal, m_rows.initial(ordinal));
+        m_editor.reset(ordinal);
 }
 
 void GraphRowModel::beginGesture(int row)
 {
-    const int ordinal = m_layout.ordinalAt(row);
-    if (ordinal < 0 || m_rows.described(ordinal).row->isReadOnly())
-        return;
-    // A drag whose end never came (its delegate went) ends where the next one starts.
-    finishGesture();
-    m_gestureOrdinal = ordinal;
-    m_gestureStart = m_rows.described(ordinal).shown;
-    reportGesture(m_rows.parameter(ordinal), true);
+    if (const int ordinal = m_layout.ordinalAt(row); ordinal >= 0)
+        m_editor.beginGesture(ordinal);
 }
 
 void GraphRowModel::endGesture(int row)
 {
-    if (m_gestureOrdinal >= 0 && m_gestureOrdinal == m_layout.ordinalAt(row))
-        finishGesture();
-}
-
-void GraphRowModel::finishGesture()
-{
-    const int ordinal = std::exchange(m_gestureOrdinal, -1);
-    if (ordinal < 0)
-        return;
-    record(ordinal, m_gestureStart, m_rows.described(ordinal).shown);
-    reportGesture(m_rows.parameter(ordinal), false);
+    m_editor.endGesture(m_layout.ordinalAt(row));
 }
 
 bool GraphRowModel::hasPlayers() const
@@ -367,13 +281,14 @@ void GraphRowModel::chooseFile(int row, int fileIndex)
     const QUrl previous = node->transport->file();
     loadFile(*node, file);
     // The engine cannot unload a file, so only a change of file can be undone.
-    if (!m_undoStack || previous.isEmpty() || previous == file)
+    QUndoStack *undoStack = m_editor.undoStack();
+    if (!undoStack || previous.isEmpty() || previous == file)
         return;
     const size_t n = size_t(node - m_layout.nodes().data());
     const auto load = [this, n](const QVariant &value) {
         loadFile(m_layout.nodes()[n], value.toUrl());
     };
-    m_undoStack->push(new ValueChangeCommand(tr("Choose File"), this, load, previous, file));
+    undoStack->push(new ValueChangeCommand(tr("Choose File"), this, load, previous, file));
 }
 
 void GraphRowModel::loadFile(Node &node, const QUrl &file)
@@ -391,7 +306,7 @@ ScreenSettings *GraphRowModel::settings()
         if (node.audioNode)
             nodes.emplace_back(node.key, node.audioNode);
     m_settings = new ScreenSettings(
-        GraphParameters(nodes, m_rows.presentations(), m_rows.stringWriter()), m_undoStack, this);
+        GraphParameters(nodes, m_rows.presentations(), m_rows.stringWriter()), undoStack(), this);
     const GraphParameters &parameters = m_settings->parameters();
     m_ordinalOfSetting.assign(size_t(parameters.size()), -1);
     for (const Node &node : m_layout.nodes())
@@ -402,9 +317,9 @@ ScreenSettings *GraphRowModel::settings()
         }
     connect(m_settings, &ScreenSettings::valueShown, this, &GraphRowModel::showSetting);
     connect(m_settings, &ScreenSettings::gestureStarted, this,
-            [this](const auto &parameter) { reportGesture(parameter, true); });
+            [this](const auto &parameter) { m_editor.reportGesture(parameter, true); });
     connect(m_settings, &ScreenSettings::gestureEnded, this,
-            [this](const auto &parameter) { reportGesture(parameter, false); });
+            [this](const auto &parameter) { m_editor.reportGesture(parameter, false); });
     return m_settings;
 }
 
@@ -458,7 +373,7 @@ void GraphRowModel::follow(int first, int last)
             continue;
         }
         // The row the user is changing keeps what the user set.
-        if (!m_follows || entry.ordinal < 0 || entry.ordinal == m_gestureOrdinal)
+        if (!m_follows || entry.ordinal < 0 || entry.ordinal == m_editor.gestureOrdinal())
             continue;
         auto &described = m_rows.described(entry.ordinal);
         QVariant engine = described.row->value();

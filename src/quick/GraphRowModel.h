@@ -1,10 +1,10 @@
 #pragma once
 
+#include "GraphRowEditor.h"
 #include "GraphRowLayout.h"
 #include "ParameterRowCache.h"
 
 #include <QAbstractListModel>
-#include <QPointer>
 #include <QSet>
 #include <QUndoStack>
 #include <QUrl>
@@ -32,8 +32,8 @@ class UIGenerator;
 //
 // Writes go to the engine pinned and snapped, each is reported as a gesture (gestureStarted,
 // gestureEnded, the generator's gesture handler), and each finished change is one entry on the
-// undo stack. Values the engine takes on by itself are shown when follow() is called, which the
-// screen does once per frame for the rows in view.
+// undo stack (GraphRowEditor). Values the engine takes on by itself are shown when follow() is
+// called, which the screen does once per frame for the rows in view.
 //
 // A player node gets a play/pause row (and a file row when the generator offers audio files),
 // a recorder node a start/stop row; their texts and actions are the widget views' own
@@ -82,7 +82,7 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    QUndoStack *undoStack() const { return m_undoStack; }
+    QUndoStack *undoStack() const { return m_editor.undoStack(); }
     QString filterText() const { return m_filterText; }
     void setFilterText(const QString &text);
     bool followsParameters() const { return m_follows; }
@@ -144,36 +144,27 @@ private:
     // Loads file into the node's player and shows it in every file row of that node.
     void loadFile(Node &node, const QUrl &file);
     void showNodeRow(const Node &node, NodeRow kind);
-    void reportGesture(const std::shared_ptr<NQParameter> &parameter, bool started);
-    // Records and reports the end of the drag under way, if any.
-    void finishGesture();
     // The settings index of the parameter a row shows, or -1; makes the settings.
     int settingsIndexAt(int row);
     // Shows what the settings wrote into the parameter at index.
     void showSetting(int index);
     // Lays the rows out again, as a reset of the model.
     void rebuild();
-    // Writes and shows value, and records the change unless a gesture is under way.
-    void writeRow(int ordinal, const QVariant &value);
-    void record(int ordinal, const QVariant &oldValue, const QVariant &newValue);
     // Announces the new value of the row showing the parameter, if one does.
     void showChanged(int ordinal);
 
     ParameterRowCache m_rows;
     // Made after m_rows: it adds the nodes' parameters to it.
     GraphRowLayout m_layout;
-    QPointer<QUndoStack> m_undoStack;
+    // Made after m_rows: it writes them.
+    GraphRowEditor m_editor;
     QString m_filterText;
     bool m_follows = false;
     QList<QUrl> m_audioFiles;
-    std::function<void(const std::shared_ptr<NQParameter> &, bool)> m_gestureHandler;
     ScreenSettings *m_settings = nullptr;
     std::shared_ptr<PresetStore> m_presetStore;
     // For each settings index, the parameter's cache number.
     std::vector<int> m_ordinalOfSetting;
-    // The parameter a drag is under way on, and the value it started from.
-    int m_gestureOrdinal = -1;
-    QVariant m_gestureStart;
 };
 
 } // namespace NequoraUI

@@ -54,7 +54,7 @@ void ScreenPresets::refresh()
         m_texts.append(tr("Choose a preset"));
         m_names.append(QString());
         for (const auto &entry : store->presets()) {
-            m_texts.append(entry.factory ? tr("%1 (factory)").arg(entry.name) : entry.name);
+            m_texts.append(entry.pickerText());
             m_names.append(entry.name);
         }
     }
@@ -109,13 +109,8 @@ void ScreenPresets::switchSlot()
 
 void ScreenPresets::copySlot()
 {
-    ScreenSettings *current = settings();
-    if (!current)
-        return;
-    if (current->slot() == ScreenSettings::Slot::A)
-        current->copyAToB();
-    else
-        current->copyBToA();
+    if (ScreenSettings *current = settings())
+        current->copyShownSlot();
 }
 
 void ScreenPresets::resetAll()

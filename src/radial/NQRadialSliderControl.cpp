@@ -1,16 +1,14 @@
 #include "NQRadialSliderControl.h"
 
+#include "RadialSliderAccessibility.h"
 #include "RadialSliderPainter.h"
 #include "ViewAccessibility.h"
 #include "platform/Color.h"
-#include "platform/NumberText.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QQmlEngine>
 #include <QQuickWindow>
 #include <QSGTransformNode>
 #include <algorithm>
@@ -139,9 +137,7 @@ void NQRadialSliderControl::setAccessibleName(const QString &name)
 
 QString NQRadialSliderControl::accessibleValueText() const
 {
-    return QStringLiteral("x %1, y %2")
-        .arg(QString::fromStdString(platform::NumberText::fixed(m_currentPosition.x, 2)),
-             QString::fromStdString(platform::NumberText::fixed(m_currentPosition.y, 2)));
+    return RadialSliderAccessibility::valueText(m_currentPosition);
 }
 
 void NQRadialSliderControl::updateCurrentPosition(QPointF position)
@@ -290,24 +286,11 @@ void NQRadialSliderControl::componentComplete()
     updateAppearance(window());
 }
 
-// Qt Quick lists an item in its window's accessible tree only once the item has an Accessible
-// attached object; the pad makes its own, so that a QML document need not. The attached type
-// is Qt Quick's own, known by name once Qt Quick has registered its types: a pad made in C++
-// joins when it is placed in a window.
 void NQRadialSliderControl::joinAccessibleTree()
 {
-    if (m_inAccessibleTree)
-        return;
-    const QMetaObject *attachedType = QMetaType::fromName("QQuickAccessibleAttached*").metaObject();
-    if (!attachedType)
-        return;
-    QObject *attached =
-        qmlAttachedPropertiesObject(this, qmlAttachedPropertiesFunction(this, attachedType), true);
-    if (!attached)
-        return;
-    // Our own interface answers for the pad; the attached object agrees with it.
-    attached->setProperty("role", QVariant::fromValue(QAccessible::Slider));
-    m_inAccessibleTree = true;
+    // A pad made in C++ joins when it is placed in a window, once Qt Quick knows the type.
+    if (!m_inAccessibleTree)
+        m_inAccessibleTree = RadialSliderAccessibility::joinTree(this);
 }
 
 void NQRadialSliderControl::itemChange(ItemChange change, const ItemChangeData &value)
@@ -338,14 +321,14 @@ void NQRadialSliderControl::updateAppearance(QQuickWindow *window)
     if (onScreen == m_onScreen)
         return;
     m_onScreen = onScreen;
-    m_dragging = false;
+    m_motion.endDrag();
     if (onScreen)
         setKnobPosition(Geometry::mapSquareToDisc({m_defaultPosition.x(), m_defaultPosition.y()}));
 }
 
 void NQRadialSliderControl::mousePressEvent(QMouseEvent *event)
 {
-    m_dragging = false;
+    m_motion.endDrag();
     const Geometry shape = geometry();
     if (!shape.isUsable()) {
         event->ignore();
@@ -353,13 +336,12 @@ void NQRadialSliderControl::mousePressEvent(QMouseEvent *event)
     }
     const Geometry::Point location = toPad(event->position());
     if (m_showDraggableControl && shape.knobContains(m_currentPosition, location)) {
-        m_dragging = true;
-        m_fineDrag = false;
-        m_dragOffset = {};
+        m_motion.beginDrag();
         event->accept();
         forceActiveFocus(Qt::MouseFocusReason);
         // A Shift-press holds the knob where it is; a plain press centres it on the pointer.
-        setKnobPosition(dragTarget(location, event->modifiers() & Qt::ShiftModifier));
+        setKnobPosition(m_motion.dragTo(shape, m_currentPosition, location,
+                                        event->modifiers() & Qt::ShiftModifier));
         return;
     }
     // The pad's whole square takes the touch, but away from the knob it does nothing.
@@ -370,80 +352,43 @@ void NQRadialSliderControl::mousePressEvent(QMouseEvent *event)
 
 void NQRadialSliderControl::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_dragging || !geometry().isUsable()) {
+    const Geometry shape = geometry();
+    if (!m_motion.isDragging() || !shape.isUsable()) {
         event->ignore();
         return;
     }
-    setKnobPosition(dragTarget(toPad(event->position()), event->modifiers() & Qt::ShiftModifier));
-}
-
-RadialSliderGeometry::Point NQRadialSliderControl::dragTarget(Geometry::Point location, bool fine)
-{
-    constexpr double fineDivisor = 10.0;
-    const Geometry shape = geometry();
-    if (fine != m_fineDrag) {
-        m_fineDrag = fine;
-        m_fineAnchor = location;
-        m_fineKnobCentre = shape.knobCentre(m_currentPosition);
-        if (!fine)
-            m_dragOffset = {m_fineKnobCentre.x - location.x, m_fineKnobCentre.y - location.y};
-    }
-    if (fine)
-        return shape.dragPosition(
-            {m_fineKnobCentre.x + (location.x - m_fineAnchor.x) / fineDivisor,
-             m_fineKnobCentre.y + (location.y - m_fineAnchor.y) / fineDivisor});
-    return shape.dragPosition({location.x + m_dragOffset.x, location.y + m_dragOffset.y});
+    setKnobPosition(m_motion.dragTo(shape, m_currentPosition, toPad(event->position()),
+                                    event->modifiers() & Qt::ShiftModifier));
 }
 
 // The knob stays where it was let go: no snapping back.
 void NQRadialSliderControl::mouseReleaseEvent(QMouseEvent *event)
 {
-    event->setAccepted(m_dragging);
-    m_dragging = false;
+    event->setAccepted(m_motion.isDragging());
+    m_motion.endDrag();
 }
 
 void NQRadialSliderControl::mouseUngrabEvent()
 {
-    m_dragging = false;
+    m_motion.endDrag();
 }
 
-// Arrows move the knob a small step, clamped to the travel circle as a drag is; Home returns it
-// to the default position. Both report like a drag.
+// Arrows and Home move the knob (RadialSliderMotion) and report like a drag.
 void NQRadialSliderControl::keyPressEvent(QKeyEvent *event)
 {
     const Geometry shape = geometry();
-    if (!shape.isUsable()) {
-        event->ignore();
-        return;
-    }
-    // Shift moves a tenth as far, like a Shift-drag.
-    const double step =
-        keyStepFraction * m_size * (event->modifiers() & Qt::ShiftModifier ? 0.1 : 1.0);
-    QPointF delta;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        delta = {-step, 0};
-        break;
-    case Qt::Key_Right:
-        delta = {step, 0};
-        break;
-    case Qt::Key_Up:
-        delta = {0, -step};
-        break;
-    case Qt::Key_Down:
-        delta = {0, step};
-        break;
-    case Qt::Key_Home:
-        event->accept();
-        setKnobPosition(Geometry::mapSquareToDisc({m_defaultPosition.x(), m_defaultPosition.y()}));
-        return;
-    default:
+    const auto target =
+        shape.isUsable()
+            ? RadialSliderMotion::keyTarget(shape, m_size, m_currentPosition,
+                                            {m_defaultPosition.x(), m_defaultPosition.y()},
+                                            event->key(), event->modifiers() & Qt::ShiftModifier)
+            : std::nullopt;
+    if (!target) {
         event->ignore();
         return;
     }
     event->accept();
-    const Geometry::Point centre = shape.knobCentre(m_currentPosition);
-    setKnobPosition(shape.dragPosition({centre.x + delta.x(), centre.y + delta.y()}));
+    setKnobPosition(*target);
 }
 
 void NQRadialSliderControl::setKnobPosition(Geometry::Point position)
@@ -453,10 +398,7 @@ void NQRadialSliderControl::setKnobPosition(Geometry::Point position)
     m_currentPosition = position;
     refreshPaintArea();
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, accessibleValueText());
-        QAccessible::updateAccessibility(&event);
-    }
+    RadialSliderAccessibility::announceValue(this, m_currentPosition);
     reportChange();
 }
 

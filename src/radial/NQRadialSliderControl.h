@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RadialSliderGeometry.h"
+#include "RadialSliderMotion.h"
 
 #include <QColor>
 #include <QPointF>
@@ -68,7 +69,7 @@ public:
     QString accessibleValueText() const;
 
     // How far one arrow key moves the knob, as a fraction of the pad's side.
-    static constexpr double keyStepFraction = 0.02;
+    static constexpr double keyStepFraction = RadialSliderMotion::keyStepFraction;
 
     // The pad's side; the item's own extent stays reachable as width(), height() and the
     // QSizeF overload below.
@@ -140,16 +141,8 @@ private:
 
     RadialSliderGeometry::Point m_currentPosition;
     bool m_onScreen = false;
-    bool m_dragging = false;
     bool m_inAccessibleTree = false;
-    // Shift makes a drag a tenth as fast: moves count from this anchor while it is held, and
-    // afterwards the knob keeps its distance from the pointer, so it never jumps.
-    bool m_fineDrag = false;
-    RadialSliderGeometry::Point m_fineAnchor;
-    RadialSliderGeometry::Point m_fineKnobCentre;
-    RadialSliderGeometry::Point m_dragOffset;
-    // Where a drag at this pad location takes the knob, finely with Shift.
-    RadialSliderGeometry::Point dragTarget(RadialSliderGeometry::Point location, bool fine);
+    RadialSliderMotion m_motion;
     // The painted area can exceed the item (readout above, knob outside the pad); this is its
     // top-left corner in item coordinates.
     QPointF m_paintOrigin;

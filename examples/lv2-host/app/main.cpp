@@ -3,6 +3,7 @@
 // prints the installed plugins; --describe prints one line per control; --screenshot DIR
 // renders the screen offscreen. Bad input exits with status 2 and a message.
 #include "ControlSettings.h"
+#include "ExampleCommandLine.h"
 #include "HostScreen.h"
 #include "JackDriver.h"
 #include "Lv2Chain.h"
@@ -20,7 +21,6 @@
 #include <QCommandLineParser>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -38,25 +38,6 @@ int fail(const QString &message)
 {
     QTextStream(stderr) << "nequora-lv2-host: " << message << Qt::endl;
     return 2;
-}
-
-bool wantsOffscreen(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "--list" || argument == "--describe" || argument == "--render" ||
-            argument.startsWith("--screenshot"))
-            return true;
-    }
-    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-void settle(int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 std::vector<std::string> strings(const QStringList &list)
@@ -121,7 +102,7 @@ int showScreen(HostScreen &screen, const QCommandLineParser &parser, const Optio
     QWidget *window = screen.view();
     window->resize(screenSize);
     window->show();
-    settle(runMilliseconds);
+    ExampleCommandLine::settle(runMilliseconds);
     if (parser.isSet(options.describe))
         for (const QString &line : PanelDescription::of(window))
             QTextStream(stdout) << line << Qt::endl;
@@ -228,7 +209,8 @@ int run(QApplication &app, const QCommandLineParser &parser, const Options &opti
 
 int main(int argc, char **argv)
 {
-    if (wantsOffscreen(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (ExampleCommandLine::wantsOffscreen(argc, argv, {"--list", "--describe", "--render"}) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nequora-lv2-host"));

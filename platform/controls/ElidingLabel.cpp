@@ -60,6 +60,19 @@ void ElidingLabel::applyTone()
     m_applyingTone = false;
 }
 
+// QLabel lays out a focusable label's text in a rich-text document of its own when polished,
+// as it does when given a text (see setText); a plain line is drawn here and needs none.
+bool ElidingLabel::event(QEvent *event)
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (event->type() != QEvent::Polish || policy == Qt::NoFocus || !isPlainLine())
+        return QLabel::event(event);
+    setFocusPolicy(Qt::NoFocus);
+    const bool handled = QLabel::event(event);
+    setFocusPolicy(policy);
+    return handled;
+}
+
 void ElidingLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
@@ -168,16 +181,18 @@ const ElidingLabel::Measure &ElidingLabel::measure() const
         m_measuresFlags = flags;
     }
     const QString whole = text();
-    auto found = m_measures.constFind(whole);
-    if (found != m_measures.constEnd())
-        return *found;
+    for (const auto &[measured, kept] : m_measures)
+        if (measured == whole)
+            return kept;
     // Dropped all at once when full: cheaper than keeping an order, and a steady set of
     // values fills it again within a few frames.
     if (m_measures.size() >= measuresKept)
         m_measures.clear();
     const QFontMetrics metrics = fontMetrics();
-    return *m_measures.insert(whole, {QFontMetricsF(m_measuresFont).horizontalAdvance(whole),
-                                      metrics.boundingRect(0, 0, 2000, 2000, flags, whole).size()});
+    m_measures.emplace_back(whole,
+                            Measure{QFontMetricsF(m_measuresFont).horizontalAdvance(whole),
+                                    metrics.boundingRect(0, 0, 2000, 2000, flags, whole).size()});
+    return m_measures.back().second;
 }
 
 qreal ElidingLabel::textAdvance() const

@@ -2,8 +2,9 @@
 
 #include "PaletteColors.h"
 
-#include <QHash>
 #include <QLabel>
+#include <utility>
+#include <vector>
 
 namespace NequoraUI::platform {
 
@@ -59,6 +60,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -90,7 +92,9 @@ private:
     const Measure &measure() const;
 
     static constexpr int measuresKept = 64;
-    mutable QHash<QString, Measure> m_measures;
+    // A list, not a hash: most labels only ever show one text, and a hash's first storage
+    // alone weighs two kilobytes, on every row.
+    mutable std::vector<std::pair<QString, Measure>> m_measures;
     mutable QFont m_measuresFont;
     mutable int m_measuresFlags = 0;
     // The tooltip this label set itself, so one a host set is left alone.

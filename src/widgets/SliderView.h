@@ -111,6 +111,10 @@ private slots:
     void valueTextSubmitted(const QString &text);
 
 private:
+    void pointerPressed();
+    void pointerReleased();
+    void touchKeyBurst();
+    void finishKeyBurst();
     void showValue(double value, bool userChange);
     QString valueText(double value, bool userChange) const;
     void showValueText(const QString &text);
@@ -129,7 +133,6 @@ private:
     // The engine value last shown: exact when set from outside, the reported float after a
     // user change.
     double mappedValue = 0;
-    QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
     platform::ElidingLabel *valueLabel = nullptr;
     platform::Slider *slider = nullptr;

@@ -60,17 +60,32 @@ void ElidingLabel::applyTone()
     m_applyingTone = false;
 }
 
-// QLabel lays out a focusable label's text in a rich-text document of its own when polished,
-// as it does when given a text (see setText); a plain line is drawn here and needs none.
+// QLabel lays out a focusable label's text in a rich-text document of its own when polished or
+// restyled, as it does when given a text (see setText); a plain line is drawn here and needs none.
 bool ElidingLabel::event(QEvent *event)
 {
     const Qt::FocusPolicy policy = focusPolicy();
-    if (event->type() != QEvent::Polish || policy == Qt::NoFocus || !isPlainLine())
+    if (policy == Qt::NoFocus || !rebuildsDocument(event->type()) || !isPlainLine())
         return QLabel::event(event);
     setFocusPolicy(Qt::NoFocus);
     const bool handled = QLabel::event(event);
     setFocusPolicy(policy);
     return handled;
+}
+
+bool ElidingLabel::rebuildsDocument(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Polish:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::ContentsRectChange:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void ElidingLabel::changeEvent(QEvent *event)
@@ -82,7 +97,14 @@ void ElidingLabel::changeEvent(QEvent *event)
 
 void ElidingLabel::focusInEvent(QFocusEvent *event)
 {
-    QLabel::focusInEvent(event);
+    // QLabel builds its text document on focus for text selection, which a plain line here
+    // does not offer; the frame's handling repaints the focused look.
+    constexpr Qt::TextInteractionFlags selecting =
+        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
+    if (isPlainLine() && !(textInteractionFlags() & selecting))
+        QFrame::focusInEvent(event);
+    else
+        QLabel::focusInEvent(event);
     applyTone();
 }
 

@@ -2,6 +2,7 @@
 
 #include "PaletteColors.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <utility>
 #include <vector>
@@ -68,6 +69,8 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The events on which QLabel may build a text document for a focusable label.
+    static bool rebuildsDocument(QEvent::Type type);
     // Sets the text colour of the tone in the current palette, where no style sheet does.
     void applyTone();
     // Plain text without wrapping, pixmap, picture, movie or mnemonic: what this class draws.

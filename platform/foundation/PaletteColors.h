@@ -3,6 +3,7 @@
 #include "ColorScheme.h"
 
 #include <QtGlobal>
+#include <memory>
 
 class QPalette;
 
@@ -17,8 +18,7 @@ public:
 
 private:
     qint64 m_paletteKey = 0;
-    bool m_derived = false;
-    ColorScheme m_scheme;
+    std::shared_ptr<const ColorScheme> m_scheme;
 };
 
 } // namespace NequoraUI::platform

@@ -44,6 +44,7 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     // Ahead of the labels: the first text they are given already fixes their accessible kind.
     ViewAccessibility::install();
     const auto ui = platform::Interface::load(QStringLiteral("SliderView"), this);
+    contentView = ui.outlet<QWidget>("contentView");
     titleLabel = ui.outlet<QLabel>("titleLabel");
     valueLabel = ui.outlet<platform::ElidingLabel>("valueLabel");
     slider = ui.outlet<platform::Slider>("slider");

@@ -133,6 +133,7 @@ private:
     // The engine value last shown: exact when set from outside, the reported float after a
     // user change.
     double mappedValue = 0;
+    QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
     platform::ElidingLabel *valueLabel = nullptr;
     platform::Slider *slider = nullptr;

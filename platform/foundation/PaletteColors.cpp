@@ -1,48 +1,53 @@
 #include "PaletteColors.h"
 
 #include <QPalette>
-
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include <array>
 
 namespace NequoraUI::platform {
 
 namespace {
 
-// Schemes derived lately, newest first, shared by every control: the rows of a screen all see
-// one palette, and each deriving it anew would weigh the same contrasts thousands of times. A
-// palette's key is never reused for other colours, so a kept scheme cannot go stale. Main
-// thread only, as the widgets that paint with it.
-std::shared_ptr<const ColorScheme> sharedScheme(const QPalette &palette)
+// The schemes derived last, by palette key. The rows of a screen inherit a handful of
+// palettes, so a row made reuses what the one before it derived instead of weighing every
+// contrast again. Per thread: widgets live on the main thread, and nothing here is shared.
+class RecentSchemes
 {
-    constexpr size_t kept = 8;
-    static std::vector<std::pair<qint64, std::shared_ptr<const ColorScheme>>> recent;
-    const qint64 key = palette.cacheKey();
-    for (size_t i = 0; i < recent.size(); ++i) {
-        if (recent[i].first != key)
-            continue;
-        std::rotate(recent.begin(), recent.begin() + qsizetype(i),
-                    recent.begin() + qsizetype(i) + 1);
-        return recent.front().second;
+public:
+    const ColorScheme &of(const QPalette &palette)
+    {
+        const qint64 key = palette.cacheKey();
+        for (const Slot &slot : m_slots)
+            if (slot.used && slot.key == key)
+                return slot.scheme;
+        Slot &slot = m_slots[m_next];
+        m_next = (m_next + 1) % m_slots.size();
+        slot = {key, true, ColorScheme::fromPalette(palette)};
+        return slot.scheme;
     }
-    if (recent.size() >= kept)
-        recent.pop_back();
-    recent.emplace(recent.begin(), key,
-                   std::make_shared<const ColorScheme>(ColorScheme::fromPalette(palette)));
-    return recent.front().second;
-}
+
+private:
+    struct Slot
+    {
+        qint64 key = 0;
+        bool used = false;
+        ColorScheme scheme;
+    };
+    std::array<Slot, 8> m_slots;
+    size_t m_next = 0;
+};
 
 } // namespace
 
 const ColorScheme &PaletteColors::of(const QPalette &palette)
 {
     // The key changes with every change of the palette's colours.
-    if (!m_scheme || palette.cacheKey() != m_paletteKey) {
-        m_scheme = sharedScheme(palette);
+    if (!m_derived || palette.cacheKey() != m_paletteKey) {
+        thread_local RecentSchemes recent;
+        m_scheme = recent.of(palette);
         m_paletteKey = palette.cacheKey();
+        m_derived = true;
     }
-    return *m_scheme;
+    return m_scheme;
 }
 
 } // namespace NequoraUI::platform

@@ -3,7 +3,6 @@
 #include "ColorScheme.h"
 
 #include <QtGlobal>
-#include <memory>
 
 class QPalette;
 
@@ -18,7 +17,8 @@ public:
 
 private:
     qint64 m_paletteKey = 0;
-    std::shared_ptr<const ColorScheme> m_scheme;
+    bool m_derived = false;
+    ColorScheme m_scheme;
 };
 
 } // namespace NequoraUI::platform

@@ -130,6 +130,7 @@ void LazyPlaces::placeIn(QVBoxLayout *stack)
     for (Entry &entry : m_entries) {
         entry.holder = new QWidget;
         markAsFrame(entry.holder);
+        connect(entry.holder, &QObject::destroyed, this, [this] { m_torn = true; });
         holdPlace(entry.holder, initialEstimate);
         m_blocks.add(stack, entry.holder);
         // Shown now, not when the layout gets round to it, so it has its place at once.
@@ -166,7 +167,8 @@ void LazyPlaces::watch(QScrollArea *scrollArea)
     if (!scrollArea || m_entries.empty())
         return;
     if (!m_driver)
-        m_driver = std::make_unique<PlacesScrollDriver>(*this);
+        m_driver =
+            std::make_unique<PlacesScrollDriver>(static_cast<PlacesScrollDriver::Places &>(*this));
     m_driver->watch(scrollArea);
 }
 
@@ -198,8 +200,18 @@ bool LazyPlaces::isWatching() const
 // A place gone means the screen is being torn down: nothing more is made or released.
 bool LazyPlaces::torn() const
 {
-    return std::any_of(m_entries.begin(), m_entries.end(),
-                       [](const Entry &entry) { return !entry.holder; });
+    return !m_placed || m_torn;
+}
+
+bool LazyPlaces::mayChange()
+{
+    if (m_frozen || !m_placed)
+        return false;
+    if (torn()) {
+        freeze();
+        return false;
+    }
+    return true;
 }
 
 QRect LazyPlaces::placeRect(int index, const QWidget *content) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlaceBlocks.h"
+#include "PlacesScrollDriver.h"
 
 #include <QObject>
 #include <QPointer>
@@ -13,8 +14,6 @@ class QVBoxLayout;
 class QWidget;
 
 namespace NequoraUI {
-
-class PlacesScrollDriver;
 
 // Places one below the other in a vertical stack, whose views are made only as they come near
 // the visible part of a scrolling area and released again once they are far from it.
@@ -32,7 +31,7 @@ class PlacesScrollDriver;
 //
 // Ownership: made views sit in their places and the view hierarchy owns them; a view made
 // before its place exists is deleted with this object unless something gave it a parent.
-class LazyPlaces : public QObject
+class LazyPlaces : public QObject, private PlacesScrollDriver::Places
 {
     Q_OBJECT
 
@@ -82,7 +81,7 @@ public:
     // Nothing is made or released from now on; what is there stays.
     void freeze();
 
-    bool releasesFarViews() const { return m_releasesFarViews; }
+    bool releasesFarViews() const override { return m_releasesFarViews; }
     // On by default; off keeps every view once made.
     void setReleasesFarViews(bool releases) { m_releasesFarViews = releases; }
 
@@ -114,9 +113,6 @@ private:
         bool releasable = true;
     };
 
-    // Reads and drives the places from the scrolling area they watch.
-    friend class PlacesScrollDriver;
-
     const std::vector<int> &shownPlaces();
     void placeInHolder(Entry &entry);
     bool torn() const;
@@ -124,12 +120,14 @@ private:
     // The outermost places watch a scrolling area; nested ones are driven by their parents.
     bool isWatching() const;
 
-    // At every level, from here in: what comes within [from, to] of content is made, what
-    // lies outside it is released. True when anything was made or released.
-    bool makeWithin(int from, int to, const QWidget *content);
-    bool releaseOutside(int from, int to, const QWidget *content);
-    // The innermost place reaching down to top or below, for keeping what shows in place.
-    QWidget *anchorFrom(int top, const QWidget *content);
+    // Driven from the scrolling area the outermost places watch, and from the outermost
+    // places for nested ones.
+    bool mayChange() override;
+    bool makeWithin(int from, int to, const QWidget *content) override;
+    bool releaseOutside(int from, int to, const QWidget *content) override;
+    QWidget *anchorFrom(int top, const QWidget *content) override;
+    void settleHolders() override { m_blocks.activate(true); }
+    void placeInHolders() override { m_blocks.placeInBlocks(); }
     QRect placeRect(int index, const QWidget *content) const;
     std::vector<int>::const_iterator firstReaching(int y, const QWidget *content);
     bool isVisibleIn(const QWidget *content) const;
@@ -146,6 +144,8 @@ private:
     std::vector<int> m_shown;
     bool m_shownStale = true;
     bool m_placed = false;
+    // A place's blank was deleted: the screen is being torn down.
+    bool m_torn = false;
     bool m_frozen = false;
     bool m_measured = false;
     bool m_releasesFarViews = true;

@@ -55,8 +55,11 @@ void PlaceBlocks::activate(bool tellStack)
 
 void PlaceBlocks::placeInBlocks()
 {
+    // A block on screen was placed as it was resized; one not shown yet gets its resize event
+    // only when shown.
     for (const auto &block : m_blocks)
-        if (block && !block->isHidden())
+        if (block && !block->isHidden() &&
+            (!block->isVisible() || block->testAttribute(Qt::WA_PendingResizeEvent)))
             block->layout()->setGeometry(block->rect());
 }
 

@@ -10,7 +10,7 @@
 
 namespace NequoraUI {
 
-PlacesScrollDriver::PlacesScrollDriver(LazyPlaces &places) : m_places(places) {}
+PlacesScrollDriver::PlacesScrollDriver(Places &places) : m_places(places) {}
 
 void PlacesScrollDriver::watch(QScrollArea *scrollArea)
 {
@@ -45,13 +45,8 @@ QRect PlacesScrollDriver::seenRect() const
 
 void PlacesScrollDriver::realiseNearViewport()
 {
-    if (m_realising || m_places.m_frozen || !m_scrollArea || !m_scrollArea->widget() ||
-        !m_places.m_placed)
+    if (m_realising || !m_scrollArea || !m_scrollArea->widget() || !m_places.mayChange())
         return;
-    if (m_places.torn()) {
-        m_places.freeze();
-        return;
-    }
     m_realising = true;
     const QWidget *content = m_scrollArea->widget();
     // Bounded: each round makes at least one view, and a few rounds settle any estimate.
@@ -90,8 +85,8 @@ void PlacesScrollDriver::scheduleRelease()
 void PlacesScrollDriver::releaseFarViews()
 {
     m_releaseQueued = false;
-    if (m_places.m_frozen || !m_places.releasesFarViews() || !m_scrollArea ||
-        !m_scrollArea->widget() || m_places.torn())
+    if (!m_places.releasesFarViews() || !m_scrollArea || !m_scrollArea->widget() ||
+        !m_places.mayChange())
         return;
     // Where everything is now: a place's blank keeps the height its view has on screen.
     syncContentGeometry();
@@ -104,7 +99,7 @@ void PlacesScrollDriver::syncContentGeometry()
 {
     QWidget *content = m_scrollArea->widget();
     // The blocks first: their sizes are what the content lays out.
-    m_places.m_blocks.activate(true);
+    m_places.settleHolders();
     if (content->layout())
         content->layout()->activate();
     // The scroll area resizes its widget on a layout request; asked here, not in a later
@@ -114,7 +109,7 @@ void PlacesScrollDriver::syncContentGeometry()
     // A content not shown yet gets its resize event only when shown: place its views now.
     if (content->layout())
         content->layout()->setGeometry(content->rect());
-    m_places.m_blocks.placeInBlocks();
+    m_places.placeInHolders();
 }
 
 } // namespace NequoraUI

@@ -4,11 +4,11 @@
 #include <QPointer>
 #include <QRect>
 
+class QWidget;
+
 class QScrollArea;
 
 namespace NequoraUI {
-
-class LazyPlaces;
 
 // Keeps the outermost places in step with the scrolling area they sit in: as its visible part
 // moves or grows, and before that is painted, it has the places make what comes near and,
@@ -20,7 +20,31 @@ class PlacesScrollDriver : public QObject
     Q_OBJECT
 
 public:
-    explicit PlacesScrollDriver(LazyPlaces &places);
+    // What the driver asks of the places it drives, all in the coordinates of the scrolling
+    // area's content.
+    class Places
+    {
+    public:
+        // False once nothing may be made or released any more (frozen, or torn down: then
+        // the places freeze), or before they are placed in their stack.
+        virtual bool mayChange() = 0;
+        virtual bool releasesFarViews() const = 0;
+        // At every level: makes what comes within [from, to], or releases what lies outside
+        // it. True when anything was made or released.
+        virtual bool makeWithin(int from, int to, const QWidget *content) = 0;
+        virtual bool releaseOutside(int from, int to, const QWidget *content) = 0;
+        // The innermost place reaching down to top or below: what shows stays where it is.
+        virtual QWidget *anchorFrom(int top, const QWidget *content) = 0;
+        // Lays out what holds the places, so the content reads their new sizes, and, once
+        // the content is laid out, puts each place where it belongs.
+        virtual void settleHolders() = 0;
+        virtual void placeInHolders() = 0;
+
+    protected:
+        ~Places() = default;
+    };
+
+    explicit PlacesScrollDriver(Places &places);
 
     // Drives from scrollArea from now on; one watched before keeps its filters but is read no
     // more.
@@ -40,7 +64,7 @@ private:
     // The visible part of the scrolling area, in the coordinates of its content.
     QRect seenRect() const;
 
-    LazyPlaces &m_places;
+    Places &m_places;
     QPointer<QScrollArea> m_scrollArea;
     bool m_realising = false;
     bool m_releaseQueued = false;

@@ -41,8 +41,10 @@ void ScreenSettings::attach(ParameterBinding *binding, const QString &nodeName)
     });
     // The row's own reset goes where Reset All does.
     if (auto *slider = qobject_cast<SliderView *>(binding->row());
-        slider && m_parameters.kind(index) == GraphParameters::Kind::Number)
+        slider && m_parameters.kind(index) == GraphParameters::Kind::Number) {
         slider->setDefaultValue(float(m_parameters.defaultValue(index).toDouble()));
+        showUserNumber(index, slider);
+    }
     showMark(index);
     m_controllers->attach(index, binding->row());
 }
@@ -62,8 +64,23 @@ void ScreenSettings::endGesture(int index)
     emit gestureEnded(m_parameters.parameter(index));
 }
 
+void ScreenSettings::showUserNumber(int index, SliderView *slider)
+{
+    const auto kept = m_userNumbers.find(index);
+    if (kept == m_userNumbers.end())
+        return;
+    // Moved since by the engine: the row shows the engine's value, as a kept row follows it.
+    if (m_parameters.read(index).toDouble() != kept->second) {
+        m_userNumbers.erase(kept);
+        return;
+    }
+    slider->showUserValue(kept->second);
+}
+
 void ScreenSettings::writeAndShow(int index, const QVariant &value)
 {
+    // Written here, the row shows the engine's value, as it will when made again.
+    m_userNumbers.erase(index);
     m_parameters.write(index, value);
     if (ParameterBinding *row = bindingAt(index))
         row->refresh();
@@ -81,6 +98,9 @@ void ScreenSettings::recordChange(const QString &text, int index, const QVariant
 
 void ScreenSettings::userChanged(int index)
 {
+    if (const ParameterBinding *row = bindingAt(index);
+        row && m_parameters.kind(index) == GraphParameters::Kind::Number)
+        m_userNumbers[index] = row->shownValue().toDouble();
     showMark(index);
     emit marksChanged();
 }

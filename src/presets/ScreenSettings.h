@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include <QUndoStack>
@@ -17,6 +18,7 @@ namespace NequoraUI {
 
 class ControllerMap;
 class ParameterBinding;
+class SliderView;
 
 // The settings of a whole generated screen, rows made or not: reset to defaults, presets, A/B
 // compare and what controllers write. Each of these writes only the values that differ, as
@@ -103,11 +105,15 @@ private:
     void showMark(int index);
     void showAllMarks();
     void userChanged(int index);
+    void showUserNumber(int index, SliderView *slider);
 
     GraphParameters m_parameters;
     QPointer<QUndoStack> m_undoStack;
     ControllerMap *m_controllers = nullptr;
     std::vector<QPointer<ParameterBinding>> m_rows;
+    // The number the user last set on each row, while the engine still holds it: a row made
+    // again after a release shows it as the user saw it, not as the engine's value in full.
+    std::unordered_map<int, double> m_userNumbers;
     Slot m_slot = Slot::A;
     // The slot not shown; the values the screen was built with until A/B is first used.
     std::vector<QVariant> m_otherSlot;

@@ -137,6 +137,13 @@ void SliderView::setExactValue(double value)
     showValue(value, false);
 }
 
+void SliderView::showUserValue(double value)
+{
+    setExactValue(value);
+    if (!mapping)
+        showValue(slider->value(), true);
+}
+
 float SliderView::step() const
 {
     return mapping ? float(mapping->presentation().step) : slider->step();

@@ -56,6 +56,9 @@ public:
     // The same for a value a float may not hold, such as an engine's integer beyond 2^24: the
     // knob goes to the nearest float, the text shows value itself.
     void setExactValue(double value);
+    // Shows value as the user's own change shows it (rounded where the engine's value shows in
+    // full): a row made again shows what the user saw before it was released.
+    void showUserValue(double value);
 
     // The slider's value, pinned to the range; with a presentation, the engine value last shown.
     float value() const;

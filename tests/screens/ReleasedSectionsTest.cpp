@@ -105,13 +105,18 @@ struct ReleasedSections : NequoraUI::testing::FrameClockFixture
         screen.settle();
         auto *folded = screen.screen->findChildren<CollapsibleSectionView *>()[1];
         folded->tappedTitleView();
-        // Keys rather than a drag: a dragged value shows rounded as the user set it, while a
-        // row made again shows the engine's value in full.
+        // The fold animates in real time; the scroll below takes less than its length on a
+        // fast machine, and a section made again comes back already folded.
+        EXPECT_TRUE(QTest::qWaitFor([folded] { return !folded->isFolding(); }));
+        // A dragged value shows rounded as the user set it; the row made again shows it so too.
         auto *knob = screen.screen->findChild<platform::Slider *>();
         knob->setFocus();
         QTest::keyClick(knob, Qt::Key_Right);
         const float before = screen.parameters[0]->value();
-        QTest::keyClick(knob, Qt::Key_Right);
+        QTest::mousePress(knob, Qt::LeftButton, {}, knob->pointForValue(0.6f));
+        QTest::mouseMove(knob, knob->pointForValue(0.7137f));
+        QTest::mouseRelease(knob, Qt::LeftButton, {}, knob->pointForValue(0.7137f));
+        EXPECT_NE(screen.parameters[0]->value(), before) << "dragged";
         screen.graph->filterField->setFocus();
         screen.graph->filterField->setText(QStringLiteral("even"));
         screen.parameters[screen.parameters.size() - 2]->setValue(0.125f);

@@ -60,6 +60,34 @@ void ElidingLabel::applyTone()
     m_applyingTone = false;
 }
 
+// QLabel lays out a focusable label's text in a rich-text document of its own when polished or
+// restyled, as it does when given a text (see setText); a plain line is drawn here and needs none.
+bool ElidingLabel::event(QEvent *event)
+{
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (policy == Qt::NoFocus || !rebuildsDocument(event->type()) || !isPlainLine())
+        return QLabel::event(event);
+    setFocusPolicy(Qt::NoFocus);
+    const bool handled = QLabel::event(event);
+    setFocusPolicy(policy);
+    return handled;
+}
+
+bool ElidingLabel::rebuildsDocument(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Polish:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::ContentsRectChange:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ElidingLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
@@ -69,7 +97,14 @@ void ElidingLabel::changeEvent(QEvent *event)
 
 void ElidingLabel::focusInEvent(QFocusEvent *event)
 {
-    QLabel::focusInEvent(event);
+    // QLabel builds its text document on focus for text selection, which a plain line here
+    // does not offer; the frame's handling repaints the focused look.
+    constexpr Qt::TextInteractionFlags selecting =
+        Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
+    if (isPlainLine() && !(textInteractionFlags() & selecting))
+        QFrame::focusInEvent(event);
+    else
+        QLabel::focusInEvent(event);
     applyTone();
 }
 
@@ -168,16 +203,18 @@ const ElidingLabel::Measure &ElidingLabel::measure() const
         m_measuresFlags = flags;
     }
     const QString whole = text();
-    auto found = m_measures.constFind(whole);
-    if (found != m_measures.constEnd())
-        return *found;
+    for (const auto &[measured, kept] : m_measures)
+        if (measured == whole)
+            return kept;
     // Dropped all at once when full: cheaper than keeping an order, and a steady set of
     // values fills it again within a few frames.
     if (m_measures.size() >= measuresKept)
         m_measures.clear();
     const QFontMetrics metrics = fontMetrics();
-    return *m_measures.insert(whole, {QFontMetricsF(m_measuresFont).horizontalAdvance(whole),
-                                      metrics.boundingRect(0, 0, 2000, 2000, flags, whole).size()});
+    m_measures.emplace_back(whole,
+                            Measure{QFontMetricsF(m_measuresFont).horizontalAdvance(whole),
+                                    metrics.boundingRect(0, 0, 2000, 2000, flags, whole).size()});
+    return m_measures.back().second;
 }
 
 qreal ElidingLabel::textAdvance() const

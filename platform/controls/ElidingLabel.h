@@ -2,8 +2,10 @@
 
 #include "PaletteColors.h"
 
-#include <QHash>
+#include <QEvent>
 #include <QLabel>
+#include <utility>
+#include <vector>
 
 namespace NequoraUI::platform {
 
@@ -59,6 +61,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -66,6 +69,8 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The events on which QLabel may build a text document for a focusable label.
+    static bool rebuildsDocument(QEvent::Type type);
     // Sets the text colour of the tone in the current palette, where no style sheet does.
     void applyTone();
     // Plain text without wrapping, pixmap, picture, movie or mnemonic: what this class draws.
@@ -90,7 +95,9 @@ private:
     const Measure &measure() const;
 
     static constexpr int measuresKept = 64;
-    mutable QHash<QString, Measure> m_measures;
+    // A list, not a hash: most labels only ever show one text, and a hash's first storage
+    // alone weighs two kilobytes, on every row.
+    mutable std::vector<std::pair<QString, Measure>> m_measures;
     mutable QFont m_measuresFont;
     mutable int m_measuresFlags = 0;
     // The tooltip this label set itself, so one a host set is left alone.

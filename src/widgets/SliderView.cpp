@@ -59,20 +59,10 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     // The label shows the value passed in, not the one the slider pinned.
     showValue(this->initialValue, false);
     valueLabel->installEventFilter(this);
-    keyBurst = new GestureBurst(this);
-    connect(keyBurst, &GestureBurst::started, this, &SliderView::gestureStarted);
-    connect(keyBurst, &GestureBurst::ended, this, &SliderView::gestureEnded);
-    // A drag is a gesture of its own: a key run under way ends before it.
-    connect(slider, &platform::Slider::sliderPressed, this, [this] {
-        keyBurst->finish();
-        emit gestureStarted();
-    });
-    connect(slider, &platform::Slider::sliderPressed, this, &SliderView::sliderPressed);
-    connect(slider, &platform::Slider::sliderReleased, this, &SliderView::sliderReleased);
-    connect(slider, &platform::Slider::sliderReleased, this, &SliderView::gestureEnded);
-    // From press to release, the release's own report included.
-    connect(slider, &platform::Slider::sliderPressed, this, [this] { pointerHeld = true; });
-    connect(slider, &platform::Slider::sliderReleased, this, [this] { pointerHeld = false; });
+    // A drag is a gesture of its own, from press to release: a key run under way ends before
+    // it. One connection each way, as a screen holds thousands of rows.
+    connect(slider, &platform::Slider::sliderPressed, this, &SliderView::pointerPressed);
+    connect(slider, &platform::Slider::sliderReleased, this, &SliderView::pointerReleased);
 
     // The value text is where exact values are typed: reachable by Tab after the slider, and
     // named by the row like the slider is.
@@ -85,7 +75,46 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
 
 SliderView::~SliderView()
 {
-    keyBurst->finish();
+    finishKeyBurst();
+}
+
+// Made on the first key or wheel run: most rows of a screen never see one.
+void SliderView::touchKeyBurst()
+{
+    if (!keyBurst) {
+        keyBurst = new GestureBurst(this);
+        connect(keyBurst, &GestureBurst::started, this, &SliderView::gestureStarted);
+        connect(keyBurst, &GestureBurst::ended, this, &SliderView::gestureEnded);
+    }
+    keyBurst->touch();
+}
+
+void SliderView::finishKeyBurst()
+{
+    if (keyBurst)
+        keyBurst->finish();
+}
+
+void SliderView::pointerPressed()
+{
+    finishKeyBurst();
+    const QPointer<SliderView> alive(this);
+    emit gestureStarted();
+    if (alive)
+        emit sliderPressed();
+    if (alive)
+        pointerHeld = true;
+}
+
+void SliderView::pointerReleased()
+{
+    const QPointer<SliderView> alive(this);
+    emit sliderReleased();
+    if (alive)
+        emit gestureEnded();
+    // From press to release, the release's own report included.
+    if (alive)
+        pointerHeld = false;
 }
 
 void SliderView::setValue(float value)
@@ -277,7 +306,7 @@ void SliderView::valueTextSubmitted(const QString &text)
 
 void SliderView::commitUserValue(double value)
 {
-    keyBurst->finish();
+    finishKeyBurst();
     const QPointer<SliderView> alive(this);
     emit gestureStarted();
     if (!alive)
@@ -302,7 +331,7 @@ void SliderView::sliderValueChanged()
 {
     // Keys, wheel and assistive technology change the value without a press: a burst.
     if (!pointerHeld)
-        keyBurst->touch();
+        touchKeyBurst();
     float value = slider->value();
     if (mapping) {
         const float before = float(mapping->proportionOf(mappedValue));

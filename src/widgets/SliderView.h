@@ -114,6 +114,10 @@ private slots:
     void valueTextSubmitted(const QString &text);
 
 private:
+    void pointerPressed();
+    void pointerReleased();
+    void touchKeyBurst();
+    void finishKeyBurst();
     void showValue(double value, bool userChange);
     QString valueText(double value, bool userChange) const;
     void showValueText(const QString &text);

@@ -1,4 +1,5 @@
 #include "SliderView.h"
+#include "GestureBurst.h"
 #include "LibraryStyle.h"
 #include "platform/Slider.h"
 #include "support/Widgets.h"
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -148,6 +150,25 @@ TEST(SliderView, ValueTextLooksLikeAPlainLabelUntilFocused)
     const QImage unfocused = f.label->grab().toImage();
     f.label->setFocus(Qt::TabFocusReason);
     EXPECT_NE(f.label->grab().toImage(), unfocused);
+}
+
+// A screen holds thousands of rows: a shown row builds no text document for its focusable value
+// text, and its key-run timer comes with the first key run, which still ends as one gesture.
+TEST(SliderView, ARowMakesItsTextDocumentAndKeyTimerOnlyWhenUsed)
+{
+    SliderFixture f(0.5f, 0.0f, 1.0f);
+    EXPECT_TRUE(f.view.findChildren<QTextDocument *>().isEmpty());
+    EXPECT_TRUE(f.view.findChildren<GestureBurst *>().isEmpty());
+    QSignalSpy started(&f.view, &SliderView::gestureStarted);
+    QSignalSpy ended(&f.view, &SliderView::gestureEnded);
+    f.slider->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.slider, Qt::Key_Right);
+    QTest::keyClick(f.slider, Qt::Key_Right);
+    EXPECT_EQ(f.view.findChildren<GestureBurst *>().size(), 1);
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_TRUE(ended.wait(2000));
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(f.changed.count(), 2);
 }
 
 // A moved knob repaints the strip between its places alone; that matches a whole repaint.

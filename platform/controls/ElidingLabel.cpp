@@ -20,8 +20,19 @@ void ElidingLabel::setTone(Tone tone)
 
 void ElidingLabel::applyTone()
 {
-    if (m_tone == Tone::Inherited || m_applyingTone || style()->inherits("QStyleSheetStyle"))
+    if (m_applyingTone)
         return;
+    if (m_tone == Tone::Inherited) {
+        if (m_toneColor.isValid()) {
+            m_toneColor = QColor();
+            update();
+        }
+        return;
+    }
+    if (style()->inherits("QStyleSheetStyle")) {
+        keepToneUnderStyleSheet();
+        return;
+    }
     // From the palette inherited: the one set here may hold the very role it sets.
     const ColorScheme &colors = m_colors.of(parentWidget() ? parentWidget()->palette() : palette());
     QColor color;
@@ -46,6 +57,16 @@ void ElidingLabel::applyTone()
     }
     if (hasFocus())
         color = colors.accentText;
+    if (color != m_toneColor) {
+        m_toneColor = color;
+        update();
+    }
+    if (!isPlainLine() || testAttribute(Qt::WA_SetPalette))
+        setTonedPalette(color);
+}
+
+void ElidingLabel::setTonedPalette(const QColor &color)
+{
     // The role the text is drawn in: the window's text, or a button's inside a button.
     const QPalette::ColorRole role = foregroundRole();
     if (palette().color(QPalette::Active, role) == color &&
@@ -58,6 +79,28 @@ void ElidingLabel::applyTone()
     m_applyingTone = true;
     setPalette(toned);
     m_applyingTone = false;
+}
+
+// A label made outside a style sheet and placed under one keeps the tone it had, in its palette,
+// where the sheet sets no colour of its own: QLabel draws from the palette the sheet polishes.
+void ElidingLabel::keepToneUnderStyleSheet()
+{
+    if (!m_toneColor.isValid())
+        return;
+    const QColor kept = m_toneColor;
+    m_toneColor = QColor();
+    setTonedPalette(kept);
+    // The sheet polished the old palette: its colours go over the toned one again.
+    if (testAttribute(Qt::WA_WState_Polished)) {
+        style()->unpolish(this);
+        style()->polish(this);
+    }
+    update();
+}
+
+QColor ElidingLabel::textColor() const
+{
+    return m_toneColor.isValid() ? m_toneColor : palette().color(foregroundRole());
 }
 
 // QLabel lays out a focusable label's text in a rich-text document of its own when polished or
@@ -115,6 +158,31 @@ void ElidingLabel::focusOutEvent(QFocusEvent *event)
 }
 
 void ElidingLabel::setText(const QString &text)
+{
+    setPlainText(text);
+    toneLaidOutText();
+}
+
+void ElidingLabel::setWordWrap(bool on)
+{
+    QLabel::setWordWrap(on);
+    toneLaidOutText();
+}
+
+void ElidingLabel::setTextFormat(Qt::TextFormat format)
+{
+    QLabel::setTextFormat(format);
+    toneLaidOutText();
+}
+
+// A text QLabel lays out draws in the palette's colour: it needs the tone there.
+void ElidingLabel::toneLaidOutText()
+{
+    if (m_toneColor.isValid() && !isPlainLine())
+        setTonedPalette(m_toneColor);
+}
+
+void ElidingLabel::setPlainText(const QString &text)
 {
     const Qt::FocusPolicy policy = focusPolicy();
     const bool plain = textFormat() == Qt::PlainText ||
@@ -255,8 +323,9 @@ void ElidingLabel::paintEvent(QPaintEvent *event)
     // The text can change without an event of its own; the paint that shows it fixes the tip.
     updateToolTip(shown);
     // QLabel alone can read a style sheet's colours for keyboard focus, and one label at a
-    // time has it; an elided text is drawn here whatever the state.
-    if (shown == text() && (hasFocus() || !isPlainLine())) {
+    // time has it; an elided text, or a toned one outside a sheet, is drawn here whatever the
+    // state.
+    if (shown == text() && (!isPlainLine() || (hasFocus() && !m_toneColor.isValid()))) {
         QLabel::paintEvent(event);
         return;
     }
@@ -265,8 +334,12 @@ void ElidingLabel::paintEvent(QPaintEvent *event)
     // The text runs in its own direction ("1.20 kHz" stays so in a right-to-left row); where it
     // sits is the alignment's.
     painter.setLayoutDirection(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    // A tone draws with its own pen: in every state the tone has one colour, as a toned
+    // palette would have it.
+    if (m_toneColor.isValid())
+        painter.setPen(m_toneColor);
     style()->drawItemText(&painter, textRect(), textFlags(), palette(), isEnabled(), shown,
-                          foregroundRole());
+                          m_toneColor.isValid() ? QPalette::NoRole : foregroundRole());
 }
 
 void ElidingLabel::resizeEvent(QResizeEvent *event)

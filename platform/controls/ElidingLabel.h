@@ -22,12 +22,19 @@ class ElidingLabel : public QLabel
     // Declared again so that interface files and property writes set the text through here.
     Q_PROPERTY(QString text READ text WRITE setText)
     Q_PROPERTY(Tone tone READ tone WRITE setTone)
+    // Declared again so that a tone follows a text that becomes one QLabel lays out.
+    Q_PROPERTY(bool wordWrap READ wordWrap WRITE setWordWrap)
+    Q_PROPERTY(Qt::TextFormat textFormat READ textFormat WRITE setTextFormat)
 
 public:
     // Where the label's text colour comes from. Inherited keeps the palette's own; the others
     // are the library's text colours (ColorScheme) derived from the label's palette, again on
     // every palette change, so a row needs no style sheet for its look. A label with keyboard
     // focus shows in the accent's text colour. Under a style sheet the sheet decides.
+    //
+    // A plain line is drawn in the tone's colour without a palette of its own (a palette set
+    // on a widget is a copy of every colour, on every row); a text QLabel lays out itself
+    // (rich text, wrapped) takes the colour through the label's palette.
     enum Tone
     {
         Inherited,
@@ -48,6 +55,12 @@ public:
     // focusable QLabel lays out every text it is given in a rich-text document of its own,
     // kilobytes a label and most of the cost of a new text, for a line this class draws alone.
     void setText(const QString &text);
+    void setWordWrap(bool on);
+    void setTextFormat(Qt::TextFormat format);
+
+    // The colour the text is drawn in now: the tone's, or the palette's where the tone is
+    // Inherited or a style sheet decides.
+    QColor textColor() const;
 
     // The text as drawn at the current width.
     QString shownText() const;
@@ -71,8 +84,14 @@ protected:
 private:
     // The events on which QLabel may build a text document for a focusable label.
     static bool rebuildsDocument(QEvent::Type type);
-    // Sets the text colour of the tone in the current palette, where no style sheet does.
+    // Takes the text colour of the tone from the current palette, where no style sheet does.
     void applyTone();
+    // The tone's colour in the label's palette, for a text QLabel draws.
+    void setTonedPalette(const QColor &color);
+    // Puts the tone into the palette once QLabel draws the text itself.
+    void toneLaidOutText();
+    void keepToneUnderStyleSheet();
+    void setPlainText(const QString &text);
     // Plain text without wrapping, pixmap, picture, movie or mnemonic: what this class draws.
     bool isPlainLine() const;
     // Where the text goes: inside the frame, margin and indent, as QLabel places it.
@@ -103,6 +122,8 @@ private:
     // The tooltip this label set itself, so one a host set is left alone.
     QString m_ownToolTip;
     Tone m_tone = Tone::Inherited;
+    // Invalid while the palette's own colour applies.
+    QColor m_toneColor;
     PaletteColors m_colors;
     bool m_applyingTone = false;
 };

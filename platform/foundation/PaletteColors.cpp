@@ -13,24 +13,24 @@ namespace {
 class RecentSchemes
 {
 public:
-    const ColorScheme &of(const QPalette &palette)
+    std::shared_ptr<const ColorScheme> of(const QPalette &palette)
     {
         const qint64 key = palette.cacheKey();
         for (const Slot &slot : m_slots)
-            if (slot.used && slot.key == key)
+            if (slot.scheme && slot.key == key)
                 return slot.scheme;
         Slot &slot = m_slots[m_next];
         m_next = (m_next + 1) % m_slots.size();
-        slot = {key, true, ColorScheme::fromPalette(palette)};
+        slot = {key, std::make_shared<const ColorScheme>(ColorScheme::fromPalette(palette))};
         return slot.scheme;
     }
 
 private:
+    // A control keeps the scheme it was given after its slot here is taken by another.
     struct Slot
     {
         qint64 key = 0;
-        bool used = false;
-        ColorScheme scheme;
+        std::shared_ptr<const ColorScheme> scheme;
     };
     std::array<Slot, 8> m_slots;
     size_t m_next = 0;
@@ -41,13 +41,12 @@ private:
 const ColorScheme &PaletteColors::of(const QPalette &palette)
 {
     // The key changes with every change of the palette's colours.
-    if (!m_derived || palette.cacheKey() != m_paletteKey) {
+    if (!m_scheme || palette.cacheKey() != m_paletteKey) {
         thread_local RecentSchemes recent;
         m_scheme = recent.of(palette);
         m_paletteKey = palette.cacheKey();
-        m_derived = true;
     }
-    return m_scheme;
+    return *m_scheme;
 }
 
 } // namespace NequoraUI::platform

@@ -3,13 +3,16 @@
 #include "ColorScheme.h"
 
 #include <QtGlobal>
+#include <memory>
 
 class QPalette;
 
 namespace NequoraUI::platform {
 
 // A painted control's colour scheme, derived again only when its palette is another: deriving
-// weighs contrasts, and a followed value repaints every display frame.
+// weighs contrasts, and a followed value repaints every display frame. Controls of the same
+// palette share one scheme: a row holds three such controls, and a scheme is some thirty
+// colours.
 class PaletteColors
 {
 public:
@@ -17,8 +20,7 @@ public:
 
 private:
     qint64 m_paletteKey = 0;
-    bool m_derived = false;
-    ColorScheme m_scheme;
+    std::shared_ptr<const ColorScheme> m_scheme;
 };
 
 } // namespace NequoraUI::platform

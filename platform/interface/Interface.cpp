@@ -78,7 +78,8 @@ private:
     QLayout *buildLayout(const InterfaceTemplate::Layout &form, QWidget *parent)
     {
         QLayout *layout = createLayout(form.kind);
-        layout->setObjectName(form.name);
+        // Found as an outlet by the name in the resource; an object name would give every
+        // layout of every row a block of extra data for nothing.
         if (!form.name.isEmpty())
             result.objects.emplace_back(form.name, layout);
         QMargins margins = layout->contentsMargins();

@@ -24,11 +24,32 @@ bool isReturn(const QKeyEvent *event)
 
 } // namespace
 
-InlineValueEditor::InlineValueEditor(QLabel *label) : QObject(label), label(label)
+InlineValueEditor::InlineValueEditor(QLabel *label) : InlineValueEditor(label, Prepared{})
+{
+    prepare(label);
+}
+
+InlineValueEditor::InlineValueEditor(QLabel *label, Prepared) : QObject(label), label(label)
+{
+    label->installEventFilter(this);
+}
+
+InlineValueEditor *InlineValueEditor::attachTo(QLabel *label)
+{
+    return new InlineValueEditor(label, Prepared{});
+}
+
+void InlineValueEditor::prepare(QLabel *label)
 {
     label->setFocusPolicy(Qt::StrongFocus);
     label->setAccessibleDescription(hint);
-    label->installEventFilter(this);
+}
+
+bool InlineValueEditor::opensOn(const QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick)
+        return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+    return event->type() == QEvent::KeyPress && isReturn(static_cast<const QKeyEvent *>(event));
 }
 
 InlineValueEditor *InlineValueEditor::of(const QLabel *label)
@@ -110,16 +131,10 @@ bool InlineValueEditor::eventFilter(QObject *watched, QEvent *event)
 
 bool InlineValueEditor::labelEvent(QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        openEditor();
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress && isReturn(static_cast<QKeyEvent *>(event))) {
-        openEditor();
-        return true;
-    }
-    return false;
+    if (!opensOn(event))
+        return false;
+    openEditor();
+    return true;
 }
 
 bool InlineValueEditor::editorEvent(QEvent *event)

@@ -21,6 +21,15 @@ public:
     // Makes label focusable; the label keeps its text and its place until the editor opens.
     explicit InlineValueEditor(QLabel *label);
 
+    // Makes label focusable and says how to type a value, for an owner that makes the entry
+    // only when first asked (opensOn): a screen has far more rows than anyone types into.
+    static void prepare(QLabel *label);
+    // A double-click or Return on the label: what opens the editor.
+    static bool opensOn(const QEvent *event);
+    // The entry for a label prepare() made ready; its focus and description stay as they are
+    // now (a row's marks may have described it since).
+    static InlineValueEditor *attachTo(QLabel *label);
+
     // The entry a label was given, or null.
     static InlineValueEditor *of(const QLabel *label);
 
@@ -43,6 +52,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct Prepared
+    {};
+    InlineValueEditor(QLabel *label, Prepared);
+
     bool labelEvent(QEvent *event);
     bool editorEvent(QEvent *event);
     void setInvalid(bool invalid);

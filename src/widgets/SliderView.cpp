@@ -38,7 +38,7 @@ std::optional<double> plainNumber(const QString &text)
 
 SliderView::SliderView(const QString &title, float initialValue, float minimumValue,
                        float maximumValue, ValueChangedHandler valueChangedHandler, QWidget *parent)
-    : QWidget(parent), initialValue(initialValue), m_minimumValue(minimumValue),
+    : platform::ContentHost(parent), initialValue(initialValue), m_minimumValue(minimumValue),
       m_maximumValue(maximumValue), valueChangedHandler(std::move(valueChangedHandler))
 {
     // Ahead of the labels: the first text they are given already fixes their accessible kind.
@@ -48,6 +48,7 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     titleLabel = ui.outlet<QLabel>("titleLabel");
     valueLabel = ui.outlet<platform::ElidingLabel>("valueLabel");
     slider = ui.outlet<platform::Slider>("slider");
+    setContentView(contentView);
 
     titleLabel->setText(title);
     // The title names the slider for assistive technology, as a buddy label does.
@@ -67,8 +68,7 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     // The value text is where exact values are typed: reachable by Tab after the slider, and
     // named by the row like the slider is.
     valueLabel->setAccessibleName(title);
-    valueEntry = new InlineValueEditor(valueLabel);
-    connect(valueEntry, &InlineValueEditor::submitted, this, &SliderView::valueTextSubmitted);
+    InlineValueEditor::prepare(valueLabel);
     connect(slider, &platform::Slider::doubleClicked, this, &SliderView::resetValue);
     setTabOrder(slider, valueLabel);
 }
@@ -206,17 +206,33 @@ void SliderView::showValueText(const QString &text)
         return;
     const QSize needed = valueLabel->sizeHint();
     if (needed.width() > valueLabel->minimumWidth() ||
-        needed.height() != valueLabel->minimumHeight())
+        needed.height() != valueLabel->minimumHeight()) {
         valueLabel->setFixedSize(needed.width() > valueLabel->minimumWidth()
                                      ? needed.width()
                                      : valueLabel->minimumWidth(),
                                  needed.height());
+        contentHintChanged();
+    }
     if (oneLine)
         fittedAdvance = std::max(fittedAdvance, advance);
 }
 
+void SliderView::openValueEntry()
+{
+    if (!valueEntry) {
+        valueEntry = InlineValueEditor::attachTo(valueLabel);
+        connect(valueEntry, &InlineValueEditor::submitted, this, &SliderView::valueTextSubmitted);
+    }
+    valueEntry->openEditor();
+}
+
 bool SliderView::eventFilter(QObject *watched, QEvent *event)
 {
+    // Once made, the entry sees its label's events before this filter does.
+    if (watched == valueLabel && !valueEntry && InlineValueEditor::opensOn(event)) {
+        openValueEntry();
+        return true;
+    }
     // A new font or style may need another size: fit the column to the text anew.
     if (watched == valueLabel &&
         (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)) {
@@ -227,7 +243,7 @@ bool SliderView::eventFilter(QObject *watched, QEvent *event)
         valueLabel->clear();
         showValueText(text);
     }
-    return QWidget::eventFilter(watched, event);
+    return platform::ContentHost::eventFilter(watched, event);
 }
 
 float SliderView::value() const

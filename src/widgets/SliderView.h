@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ParameterMapping.h"
+#include "platform/ContentHost.h"
 
-#include <QWidget>
 #include <functional>
 #include <optional>
 
@@ -37,7 +37,7 @@ class Slider;
 // write and gestureEnded() after its last: a drag from press to release, a typed value, a reset,
 // and a run of arrow keys or wheel notches (ended 300 ms after the last). Shift makes a drag or
 // an arrow key ten times finer.
-class SliderView : public QWidget
+class SliderView : public platform::ContentHost
 {
     Q_OBJECT
 public:
@@ -89,6 +89,10 @@ public:
     // "1.2 kHz", "250 ms", a choice label).
     void setValueParser(ValueParser parser);
     std::optional<double> parseValueText(const QString &text) const;
+
+    // Opens the editor for an exact value in place of the value text (a double-click on the
+    // text, or Return while it has focus, does this).
+    void openValueEntry();
 
     // Returns to the default value, as one user change (a double-click on the slider does this).
     void resetValue();
@@ -146,6 +150,7 @@ private:
     bool shownUserChange = false;
     // The widest one-line text advance the value column was sized for; -1 before the first.
     int fittedAdvance = -1;
+    // Made when first opened.
     InlineValueEditor *valueEntry = nullptr;
     // The pointer holds the track: its changes go where it is, never a step further.
     bool pointerHeld = false;

@@ -1,7 +1,6 @@
 #include "ViewAccessibility.h"
 
 #include "CollapsibleSectionView.h"
-#include "InlineValueEditor.h"
 #include "NQRadialSliderControl.h"
 #include "SliderView.h"
 
@@ -62,8 +61,8 @@ private:
     QPointer<CollapsibleSectionView> m_section;
 };
 
-// Recognised by name and row while the row is still being built: the typed entry is attached
-// later, and the interface asks for it only when pressed.
+// Recognised by name and row while the row is still being built: the row makes its typed entry
+// only when it first opens.
 bool isSliderValueText(QObject *object)
 {
     if (object->objectName() != QLatin1String("valueLabel"))
@@ -91,9 +90,14 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &name) override
     {
-        InlineValueEditor *entry = InlineValueEditor::of(static_cast<QLabel *>(widget()));
-        if (name == pressAction() && entry)
-            entry->openEditor();
+        if (name != pressAction())
+            return;
+        for (QObject *ancestor = widget()->parent(); ancestor; ancestor = ancestor->parent()) {
+            if (auto *row = qobject_cast<SliderView *>(ancestor)) {
+                row->openValueEntry();
+                return;
+            }
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 #include "LibraryStyle.h"
 #include "SimPresentation.h"
 #include "TextFieldView.h"
+#include "TextLabelView.h"
 #include "TitleLabelView.h"
 #include "UIGenerator.h"
 #include "VStackViewController.h"
@@ -134,10 +135,11 @@ TEST(PaletteLook, AShownScreenRepaintsInANewApplicationPalette)
         QTest::qWait(50);
         const ColorScheme colors = ColorScheme::fromPalette(palette);
         EXPECT_EQ(trackPixel(), colors.track) << "dark " << colors.dark;
-        EXPECT_EQ(title->palette().color(QPalette::WindowText), colors.label)
-            << "dark " << colors.dark;
-        EXPECT_EQ(value->palette().color(QPalette::WindowText), colors.secondaryLabel)
-            << "dark " << colors.dark;
+        EXPECT_EQ(title->textColor(), colors.label) << "dark " << colors.dark;
+        EXPECT_EQ(value->textColor(), colors.secondaryLabel) << "dark " << colors.dark;
+        // A plain line draws its tone itself: a palette of its own is a copy on every row.
+        EXPECT_FALSE(title->testAttribute(Qt::WA_SetPalette) ||
+                     value->testAttribute(Qt::WA_SetPalette));
     }
     QApplication::setPalette(light);
     // The rows paint their look themselves: a style sheet over them would cost every row a
@@ -145,6 +147,32 @@ TEST(PaletteLook, AShownScreenRepaintsInANewApplicationPalette)
     for (const QWidget *widget : screen.view()->findChildren<QWidget *>())
         EXPECT_FALSE(widget->style()->inherits("QStyleSheetStyle"))
             << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+}
+
+// A wrapped text is drawn by QLabel from the palette: outside a style sheet the tone goes into
+// the label's palette, also when the text only becomes wrapped or rich after its tone was set.
+TEST(PaletteLook, ATextQLabelLaysOutTakesItsToneThroughThePalette)
+{
+    QWidget screen;
+    auto *layout = new QVBoxLayout(&screen);
+    auto *wrapped = new TextLabelView(QStringLiteral("A long note that wraps"));
+    auto *rich = new platform::ElidingLabel;
+    rich->setTone(platform::ElidingLabel::Indicator);
+    rich->setText(QStringLiteral("plain first"));
+    layout->addWidget(wrapped);
+    layout->addWidget(rich);
+    ASSERT_TRUE(NequoraUI::testing::shown(screen, 300, 120));
+    const ColorScheme colors = ColorScheme::fromPalette(screen.palette());
+    EXPECT_FALSE(rich->testAttribute(Qt::WA_SetPalette));
+    rich->setText(QStringLiteral("<b>rich</b> now"));
+    const auto *text = wrapped->findChild<platform::ElidingLabel *>(QStringLiteral("textLabel"));
+    ASSERT_TRUE(text);
+    const std::pair<const platform::ElidingLabel *, QColor> toned[] = {{text, colors.tertiaryLabel},
+                                                                       {rich, colors.indicator}};
+    for (const auto &[label, color] : toned) {
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), color);
+        EXPECT_EQ(label->textColor(), color);
+    }
 }
 
 // Outside a style sheet a row's field draws its texts in the library's colours: running text

@@ -1,16 +1,19 @@
 #include "SliderView.h"
 #include "GestureBurst.h"
+#include "InlineValueEditor.h"
 #include "LibraryStyle.h"
 #include "platform/Slider.h"
 #include "support/Widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -159,6 +162,7 @@ TEST(SliderView, ARowMakesItsTextDocumentAndKeyTimerOnlyWhenUsed)
     SliderFixture f(0.5f, 0.0f, 1.0f);
     EXPECT_TRUE(f.view.findChildren<QTextDocument *>().isEmpty());
     EXPECT_TRUE(f.view.findChildren<GestureBurst *>().isEmpty());
+    EXPECT_EQ(InlineValueEditor::of(f.label), nullptr) << "the typed entry comes when opened";
     QSignalSpy started(&f.view, &SliderView::gestureStarted);
     QSignalSpy ended(&f.view, &SliderView::gestureEnded);
     f.slider->setFocus(Qt::TabFocusReason);
@@ -169,6 +173,38 @@ TEST(SliderView, ARowMakesItsTextDocumentAndKeyTimerOnlyWhenUsed)
     EXPECT_TRUE(ended.wait(2000));
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(f.changed.count(), 2);
+}
+
+// The row's content covers it without a layout between them: the row's hints are the content's,
+// a wider value text widens the layout the row sits in also while it is hidden, and a resize
+// takes the content along.
+TEST(SliderView, ContentCoversTheRowAndItsHintsFollowTheContent)
+{
+    QWidget host;
+    // A title wide enough that the first line, not the track, sets the row's width.
+    auto *row = new SliderView(QStringLiteral("Gain of the left and right channels together"), 0.5f,
+                               0.0f, 1e6f, {});
+    (new QVBoxLayout(&host))->addWidget(row);
+    auto *content = row->findChild<QWidget *>(QStringLiteral("contentView"));
+    ASSERT_TRUE(content);
+    EXPECT_EQ(row->sizeHint(), content->sizeHint());
+    EXPECT_EQ(row->minimumSizeHint(), content->minimumSizeHint());
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown);
+        if (shown)
+            ASSERT_TRUE(NequoraUI::testing::shown(host, 320, 80));
+        const int before = host.sizeHint().width();
+        row->setDecimals(row->decimals() + 4);
+        row->setValue(999999.0f);
+        QApplication::processEvents();
+        EXPECT_GT(host.sizeHint().width(), before);
+        EXPECT_EQ(row->sizeHint(), content->sizeHint());
+    }
+    host.resize(500, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(content->geometry(), row->rect());
+    EXPECT_EQ(row->width(), host.width() - host.layout()->contentsMargins().left() -
+                                host.layout()->contentsMargins().right());
 }
 
 // A moved knob repaints the strip between its places alone; that matches a whole repaint.

@@ -1,0 +1,75 @@
+#include "ContentHost.h"
+
+#include <QEvent>
+
+namespace NequoraUI::platform {
+
+ContentHost::ContentHost(QWidget *parent) : QWidget(parent) {}
+
+void ContentHost::setContentView(QWidget *content)
+{
+    contentView = content;
+    if (content)
+        content->setGeometry(rect());
+    updateGeometry();
+}
+
+void ContentHost::contentHintChanged()
+{
+    updateGeometry();
+}
+
+// As a layout item would give them: the content's own hints within its own limits.
+QSize ContentHost::sizeHint() const
+{
+    if (!contentView)
+        return QWidget::sizeHint();
+    return contentView->sizeHint()
+        .expandedTo(contentView->minimumSize())
+        .boundedTo(contentView->maximumSize());
+}
+
+QSize ContentHost::minimumSizeHint() const
+{
+    if (!contentView)
+        return QWidget::minimumSizeHint();
+    return contentView->minimumSizeHint()
+        .expandedTo(contentView->minimumSize())
+        .boundedTo(contentView->maximumSize());
+}
+
+bool ContentHost::hasHeightForWidth() const
+{
+    return contentView ? contentView->hasHeightForWidth() : QWidget::hasHeightForWidth();
+}
+
+int ContentHost::heightForWidth(int width) const
+{
+    return contentView ? contentView->heightForWidth(width) : QWidget::heightForWidth(width);
+}
+
+bool ContentHost::event(QEvent *event)
+{
+    // The content's layout ran and its hints may have changed: the layout this view sits in
+    // asks again.
+    // A new font or style changes the content's hints while this view may be hidden.
+    switch (event->type()) {
+    case QEvent::LayoutRequest:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        updateGeometry();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void ContentHost::resizeEvent(QResizeEvent *event)
+{
+    if (contentView)
+        contentView->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+} // namespace NequoraUI::platform

@@ -30,41 +30,43 @@ float floatOf(const QVariant &value)
     return float(value.toDouble());
 }
 
-// Reading and writing a number parameter of any kind as a double; empty for other kinds.
-std::pair<std::function<QVariant()>, std::function<void(const QVariant &)>>
-numberAccess(const std::shared_ptr<NQParameter> &parameter)
+template <typename... Ts> struct Overloaded : Ts...
 {
-    if (auto p = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
-        return {[p] { return QVariant(double(p->value())); },
-                [p](const QVariant &v) { p->setValue(floatOf(v)); }};
-    if (auto p = std::dynamic_pointer_cast<NQIntParameter>(parameter))
-        return {[p] { return QVariant(double(p->value())); },
-                [p](const QVariant &v) { p->setValue(SaturatingConversion::toInt32(floatOf(v))); }};
-    if (auto p = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
-        return {
-            [p] { return QVariant(double(p->value())); },
-            [p](const QVariant &v) { p->setValue(SaturatingConversion::toUInt32(floatOf(v))); }};
-    return {};
-}
+    using Ts::operator()...;
+};
 
 } // namespace
 
+// A row is made for each parameter a screen shows, thousands at a time: the binding keeps
+// what it needs in place (no handler objects of its own) and listens to as few signals as
+// its control allows.
 ParameterBinding::ParameterBinding(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
-                                   Access access, QUndoStack *undoStack)
+                                   Control control, Access access, QUndoStack *undoStack,
+                                   QList<ParameterPresentation::Choice> choices,
+                                   TextWriter writeText)
     : QObject(row), m_name(text(parameter->name())), m_parameter(parameter),
-      m_access(std::move(access)), m_undoStack(undoStack), m_shown(m_access.read())
-{}
+      m_access(std::move(access)), m_choices(std::move(choices)), m_writeText(std::move(writeText)),
+      m_undoStack(undoStack), m_control(control)
+{
+    m_shown = read();
+}
+
+std::optional<ParameterBinding::Access>
+ParameterBinding::numberAccess(const std::shared_ptr<NQParameter> &parameter)
+{
+    if (auto p = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
+        return Access(std::move(p));
+    if (auto p = std::dynamic_pointer_cast<NQIntParameter>(parameter))
+        return Access(std::move(p));
+    if (auto p = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
+        return Access(std::move(p));
+    return std::nullopt;
+}
 
 template <typename Row> void ParameterBinding::reportGestures(Row *row)
 {
-    connect(row, &Row::gestureStarted, this, [this] {
-        if (m_gestureHook)
-            m_gestureHook(true);
-    });
-    connect(row, &Row::gestureEnded, this, [this] {
-        if (m_gestureHook)
-            m_gestureHook(false);
-    });
+    connect(row, &Row::gestureStarted, this, [this] { tellGesture(true); });
+    connect(row, &Row::gestureEnded, this, [this] { tellGesture(false); });
 }
 
 ParameterBinding *ParameterBinding::bind(QWidget *row,
@@ -83,17 +85,8 @@ ParameterBinding *ParameterBinding::bind(QWidget *row,
     auto *switchView = qobject_cast<SwitchView *>(row);
     auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter);
     if (switchView && boolParameter) {
-        const QPointer<SwitchView> view(switchView);
-        auto *binding = new ParameterBinding(
-            row, parameter,
-            {[boolParameter] { return QVariant(boolParameter->value()); },
-             [boolParameter](const QVariant &v) { boolParameter->setValue(v.toBool()); },
-             [view](const QVariant &v) {
-                 if (view && view->toggleSwitch)
-                     view->toggleSwitch->setOn(v.toBool());
-             },
-             [] { return false; }},
-            undoStack);
+        auto *binding = new ParameterBinding(row, parameter, Control::Switch,
+                                             std::move(boolParameter), undoStack);
         connect(switchView, &SwitchView::toggled, binding,
                 [binding](bool on) { binding->userChanged(on); });
         binding->reportGestures(switchView);
@@ -112,30 +105,15 @@ ParameterBinding *ParameterBinding::bindText(QWidget *row,
         std::dynamic_pointer_cast<NQStringParameter>(parameter);
     if (!field || stringParameter.expired())
         return nullptr;
-    std::function<void(const QVariant &)> write;
-    if (writeText)
-        write = [writeText](const QVariant &v) { writeText(v.toString()); };
-    auto *binding = new ParameterBinding(row, parameter,
-                                         {[stringParameter] {
-                                              const auto p = stringParameter.lock();
-                                              return p ? QVariant(text(p->value())) : QVariant();
-                                          },
-                                          std::move(write),
-                                          [field](const QVariant &v) {
-                                              if (v.isValid())
-                                                  field->setText(v.toString());
-                                          },
-                                          [field] { return field->isEditing(); }},
-                                         undoStack);
+    auto *binding = new ParameterBinding(row, parameter, Control::Text, std::move(stringParameter),
+                                         undoStack, {}, std::move(writeText));
     // After the generator's own handler wrote the edit: the engine holds the new text.
     connect(field, &TextFieldView::editingFinished, binding, [binding] {
         // The edit is written before this is told: its gesture has nothing to bracket but
         // still tells the host a user change happened.
-        if (binding->m_gestureHook)
-            binding->m_gestureHook(true);
-        binding->userChanged(binding->m_access.read());
-        if (binding->m_gestureHook)
-            binding->m_gestureHook(false);
+        binding->tellGesture(true);
+        binding->userChanged(binding->read());
+        binding->tellGesture(false);
     });
     return binding;
 }
@@ -146,31 +124,15 @@ ParameterBinding *ParameterBinding::bindChoices(QWidget *row,
                                                 QUndoStack *undoStack,
                                                 const ParameterPresentation &presentation)
 {
-    auto [read, write] = numberAccess(parameter);
-    if (!read)
+    auto access = numberAccess(parameter);
+    if (!access)
         return nullptr;
-    const auto choices = presentation.choices;
-    const auto choiceIndex = [choices](const QVariant &v) {
-        for (qsizetype i = 0; i < choices.size(); ++i)
-            if (choices[i].value == v.toDouble())
-                return i;
-        return qsizetype(-1);
-    };
-    std::function<void(const QVariant &)> show;
-    if (auto *segments = qobject_cast<SegmentedView *>(row))
-        show = [segments, choiceIndex](const QVariant &v) {
-            segments->setSelectedIndex(int(choiceIndex(v)));
-        };
-    else
-        show = [picker = static_cast<PickerView *>(row), choiceIndex, choices](const QVariant &v) {
-            const qsizetype index = choiceIndex(v);
-            picker->setCurrentValue(index >= 0 ? choices[index].label : v.toString());
-        };
-    auto *binding = new ParameterBinding(
-        row, parameter, {std::move(read), std::move(write), std::move(show), [] { return false; }},
-        undoStack);
-    const auto chosen = [binding] { binding->userChanged(binding->m_access.read()); };
-    if (auto *segments = qobject_cast<SegmentedView *>(row)) {
+    auto *segments = qobject_cast<SegmentedView *>(row);
+    auto *binding =
+        new ParameterBinding(row, parameter, segments ? Control::Segments : Control::Picker,
+                             std::move(*access), undoStack, presentation.choices);
+    const auto chosen = [binding] { binding->userChanged(binding->read()); };
+    if (segments) {
         connect(segments, &SegmentedView::selectedSegmentChanged, binding, chosen);
         binding->reportGestures(segments);
     } else {
@@ -181,25 +143,22 @@ ParameterBinding *ParameterBinding::bindChoices(QWidget *row,
     return binding;
 }
 
+// A slider's drag is told by its gesture signals too (the knob is down when one starts), so a
+// slider row needs three connections rather than five.
 ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
                                                const std::shared_ptr<NQParameter> &parameter,
                                                QUndoStack *undoStack)
 {
-    auto [read, write] = numberAccess(parameter);
-    if (!read)
+    auto access = numberAccess(parameter);
+    if (!access)
         return nullptr;
     auto *slider = static_cast<SliderView *>(row);
     auto *binding =
-        new ParameterBinding(row, parameter,
-                             {std::move(read), std::move(write),
-                              [slider](const QVariant &v) { slider->setExactValue(v.toDouble()); },
-                              [slider] { return slider->isSliderDown(); }},
-                             undoStack);
+        new ParameterBinding(row, parameter, Control::Slider, std::move(*access), undoStack);
     connect(slider, &SliderView::valueChanged, binding,
             [binding](float value) { binding->userChanged(double(value)); });
-    connect(slider, &SliderView::sliderPressed, binding, &ParameterBinding::gestureBegan);
-    connect(slider, &SliderView::sliderReleased, binding, &ParameterBinding::gestureEnded);
-    binding->reportGestures(slider);
+    connect(slider, &SliderView::gestureStarted, binding, &ParameterBinding::sliderGestureStarted);
+    connect(slider, &SliderView::gestureEnded, binding, &ParameterBinding::sliderGestureEnded);
     return binding;
 }
 
@@ -208,34 +167,112 @@ QWidget *ParameterBinding::row() const
     return static_cast<QWidget *>(parent());
 }
 
+QVariant ParameterBinding::read() const
+{
+    return std::visit(
+        Overloaded{[](const std::shared_ptr<NQBoolParameter> &p) { return QVariant(p->value()); },
+                   [](const std::weak_ptr<NQStringParameter> &weak) {
+                       const auto p = weak.lock();
+                       return p ? QVariant(text(p->value())) : QVariant();
+                   },
+                   [](const auto &p) { return QVariant(double(p->value())); }},
+        m_access);
+}
+
+bool ParameterBinding::canWrite() const
+{
+    return m_control != Control::Text || bool(m_writeText);
+}
+
+void ParameterBinding::write(const QVariant &value) const
+{
+    std::visit(
+        Overloaded{[&](const std::shared_ptr<NQFloatParameter> &p) { p->setValue(floatOf(value)); },
+                   [&](const std::shared_ptr<NQIntParameter> &p) {
+                       p->setValue(SaturatingConversion::toInt32(floatOf(value)));
+                   },
+                   [&](const std::shared_ptr<NQUIntParameter> &p) {
+                       p->setValue(SaturatingConversion::toUInt32(floatOf(value)));
+                   },
+                   [&](const std::shared_ptr<NQBoolParameter> &p) { p->setValue(value.toBool()); },
+                   [&](const std::weak_ptr<NQStringParameter> &) {
+                       if (m_writeText)
+                           m_writeText(value.toString());
+                   }},
+        m_access);
+}
+
+qsizetype ParameterBinding::choiceIndex(const QVariant &value) const
+{
+    for (qsizetype i = 0; i < m_choices.size(); ++i)
+        if (m_choices[i].value == value.toDouble())
+            return i;
+    return -1;
+}
+
+void ParameterBinding::show(const QVariant &value)
+{
+    switch (m_control) {
+    case Control::Slider:
+        static_cast<SliderView *>(row())->setExactValue(value.toDouble());
+        return;
+    case Control::Switch:
+        if (auto *view = static_cast<SwitchView *>(row()); view->toggleSwitch)
+            view->toggleSwitch->setOn(value.toBool());
+        return;
+    case Control::Segments:
+        static_cast<SegmentedView *>(row())->setSelectedIndex(int(choiceIndex(value)));
+        return;
+    case Control::Picker: {
+        const qsizetype index = choiceIndex(value);
+        static_cast<PickerView *>(row())->setCurrentValue(index >= 0 ? m_choices[index].label
+                                                                     : value.toString());
+        return;
+    }
+    case Control::Text:
+        if (value.isValid())
+            static_cast<TextFieldView *>(row())->setText(value.toString());
+        return;
+    }
+}
+
+bool ParameterBinding::controlIsEditing() const
+{
+    if (m_control == Control::Slider)
+        return static_cast<SliderView *>(row())->isSliderDown();
+    if (m_control == Control::Text)
+        return static_cast<TextFieldView *>(row())->isEditing();
+    return false;
+}
+
 bool ParameterBinding::isEditing() const
 {
-    return m_inGesture || m_access.editing();
+    return m_inGesture || controlIsEditing();
 }
 
 void ParameterBinding::follow()
 {
     if (isEditing())
         return;
-    const QVariant value = m_access.read();
+    const QVariant value = read();
     if (value == m_shown)
         return;
     m_shown = value;
-    m_access.show(value);
+    show(value);
 }
 
 void ParameterBinding::apply(const QVariant &value)
 {
-    if (m_access.write)
-        m_access.write(value);
+    if (canWrite())
+        write(value);
     m_shown = value;
-    m_access.show(value);
+    show(value);
 }
 
 void ParameterBinding::refresh()
 {
-    m_shown = m_access.read();
-    m_access.show(m_shown);
+    m_shown = read();
+    show(m_shown);
 }
 
 void ParameterBinding::userChanged(const QVariant &shown)
@@ -248,7 +285,33 @@ void ParameterBinding::userChanged(const QVariant &shown)
         m_gestureChanged = true;
         return;
     }
-    record(before, m_access.read());
+    record(before, read());
+}
+
+void ParameterBinding::tellGesture(bool started) const
+{
+    if (m_gestureHook)
+        m_gestureHook(started);
+}
+
+// A press starts a drag: the knob is down when its gesture starts. Gestures that start while it
+// is held (a reset by double-click) belong to the drag.
+void ParameterBinding::sliderGestureStarted()
+{
+    const QPointer<ParameterBinding> alive(this);
+    tellGesture(true);
+    if (alive && !m_inGesture && controlIsEditing())
+        gestureBegan();
+}
+
+// The drag ends at the release, which ends its gesture with the knob let go.
+void ParameterBinding::sliderGestureEnded()
+{
+    const QPointer<ParameterBinding> alive(this);
+    if (!controlIsEditing())
+        gestureEnded();
+    if (alive)
+        tellGesture(false);
 }
 
 void ParameterBinding::gestureBegan()
@@ -264,12 +327,12 @@ void ParameterBinding::gestureEnded()
         return;
     m_inGesture = false;
     if (m_gestureChanged)
-        record(m_gestureStart, m_access.read());
+        record(m_gestureStart, read());
 }
 
 void ParameterBinding::record(const QVariant &oldValue, const QVariant &newValue)
 {
-    if (!m_access.write || oldValue == newValue)
+    if (!canWrite() || oldValue == newValue)
         return;
     const QString text = tr("Change %1").arg(m_name);
     if (m_undoHook) {

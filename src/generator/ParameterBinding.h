@@ -9,8 +9,14 @@
 #include "ParameterPresentation.h"
 
 #include <optional>
+#include <variant>
 
+class NQBoolParameter;
+class NQFloatParameter;
+class NQIntParameter;
 class NQParameter;
+class NQStringParameter;
+class NQUIntParameter;
 class QUndoStack;
 class QWidget;
 
@@ -68,17 +74,25 @@ public:
     void setUndoHook(UndoHook hook) { m_undoHook = std::move(hook); }
 
 private:
-    struct Access
+    // The control the row shows its value in.
+    enum class Control : quint8
     {
-        std::function<QVariant()> read;
-        // Empty for parameters the row cannot write; their changes are not recorded.
-        std::function<void(const QVariant &)> write;
-        std::function<void(const QVariant &)> show;
-        std::function<bool()> editing;
+        Slider,
+        Switch,
+        Segments,
+        Picker,
+        Text,
     };
+    // How the engine value is read and written. Number and Boolean rows hold their parameter,
+    // as their control's handler does; a text row holds it weakly and keeps nothing alive.
+    using Access = std::variant<std::shared_ptr<NQFloatParameter>, std::shared_ptr<NQIntParameter>,
+                                std::shared_ptr<NQUIntParameter>, std::shared_ptr<NQBoolParameter>,
+                                std::weak_ptr<NQStringParameter>>;
 
-    ParameterBinding(QWidget *row, const std::shared_ptr<NQParameter> &parameter, Access access,
-                     QUndoStack *undoStack);
+    ParameterBinding(QWidget *row, const std::shared_ptr<NQParameter> &parameter, Control control,
+                     Access access, QUndoStack *undoStack,
+                     QList<ParameterPresentation::Choice> choices = {}, TextWriter writeText = {});
+    static std::optional<Access> numberAccess(const std::shared_ptr<NQParameter> &parameter);
     // Connects a row's gestureStarted() and gestureEnded() signals to the gesture hook.
     template <typename Row> void reportGestures(Row *row);
     static ParameterBinding *bindSlider(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
@@ -90,10 +104,21 @@ private:
     static ParameterBinding *bindText(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
                                       QUndoStack *undoStack, TextWriter writeText);
 
+    QVariant read() const;
+    // False for parameters the row cannot write; their changes are not recorded.
+    bool canWrite() const;
+    void write(const QVariant &value) const;
+    void show(const QVariant &value);
+    bool controlIsEditing() const;
+    qsizetype choiceIndex(const QVariant &value) const;
+
     // After the row wrote a user change; shown is the row's value in the engine's terms.
     void userChanged(const QVariant &shown);
+    void sliderGestureStarted();
+    void sliderGestureEnded();
     void gestureBegan();
     void gestureEnded();
+    void tellGesture(bool started) const;
     void record(const QVariant &oldValue, const QVariant &newValue);
 
     const QString m_name;
@@ -102,9 +127,14 @@ private:
     std::function<void()> m_changeHook;
     UndoHook m_undoHook;
     const Access m_access;
+    // The values of a segment or picker row's choices.
+    const QList<ParameterPresentation::Choice> m_choices;
+    // Writes an edited text field's text; empty for other rows.
+    const TextWriter m_writeText;
     QPointer<QUndoStack> m_undoStack;
     QVariant m_shown;
     QVariant m_gestureStart;
+    const Control m_control;
     bool m_inGesture = false;
     bool m_gestureChanged = false;
 };

@@ -82,6 +82,17 @@ QWidget *sliderFor(std::shared_ptr<NQUIntParameter> parameter)
     });
 }
 
+// A number without a presentation keeps the plain slider of its own type; integers are
+// truncated on the way back.
+QWidget *plainSliderFor(const std::shared_ptr<NQParameter> &parameter)
+{
+    if (auto floatParameter = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
+        return sliderFor(std::move(floatParameter));
+    if (auto intParameter = std::dynamic_pointer_cast<NQIntParameter>(parameter))
+        return sliderFor(std::move(intParameter));
+    return sliderFor(std::dynamic_pointer_cast<NQUIntParameter>(parameter));
+}
+
 template <typename Writer>
 QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const Writer &writer)
 {
@@ -146,31 +157,28 @@ QWidget *RowWidgetMaker::make(const std::shared_ptr<NQParameter> &parameter,
                               const std::optional<ParameterPresentation> &presentation,
                               const StringWriter &stringWriter, ViewControllerPresenter *presenter)
 {
-    const auto row = ParameterRow::describe(parameter, presentation);
-    if (!row)
+    using Kind = ParameterRow::Kind;
+    const auto kind = ParameterRow::kindOf(parameter, presentation);
+    if (!kind)
         return nullptr;
-    switch (row->kind()) {
-    case ParameterRow::Kind::Switch:
+    if (*kind == Kind::Switch)
         return switchFor(std::dynamic_pointer_cast<NQBoolParameter>(parameter));
-    case ParameterRow::Kind::TextField:
-        // Strings are read-only unless the host can write them.
+    // Strings are read-only unless the host can write them.
+    if (*kind == Kind::TextField)
         return textFieldFor(std::dynamic_pointer_cast<NQStringParameter>(parameter), stringWriter);
-    case ParameterRow::Kind::ReadOnly:
+    // A plain slider needs no row description: a screen makes thousands of them.
+    if (*kind == Kind::Slider && !presentation)
+        return plainSliderFor(parameter);
+    const auto row = ParameterRow::describe(parameter, presentation);
+    switch (*kind) {
+    case Kind::ReadOnly:
         return new LiveValueView(row->title(), [row = *row] { return row.valueText(); });
-    case ParameterRow::Kind::Segments:
-    case ParameterRow::Kind::Picker:
+    case Kind::Segments:
+    case Kind::Picker:
         return choiceControl(*row, presenter);
-    case ParameterRow::Kind::Slider:
-        break;
-    }
-    if (presentation)
+    default:
         return presentedSlider(*row);
-    // Every number gets a slider over its range; integers are truncated on the way back.
-    if (auto floatParameter = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
-        return sliderFor(std::move(floatParameter));
-    if (auto intParameter = std::dynamic_pointer_cast<NQIntParameter>(parameter))
-        return sliderFor(std::move(intParameter));
-    return sliderFor(std::dynamic_pointer_cast<NQUIntParameter>(parameter));
+    }
 }
 
 } // namespace NequoraUI

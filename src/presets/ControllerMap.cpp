@@ -202,9 +202,12 @@ void ControllerMap::showBinding(int index)
     if (!row)
         return;
     const auto binding = bindingOf(index);
-    RowMarks::of(row)->setControllerText(m_learning == index ? tr("Learning…")
-                                         : binding           ? binding->text()
-                                                             : QString());
+    const QString text = m_learning == index ? tr("Learning…")
+                         : binding           ? binding->text()
+                                             : QString();
+    // A row no controller was ever bound to gets no marks for it.
+    if (RowMarks *marks = text.isEmpty() ? RowMarks::find(row) : RowMarks::of(row))
+        marks->setControllerText(text);
 }
 
 } // namespace NequoraUI

@@ -276,8 +276,13 @@ void ScreenSettings::copy(bool fromShown, const QString &text)
 
 void ScreenSettings::showMark(int index)
 {
-    if (ParameterBinding *row = bindingAt(index))
-        RowMarks::of(row->row())->setDiffersBetweenSlots(differsBetweenSlots(index));
+    ParameterBinding *row = bindingAt(index);
+    if (!row)
+        return;
+    // Most rows never differ: they get no marks until one does.
+    const bool differs = differsBetweenSlots(index);
+    if (RowMarks *marks = differs ? RowMarks::of(row->row()) : RowMarks::find(row->row()))
+        marks->setDiffersBetweenSlots(differs);
 }
 
 void ScreenSettings::showAllMarks()

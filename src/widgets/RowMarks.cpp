@@ -41,9 +41,14 @@ protected:
 
 RowMarks *RowMarks::of(QWidget *row)
 {
-    if (auto *marks = row->findChild<RowMarks *>(QString(), Qt::FindDirectChildrenOnly))
+    if (auto *marks = find(row))
         return marks;
     return new RowMarks(row);
+}
+
+RowMarks *RowMarks::find(const QWidget *row)
+{
+    return row->findChild<RowMarks *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 RowMarks::RowMarks(QWidget *row) : QObject(row)

@@ -20,6 +20,8 @@ class RowMarks : public QObject
 public:
     // The row's marks, made on first use; a child of the row.
     static RowMarks *of(QWidget *row);
+    // The row's marks if they were made, or null: a row with nothing to mark makes none.
+    static RowMarks *find(const QWidget *row);
 
     QString description() const { return m_description; }
     void setDescription(const QString &description);

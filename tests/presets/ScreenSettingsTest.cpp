@@ -187,7 +187,12 @@ TEST_F(Screen, BadPresetsChangeNothingOrLoadWhatMatchesAndSayWhy)
 TEST_F(Screen, AbSwitchesTheWholeScreenMarksDifferingRowsAndUndoesEachWay)
 {
     bar->copyButton->click(); // A copied to B
+    // Cutoff (0) has a description to mark; the others nothing yet.
+    for (int index = 1; index < 4; ++index)
+        EXPECT_EQ(RowMarks::find(rowOf(index)), nullptr) << "nothing to mark yet: " << index;
     slider(1)->findChild<platform::Slider *>()->setValueAsUser(0.75f);
+    ASSERT_NE(RowMarks::find(rowOf(3)), nullptr);
+    EXPECT_EQ(RowMarks::find(rowOf(2)), nullptr) << "only the differing row gets marks";
     EXPECT_TRUE(RowMarks::of(rowOf(3))->differsBetweenSlots());
     EXPECT_TRUE(
         RowMarks::of(rowOf(3))->accessibleDescription().contains("Differs between A and B"));
@@ -268,6 +273,7 @@ TEST_F(Screen, EachKindOfUserChangeIsOneGestureAroundItsWrites)
         QTest::mouseMove(knob, knob->pointForValue(0.7f));
         QTest::mouseRelease(knob, Qt::LeftButton, {}, knob->pointForValue(0.7f));
     });
+    EXPECT_EQ(graph->undoStack()->count(), 1) << "a drag is one undo entry";
     gesture("Level", [&] {
         knob->setFocus(Qt::TabFocusReason);
         QTest::keyClick(knob, Qt::Key_Right);
@@ -275,6 +281,7 @@ TEST_F(Screen, EachKindOfUserChangeIsOneGestureAroundItsWrites)
         EXPECT_EQ(gestures.size(), 1u) << "a run of keys is one gesture";
         EXPECT_TRUE(QTest::qWaitFor([&] { return gestures.size() == 2; }, 1000));
     });
+    EXPECT_EQ(graph->undoStack()->count(), 3) << "each key of a run is an undo entry";
     gesture("Bypass", [&] {
         auto *flip = graph->view()->findChild<SwitchView *>()->toggleSwitch.data();
         QTest::mouseClick(flip, Qt::LeftButton);

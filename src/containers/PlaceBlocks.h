@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 #include <vector>
 
 class QVBoxLayout;
@@ -30,7 +31,13 @@ public:
     void placeInBlocks();
 
 private:
-    std::vector<QPointer<QWidget>> m_blocks;
+    struct Block
+    {
+        QPointer<QWidget> widget;
+        // The size hint the stack last read of the block; empty until it read one.
+        QSize told;
+    };
+    std::vector<Block> m_blocks;
     int m_inLast = 0;
 };
 

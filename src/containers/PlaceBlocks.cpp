@@ -9,17 +9,17 @@ namespace NequoraUI {
 
 void PlaceBlocks::add(QVBoxLayout *stack, QWidget *holder)
 {
-    if (m_blocks.empty() || !m_blocks.back().widget || m_inLast == placesPerBlock) {
+    if (m_blocks.empty() || !m_blocks.back() || m_inLast == placesPerBlock) {
         auto *block = new QWidget;
         LazyPlaces::markAsFrame(block);
         auto *layout = new QVBoxLayout(block);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(stack->spacing());
         stack->addWidget(block);
-        m_blocks.push_back({block, {}});
+        m_blocks.emplace_back(block);
         m_inLast = 0;
     }
-    m_blocks.back().widget->layout()->addWidget(holder);
+    m_blocks.back()->layout()->addWidget(holder);
     ++m_inLast;
 }
 
@@ -39,22 +39,16 @@ void PlaceBlocks::syncShown(QWidget *block)
 void PlaceBlocks::syncAllShown()
 {
     for (const auto &block : m_blocks)
-        syncShown(block.widget);
+        syncShown(block);
 }
 
 void PlaceBlocks::activate(bool tellStack)
 {
-    for (auto &[block, told] : m_blocks) {
-        if (!block || block->isHidden())
-            continue;
-        block->layout()->activate();
-        // Only a block whose height changed lays the stack out again: every pass settles the
-        // blocks, and a stack told of all of them relays out every block and posts a layout
-        // request that runs the next pass from the event loop.
-        const QSize hint = block->sizeHint();
-        if (tellStack && hint != told) {
-            told = hint;
-            block->updateGeometry();
+    for (const auto &block : m_blocks) {
+        if (block && !block->isHidden()) {
+            block->layout()->activate();
+            if (tellStack)
+                block->updateGeometry();
         }
     }
 }
@@ -63,7 +57,7 @@ void PlaceBlocks::placeInBlocks()
 {
     // A block on screen was placed as it was resized; one not shown yet gets its resize event
     // only when shown.
-    for (const auto &[block, told] : m_blocks)
+    for (const auto &block : m_blocks)
         if (block && !block->isHidden() &&
             (!block->isVisible() || block->testAttribute(Qt::WA_PendingResizeEvent)))
             block->layout()->setGeometry(block->rect());

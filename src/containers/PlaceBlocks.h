@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QSize>
 #include <vector>
 
 class QVBoxLayout;
@@ -31,13 +30,7 @@ public:
     void placeInBlocks();
 
 private:
-    struct Block
-    {
-        QPointer<QWidget> widget;
-        // The size hint the stack last read of the block; empty until it read one.
-        QSize told;
-    };
-    std::vector<Block> m_blocks;
+    std::vector<QPointer<QWidget>> m_blocks;
     int m_inLast = 0;
 };
 

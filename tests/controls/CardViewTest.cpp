@@ -49,7 +49,8 @@ TEST(CardView, EveryExposedPartPaintsAsTheWholeOutline)
         card.setCornerRadius(radius);
         QImage painted(size, QImage::Format_ARGB32_Premultiplied);
         painted.fill(Qt::transparent);
-        card.render(&painted, QPoint(), QRegion(exposed), QWidget::DrawChildren);
+        // A region renders at the offset given for its top left corner.
+        card.render(&painted, exposed.topLeft(), QRegion(exposed), QWidget::DrawChildren);
         const QImage expected = wholeOutline(size, radius, fill);
         int differing = 0;
         for (int y = 0; y < size.height(); ++y)

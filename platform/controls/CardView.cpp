@@ -67,18 +67,39 @@ void CardView::paintEvent(QPaintEvent *event)
     if (fill.alpha() == 0)
         return;
     QPainter painter(this);
-    // A changed row repaints a strip of the card: away from the corners, a plain fill.
-    const int corner = int(std::ceil(m_cornerRadius));
     const QRect exposed = event->rect();
-    if (rect().adjusted(0, corner, 0, -corner).contains(exposed) ||
+    const int corner = int(std::ceil(m_cornerRadius));
+    // Away from the corners the card is a plain fill: a page scrolled into view paints its
+    // rows' strip of a tall card without rasterising the card's whole outline.
+    const QRect band = rect().adjusted(0, corner, 0, -corner);
+    if (corner == 0 || band.contains(exposed) ||
         rect().adjusted(corner, 0, -corner, 0).contains(exposed)) {
         painter.fillRect(exposed, fill);
         return;
     }
+    const int edgeHeight = 2 * corner + 2;
+    if (height() >= edgeHeight)
+        painter.fillRect(exposed & band, fill);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
-    painter.drawRoundedRect(QRectF(rect()), m_cornerRadius, m_cornerRadius);
+    if (height() < edgeHeight) {
+        painter.drawRoundedRect(QRectF(rect()), m_cornerRadius, m_cornerRadius);
+        return;
+    }
+    // The outline's top and bottom rows are those of a card just tall enough for its corners,
+    // at the top and at the bottom: only that much is rasterised.
+    const QRect edges[] = {QRect(0, 0, width(), corner),
+                           QRect(0, height() - corner, width(), corner)};
+    const QRectF outlines[] = {QRectF(0, 0, width(), edgeHeight),
+                               QRectF(0, height() - edgeHeight, width(), edgeHeight)};
+    for (int i = 0; i < 2; ++i) {
+        const QRect part = exposed & edges[i];
+        if (part.isEmpty())
+            continue;
+        painter.setClipRect(part);
+        painter.drawRoundedRect(outlines[i], m_cornerRadius, m_cornerRadius);
+    }
 }
 
 } // namespace NequoraUI::platform

@@ -75,14 +75,6 @@ CollapsibleSectionView::CollapsibleSectionView(const QString &title, QWidget *co
     body->setContentsMargins(0, 0, 0, cardBottomPadding);
     stackView->addWidget(body);
 
-    foldAnimation = new QParallelAnimationGroup(this);
-    revealAnimation = foldStep(body, "revealed", foldAnimation);
-    fadeAnimation = foldStep(body, "opacity", foldAnimation);
-    connect(revealAnimation, &QVariantAnimation::valueChanged, body,
-            [this] { settleLayoutsAbove(body); });
-    connect(foldAnimation, &QAbstractAnimation::finished, this,
-            &CollapsibleSectionView::foldFinished);
-
     if (m_content->isHidden()) {
         body->setRevealed(0.0);
         body->setOpacity(0.0);
@@ -103,14 +95,30 @@ bool CollapsibleSectionView::isExpanded() const
 
 bool CollapsibleSectionView::isFolding() const
 {
-    return foldAnimation->state() == QAbstractAnimation::Running;
+    return foldAnimation && foldAnimation->state() == QAbstractAnimation::Running;
+}
+
+// Made at the first tap: most sections on a long screen are made and released again as the
+// user scrolls by, and are never folded.
+void CollapsibleSectionView::makeFoldAnimation()
+{
+    if (foldAnimation)
+        return;
+    foldAnimation = new QParallelAnimationGroup(this);
+    revealAnimation = foldStep(body, "revealed", foldAnimation);
+    fadeAnimation = foldStep(body, "opacity", foldAnimation);
+    connect(revealAnimation, &QVariantAnimation::valueChanged, body,
+            [this] { settleLayoutsAbove(body); });
+    connect(foldAnimation, &QAbstractAnimation::finished, this,
+            &CollapsibleSectionView::foldFinished);
 }
 
 void CollapsibleSectionView::setExpanded(bool expanded)
 {
     if (!m_content || (isExpanded() == expanded && !isFolding()))
         return;
-    foldAnimation->stop();
+    if (foldAnimation)
+        foldAnimation->stop();
     body->dropSnapshot();
     m_content->setHidden(!expanded);
     body->setRevealed(expanded ? 1.0 : 0.0);
@@ -125,6 +133,7 @@ void CollapsibleSectionView::tappedTitleView()
     if (!m_content)
         return;
     const bool hide = !m_content->isHidden();
+    makeFoldAnimation();
     foldAnimation->stop();
 
     body->show();

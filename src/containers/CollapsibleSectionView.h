@@ -62,6 +62,7 @@ protected:
 private:
     void paintTitleView();
 
+    void makeFoldAnimation();
     void foldFinished();
     void showFoldState();
 

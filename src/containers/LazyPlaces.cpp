@@ -375,6 +375,11 @@ void LazyPlaces::estimateUnmadeHeights()
         return;
     m_measured = true;
     const qreal perWeight = qreal(height) / qreal(weight);
+    // Places only ever leave the estimated ones (made, then released with a height of their
+    // own): the same estimate leaves every blank as it is.
+    if (perWeight == m_estimatePerWeight)
+        return;
+    m_estimatePerWeight = perWeight;
     for (const Entry &entry : m_entries)
         if (!entry.made && !entry.released && entry.holder)
             holdPlace(entry.holder, qRound(perWeight * entry.weight));

@@ -148,6 +148,8 @@ private:
     bool m_torn = false;
     bool m_frozen = false;
     bool m_measured = false;
+    // The height per weight the unmade blanks were last given.
+    qreal m_estimatePerWeight = -1;
     bool m_releasesFarViews = true;
     // Made by watch(). Last, so it goes first: it reads the places while it lives.
     std::unique_ptr<PlacesScrollDriver> m_driver;

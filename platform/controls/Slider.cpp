@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace NequoraUI::platform {
 
@@ -27,20 +26,6 @@ constexpr double pageStepFraction = 0.1;
 constexpr double fineDivisor = 10.0;
 constexpr double wheelNotch = 120.0;
 
-// Bounds stay finite so that the range width, computed in double, is always finite too.
-float finiteBound(float bound)
-{
-    constexpr float largest = std::numeric_limits<float>::max();
-    return std::clamp(bound, -largest, largest);
-}
-
-float pinned(double value, float minimum, float maximum)
-{
-    if (std::isnan(value))
-        return minimum;
-    return static_cast<float>(std::clamp(value, double(minimum), double(maximum)));
-}
-
 } // namespace
 
 Slider::Slider(QWidget *parent) : QWidget(parent)
@@ -52,16 +37,16 @@ Slider::Slider(QWidget *parent) : QWidget(parent)
 
 void Slider::setValue(float value)
 {
-    storeValue(constrained(value));
+    storeValue(m_range.constrained(value));
 }
 
 bool Slider::storeValue(float value)
 {
     if (value == m_value)
         return false;
-    const qreal oldX = knobCenterX(fractionOf(m_value));
+    const qreal oldX = knobCenterX(m_range.fractionOf(m_value));
     m_value = value;
-    updateKnobSpan(oldX, knobCenterX(fractionOf(m_value)));
+    updateKnobSpan(oldX, knobCenterX(m_range.fractionOf(m_value)));
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, m_value);
         QAccessible::updateAccessibility(&event);
@@ -89,37 +74,34 @@ void Slider::setValueAsUser(float value)
 
 float Slider::keyStep() const
 {
-    return float(rangeStep(keyStepFraction));
+    return float(m_range.stepFor(keyStepFraction));
 }
 
 void Slider::setMinimumValue(float minimum)
 {
-    if (std::isnan(minimum))
-        return;
-    const float bound = finiteBound(minimum);
-    applyRange(bound, std::max(m_maximum, bound));
+    SliderRange range = m_range;
+    if (range.setMinimum(minimum))
+        applyRange(range);
 }
 
 void Slider::setMaximumValue(float maximum)
 {
-    if (std::isnan(maximum))
-        return;
-    const float bound = finiteBound(maximum);
-    applyRange(std::min(m_minimum, bound), bound);
+    SliderRange range = m_range;
+    if (range.setMaximum(maximum))
+        applyRange(range);
 }
 
-void Slider::applyRange(float minimum, float maximum)
+void Slider::applyRange(const SliderRange &range)
 {
-    const bool minimumMoved = minimum != m_minimum;
-    const bool maximumMoved = maximum != m_maximum;
-    m_minimum = minimum;
-    m_maximum = maximum;
+    const bool minimumMoved = range.minimum() != m_range.minimum();
+    const bool maximumMoved = range.maximum() != m_range.maximum();
+    m_range = range;
     update();
     if (minimumMoved)
-        emit minimumValueChanged(m_minimum);
+        emit minimumValueChanged(m_range.minimum());
     if (maximumMoved)
-        emit maximumValueChanged(m_maximum);
-    storeValue(constrained(m_value));
+        emit maximumValueChanged(m_range.maximum());
+    storeValue(m_range.constrained(m_value));
 }
 
 void Slider::setContinuous(bool continuous)
@@ -132,47 +114,24 @@ void Slider::setContinuous(bool continuous)
 
 void Slider::setStep(float step)
 {
-    const float usable = step > 0.0f && std::isfinite(step) ? step : 0.0f;
-    if (usable == m_step)
+    const float before = m_range.step();
+    m_range.setStep(step);
+    if (m_range.step() == before)
         return;
-    m_step = usable;
-    emit stepChanged(m_step);
-    storeValue(constrained(m_value));
+    emit stepChanged(m_range.step());
+    storeValue(m_range.constrained(m_value));
 }
 
-float Slider::constrained(double value) const
+qreal Slider::knobTravel() const
 {
-    // The ends stay reachable even when the maximum is off the step grid.
-    if (m_step <= 0.0f || std::isnan(value) || value <= m_minimum || value >= m_maximum)
-        return pinned(value, m_minimum, m_maximum);
-    const double steps = std::round((value - m_minimum) / m_step);
-    return pinned(m_minimum + steps * m_step, m_minimum, m_maximum);
+    return width() - 2 * knobInset;
 }
 
 // Right to left, the minimum sits at the right end, as in Qt's own sliders.
 qreal Slider::knobCenterX(double fraction) const
 {
-    const qreal travel = std::max<qreal>(0.0, width() - 2 * knobInset);
-    const qreal fromStart = knobInset + fraction * travel;
+    const qreal fromStart = knobInset + fraction * std::max<qreal>(0.0, knobTravel());
     return isRightToLeft() ? width() - fromStart : fromStart;
-}
-
-double Slider::fractionOf(float value) const
-{
-    const double range = double(m_maximum) - double(m_minimum);
-    if (range <= 0.0)
-        return 0.0;
-    const double fraction = (double(pinned(value, m_minimum, m_maximum)) - m_minimum) / range;
-    return std::clamp(fraction, 0.0, 1.0);
-}
-
-double Slider::rangeStep(double fractionOfRange) const
-{
-    const double free = (double(m_maximum) - double(m_minimum)) * fractionOfRange;
-    if (m_step <= 0.0f)
-        return free;
-    // Whole steps, at least one, so that a key or a notch always moves a stepped slider.
-    return std::max(1.0, std::round(free / m_step)) * m_step;
 }
 
 QPoint Slider::pointForValue(float value) const
@@ -182,7 +141,7 @@ QPoint Slider::pointForValue(float value) const
 
 QPointF Slider::knobCenterForValue(float value) const
 {
-    return QPointF(knobCenterX(fractionOf(value)), height() / 2.0);
+    return QPointF(knobCenterX(m_range.fractionOf(value)), height() / 2.0);
 }
 
 QPointF Slider::knobCenter() const
@@ -192,12 +151,11 @@ QPointF Slider::knobCenter() const
 
 float Slider::valueAtX(qreal x) const
 {
-    const qreal travel = width() - 2 * knobInset;
+    const qreal travel = knobTravel();
     if (travel <= 0.0)
-        return m_minimum;
+        return m_range.minimum();
     const qreal fromStart = isRightToLeft() ? width() - x : x;
-    const double fraction = std::clamp((fromStart - knobInset) / travel, 0.0, 1.0);
-    return constrained(double(m_minimum) + fraction * (double(m_maximum) - double(m_minimum)));
+    return m_range.valueAtFraction(std::clamp((fromStart - knobInset) / travel, 0.0, 1.0));
 }
 
 bool Slider::isOnKnob(qreal x) const
@@ -215,7 +173,7 @@ float Slider::valueForDragX(qreal x) const
 
 bool Slider::userSetValue(double value)
 {
-    return storeValue(constrained(value));
+    return storeValue(m_range.constrained(value));
 }
 
 void Slider::followFineModifier(qreal x, bool fine)
@@ -236,12 +194,11 @@ void Slider::followFineModifier(qreal x, bool fine)
 
 float Slider::dragTarget(qreal x) const
 {
-    const qreal travel = width() - 2 * knobInset;
+    const qreal travel = knobTravel();
     if (!m_fine || travel <= 0)
         return valueForDragX(x);
-    const double range = double(m_maximum) - double(m_minimum);
     const qreal moved = isRightToLeft() ? m_fineX - x : x - m_fineX;
-    return constrained(m_fineValue + moved / travel / fineDivisor * range);
+    return m_range.constrained(m_fineValue + moved / travel / fineDivisor * m_range.width());
 }
 
 void Slider::trackTo(qreal x)
@@ -318,33 +275,35 @@ void Slider::keyPressEvent(QKeyEvent *event)
     double target = m_value;
     const double arrowFraction =
         event->modifiers() & Qt::ShiftModifier ? keyStepFraction / fineDivisor : keyStepFraction;
+    const double arrow = m_range.stepFor(arrowFraction);
+    const double page = m_range.stepFor(pageStepFraction);
     // Left and Right follow the track's direction, so right to left they swap, as in Qt's own
     // sliders; Up and Down keep their meaning.
     const double towardsRight = isRightToLeft() ? -1.0 : 1.0;
     switch (event->key()) {
     case Qt::Key_Left:
-        target -= towardsRight * rangeStep(arrowFraction);
+        target -= towardsRight * arrow;
         break;
     case Qt::Key_Right:
-        target += towardsRight * rangeStep(arrowFraction);
+        target += towardsRight * arrow;
         break;
     case Qt::Key_Down:
-        target -= rangeStep(arrowFraction);
+        target -= arrow;
         break;
     case Qt::Key_Up:
-        target += rangeStep(arrowFraction);
+        target += arrow;
         break;
     case Qt::Key_PageDown:
-        target -= rangeStep(pageStepFraction);
+        target -= page;
         break;
     case Qt::Key_PageUp:
-        target += rangeStep(pageStepFraction);
+        target += page;
         break;
     case Qt::Key_Home:
-        target = m_minimum;
+        target = m_range.minimum();
         break;
     case Qt::Key_End:
-        target = m_maximum;
+        target = m_range.maximum();
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -365,10 +324,11 @@ void Slider::wheelEvent(QWheelEvent *event)
     const QPoint delta = event->angleDelta();
     const int steps = delta.y() != 0 ? delta.y() : delta.x();
     // Left unaccepted at an end, so a surrounding scroll area can scroll instead.
-    double change = steps / wheelNotch * rangeStep(keyStepFraction);
+    double change = steps / wheelNotch * m_range.stepFor(keyStepFraction);
     // A stepped slider moves a whole step even for the small deltas of high-resolution wheels.
-    if (m_step > 0.0f && steps != 0 && std::abs(change) < m_step)
-        change = std::copysign(double(m_step), change);
+    const float step = m_range.step();
+    if (step > 0.0f && steps != 0 && std::abs(change) < step)
+        change = std::copysign(double(step), change);
     if (!userSetValue(m_value + change)) {
         event->ignore();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PaletteColors.h"
+#include "SliderRange.h"
 
 #include <QWidget>
 
@@ -46,12 +47,12 @@ public:
     // What an arrow key moves the value by.
     float keyStep() const;
 
-    float minimumValue() const { return m_minimum; }
+    float minimumValue() const { return m_range.minimum(); }
     // Re-pins the value; a minimum above the maximum drags the maximum up with it.
     // NaN is ignored, infinities become the largest finite float.
     void setMinimumValue(float minimum);
 
-    float maximumValue() const { return m_maximum; }
+    float maximumValue() const { return m_range.maximum(); }
     // Re-pins the value; a maximum below the minimum drags the minimum down with it.
     // NaN is ignored, infinities become the largest finite float.
     void setMaximumValue(float maximum);
@@ -63,7 +64,7 @@ public:
 
     // Default 0: no step. A positive step snaps the value (user and programmatic) onto
     // minimum + k * step and is the smallest key and wheel step; zero, negative or NaN clear it.
-    float step() const { return m_step; }
+    float step() const { return m_range.step(); }
     void setStep(float step);
 
     // Where the knob's centre sits for a value (pinned to the range), in widget coordinates.
@@ -107,18 +108,16 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // How far the knob's centre travels from one end to the other; negative when too narrow.
+    qreal knobTravel() const;
     qreal knobCenterX(double fraction) const;
     QPointF knobCenterForValue(float value) const;
-    double fractionOf(float value) const;
-    double rangeStep(double fractionOfRange) const;
-    // Pinned to the range and, with a step, snapped onto it.
-    float constrained(double value) const;
     bool isOnKnob(qreal x) const;
     float valueForDragX(qreal x) const;
     // Pins and stores a value from user input; true when it changed. Reporting is the caller's.
     bool userSetValue(double value);
     // Stores new bounds and re-pins the value, notifying whatever changed.
-    void applyRange(float minimum, float maximum);
+    void applyRange(const SliderRange &range);
     // Stores a pinned value and notifies; true when it changed.
     bool storeValue(float value);
     void updateKnobSpan(qreal oldX, qreal newX);
@@ -128,8 +127,7 @@ private:
     // Moves the drag's anchor to x and the knob's value when Shift goes down or up.
     void followFineModifier(qreal x, bool fine);
 
-    float m_minimum = 0.0f;
-    float m_maximum = 1.0f;
+    SliderRange m_range;
     float m_value = 0.0f;
     bool m_continuous = true;
     bool m_dragging = false;
@@ -139,7 +137,6 @@ private:
     qreal m_grabOffset = 0.0;
     qreal m_pressX = 0.0;
     float m_pressValue = 0.0f;
-    float m_step = 0.0f;
     // The drag's anchor while Shift is held: moves count from here, a tenth as far.
     bool m_fine = false;
     qreal m_fineX = 0.0;

@@ -1,12 +1,10 @@
 #include "InterfaceTemplate.h"
 
-#include <QCursor>
+#include "InterfaceValueReader.h"
+
 #include <QFile>
-#include <QFont>
 #include <QMetaEnum>
 #include <QMetaProperty>
-#include <QRect>
-#include <QSizePolicy>
 #include <QWidget>
 #include <QXmlStreamReader>
 #include <QtGlobal>
@@ -15,12 +13,19 @@ namespace NequoraUI::platform {
 
 namespace {
 
+int intAttribute(const QXmlStreamAttributes &attributes, QLatin1String name, int absent)
+{
+    return attributes.hasAttribute(name) ? attributes.value(name).toInt() : absent;
+}
+
 // Reads one .ui document. Every fault stops the program: a broken interface file is a
 // build defect that must fail loudly in the first test run, not at a user's desk.
 class Parser
 {
 public:
-    Parser(QXmlStreamReader &xml, InterfaceTemplate &result) : xml(xml), result(result) {}
+    Parser(QXmlStreamReader &xml, InterfaceTemplate &result)
+        : xml(xml), result(result), values(xml, result.resourceName)
+    {}
 
     void parseDocument()
     {
@@ -47,11 +52,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const QString &message) const
-    {
-        qFatal("Interface resource \"%s\": %s", qPrintable(result.resourceName),
-               qPrintable(message));
-    }
+    [[noreturn]] void fail(const QString &message) const { values.fail(message); }
 
     void parseWidget(InterfaceTemplate::Widget &widget, bool isRoot)
     {
@@ -98,158 +99,11 @@ private:
         QMetaProperty metaProperty = index >= 0 ? meta.property(index) : QMetaProperty();
         property.index = index;
         property.name = name.toLatin1();
-        property.value = readValue(metaProperty);
+        property.value = values.readValue(metaProperty);
         if (metaProperty.isValid() && !property.value.convert(metaProperty.metaType()))
             fail(QStringLiteral("property \"%1\" of \"%2\" has a value of the wrong type")
                      .arg(name, widget.name));
         widget.properties.push_back(std::move(property));
-    }
-
-    // The value element inside <property>; leaves the reader after </property>.
-    QVariant readValue(const QMetaProperty &property)
-    {
-        QVariant value;
-        while (xml.readNextStartElement()) {
-            const auto tag = xml.name();
-            if (tag == u"string")
-                value = xml.readElementText();
-            else if (tag == u"cstring")
-                value = xml.readElementText().toUtf8();
-            else if (tag == u"bool")
-                value = xml.readElementText() == u"true";
-            else if (tag == u"number")
-                value = xml.readElementText().toInt();
-            else if (tag == u"double")
-                value = xml.readElementText().toDouble();
-            else if (tag == u"enum" || tag == u"set")
-                value = readEnum(property, xml.readElementText());
-            else if (tag == u"font")
-                value = readFont();
-            else if (tag == u"size")
-                value = readSize();
-            else if (tag == u"rect")
-                value = readRect();
-            else if (tag == u"sizepolicy")
-                value = QVariant::fromValue(readSizePolicy());
-            else if (tag == u"stringlist")
-                value = readStringList();
-            else if (tag == u"cursorShape")
-                value = readCursor(xml.readElementText());
-            else
-                fail(QStringLiteral("unsupported property value <%1> at line %2")
-                         .arg(tag.toString())
-                         .arg(xml.lineNumber()));
-        }
-        return value;
-    }
-
-    QVariant readEnum(const QMetaProperty &property, const QString &keys)
-    {
-        if (!property.isValid() || !property.isEnumType())
-            return keys;
-        bool ok = false;
-        const int value = property.enumerator().keysToValue(keys.toLatin1().constData(), &ok);
-        if (!ok)
-            fail(QStringLiteral("unknown value \"%1\" for property \"%2\"")
-                     .arg(keys, QString::fromLatin1(property.name())));
-        return value;
-    }
-
-    QCursor readCursor(const QString &shape)
-    {
-        static const QMetaEnum shapes = QMetaEnum::fromType<Qt::CursorShape>();
-        bool ok = false;
-        const int value = shapes.keyToValue(shape.toLatin1().constData(), &ok);
-        if (!ok)
-            fail(QStringLiteral("unknown cursor shape \"%1\"").arg(shape));
-        return QCursor(Qt::CursorShape(value));
-    }
-
-    QFont readFont()
-    {
-        QFont font;
-        while (xml.readNextStartElement()) {
-            const auto tag = xml.name();
-            const QString text = xml.readElementText();
-            if (tag == u"pointsize")
-                font.setPointSize(text.toInt());
-            else if (tag == u"bold")
-                font.setBold(text == u"true");
-            else if (tag == u"italic")
-                font.setItalic(text == u"true");
-            else if (tag == u"weight")
-                font.setWeight(QFont::Weight(text.toInt()));
-            else if (tag == u"family")
-                font.setFamily(text);
-            else if (tag == u"underline")
-                font.setUnderline(text == u"true");
-        }
-        return font;
-    }
-
-    QSize readSize()
-    {
-        QSize size;
-        while (xml.readNextStartElement()) {
-            const auto tag = xml.name();
-            const int number = xml.readElementText().toInt();
-            if (tag == u"width")
-                size.setWidth(number);
-            else if (tag == u"height")
-                size.setHeight(number);
-        }
-        return size;
-    }
-
-    QRect readRect()
-    {
-        QRect rect;
-        while (xml.readNextStartElement()) {
-            const auto tag = xml.name();
-            const int number = xml.readElementText().toInt();
-            if (tag == u"x")
-                rect.moveLeft(number);
-            else if (tag == u"y")
-                rect.moveTop(number);
-            else if (tag == u"width")
-                rect.setWidth(number);
-            else if (tag == u"height")
-                rect.setHeight(number);
-        }
-        return rect;
-    }
-
-    QSizePolicy::Policy readPolicy(QStringView name)
-    {
-        static const QMetaEnum policies = QMetaEnum::fromType<QSizePolicy::Policy>();
-        bool ok = false;
-        const int value = policies.keyToValue(name.toLatin1().constData(), &ok);
-        if (!ok)
-            fail(QStringLiteral("unknown size policy \"%1\"").arg(name));
-        return QSizePolicy::Policy(value);
-    }
-
-    QSizePolicy readSizePolicy()
-    {
-        QSizePolicy policy(readPolicy(xml.attributes().value(QLatin1String("hsizetype"))),
-                           readPolicy(xml.attributes().value(QLatin1String("vsizetype"))));
-        while (xml.readNextStartElement()) {
-            const auto tag = xml.name();
-            const int number = xml.readElementText().toInt();
-            if (tag == u"horstretch")
-                policy.setHorizontalStretch(number);
-            else if (tag == u"verstretch")
-                policy.setVerticalStretch(number);
-        }
-        return policy;
-    }
-
-    QStringList readStringList()
-    {
-        QStringList list;
-        while (xml.readNextStartElement())
-            list << xml.readElementText();
-        return list;
     }
 
     void parseLayout(InterfaceTemplate::Layout &layout)
@@ -280,7 +134,7 @@ private:
             QStringLiteral("leftMargin"), QStringLiteral("topMargin"),
             QStringLiteral("rightMargin"), QStringLiteral("bottomMargin")};
         const QString name = xml.attributes().value(QLatin1String("name")).toString();
-        const int number = readValue(QMetaProperty()).toInt();
+        const int number = values.readValue(QMetaProperty()).toInt();
         if (const auto margin = marginNames.indexOf(name); margin >= 0)
             layout.margins[margin] = number;
         else if (name == u"spacing" || name == u"verticalSpacing" || name == u"horizontalSpacing")
@@ -291,14 +145,10 @@ private:
     {
         InterfaceTemplate::LayoutItem item;
         const auto attributes = xml.attributes();
-        item.row = attributes.value(QLatin1String("row")).toInt();
-        item.column = attributes.value(QLatin1String("column")).toInt();
-        item.rowSpan = attributes.hasAttribute(QLatin1String("rowspan"))
-                           ? attributes.value(QLatin1String("rowspan")).toInt()
-                           : 1;
-        item.columnSpan = attributes.hasAttribute(QLatin1String("colspan"))
-                              ? attributes.value(QLatin1String("colspan")).toInt()
-                              : 1;
+        item.row = intAttribute(attributes, QLatin1String("row"), 0);
+        item.column = intAttribute(attributes, QLatin1String("column"), 0);
+        item.rowSpan = intAttribute(attributes, QLatin1String("rowspan"), 1);
+        item.columnSpan = intAttribute(attributes, QLatin1String("colspan"), 1);
         if (attributes.hasAttribute(QLatin1String("alignment"))) {
             static const QMetaEnum alignments = QMetaEnum::fromType<Qt::Alignment>();
             item.alignment = Qt::Alignment(alignments.keysToValue(
@@ -329,15 +179,15 @@ private:
                 continue;
             }
             const QString name = xml.attributes().value(QLatin1String("name")).toString();
-            const QVariant value = readValue(QMetaProperty());
+            const QVariant value = values.readValue(QMetaProperty());
             if (name == u"orientation")
                 spacer.orientation =
                     value.toString().endsWith(u"Horizontal") ? Qt::Horizontal : Qt::Vertical;
             else if (name == u"sizeHint")
                 spacer.sizeHint = value.toSize();
             else if (name == u"sizeType")
-                spacer.policy =
-                    readPolicy(QString(value.toString()).remove(QStringLiteral("QSizePolicy::")));
+                spacer.policy = values.readPolicy(
+                    QString(value.toString()).remove(QStringLiteral("QSizePolicy::")));
         }
     }
 
@@ -420,6 +270,7 @@ private:
 
     QXmlStreamReader &xml;
     InterfaceTemplate &result;
+    InterfaceValueReader values;
     std::vector<PendingConnection> pendingConnections;
 };
 

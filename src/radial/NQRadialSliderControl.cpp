@@ -1,6 +1,7 @@
 #include "NQRadialSliderControl.h"
 
 #include "RadialSliderAccessibility.h"
+#include "RadialSliderLayout.h"
 #include "RadialSliderPainter.h"
 #include "ViewAccessibility.h"
 #include "platform/Color.h"
@@ -11,8 +12,6 @@
 #include <QPointer>
 #include <QQuickWindow>
 #include <QSGTransformNode>
-#include <algorithm>
-#include <cmath>
 #include <iostream>
 
 namespace NequoraUI {
@@ -21,27 +20,12 @@ namespace {
 
 using Geometry = RadialSliderGeometry;
 
-// How far the painted area may reach beyond the item (a readout wider than the pad, a knob
-// placed far outside it): enough for any sensible pad without huge textures.
-constexpr double maximumOverflow = 2048.0;
-constexpr int maximumTextureSide = 16384;
-
 template <typename T> bool assign(T &member, const T &value)
 {
     if (member == value)
         return false;
     member = value;
     return true;
-}
-
-bool isFinite(QPointF point)
-{
-    return std::isfinite(point.x()) && std::isfinite(point.y());
-}
-
-int textureSide(double length)
-{
-    return static_cast<int>(std::clamp(std::ceil(length), 0.0, double(maximumTextureSide)));
 }
 
 } // namespace
@@ -145,51 +129,25 @@ void NQRadialSliderControl::updateCurrentPosition(QPointF position)
     setKnobPosition({position.x(), position.y()});
 }
 
-QRectF NQRadialSliderControl::frameRect() const
+RadialSliderLayout NQRadialSliderControl::layout() const
 {
-    return QRectF((width() - m_size) * 0.5, (height() - m_size) * 0.5, m_size, m_size);
-}
-
-Geometry::Composition NQRadialSliderControl::composition() const
-{
-    if (!m_debugModeEnabled)
-        return geometry().composition(false, 0.0, 0.0);
-    const QSizeF readout =
-        RadialSliderPainter::readoutSize(RadialSliderPainter::readoutLines(m_currentPosition));
-    return geometry().composition(true, readout.width(), readout.height());
+    return RadialSliderLayout(geometry(), QSizeF(width(), height()),
+                              {m_showDraggableControl, m_debugModeEnabled, m_currentPosition});
 }
 
 QPointF NQRadialSliderControl::padOrigin() const
 {
-    const Geometry::Rect pad = composition().pad;
-    return frameRect().topLeft() + QPointF(pad.x, pad.y);
+    return layout().padOrigin();
 }
 
 Geometry::Point NQRadialSliderControl::toPad(QPointF itemPoint) const
 {
-    const QPointF local = itemPoint - padOrigin();
-    return {local.x(), local.y()};
-}
-
-QRectF NQRadialSliderControl::knobRect() const
-{
-    const Geometry::Point centre = geometry().knobCentre(m_currentPosition);
-    // The outline straddles the knob's edge.
-    const double reach = m_draggableControlSize * 0.5 + 1.0;
-    const QPointF itemCentre = padOrigin() + QPointF(centre.x, centre.y);
-    if (!m_showDraggableControl || !isFinite(itemCentre) || !std::isfinite(reach) || reach <= 1.0)
-        return {};
-    return QRectF(itemCentre - QPointF(reach, reach), QSizeF(reach * 2.0, reach * 2.0));
+    return layout().toPad(itemPoint);
 }
 
 bool NQRadialSliderControl::contains(const QPointF &point) const
 {
-    const Geometry shape = geometry();
-    if (!shape.isUsable())
-        return false;
-    const QRectF pad(padOrigin(), QSizeF(m_size, m_size));
-    return frameRect().contains(point) || pad.contains(point) ||
-           (m_showDraggableControl && shape.knobContains(m_currentPosition, toPad(point)));
+    return layout().contains(point);
 }
 
 void NQRadialSliderControl::configurationUpdated()
@@ -203,23 +161,9 @@ void NQRadialSliderControl::configurationUpdated()
 
 void NQRadialSliderControl::refreshPaintArea()
 {
-    QRectF area = boundingRect();
-    if (geometry().isUsable()) {
-        const Geometry::Composition parts = composition();
-        const QPointF frame = frameRect().topLeft();
-        const Geometry::Rect pad = parts.pad;
-        const Geometry::Rect readout = parts.readout;
-        area |= frameRect();
-        area |= QRectF(frame + QPointF(pad.x, pad.y), QSizeF(pad.width, pad.height));
-        if (m_debugModeEnabled)
-            area |= QRectF(frame + QPointF(readout.x, readout.y),
-                           QSizeF(readout.width, readout.height));
-        area |= knobRect();
-        const double reach = std::min(maximumOverflow, std::max(m_size, readout.width));
-        area &= boundingRect().adjusted(-reach, -reach, reach, reach);
-    }
+    const QRectF area = layout().paintArea();
     m_paintOrigin = area.topLeft();
-    setContentsSize(QSize(textureSide(area.width()), textureSide(area.height())));
+    setContentsSize(RadialSliderLayout::textureSize(area));
 }
 
 void NQRadialSliderControl::paint(QPainter *painter)
@@ -227,15 +171,12 @@ void NQRadialSliderControl::paint(QPainter *painter)
     const Geometry shape = geometry();
     if (!shape.isUsable())
         return;
+    const RadialSliderLayout parts = layout();
     painter->translate(-m_paintOrigin);
-    if (m_debugModeEnabled) {
-        const Geometry::Rect readout = composition().readout;
-        const QRectF rect(frameRect().topLeft() + QPointF(readout.x, readout.y),
-                          QSizeF(readout.width, readout.height));
-        RadialSliderPainter::paintReadout(painter, rect,
+    if (m_debugModeEnabled)
+        RadialSliderPainter::paintReadout(painter, parts.readoutRect(),
                                           RadialSliderPainter::readoutLines(m_currentPosition));
-    }
-    painter->translate(padOrigin());
+    painter->translate(parts.padOrigin());
     const RadialSliderPainter::Appearance appearance{m_showCircleGridLines, m_blurCenterView,
                                                      m_showDraggableControl, m_circleGridLineColor,
                                                      m_draggableControlColor};

@@ -11,6 +11,8 @@
 
 namespace NequoraUI {
 
+class RadialSliderLayout;
+
 // A square pad of side `size` with a circular travel area and a knob the user drags inside it.
 // The knob position is kept in normalised coordinates (origin bottom-left, y upward); every
 // change is reported once through the callback and sliderPositionChanged, and in debug mode
@@ -115,10 +117,9 @@ protected:
 
 private:
     RadialSliderGeometry geometry() const { return {m_size, m_draggableControlSize}; }
-    QRectF frameRect() const;
-    RadialSliderGeometry::Composition composition() const;
+    // Where the parts sit now, in item coordinates.
+    RadialSliderLayout layout() const;
     RadialSliderGeometry::Point toPad(QPointF itemPoint) const;
-    QRectF knobRect() const;
     void configurationUpdated();
     void refreshPaintArea();
     void updateAppearance(QQuickWindow *window);

@@ -20,22 +20,20 @@ void ContentHost::contentHintChanged()
 }
 
 // As a layout item would give them: the content's own hints within its own limits.
+QSize ContentHost::withinContentLimits(QSize hint) const
+{
+    return hint.expandedTo(contentView->minimumSize()).boundedTo(contentView->maximumSize());
+}
+
 QSize ContentHost::sizeHint() const
 {
-    if (!contentView)
-        return QWidget::sizeHint();
-    return contentView->sizeHint()
-        .expandedTo(contentView->minimumSize())
-        .boundedTo(contentView->maximumSize());
+    return contentView ? withinContentLimits(contentView->sizeHint()) : QWidget::sizeHint();
 }
 
 QSize ContentHost::minimumSizeHint() const
 {
-    if (!contentView)
-        return QWidget::minimumSizeHint();
-    return contentView->minimumSizeHint()
-        .expandedTo(contentView->minimumSize())
-        .boundedTo(contentView->maximumSize());
+    return contentView ? withinContentLimits(contentView->minimumSizeHint())
+                       : QWidget::minimumSizeHint();
 }
 
 bool ContentHost::hasHeightForWidth() const

@@ -31,6 +31,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QSize withinContentLimits(QSize hint) const;
+
     QPointer<QWidget> contentView;
 };
 

@@ -69,7 +69,7 @@ void Slider::updateKnobSpan(qreal oldX, qreal newX)
 void Slider::setValueAsUser(float value)
 {
     if (userSetValue(value))
-        emit valueChanged();
+        reportUserChange();
 }
 
 float Slider::keyStep() const
@@ -207,7 +207,7 @@ void Slider::trackTo(qreal x)
         return;
     m_dragChangedValue = true;
     if (m_continuous)
-        emit valueChanged();
+        reportUserChange();
 }
 
 void Slider::mousePressEvent(QMouseEvent *event)
@@ -218,7 +218,7 @@ void Slider::mousePressEvent(QMouseEvent *event)
     }
     m_dragging = true;
     m_dragChangedValue = false;
-    emit sliderPressed();
+    reportPressed();
     m_pressX = event->position().x();
     m_pressValue = m_value;
     // A press on the knob holds it where it was pressed: without a move, nothing changes.
@@ -255,9 +255,9 @@ void Slider::mouseReleaseEvent(QMouseEvent *event)
     // The reports come last: a receiver may delete this slider.
     const QPointer<Slider> alive(this);
     if (m_continuous ? changed : m_dragChangedValue)
-        emit valueChanged();
+        reportUserChange();
     if (alive)
-        emit sliderReleased();
+        reportReleased();
 }
 
 void Slider::mouseDoubleClickEvent(QMouseEvent *event)
@@ -267,7 +267,38 @@ void Slider::mouseDoubleClickEvent(QMouseEvent *event)
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
-    emit doubleClicked();
+    const QPointer<Slider> alive(this);
+    if (m_observer)
+        m_observer->userDoubleClickedSlider();
+    if (alive)
+        emit doubleClicked();
+}
+
+void Slider::reportUserChange()
+{
+    const QPointer<Slider> alive(this);
+    if (m_observer)
+        m_observer->userChangedSlider();
+    if (alive)
+        emit valueChanged();
+}
+
+void Slider::reportPressed()
+{
+    const QPointer<Slider> alive(this);
+    if (m_observer)
+        m_observer->userPressedSlider();
+    if (alive)
+        emit sliderPressed();
+}
+
+void Slider::reportReleased()
+{
+    const QPointer<Slider> alive(this);
+    if (m_observer)
+        m_observer->userReleasedSlider();
+    if (alive)
+        emit sliderReleased();
 }
 
 void Slider::keyPressEvent(QKeyEvent *event)
@@ -311,7 +342,7 @@ void Slider::keyPressEvent(QKeyEvent *event)
     }
     // A key press is a finished change, so it reports even when not continuous.
     if (userSetValue(target))
-        emit valueChanged();
+        reportUserChange();
 }
 
 void Slider::wheelEvent(QWheelEvent *event)
@@ -334,7 +365,7 @@ void Slider::wheelEvent(QWheelEvent *event)
         return;
     }
     event->accept();
-    emit valueChanged();
+    reportUserChange();
 }
 
 void Slider::focusInEvent(QFocusEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PaletteColors.h"
+#include "SliderObserver.h"
 #include "SliderRange.h"
 
 #include <QWidget>
@@ -77,6 +78,10 @@ public:
     // True from a left-button press until its release: the user holds the knob.
     bool isSliderDown() const { return m_dragging; }
 
+    // The view holding the slider, told of the user's input before the signals below; null
+    // (the default) for none. It must outlive the slider or be unset first.
+    void setObserver(SliderObserver *observer) { m_observer = observer; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -126,7 +131,12 @@ private:
     float dragTarget(qreal x) const;
     // Moves the drag's anchor to x and the knob's value when Shift goes down or up.
     void followFineModifier(qreal x, bool fine);
+    // Tell the observer, then emit. A receiver may delete this slider.
+    void reportUserChange();
+    void reportPressed();
+    void reportReleased();
 
+    SliderObserver *m_observer = nullptr;
     SliderRange m_range;
     float m_value = 0.0f;
     bool m_continuous = true;

@@ -51,6 +51,14 @@ ParameterBinding::ParameterBinding(QWidget *row, const std::shared_ptr<NQParamet
     m_shown = read();
 }
 
+ParameterBinding::~ParameterBinding()
+{
+    // Deleted before its row: the row must not tell it any more. Deleted with its row, the row
+    // is no longer a SliderView here.
+    if (auto *slider = qobject_cast<SliderView *>(parent()))
+        slider->setListener(nullptr);
+}
+
 std::optional<ParameterBinding::Access>
 ParameterBinding::numberAccess(const std::shared_ptr<NQParameter> &parameter)
 {
@@ -143,8 +151,8 @@ ParameterBinding *ParameterBinding::bindChoices(QWidget *row,
     return binding;
 }
 
-// A slider's drag is told by its gesture signals too (the knob is down when one starts), so a
-// slider row needs three connections rather than five.
+// A slider's drag is told by its gestures too (the knob is down when one starts), and the row
+// tells them to its binding directly.
 ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
                                                const std::shared_ptr<NQParameter> &parameter,
                                                QUndoStack *undoStack)
@@ -155,10 +163,7 @@ ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
     auto *slider = static_cast<SliderView *>(row);
     auto *binding =
         new ParameterBinding(row, parameter, Control::Slider, std::move(*access), undoStack);
-    connect(slider, &SliderView::valueChanged, binding,
-            [binding](float value) { binding->userChanged(double(value)); });
-    connect(slider, &SliderView::gestureStarted, binding, &ParameterBinding::sliderGestureStarted);
-    connect(slider, &SliderView::gestureEnded, binding, &ParameterBinding::sliderGestureEnded);
+    slider->setListener(binding);
     return binding;
 }
 
@@ -294,9 +299,14 @@ void ParameterBinding::tellGesture(bool started) const
         m_gestureHook(started);
 }
 
+void ParameterBinding::sliderViewChanged(float value)
+{
+    userChanged(double(value));
+}
+
 // A press starts a drag: the knob is down when its gesture starts. Gestures that start while it
 // is held (a reset by double-click) belong to the drag.
-void ParameterBinding::sliderGestureStarted()
+void ParameterBinding::sliderViewGestureStarted()
 {
     const QPointer<ParameterBinding> alive(this);
     tellGesture(true);
@@ -305,7 +315,7 @@ void ParameterBinding::sliderGestureStarted()
 }
 
 // The drag ends at the release, which ends its gesture with the knob let go.
-void ParameterBinding::sliderGestureEnded()
+void ParameterBinding::sliderViewGestureEnded()
 {
     const QPointer<ParameterBinding> alive(this);
     if (!controlIsEditing())

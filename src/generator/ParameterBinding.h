@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ParameterPresentation.h"
+#include "SliderViewListener.h"
 
 #include <optional>
 #include <variant>
@@ -28,11 +29,13 @@ namespace NequoraUI {
 // Values are in the engine's terms: a double for numbers, a bool, a QString.
 //
 // The binding is a child of its row and lives as long as it does.
-class ParameterBinding : public QObject
+class ParameterBinding : public QObject, private SliderViewListener
 {
     Q_OBJECT
 
 public:
+    ~ParameterBinding() override;
+
     using TextWriter = std::function<void(const QString &)>;
 
     // Binds a row the generator made for parameter; null for a row or parameter kind it does
@@ -114,8 +117,10 @@ private:
 
     // After the row wrote a user change; shown is the row's value in the engine's terms.
     void userChanged(const QVariant &shown);
-    void sliderGestureStarted();
-    void sliderGestureEnded();
+    // A slider row tells its binding directly: no connections per row.
+    void sliderViewChanged(float value) override;
+    void sliderViewGestureStarted() override;
+    void sliderViewGestureEnded() override;
     void gestureBegan();
     void gestureEnded();
     void tellGesture(bool started) const;

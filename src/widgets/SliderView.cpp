@@ -60,22 +60,22 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
     // The label shows the value passed in, not the one the slider pinned.
     showValue(this->initialValue, false);
     valueLabel->installEventFilter(this);
-    // A drag is a gesture of its own, from press to release: a key run under way ends before
-    // it. One connection each way, as a screen holds thousands of rows.
-    connect(slider, &platform::Slider::sliderPressed, this, &SliderView::pointerPressed);
-    connect(slider, &platform::Slider::sliderReleased, this, &SliderView::pointerReleased);
+    // The slider tells this view of its input directly: no connections, as a screen holds
+    // thousands of rows.
+    slider->setObserver(this);
 
     // The value text is where exact values are typed: reachable by Tab after the slider, and
     // named by the row like the slider is.
     valueLabel->setAccessibleName(title);
     InlineValueEditor::prepare(valueLabel);
-    connect(slider, &platform::Slider::doubleClicked, this, &SliderView::resetValue);
     setTabOrder(slider, valueLabel);
 }
 
 SliderView::~SliderView()
 {
     finishKeyBurst();
+    // The slider outlives this part of the view, its children being deleted after it.
+    slider->setObserver(nullptr);
 }
 
 // Made on the first key or wheel run: most rows of a screen never see one.
@@ -83,8 +83,8 @@ void SliderView::touchKeyBurst()
 {
     if (!keyBurst) {
         keyBurst = new GestureBurst(this);
-        connect(keyBurst, &GestureBurst::started, this, &SliderView::gestureStarted);
-        connect(keyBurst, &GestureBurst::ended, this, &SliderView::gestureEnded);
+        connect(keyBurst, &GestureBurst::started, this, &SliderView::reportGestureStarted);
+        connect(keyBurst, &GestureBurst::ended, this, &SliderView::reportGestureEnded);
     }
     keyBurst->touch();
 }
@@ -95,26 +95,50 @@ void SliderView::finishKeyBurst()
         keyBurst->finish();
 }
 
-void SliderView::pointerPressed()
+void SliderView::reportGestureStarted()
+{
+    const QPointer<SliderView> alive(this);
+    if (m_listener)
+        m_listener->sliderViewGestureStarted();
+    if (alive)
+        emit gestureStarted();
+}
+
+void SliderView::reportGestureEnded()
+{
+    const QPointer<SliderView> alive(this);
+    if (m_listener)
+        m_listener->sliderViewGestureEnded();
+    if (alive)
+        emit gestureEnded();
+}
+
+// A drag is a gesture of its own, from press to release: a key run under way ends before it.
+void SliderView::userPressedSlider()
 {
     finishKeyBurst();
     const QPointer<SliderView> alive(this);
-    emit gestureStarted();
+    reportGestureStarted();
     if (alive)
         emit sliderPressed();
     if (alive)
         pointerHeld = true;
 }
 
-void SliderView::pointerReleased()
+void SliderView::userReleasedSlider()
 {
     const QPointer<SliderView> alive(this);
     emit sliderReleased();
     if (alive)
-        emit gestureEnded();
+        reportGestureEnded();
     // From press to release, the release's own report included.
     if (alive)
         pointerHeld = false;
+}
+
+void SliderView::userDoubleClickedSlider()
+{
+    resetValue();
 }
 
 void SliderView::setValue(float value)
@@ -324,7 +348,7 @@ void SliderView::commitUserValue(double value)
 {
     finishKeyBurst();
     const QPointer<SliderView> alive(this);
-    emit gestureStarted();
+    reportGestureStarted();
     if (!alive)
         return;
     if (mapping) {
@@ -340,10 +364,10 @@ void SliderView::commitUserValue(double value)
         report(slider->value());
     }
     if (alive)
-        emit gestureEnded();
+        reportGestureEnded();
 }
 
-void SliderView::sliderValueChanged()
+void SliderView::userChangedSlider()
 {
     // Keys, wheel and assistive technology change the value without a press: a burst.
     if (!pointerHeld)
@@ -375,6 +399,8 @@ void SliderView::report(float value)
     const QPointer<SliderView> alive(this);
     if (valueChangedHandler)
         valueChangedHandler(value);
+    if (alive && m_listener)
+        m_listener->sliderViewChanged(value);
     if (alive)
         emit valueChanged(value);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ParameterMapping.h"
+#include "SliderViewListener.h"
 #include "platform/ContentHost.h"
+#include "platform/SliderObserver.h"
 
 #include <functional>
 #include <optional>
@@ -37,7 +39,7 @@ class Slider;
 // write and gestureEnded() after its last: a drag from press to release, a typed value, a reset,
 // and a run of arrow keys or wheel notches (ended 300 ms after the last). Shift makes a drag or
 // an arrow key ten times finer.
-class SliderView : public platform::ContentHost
+class SliderView : public platform::ContentHost, private platform::SliderObserver
 {
     Q_OBJECT
 public:
@@ -100,6 +102,10 @@ public:
     float defaultValue() const;
     void setDefaultValue(float value);
 
+    // Told of each user change and gesture before the signals below; null (the default) for
+    // none. It must outlive the view or be unset first.
+    void setListener(SliderViewListener *listener) { m_listener = listener; }
+
 signals:
     // Each user change, once, after the handler; never for setValue.
     void valueChanged(float value);
@@ -114,12 +120,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
-    void sliderValueChanged();
     void valueTextSubmitted(const QString &text);
 
 private:
-    void pointerPressed();
-    void pointerReleased();
+    // The slider's input, told directly rather than through four connections per row.
+    void userChangedSlider() override;
+    void userPressedSlider() override;
+    void userReleasedSlider() override;
+    void userDoubleClickedSlider() override;
+    // Tell the listener, then emit. A receiver may delete this view.
+    void reportGestureStarted();
+    void reportGestureEnded();
     void touchKeyBurst();
     void finishKeyBurst();
     void showValue(double value, bool userChange);
@@ -129,6 +140,7 @@ private:
     void commitUserValue(double value);
     void report(float value);
 
+    SliderViewListener *m_listener = nullptr;
     const float initialValue;
     std::optional<float> m_defaultValue;
     GestureBurst *keyBurst = nullptr;

@@ -66,6 +66,10 @@ public:
 signals:
     void bindingsChanged();
 
+protected:
+    // Opens a row's context menu.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Bound
     {

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
@@ -220,7 +221,13 @@ TEST_F(Screen, AbSwitchesTheWholeScreenMarksDifferingRowsAndUndoesEachWay)
 TEST_F(Screen, LearntControllersMoveRowsThroughTheirScaleAsGesturesOneUndoEntryPerBurst)
 {
     ControllerMap *midi = settings->controllers();
-    std::unique_ptr<QMenu> menu(midi->contextMenu(0));
+    // The Menu key on the row's control opens the row's menu.
+    QWidget *control = rowOf(0)->findChild<platform::Slider *>();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, control->mapToGlobal(QPoint()));
+    QApplication::sendEvent(control, &menuKey);
+    std::unique_ptr<QMenu> menu(rowOf(0)->findChild<QMenu *>());
+    ASSERT_TRUE(menu);
+    EXPECT_TRUE(menuKey.isAccepted());
     menu->actions()[0]->trigger(); // Learn
     EXPECT_EQ(RowMarks::of(rowOf(0))->controllerText(), "Learning…");
     EXPECT_TRUE(graph->controllerEvent(0, 74, 0));

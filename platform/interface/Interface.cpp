@@ -60,7 +60,18 @@ private:
                 scrollArea->setWidget(built);
         }
         if (form.layout)
-            widget->setLayout(buildLayout(*form.layout, widget));
+            widget->setLayout(withInnerConstraint(buildLayout(*form.layout, widget), widget));
+    }
+
+    // Inside a window the default constraint only resets the widget's minimum size to what
+    // was set explicitly, which a widget that has none already holds; but setting it gives
+    // the widget a block of extra data, on every row. Without a constraint it is left alone.
+    // The owner keeps the default: it may be shown as a window of its own.
+    QLayout *withInnerConstraint(QLayout *layout, QWidget *widget) const
+    {
+        if (widget != owner)
+            layout->setSizeConstraint(QLayout::SetNoConstraint);
+        return layout;
     }
 
     static void applyProperties(QObject *object,

@@ -291,7 +291,7 @@ void SliderView::setPresentation(const ParameterPresentation &given)
     presentation.decimals = valueDecimals =
         presentation.decimals < 0 ? -1 : std::min(presentation.decimals, mostDecimals);
     const double value = mapping ? mappedValue : initialValue;
-    mapping.emplace(m_minimumValue, m_maximumValue, presentation);
+    mapping = std::make_unique<ParameterMapping>(m_minimumValue, m_maximumValue, presentation);
     // The track now runs freely over proportions; the mapping snaps engine values to the step.
     slider->setStep(0.0f);
     slider->setMinimumValue(0.0f);

@@ -6,6 +6,7 @@
 #include "platform/SliderObserver.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -147,7 +148,9 @@ private:
     const float m_minimumValue;
     const float m_maximumValue;
     const ValueChangedHandler valueChangedHandler;
-    std::optional<ParameterMapping> mapping;
+    // On the heap: most rows show a plain number, and a mapping held in place would weigh on
+    // every row of a screen.
+    std::unique_ptr<ParameterMapping> mapping;
     ValueParser valueParser;
     // The engine value last shown: exact when set from outside, the reported float after a
     // user change.

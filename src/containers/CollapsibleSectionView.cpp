@@ -102,8 +102,8 @@ CollapsibleSectionView::CollapsibleSectionView(const QString &title, QWidget *co
     ViewAccessibility::install();
 
     titleLabel->setText(title);
+    // The title is placed once the bar has its size.
     titleView->installEventFilter(this);
-    placeTitleLabel();
     // The holder fills the stack and the content fills the holder's width, so the stack is
     // always exactly as wide as the content.
     body = new FoldingClipView(m_content);
@@ -216,6 +216,7 @@ bool CollapsibleSectionView::eventFilter(QObject *watched, QEvent *event)
     }
     // The title's text or font changed, or the bar's size or direction.
     case QEvent::LayoutRequest:
+    case QEvent::Show:
     case QEvent::Resize:
     case QEvent::LayoutDirectionChange:
     case QEvent::FontChange:
@@ -251,7 +252,8 @@ void CollapsibleSectionView::paintChevron(QPainter &painter)
     const QRect area = titleBarGeometry(titleView->rect(), titleLabel->sizeHint().width(),
                                         chevronWidth(titleView, chevron), direction)
                            .chevron;
-    painter.setPen(titleColors.of(titleView->palette()).indicator);
+    // The section's palette: a style sheet rewrites the bar's own for its wash.
+    painter.setPen(titleColors.of(palette()).indicator);
     titleView->style()->drawItemText(&painter, area, chevronFlags(direction),
                                      titleView->palette(), titleView->isEnabled(), chevron,
                                      QPalette::NoRole);

@@ -1,4 +1,5 @@
 #include "CollapsibleSectionView.h"
+#include "LibraryStyle.h"
 #include "support/ManualAnimationDriver.h"
 #include "support/Widgets.h"
 
@@ -101,4 +102,55 @@ TEST(CollapsibleSection, TapsFoldAndUnfoldWithAFadeTurnBackMidFoldAndSurviveDele
     advance(foldMs / 2);
     delete section;
     advance(foldMs);
+}
+
+// The title bar is one button: the title sits at its leading edge, cut to the room the chevron
+// leaves, the chevron at its trailing edge, drawn alike with and without the shared style sheet.
+TEST(CollapsibleSection, TheTitleBarPlacesItsTitleAndChevronInEitherDirectionAndStyle)
+{
+    const auto chevronArea = [](CollapsibleSectionView &section) {
+        // The card paints the same colour under both; the bar itself is clear under the sheet.
+        auto *bar = section.findChild<QWidget *>(QStringLiteral("titleView"));
+        const QImage image = section.contentView->grab(bar->geometry()).toImage();
+        return section.layoutDirection() == Qt::LeftToRight
+                   ? image.copy(bar->width() - 40, 0, 40, bar->height())
+                   : image.copy(0, 0, 40, bar->height());
+    };
+    QImage plainChevron;
+    for (const auto direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        for (const bool styled : {false, true}) {
+            QWidget window;
+            window.setLayoutDirection(direction);
+            if (styled)
+                NequoraUI::LibraryStyle::apply(&window);
+            auto *section = new CollapsibleSectionView(QStringLiteral("Reverb"), new QLabel);
+            auto *wide = new CollapsibleSectionView(QString(200, QLatin1Char('W')), new QLabel);
+            auto *layout = new QVBoxLayout(&window);
+            layout->addWidget(section);
+            layout->addWidget(wide);
+            ASSERT_TRUE(NequoraUI::testing::shown(window, 360, 400));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+            const QWidget *bar = section->titleLabel->parentWidget();
+            const QRect title = section->titleLabel->geometry();
+            EXPECT_EQ(title.top(), 10);
+            EXPECT_EQ(title.height(), bar->height() - 20);
+            EXPECT_EQ(title.width(), section->titleLabel->sizeHint().width());
+            EXPECT_EQ(direction == Qt::LeftToRight ? title.left() : bar->width() - 1 - title.right(),
+                      16);
+            const QRect cut = wide->titleLabel->geometry();
+            EXPECT_LT(cut.width(), bar->width() - 32 - 8);
+            EXPECT_GT(cut.width(), bar->width() / 2);
+
+            const QImage expanded = chevronArea(*section);
+            if (!styled && direction == Qt::LeftToRight)
+                plainChevron = expanded;
+            else if (direction == Qt::LeftToRight)
+                EXPECT_EQ(expanded, plainChevron) << "the same chevron under the style sheet";
+            section->setExpanded(false);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            EXPECT_NE(chevronArea(*section), expanded) << "the chevron turns with the fold";
+            EXPECT_EQ(section->titleLabel->geometry().left(), title.left());
+        }
+    }
 }

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
@@ -16,6 +17,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace NequoraUI {
 
@@ -54,10 +56,11 @@ int chevronFlags(Qt::LayoutDirection direction)
            Qt::AlignAbsolute | Qt::TextExpandTabs | Qt::TextHideMnemonic;
 }
 
-int chevronWidth(const QWidget *bar, const QString &chevron)
+// As wide as a label showing it would be: its advance, rounded up to whole pixels. One
+// character's advance comes from the font's glyph metrics, without shaping a text.
+int chevronWidth(const QWidget *bar, QChar chevron)
 {
-    const int flags = chevronFlags(bar->layoutDirection()) & ~Qt::AlignVCenter;
-    return bar->fontMetrics().boundingRect(0, 0, 2000, 2000, flags, chevron).width();
+    return int(std::ceil(QFontMetricsF(bar->font()).horizontalAdvance(chevron)));
 }
 
 QPropertyAnimation *foldStep(QObject *target, const char *property, QParallelAnimationGroup *group)
@@ -247,32 +250,30 @@ void CollapsibleSectionView::paintTitleWash(QPainter &painter)
 
 void CollapsibleSectionView::paintChevron(QPainter &painter)
 {
-    const QString chevron = chevronText();
+    const QChar chevron = chevronCharacter();
     const Qt::LayoutDirection direction = titleView->layoutDirection();
     const QRect area = titleBarGeometry(titleView->rect(), titleLabel->sizeHint().width(),
                                         chevronWidth(titleView, chevron), direction)
                            .chevron;
     // The section's palette: a style sheet rewrites the bar's own for its wash.
     painter.setPen(titleColors.of(palette()).indicator);
-    titleView->style()->drawItemText(&painter, area, chevronFlags(direction),
-                                     titleView->palette(), titleView->isEnabled(), chevron,
-                                     QPalette::NoRole);
+    titleView->style()->drawItemText(&painter, area, chevronFlags(direction), titleView->palette(),
+                                     titleView->isEnabled(), QString(chevron), QPalette::NoRole);
 }
 
 void CollapsibleSectionView::placeTitleLabel()
 {
-    const QRect area = titleBarGeometry(titleView->rect(), titleLabel->sizeHint().width(),
-                                        chevronWidth(titleView, chevronText()),
-                                        titleView->layoutDirection())
-                           .title;
+    const QRect area =
+        titleBarGeometry(titleView->rect(), titleLabel->sizeHint().width(),
+                         chevronWidth(titleView, chevronCharacter()), titleView->layoutDirection())
+            .title;
     if (titleLabel->geometry() != area)
         titleLabel->setGeometry(area);
 }
 
-QString CollapsibleSectionView::chevronText() const
+QChar CollapsibleSectionView::chevronCharacter() const
 {
-    return m_content && m_content->isHidden() ? QStringLiteral("\u25B8")
-                                              : QStringLiteral("\u25BE");
+    return m_content && m_content->isHidden() ? QChar(0x25B8) : QChar(0x25BE);
 }
 
 void CollapsibleSectionView::foldFinished()
@@ -286,8 +287,10 @@ void CollapsibleSectionView::foldFinished()
 
 void CollapsibleSectionView::showFoldState()
 {
-    // The chevron's width may change with it, and the title's room with that.
-    placeTitleLabel();
+    // The chevron's width may change with it, and the title's room with that; a bar not shown
+    // yet places its title when it shows.
+    if (titleView->isVisible())
+        placeTitleLabel();
     titleView->update();
 }
 

@@ -65,7 +65,7 @@ private:
     void paintTitleWash(QPainter &painter);
     void paintChevron(QPainter &painter);
     void placeTitleLabel();
-    QString chevronText() const;
+    QChar chevronCharacter() const;
 
     void makeFoldAnimation();
     void foldFinished();

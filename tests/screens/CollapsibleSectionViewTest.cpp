@@ -136,17 +136,18 @@ TEST(CollapsibleSection, TheTitleBarPlacesItsTitleAndChevronInEitherDirectionAnd
             EXPECT_EQ(title.top(), 10);
             EXPECT_EQ(title.height(), bar->height() - 20);
             EXPECT_EQ(title.width(), section->titleLabel->sizeHint().width());
-            EXPECT_EQ(direction == Qt::LeftToRight ? title.left() : bar->width() - 1 - title.right(),
-                      16);
+            EXPECT_EQ(
+                direction == Qt::LeftToRight ? title.left() : bar->width() - 1 - title.right(), 16);
             const QRect cut = wide->titleLabel->geometry();
             EXPECT_LT(cut.width(), bar->width() - 32 - 8);
             EXPECT_GT(cut.width(), bar->width() / 2);
 
             const QImage expanded = chevronArea(*section);
-            if (!styled && direction == Qt::LeftToRight)
-                plainChevron = expanded;
-            else if (direction == Qt::LeftToRight)
+            if (direction == Qt::LeftToRight) {
+                if (!styled)
+                    plainChevron = expanded;
                 EXPECT_EQ(expanded, plainChevron) << "the same chevron under the style sheet";
+            }
             section->setExpanded(false);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             EXPECT_NE(chevronArea(*section), expanded) << "the chevron turns with the fold";

@@ -92,6 +92,7 @@ TEST(CollapsibleSection, TapsFoldAndUnfoldWithAFadeTurnBackMidFoldAndSurviveDele
     window.resize(520, 600);
     advance();
     EXPECT_GT(content->width(), 400);
+    EXPECT_EQ(section->stackView->geometry().width(), content->width()) << "exactly as wide";
 
     // Run under AddressSanitizer: a running fold must not reach a deleted section or content.
     auto *emptied = new CollapsibleSectionView(QStringLiteral("Delay"), new QLabel, &window);
@@ -104,8 +105,8 @@ TEST(CollapsibleSection, TapsFoldAndUnfoldWithAFadeTurnBackMidFoldAndSurviveDele
     advance(foldMs);
 }
 
-// The title bar is one button: the title at its leading edge, as wide as its text; the chevron
-// drawn alike with and without the shared style sheet, turning with a fold.
+// The title bar is one button: the title at its leading edge, cut to the room the chevron
+// leaves; the chevron drawn alike with and without the shared style sheet, turning with a fold.
 TEST(CollapsibleSection, TheTitleBarPlacesItsTitleAndChevronInEitherDirectionAndStyle)
 {
     QImage plainChevron;
@@ -116,14 +117,18 @@ TEST(CollapsibleSection, TheTitleBarPlacesItsTitleAndChevronInEitherDirectionAnd
             if (styled)
                 NequoraUI::LibraryStyle::apply(&window);
             auto *section = new CollapsibleSectionView(QStringLiteral("Reverb"), new QLabel);
+            auto *wide = new CollapsibleSectionView(QString(200, QLatin1Char('W')), new QLabel);
             auto *layout = new QVBoxLayout(&window);
             layout->addWidget(section);
+            layout->addWidget(wide);
             ASSERT_TRUE(NequoraUI::testing::shown(window, 360, 400));
             const QWidget *bar = section->titleLabel->parentWidget();
             const QRect title = section->titleLabel->geometry();
             EXPECT_EQ(title, QStyle::visualRect(direction, bar->rect(),
                                                 {16, 10, section->titleLabel->sizeHint().width(),
                                                  bar->height() - 20}));
+            EXPECT_LT(wide->titleLabel->width(), bar->width() - 32 - 8);
+            EXPECT_GT(wide->titleLabel->width(), bar->width() / 2);
             // The card paints the same colour under both; the bar itself is clear under the sheet.
             const auto chevron = [&] {
                 const QRect area(direction == Qt::LeftToRight ? bar->width() - 40 : 0, 0, 40, 44);

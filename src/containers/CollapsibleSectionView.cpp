@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace NequoraUI {
 
@@ -22,6 +25,43 @@ namespace {
 
 // The card's own corner radius, so the title's wash stays inside the card.
 constexpr qreal titleCornerRadius = 10.0;
+// Around the title bar's title and chevron, and between the two.
+constexpr QMargins titleMargins(16, 10, 16, 10);
+constexpr int titleSpacing = 8;
+
+// Where the title bar's title and chevron go: the title at the leading edge as wide as its
+// text (or the room there is), the chevron at the trailing edge, both the bar's inner height.
+struct TitleBarGeometry
+{
+    QRect title;
+    QRect chevron;
+};
+
+TitleBarGeometry titleBarGeometry(const QRect &bar, int titleWidth, int chevronWidth,
+                                  Qt::LayoutDirection direction)
+{
+    const QRect inner = bar.marginsRemoved(titleMargins);
+    chevronWidth = std::clamp(chevronWidth, 0, std::max(inner.width(), 0));
+    const int room = std::max(inner.width() - chevronWidth - titleSpacing, 0);
+    const QRect title(inner.left(), inner.top(), std::min(titleWidth, room), inner.height());
+    const QRect chevron(inner.right() - chevronWidth + 1, inner.top(), chevronWidth,
+                        inner.height());
+    return {QStyle::visualRect(direction, bar, title), QStyle::visualRect(direction, bar, chevron)};
+}
+
+// Drawn as a plain one-line label would draw it, aligned to the bar's direction.
+int chevronFlags(Qt::LayoutDirection direction)
+{
+    return int(QStyle::visualAlignment(direction, Qt::AlignLeft | Qt::AlignVCenter)) |
+           Qt::AlignAbsolute | Qt::TextExpandTabs | Qt::TextHideMnemonic;
+}
+
+// As wide as a label showing it would be: its advance, rounded up to whole pixels. One
+// character's advance comes from the font's glyph metrics, without shaping a text.
+int chevronWidth(const QWidget *bar, QChar chevron)
+{
+    return int(std::ceil(QFontMetricsF(bar->font()).horizontalAdvance(chevron)));
+}
 
 QPropertyAnimation *foldStep(QObject *target, const char *property, QParallelAnimationGroup *group)
 {
@@ -61,11 +101,11 @@ CollapsibleSectionView::CollapsibleSectionView(const QString &title, QWidget *co
     contentView = ui.outlet<QWidget>("contentView");
     stackView = ui.outlet<QVBoxLayout>("stackView");
     titleLabel = ui.outlet<QLabel>("titleLabel");
-    chevronLabel = ui.outlet<QLabel>("chevronLabel");
     titleView = ui.outlet<QWidget>("titleView");
     ViewAccessibility::install();
 
     titleLabel->setText(title);
+    // The title is placed once the bar has its size.
     titleView->installEventFilter(this);
     // The holder fills the stack and the content fills the holder's width, so the stack is
     // always exactly as wide as the content.
@@ -164,28 +204,76 @@ void CollapsibleSectionView::tappedTitleView()
 
 bool CollapsibleSectionView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == titleView && event->type() == QEvent::Paint &&
-        !titleView->style()->inherits("QStyleSheetStyle")) {
-        paintTitleView();
+    if (watched != titleView)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint: {
+        // Under a style sheet the button paints its own wash; the chevron goes on top.
+        if (titleView->style()->inherits("QStyleSheetStyle"))
+            static_cast<QObject *>(titleView)->event(event);
+        QPainter painter(titleView);
+        if (!titleView->style()->inherits("QStyleSheetStyle"))
+            paintTitleWash(painter);
+        paintChevron(painter);
         return true;
+    }
+    // The title's text or font changed, or the bar's size or direction.
+    case QEvent::LayoutRequest:
+    case QEvent::Show:
+    case QEvent::Resize:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::FontChange:
+        placeTitleLabel();
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 // A flat bar: nothing at rest, a wash of the accent inside the card's corners while it has
 // keyboard focus, a grey one while pressed. No focus frame: the wash is the focus.
-void CollapsibleSectionView::paintTitleView()
+void CollapsibleSectionView::paintTitleWash(QPainter &painter)
 {
     const auto *button = qobject_cast<QPushButton *>(titleView);
     const bool pressed = button && button->isDown();
     if (!pressed && !titleView->hasFocus())
         return;
     const platform::ColorScheme &colors = titleColors.of(titleView->palette());
-    QPainter painter(titleView);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(pressed ? colors.pressedFill : colors.accentTint);
     painter.drawRoundedRect(QRectF(titleView->rect()), titleCornerRadius, titleCornerRadius);
+    painter.restore();
+}
+
+void CollapsibleSectionView::paintChevron(QPainter &painter)
+{
+    const QChar chevron = chevronCharacter();
+    const Qt::LayoutDirection direction = titleView->layoutDirection();
+    const QRect area = titleBarGeometry(titleView->rect(), titleLabel->sizeHint().width(),
+                                        chevronWidth(titleView, chevron), direction)
+                           .chevron;
+    // The section's palette: a style sheet rewrites the bar's own for its wash.
+    painter.setPen(titleColors.of(palette()).indicator);
+    titleView->style()->drawItemText(&painter, area, chevronFlags(direction), titleView->palette(),
+                                     titleView->isEnabled(), QString(chevron), QPalette::NoRole);
+}
+
+void CollapsibleSectionView::placeTitleLabel()
+{
+    const QRect area =
+        titleBarGeometry(titleView->rect(), titleLabel->sizeHint().width(),
+                         chevronWidth(titleView, chevronCharacter()), titleView->layoutDirection())
+            .title;
+    if (titleLabel->geometry() != area)
+        titleLabel->setGeometry(area);
+}
+
+QChar CollapsibleSectionView::chevronCharacter() const
+{
+    return m_content && m_content->isHidden() ? QChar(0x25B8) : QChar(0x25BE);
 }
 
 void CollapsibleSectionView::foldFinished()
@@ -199,8 +287,11 @@ void CollapsibleSectionView::foldFinished()
 
 void CollapsibleSectionView::showFoldState()
 {
-    chevronLabel->setText(m_content && m_content->isHidden() ? QStringLiteral("\u25B8")
-                                                             : QStringLiteral("\u25BE"));
+    // The chevron's width may change with it, and the title's room with that; a bar not shown
+    // yet places its title when it shows.
+    if (titleView->isVisible())
+        placeTitleLabel();
+    titleView->update();
 }
 
 } // namespace NequoraUI

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPainter;
 class QParallelAnimationGroup;
 class QPropertyAnimation;
 class QVBoxLayout;
@@ -56,18 +57,21 @@ public slots:
     void tappedTitleView();
 
 protected:
-    // Paints the title bar where no style sheet does.
+    // Places the title and paints the title bar's wash (where no style sheet does) and its
+    // chevron: the bar is one button, without a layout or a chevron widget of its own.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void paintTitleView();
+    void paintTitleWash(QPainter &painter);
+    void paintChevron(QPainter &painter);
+    void placeTitleLabel();
+    QChar chevronCharacter() const;
 
     void makeFoldAnimation();
     void foldFinished();
     void showFoldState();
 
     QPointer<QWidget> m_content;
-    QLabel *chevronLabel = nullptr;
     QWidget *titleView = nullptr;
     FoldingClipView *body = nullptr;
     QParallelAnimationGroup *foldAnimation = nullptr;

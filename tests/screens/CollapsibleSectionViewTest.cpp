@@ -1,8 +1,10 @@
 #include "CollapsibleSectionView.h"
+#include "LibraryStyle.h"
 #include "support/ManualAnimationDriver.h"
 #include "support/Widgets.h"
 
 #include <QLabel>
+#include <QStyle>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -101,4 +103,45 @@ TEST(CollapsibleSection, TapsFoldAndUnfoldWithAFadeTurnBackMidFoldAndSurviveDele
     advance(foldMs / 2);
     delete section;
     advance(foldMs);
+}
+
+// The title bar is one button: the title at its leading edge, cut to the room the chevron
+// leaves; the chevron drawn alike with and without the shared style sheet, turning with a fold.
+TEST(CollapsibleSection, TheTitleBarPlacesItsTitleAndChevronInEitherDirectionAndStyle)
+{
+    QImage plainChevron;
+    for (const auto direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        for (const bool styled : {false, true}) {
+            QWidget window;
+            window.setLayoutDirection(direction);
+            if (styled)
+                NequoraUI::LibraryStyle::apply(&window);
+            auto *section = new CollapsibleSectionView(QStringLiteral("Reverb"), new QLabel);
+            auto *wide = new CollapsibleSectionView(QString(200, QLatin1Char('W')), new QLabel);
+            auto *layout = new QVBoxLayout(&window);
+            layout->addWidget(section);
+            layout->addWidget(wide);
+            ASSERT_TRUE(NequoraUI::testing::shown(window, 360, 400));
+            const QWidget *bar = section->titleLabel->parentWidget();
+            const QRect title = section->titleLabel->geometry();
+            EXPECT_EQ(title, QStyle::visualRect(direction, bar->rect(),
+                                                {16, 10, section->titleLabel->sizeHint().width(),
+                                                 bar->height() - 20}));
+            EXPECT_LT(wide->titleLabel->width(), bar->width() - 32 - 8);
+            EXPECT_GT(wide->titleLabel->width(), bar->width() / 2);
+            // The card paints the same colour under both; the bar itself is clear under the sheet.
+            const auto chevron = [&] {
+                const QRect area(direction == Qt::LeftToRight ? bar->width() - 40 : 0, 0, 40, 44);
+                return section->contentView->grab(area).toImage();
+            };
+            const QImage expanded = chevron();
+            if (direction == Qt::LeftToRight) {
+                plainChevron = styled ? plainChevron : expanded;
+                EXPECT_EQ(expanded, plainChevron) << "the same chevron under the style sheet";
+            }
+            section->setExpanded(false);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            EXPECT_NE(chevron(), expanded) << "the chevron turns with the fold";
+        }
+    }
 }

@@ -154,8 +154,10 @@ void LazyPlaces::placeInHolder(Entry &entry)
         layout->setContentsMargins(0, 0, 0, 0);
     }
     if (entry.view) {
+        // A layout shows a new child only later, from the event loop; this one must be in the
+        // coming frame, so it is shown here and the layout is told it is hidden till then.
+        entry.view->hide();
         layout->addWidget(entry.view);
-        // A layout shows a new child only later; this one must be in the coming frame.
         entry.view->show();
     } else {
         holdPlace(entry.holder, 0);
@@ -309,6 +311,9 @@ void LazyPlaces::release(int index)
     Entry &entry = m_entries[size_t(index)];
     // The blank keeps the view's height exactly: nothing on screen moves.
     holdPlace(entry.holder, entry.holder->height());
+    // Hidden first, in one step for the whole view: a widget deleted while shown marks its
+    // part of the screen for repaint and leaves its layout, every child of it on its own.
+    entry.view->hide();
     delete entry.view.data();
     entry.nested.clear();
     entry.made = false;
@@ -343,14 +348,14 @@ void LazyPlaces::settleLayoutsBelow(const QWidget *content)
     for (auto level = levels.rbegin(); level != levels.rend(); ++level)
         if (QLayout *layout = (*level)->layout())
             layout->activate();
-    m_blocks.activate(false);
+    m_blocks.activate();
 }
 
 // Nested places: the levels between them and the scrolling area take their new sizes now,
 // so the next look at the places sees them where they will be painted.
 void LazyPlaces::settleLayoutsAbove()
 {
-    m_blocks.activate(true);
+    m_blocks.activate();
     for (QWidget *level = m_stack->parentWidget(); level; level = level->parentWidget()) {
         if (qobject_cast<QAbstractScrollArea *>(level) || level->isWindow())
             break;

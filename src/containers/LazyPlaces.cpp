@@ -311,9 +311,6 @@ void LazyPlaces::release(int index)
     Entry &entry = m_entries[size_t(index)];
     // The blank keeps the view's height exactly: nothing on screen moves.
     holdPlace(entry.holder, entry.holder->height());
-    // Hidden first, in one step for the whole view: a widget deleted while shown marks its
-    // part of the screen for repaint and leaves its layout, every child of it on its own.
-    entry.view->hide();
     delete entry.view.data();
     entry.nested.clear();
     entry.made = false;

@@ -50,9 +50,10 @@ void PlacesScrollDriver::realiseNearViewport()
     m_realising = true;
     const QWidget *content = m_scrollArea->widget();
     bool made = false;
+    // Each round ends laid out, as the next one starts: only the scroll bar moved in between.
+    syncContentGeometry();
     // Bounded: each round makes at least one view, and a few rounds settle any estimate.
     for (int round = 0; round < 64; ++round) {
-        syncContentGeometry();
         const QRect seen = seenRect();
         // What is on screen stays where it is while places above it change height (made, or
         // estimated anew): the innermost place reaching into the visible part keeps its offset.

@@ -15,6 +15,8 @@ PlacesScrollDriver::PlacesScrollDriver(Places &places) : m_places(places) {}
 void PlacesScrollDriver::watch(QScrollArea *scrollArea)
 {
     m_scrollArea = scrollArea;
+    m_toldSizeHint = {};
+    m_releasedAt = {};
     scrollArea->viewport()->installEventFilter(this);
     scrollArea->widget()->installEventFilter(this);
     connect(scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this,

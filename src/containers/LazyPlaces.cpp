@@ -154,8 +154,10 @@ void LazyPlaces::placeInHolder(Entry &entry)
         layout->setContentsMargins(0, 0, 0, 0);
     }
     if (entry.view) {
+        // A layout shows a new child only later, from the event loop; this one must be in the
+        // coming frame, so it is shown here and the layout is told it is hidden till then.
+        entry.view->hide();
         layout->addWidget(entry.view);
-        // A layout shows a new child only later; this one must be in the coming frame.
         entry.view->show();
     } else {
         holdPlace(entry.holder, 0);
@@ -343,14 +345,14 @@ void LazyPlaces::settleLayoutsBelow(const QWidget *content)
     for (auto level = levels.rbegin(); level != levels.rend(); ++level)
         if (QLayout *layout = (*level)->layout())
             layout->activate();
-    m_blocks.activate(false);
+    m_blocks.activate();
 }
 
 // Nested places: the levels between them and the scrolling area take their new sizes now,
 // so the next look at the places sees them where they will be painted.
 void LazyPlaces::settleLayoutsAbove()
 {
-    m_blocks.activate(true);
+    m_blocks.activate();
     for (QWidget *level = m_stack->parentWidget(); level; level = level->parentWidget()) {
         if (qobject_cast<QAbstractScrollArea *>(level) || level->isWindow())
             break;

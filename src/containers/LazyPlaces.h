@@ -126,7 +126,7 @@ private:
     bool makeWithin(int from, int to, const QWidget *content) override;
     bool releaseOutside(int from, int to, const QWidget *content) override;
     QWidget *anchorFrom(int top, const QWidget *content) override;
-    void settleHolders() override { m_blocks.activate(true); }
+    bool settleHolders() override { return m_blocks.activate(); }
     void placeInHolders() override { m_blocks.placeInBlocks(); }
     QRect placeRect(int index, const QWidget *content) const;
     std::vector<int>::const_iterator firstReaching(int y, const QWidget *content);

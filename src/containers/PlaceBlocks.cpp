@@ -42,15 +42,13 @@ void PlaceBlocks::syncAllShown()
         syncShown(block);
 }
 
-void PlaceBlocks::activate(bool tellStack)
+bool PlaceBlocks::activate()
 {
-    for (const auto &block : m_blocks) {
-        if (block && !block->isHidden()) {
-            block->layout()->activate();
-            if (tellStack)
-                block->updateGeometry();
-        }
-    }
+    bool redone = false;
+    for (const auto &block : m_blocks)
+        if (block && !block->isHidden())
+            redone = block->layout()->activate() || redone;
+    return redone;
 }
 
 void PlaceBlocks::placeInBlocks()

@@ -22,10 +22,10 @@ public:
     // Shows or hides the block holding place after the place was shown or hidden.
     static void syncShown(QWidget *block);
     void syncAllShown();
-    // Lays each shown block out now; with tellStack its stack also reads the block's new
-    // size (a place made again after a release changes its block's height as a first make
-    // does).
-    void activate(bool tellStack);
+    // Lays out now each shown block whose places changed; true when any was. Qt then tells the
+    // stack of that block's new size itself: telling it of every block would lay the whole
+    // stack out again and post one more layout request each time the blocks settle.
+    bool activate();
     // Puts each shown block's places inside the block's current rectangle.
     void placeInBlocks();
 

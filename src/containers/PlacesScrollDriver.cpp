@@ -15,6 +15,8 @@ PlacesScrollDriver::PlacesScrollDriver(Places &places) : m_places(places) {}
 void PlacesScrollDriver::watch(QScrollArea *scrollArea)
 {
     m_scrollArea = scrollArea;
+    m_toldSizeHint = {};
+    m_releasedAt = {};
     scrollArea->viewport()->installEventFilter(this);
     scrollArea->widget()->installEventFilter(this);
     connect(scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this,
@@ -49,9 +51,11 @@ void PlacesScrollDriver::realiseNearViewport()
         return;
     m_realising = true;
     const QWidget *content = m_scrollArea->widget();
+    bool made = false;
+    // Each round ends laid out, as the next one starts: only the scroll bar moved in between.
+    syncContentGeometry();
     // Bounded: each round makes at least one view, and a few rounds settle any estimate.
     for (int round = 0; round < 64; ++round) {
-        syncContentGeometry();
         const QRect seen = seenRect();
         // What is on screen stays where it is while places above it change height (made, or
         // estimated anew): the innermost place reaching into the visible part keeps its offset.
@@ -60,6 +64,7 @@ void PlacesScrollDriver::realiseNearViewport()
         if (!m_places.makeWithin(seen.top() - LazyPlaces::realisationMargin,
                                  seen.bottom() + LazyPlaces::realisationMargin, content))
             break;
+        made = true;
         syncContentGeometry();
         if (anchor) {
             const int moved = anchor->mapTo(content, QPoint()).y() - offset - seen.top();
@@ -70,12 +75,22 @@ void PlacesScrollDriver::realiseNearViewport()
         }
     }
     m_realising = false;
-    scheduleRelease();
+    scheduleRelease(made);
 }
 
-void PlacesScrollDriver::scheduleRelease()
+PlacesScrollDriver::Reach PlacesScrollDriver::reach() const
+{
+    return {seenRect(), m_scrollArea->widget()->height()};
+}
+
+void PlacesScrollDriver::scheduleRelease(bool made)
 {
     if (m_releaseQueued || !m_places.releasesFarViews())
+        return;
+    // Nothing made and nothing moved since the last release: nothing new is far. A pass runs on
+    // every layout request, most of which leave both as they were.
+    m_madeSinceRelease = m_madeSinceRelease || made;
+    if (!m_madeSinceRelease && reach() == m_releasedAt)
         return;
     // From the event loop, never from inside a view's own code that led here.
     m_releaseQueued = true;
@@ -90,22 +105,36 @@ void PlacesScrollDriver::releaseFarViews()
         return;
     // Where everything is now: a place's blank keeps the height its view has on screen.
     syncContentGeometry();
+    m_madeSinceRelease = false;
+    m_releasedAt = reach();
     const QRect seen = seenRect();
-    const int reach = LazyPlaces::releaseScreens * seen.height();
-    m_places.releaseOutside(seen.top() - reach, seen.bottom() + reach, m_scrollArea->widget());
+    const int margin = LazyPlaces::releaseScreens * seen.height();
+    m_places.releaseOutside(seen.top() - margin, seen.bottom() + margin, m_scrollArea->widget());
 }
 
 void PlacesScrollDriver::syncContentGeometry()
 {
     QWidget *content = m_scrollArea->widget();
-    // The blocks first: their sizes are what the content lays out.
+    // The blocks first: their sizes are what the content lays out. A block laid out anew tells
+    // the content, whose layout then is redone too.
     m_places.settleHolders();
-    if (content->layout())
-        content->layout()->activate();
+    const bool redone = content->layout() && content->layout()->activate();
     // The scroll area resizes its widget on a layout request; asked here, not in a later
-    // pass, so the frame about to be painted has every place where it belongs.
-    QEvent request(QEvent::LayoutRequest);
-    QCoreApplication::sendEvent(m_scrollArea, &request);
+    // pass, so the frame about to be painted has every place where it belongs. Only when the
+    // content may have changed size: each request lays the scroll bars out again.
+    const QSize hint = content->sizeHint();
+    if (redone || hint != m_toldSizeHint) {
+        m_toldSizeHint = hint;
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(m_scrollArea, &request);
+        // Done now: the one Qt posted on the way would only run the same again.
+        QCoreApplication::removePostedEvents(m_scrollArea->viewport(), QEvent::LayoutRequest);
+    }
+    if (QLayout *layout = content->layout()) {
+        // Laid out now, so a request Qt posted on the way would only run one more pass.
+        layout->activate();
+        QCoreApplication::removePostedEvents(content, QEvent::LayoutRequest);
+    }
     // A content not shown yet gets its resize event only when shown: place its views now.
     if (content->layout())
         content->layout()->setGeometry(content->rect());

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -35,9 +36,9 @@ public:
         virtual bool releaseOutside(int from, int to, const QWidget *content) = 0;
         // The innermost place reaching down to top or below: what shows stays where it is.
         virtual QWidget *anchorFrom(int top, const QWidget *content) = 0;
-        // Lays out what holds the places, so the content reads their new sizes, and, once
-        // the content is laid out, puts each place where it belongs.
-        virtual void settleHolders() = 0;
+        // Lays out what holds the places, so the content reads their new sizes (true when
+        // any changed), and, once the content is laid out, puts each place where it belongs.
+        virtual bool settleHolders() = 0;
         virtual void placeInHolders() = 0;
 
     protected:
@@ -58,7 +59,15 @@ protected:
 private:
     // One pass: makes what comes within realisationMargin of the visible part, at every level.
     void realiseNearViewport();
-    void scheduleRelease();
+    // Where the visible part was and how tall the content, as of a release.
+    struct Reach
+    {
+        QRect seen;
+        int contentHeight = -1;
+        bool operator==(const Reach &) const = default;
+    };
+    Reach reach() const;
+    void scheduleRelease(bool made);
     void releaseFarViews();
     void syncContentGeometry();
     // The visible part of the scrolling area, in the coordinates of its content.
@@ -66,8 +75,12 @@ private:
 
     Places &m_places;
     QPointer<QScrollArea> m_scrollArea;
+    // The content's size hint the scrolling area was last told of.
+    QSize m_toldSizeHint;
     bool m_realising = false;
     bool m_releaseQueued = false;
+    Reach m_releasedAt;
+    bool m_madeSinceRelease = false;
 };
 
 } // namespace NequoraUI

@@ -2,6 +2,7 @@
 
 #include "ControlAccessibility.h"
 #include "SliderPainter.h"
+#include "TellThenEmit.h"
 
 #include <QAccessible>
 #include <QFocusEvent>
@@ -267,38 +268,23 @@ void Slider::mouseDoubleClickEvent(QMouseEvent *event)
         QWidget::mouseDoubleClickEvent(event);
         return;
     }
-    const QPointer<Slider> alive(this);
-    if (m_observer)
-        m_observer->userDoubleClickedSlider();
-    if (alive)
-        emit doubleClicked();
+    tellThenEmit(this, m_observer, &SliderObserver::userDoubleClickedSlider,
+                 &Slider::doubleClicked);
 }
 
 void Slider::reportUserChange()
 {
-    const QPointer<Slider> alive(this);
-    if (m_observer)
-        m_observer->userChangedSlider();
-    if (alive)
-        emit valueChanged();
+    tellThenEmit(this, m_observer, &SliderObserver::userChangedSlider, &Slider::valueChanged);
 }
 
 void Slider::reportPressed()
 {
-    const QPointer<Slider> alive(this);
-    if (m_observer)
-        m_observer->userPressedSlider();
-    if (alive)
-        emit sliderPressed();
+    tellThenEmit(this, m_observer, &SliderObserver::userPressedSlider, &Slider::sliderPressed);
 }
 
 void Slider::reportReleased()
 {
-    const QPointer<Slider> alive(this);
-    if (m_observer)
-        m_observer->userReleasedSlider();
-    if (alive)
-        emit sliderReleased();
+    tellThenEmit(this, m_observer, &SliderObserver::userReleasedSlider, &Slider::sliderReleased);
 }
 
 void Slider::keyPressEvent(QKeyEvent *event)

@@ -7,6 +7,7 @@
 #include "platform/Interface.h"
 #include "platform/NumberText.h"
 #include "platform/Slider.h"
+#include "platform/TellThenEmit.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -97,20 +98,14 @@ void SliderView::finishKeyBurst()
 
 void SliderView::reportGestureStarted()
 {
-    const QPointer<SliderView> alive(this);
-    if (m_listener)
-        m_listener->sliderViewGestureStarted();
-    if (alive)
-        emit gestureStarted();
+    platform::tellThenEmit(this, m_listener, &SliderViewListener::sliderViewGestureStarted,
+                           &SliderView::gestureStarted);
 }
 
 void SliderView::reportGestureEnded()
 {
-    const QPointer<SliderView> alive(this);
-    if (m_listener)
-        m_listener->sliderViewGestureEnded();
-    if (alive)
-        emit gestureEnded();
+    platform::tellThenEmit(this, m_listener, &SliderViewListener::sliderViewGestureEnded,
+                           &SliderView::gestureEnded);
 }
 
 // A drag is a gesture of its own, from press to release: a key run under way ends before it.

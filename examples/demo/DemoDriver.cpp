@@ -118,8 +118,9 @@ void DemoDriver::undoAndRedo()
 QStringList DemoDriver::shownRowNames() const
 {
     QStringList names;
-    for (auto *binding : screen->findChildren<NequoraUI::ParameterBinding *>())
-        if (binding->row()->isVisibleTo(screen))
+    for (auto *row : screen->findChildren<QWidget *>())
+        if (auto *binding = NequoraUI::ParameterBinding::of(row);
+            binding && row->isVisibleTo(screen))
             names << binding->name();
     return names;
 }

@@ -126,7 +126,7 @@ void DemoSettingsDriver::resetAll()
 void DemoSettingsDriver::learnController()
 {
     NequoraUI::SliderView *cutoff = slider(QStringLiteral("Cutoff"));
-    auto *binding = cutoff ? cutoff->findChild<NequoraUI::ParameterBinding *>() : nullptr;
+    auto *binding = NequoraUI::ParameterBinding::of(cutoff);
     const int index = binding ? graph->settings()->parameters().indexOf(
                                     {QStringLiteral("Filter"), QStringLiteral("Cutoff")})
                               : -1;

@@ -35,29 +35,33 @@ template <typename... Ts> struct Overloaded : Ts...
     using Ts::operator()...;
 };
 
+// Gives the row its binding to keep, as the listener it tells.
+template <typename View, typename Binding>
+Binding *adopt(View *view, std::unique_ptr<Binding> binding)
+{
+    Binding *kept = binding.get();
+    view->setListener(std::move(binding));
+    return kept;
+}
+
 } // namespace
 
 // A row is made for each parameter a screen shows, thousands at a time: the binding keeps
-// what it needs in place (no handler objects of its own) and listens to as few signals as
-// its control allows.
+// what it needs in place (no objects or connections of its own), and its row tells it of
+// each user change.
 ParameterBinding::ParameterBinding(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
                                    Control control, Access access, QUndoStack *undoStack,
                                    QList<ParameterPresentation::Choice> choices,
                                    TextWriter writeText)
-    : QObject(row), m_name(text(parameter->name())), m_parameter(parameter),
+    : m_row(row), m_name(text(parameter->name())), m_parameter(parameter),
       m_access(std::move(access)), m_choices(std::move(choices)), m_writeText(std::move(writeText)),
       m_undoStack(undoStack), m_control(control)
 {
     m_shown = read();
 }
 
-ParameterBinding::~ParameterBinding()
-{
-    // Deleted before its row: the row must not tell it any more. Deleted with its row, the row
-    // is no longer a SliderView here.
-    if (auto *slider = qobject_cast<SliderView *>(parent()))
-        slider->setListener(nullptr);
-}
+// Deleted by its row, which tells it nothing more.
+ParameterBinding::~ParameterBinding() = default;
 
 std::optional<ParameterBinding::Access>
 ParameterBinding::numberAccess(const std::shared_ptr<NQParameter> &parameter)
@@ -69,12 +73,6 @@ ParameterBinding::numberAccess(const std::shared_ptr<NQParameter> &parameter)
     if (auto p = std::dynamic_pointer_cast<NQUIntParameter>(parameter))
         return Access(std::move(p));
     return std::nullopt;
-}
-
-template <typename Row> void ParameterBinding::reportGestures(Row *row)
-{
-    connect(row, &Row::gestureStarted, this, [this] { tellGesture(true); });
-    connect(row, &Row::gestureEnded, this, [this] { tellGesture(false); });
 }
 
 ParameterBinding *ParameterBinding::bind(QWidget *row,
@@ -93,14 +91,30 @@ ParameterBinding *ParameterBinding::bind(QWidget *row,
     auto *switchView = qobject_cast<SwitchView *>(row);
     auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter);
     if (switchView && boolParameter) {
-        auto *binding = new ParameterBinding(row, parameter, Control::Switch,
-                                             std::move(boolParameter), undoStack);
-        connect(switchView, &SwitchView::toggled, binding,
-                [binding](bool on) { binding->userChanged(on); });
-        binding->reportGestures(switchView);
-        return binding;
+        return adopt(switchView,
+                     std::unique_ptr<ParameterBinding>(new ParameterBinding(
+                         row, parameter, Control::Switch, std::move(boolParameter), undoStack)));
     }
     return bindText(row, parameter, undoStack, std::move(writeText));
+}
+
+ParameterBinding *ParameterBinding::of(const QWidget *row)
+{
+    if (!row)
+        return nullptr;
+    if (const auto *slider = qobject_cast<const SliderView *>(row))
+        return dynamic_cast<ParameterBinding *>(slider->listener());
+    RowViewListener *listener = nullptr;
+    if (const auto *view = qobject_cast<const SwitchView *>(row))
+        listener = view->listener();
+    else if (const auto *segments = qobject_cast<const SegmentedView *>(row))
+        listener = segments->listener();
+    else if (const auto *picker = qobject_cast<const PickerView *>(row))
+        listener = picker->listener();
+    else if (const auto *field = qobject_cast<const TextFieldView *>(row))
+        listener = field->listener();
+    // A host may have given the row a listener of its own.
+    return dynamic_cast<ParameterBinding *>(listener);
 }
 
 ParameterBinding *ParameterBinding::bindText(QWidget *row,
@@ -113,17 +127,9 @@ ParameterBinding *ParameterBinding::bindText(QWidget *row,
         std::dynamic_pointer_cast<NQStringParameter>(parameter);
     if (!field || stringParameter.expired())
         return nullptr;
-    auto *binding = new ParameterBinding(row, parameter, Control::Text, std::move(stringParameter),
-                                         undoStack, {}, std::move(writeText));
-    // After the generator's own handler wrote the edit: the engine holds the new text.
-    connect(field, &TextFieldView::editingFinished, binding, [binding] {
-        // The edit is written before this is told: its gesture has nothing to bracket but
-        // still tells the host a user change happened.
-        binding->tellGesture(true);
-        binding->userChanged(binding->read());
-        binding->tellGesture(false);
-    });
-    return binding;
+    return adopt(field, std::unique_ptr<ParameterBinding>(new ParameterBinding(
+                            row, parameter, Control::Text, std::move(stringParameter), undoStack,
+                            {}, std::move(writeText))));
 }
 
 // A segmented control or picker row: the engine value is one of the choices' values.
@@ -136,19 +142,12 @@ ParameterBinding *ParameterBinding::bindChoices(QWidget *row,
     if (!access)
         return nullptr;
     auto *segments = qobject_cast<SegmentedView *>(row);
-    auto *binding =
+    std::unique_ptr<ParameterBinding> binding(
         new ParameterBinding(row, parameter, segments ? Control::Segments : Control::Picker,
-                             std::move(*access), undoStack, presentation.choices);
-    const auto chosen = [binding] { binding->userChanged(binding->read()); };
-    if (segments) {
-        connect(segments, &SegmentedView::selectedSegmentChanged, binding, chosen);
-        binding->reportGestures(segments);
-    } else {
-        auto *picker = static_cast<PickerView *>(row);
-        connect(picker, &PickerView::selectionChanged, binding, chosen);
-        binding->reportGestures(picker);
-    }
-    return binding;
+                             std::move(*access), undoStack, presentation.choices));
+    if (segments)
+        return adopt(segments, std::move(binding));
+    return adopt(static_cast<PickerView *>(row), std::move(binding));
 }
 
 // A slider's drag is told by its gestures too (the knob is down when one starts), and the row
@@ -160,16 +159,9 @@ ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
     auto access = numberAccess(parameter);
     if (!access)
         return nullptr;
-    auto *slider = static_cast<SliderView *>(row);
-    auto *binding =
-        new ParameterBinding(row, parameter, Control::Slider, std::move(*access), undoStack);
-    slider->setListener(binding);
-    return binding;
-}
-
-QWidget *ParameterBinding::row() const
-{
-    return static_cast<QWidget *>(parent());
+    return adopt(static_cast<SliderView *>(row),
+                 std::unique_ptr<ParameterBinding>(new ParameterBinding(
+                     row, parameter, Control::Slider, std::move(*access), undoStack)));
 }
 
 QVariant ParameterBinding::read() const
@@ -308,7 +300,8 @@ void ParameterBinding::sliderViewChanged(float value)
 // is held (a reset by double-click) belong to the drag.
 void ParameterBinding::sliderViewGestureStarted()
 {
-    const QPointer<ParameterBinding> alive(this);
+    // The binding goes with its row.
+    const QPointer<QWidget> alive(m_row);
     tellGesture(true);
     if (alive && !m_inGesture && controlIsEditing())
         gestureBegan();
@@ -317,11 +310,43 @@ void ParameterBinding::sliderViewGestureStarted()
 // The drag ends at the release, which ends its gesture with the knob let go.
 void ParameterBinding::sliderViewGestureEnded()
 {
-    const QPointer<ParameterBinding> alive(this);
+    const QPointer<QWidget> alive(m_row);
     if (!controlIsEditing())
         gestureEnded();
     if (alive)
         tellGesture(false);
+}
+
+// A switch, segment or picker row: the handler wrote the change before this is told; a switch
+// shows what the user chose even where the engine did not take it.
+// A text field: the edit is written before this is told, so its gesture has nothing to bracket
+// but still tells the host a user change happened.
+void ParameterBinding::rowViewChanged()
+{
+    if (m_control == Control::Switch) {
+        userChanged(static_cast<SwitchView *>(m_row)->isOn());
+        return;
+    }
+    if (m_control != Control::Text) {
+        userChanged(read());
+        return;
+    }
+    const QPointer<QWidget> alive(m_row);
+    tellGesture(true);
+    if (alive)
+        userChanged(read());
+    if (alive)
+        tellGesture(false);
+}
+
+void ParameterBinding::rowViewGestureStarted()
+{
+    tellGesture(true);
+}
+
+void ParameterBinding::rowViewGestureEnded()
+{
+    tellGesture(false);
 }
 
 void ParameterBinding::gestureBegan()
@@ -349,9 +374,15 @@ void ParameterBinding::record(const QVariant &oldValue, const QVariant &newValue
         m_undoHook(text, oldValue);
         return;
     }
+    // Through the row, which the command watches: the binding goes with it.
     if (m_undoStack)
         m_undoStack->push(new ValueChangeCommand(
-            text, this, [this](const QVariant &value) { apply(value); }, oldValue, newValue));
+            text, m_row,
+            [row = m_row](const QVariant &value) {
+                if (ParameterBinding *binding = of(row))
+                    binding->apply(value);
+            },
+            oldValue, newValue));
 }
 
 } // namespace NequoraUI

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QVariant>
 #include <functional>
 #include <memory>
 
 #include "ParameterPresentation.h"
+#include "RowViewListener.h"
 #include "SliderViewListener.h"
 
 #include <optional>
@@ -28,13 +29,16 @@ namespace NequoraUI {
 // drag is one change, however many moves it took), and writes undone and redone values back.
 // Values are in the engine's terms: a double for numbers, a bool, a QString.
 //
-// The binding is a child of its row and lives as long as it does.
-class ParameterBinding : public QObject, private SliderViewListener
+// The binding is no object of its own: its row keeps it as the listener it tells of each user
+// change, and deletes it with itself. ParameterBinding::of(row) finds it.
+class ParameterBinding : public SliderViewListener, public RowViewListener
 {
-    Q_OBJECT
+    Q_DECLARE_TR_FUNCTIONS(NequoraUI::ParameterBinding)
 
 public:
     ~ParameterBinding() override;
+    ParameterBinding(const ParameterBinding &) = delete;
+    ParameterBinding &operator=(const ParameterBinding &) = delete;
 
     using TextWriter = std::function<void(const QString &)>;
 
@@ -46,9 +50,12 @@ public:
                                   QUndoStack *undoStack,
                                   const std::optional<ParameterPresentation> &presentation = {},
                                   TextWriter writeText = {});
+    // The binding of a row bind() bound, while the row exists; null for any other widget.
+    // Cheap: it asks the row, not its children.
+    static ParameterBinding *of(const QWidget *row);
 
-    // The bound row, of which the binding is a child.
-    QWidget *row() const;
+    // The bound row, which keeps the binding.
+    QWidget *row() const { return m_row; }
     QString name() const { return m_name; }
     // The value the row shows, in the engine's terms.
     QVariant shownValue() const { return m_shown; }
@@ -96,8 +103,6 @@ private:
                      Access access, QUndoStack *undoStack,
                      QList<ParameterPresentation::Choice> choices = {}, TextWriter writeText = {});
     static std::optional<Access> numberAccess(const std::shared_ptr<NQParameter> &parameter);
-    // Connects a row's gestureStarted() and gestureEnded() signals to the gesture hook.
-    template <typename Row> void reportGestures(Row *row);
     static ParameterBinding *bindSlider(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
                                         QUndoStack *undoStack);
     static ParameterBinding *bindChoices(QWidget *row,
@@ -117,15 +122,19 @@ private:
 
     // After the row wrote a user change; shown is the row's value in the engine's terms.
     void userChanged(const QVariant &shown);
-    // A slider row tells its binding directly: no connections per row.
+    // Every row tells its binding directly: no connections per row.
     void sliderViewChanged(float value) override;
     void sliderViewGestureStarted() override;
     void sliderViewGestureEnded() override;
+    void rowViewChanged() override;
+    void rowViewGestureStarted() override;
+    void rowViewGestureEnded() override;
     void gestureBegan();
     void gestureEnded();
     void tellGesture(bool started) const;
     void record(const QVariant &oldValue, const QVariant &newValue);
 
+    QWidget *const m_row;
     const QString m_name;
     const std::weak_ptr<NQParameter> m_parameter;
     GestureHook m_gestureHook;

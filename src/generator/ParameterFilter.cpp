@@ -116,8 +116,7 @@ void ParameterFilter::addRows(Place &place, QLayout *stack, int container)
             continue;
         }
         // Rows without a parameter (players, recorders, file rows) match by their node only.
-        const auto *binding =
-            row->findChild<ParameterBinding *>(QString(), Qt::FindDirectChildrenOnly);
+        const auto *binding = ParameterBinding::of(row);
         place.rows.push_back({row, binding ? folded(binding->name()) : QString(), index});
     }
 }

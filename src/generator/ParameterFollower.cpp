@@ -44,9 +44,21 @@ void ParameterFollower::addSection(int index, QWidget *section)
         return;
     Section &entry = m_sections[size_t(index)];
     entry.widget = section;
-    entry.bindings.clear();
-    for (ParameterBinding *binding : section->findChildren<ParameterBinding *>())
-        entry.bindings.emplace_back(binding);
+    entry.rows.clear();
+    addBoundRows(section, entry.rows);
+}
+
+void ParameterFollower::addBoundRows(const QObject *parent, std::vector<QPointer<QWidget>> &rows)
+{
+    for (QObject *child : parent->children()) {
+        if (!child->isWidgetType())
+            continue;
+        auto *widget = static_cast<QWidget *>(child);
+        if (ParameterBinding::of(widget))
+            rows.emplace_back(widget);
+        else
+            addBoundRows(widget, rows);
+    }
 }
 
 void ParameterFollower::followVisibleRows()
@@ -72,8 +84,8 @@ void ParameterFollower::followVisibleRows()
             continue;
         QWidget *rowParent = nullptr;
         QPoint offset;
-        for (const auto &binding : section.bindings) {
-            QWidget *row = binding ? binding->row() : nullptr;
+        for (const QPointer<QWidget> &kept : section.rows) {
+            QWidget *row = kept;
             // Rows of a folded or filtered-out part are not visible.
             if (!row || !row->isVisible())
                 continue;
@@ -83,8 +95,10 @@ void ParameterFollower::followVisibleRows()
             }
             if (!QRect(row->pos() + offset, row->size()).intersects(seen))
                 continue;
-            ++m_followed;
-            binding->follow();
+            if (ParameterBinding *binding = ParameterBinding::of(row)) {
+                ++m_followed;
+                binding->follow();
+            }
         }
     }
 }

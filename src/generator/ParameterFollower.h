@@ -12,7 +12,6 @@ class QWidget;
 
 namespace NequoraUI {
 
-class ParameterBinding;
 class VStackViewController;
 
 // Makes the rows of a generated screen follow their parameters: once per display frame, each
@@ -41,11 +40,14 @@ protected:
 
 private:
     void addSection(int index, QWidget *section);
+    // The bound rows below parent, in their order; a row's own widgets are not searched.
+    static void addBoundRows(const QObject *parent, std::vector<QPointer<QWidget>> &rows);
 
     struct Section
     {
         QPointer<QWidget> widget;
-        std::vector<QPointer<ParameterBinding>> bindings;
+        // Each row keeps its binding: a deleted row takes it along.
+        std::vector<QPointer<QWidget>> rows;
     };
 
     // A widget pointer: the event filter compares it while the scroll area is being destroyed.

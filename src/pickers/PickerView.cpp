@@ -1,6 +1,7 @@
 #include "PickerView.h"
 
 #include "ItemPickerViewController.h"
+#include "RowChangeReport.h"
 #include "ViewControllerPresenter.h"
 #include "platform/FormControlStyle.h"
 
@@ -57,14 +58,18 @@ void PickerView::pickerViewControllerDidSelectItem(ItemPickerViewController *, c
     if (presenter)
         presenter->dismissPresentedViewController();
     // Reported even when nothing could be dismissed.
-    const QPointer<PickerView> alive(this);
-    emit gestureStarted();
-    if (alive && valueChangedHandler)
-        valueChangedHandler(item);
-    if (alive)
-        emit selectionChanged(item);
-    if (alive)
-        emit gestureEnded();
+    reportRowChange(
+        this,
+        [this, &item] {
+            if (valueChangedHandler)
+                valueChangedHandler(item);
+        },
+        &PickerView::selectionChanged, item);
+}
+
+void PickerView::setListener(std::unique_ptr<RowViewListener> listener)
+{
+    m_listener = std::move(listener);
 }
 
 void PickerView::setCurrentValue(const QString &text)

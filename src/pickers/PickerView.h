@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ItemPickerViewControllerDelegate.h"
+#include "RowViewListener.h"
 
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -45,6 +47,11 @@ public:
     // Shows value as the current one; reports nothing.
     void setCurrentValue(const QString &value);
 
+    // Told of each user change and gesture before the signals below; null (the default) for
+    // none. The view keeps it and deletes it with itself, or when another one is set.
+    void setListener(std::unique_ptr<RowViewListener> listener);
+    RowViewListener *listener() const { return m_listener.get(); }
+
 signals:
     // Each item the user picks, once, after the handler (even the one already shown).
     void selectionChanged(const QString &item);
@@ -56,6 +63,7 @@ public slots:
     void tappedSelectButton();
 
 private:
+    std::unique_ptr<RowViewListener> m_listener;
     QPointer<ViewControllerPresenter> presenter;
     const QStringList items;
     const ValueChangedHandler valueChangedHandler;

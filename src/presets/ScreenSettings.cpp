@@ -27,7 +27,7 @@ void ScreenSettings::attach(ParameterBinding *binding, const QString &nodeName)
     const int index = m_parameters.indexOf({nodeName, binding->name()});
     if (index < 0)
         return;
-    m_rows[size_t(index)] = binding;
+    m_rows[size_t(index)] = binding->row();
     binding->setGestureHook([this, index](bool started) {
         if (started)
             beginGesture(index);
@@ -51,7 +51,7 @@ void ScreenSettings::attach(ParameterBinding *binding, const QString &nodeName)
 
 ParameterBinding *ScreenSettings::bindingAt(int index) const
 {
-    return m_rows[size_t(index)];
+    return ParameterBinding::of(m_rows[size_t(index)]);
 }
 
 void ScreenSettings::beginGesture(int index)

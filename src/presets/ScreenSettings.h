@@ -13,6 +13,7 @@
 #include <QUndoStack>
 
 class NQParameter;
+class QWidget;
 
 namespace NequoraUI {
 
@@ -112,7 +113,8 @@ private:
     GraphParameters m_parameters;
     QPointer<QUndoStack> m_undoStack;
     ControllerMap *m_controllers = nullptr;
-    std::vector<QPointer<ParameterBinding>> m_rows;
+    // The attached rows; each keeps its binding.
+    std::vector<QPointer<QWidget>> m_rows;
     // The number the user last set on each row, while the engine still holds it: a row made
     // again after a release shows it as the user saw it, not as the engine's value in full.
     std::unordered_map<int, double> m_userNumbers;

@@ -1,5 +1,6 @@
 #include "SegmentedView.h"
 
+#include "RowChangeReport.h"
 #include "platform/Interface.h"
 #include "platform/SegmentedControl.h"
 
@@ -33,14 +34,18 @@ void SegmentedView::setSelectedIndex(int index)
 void SegmentedView::segmentedControlerValueChanged()
 {
     const int index = segmentedControl->selectedSegmentIndex();
-    const QPointer<SegmentedView> alive(this);
-    emit gestureStarted();
-    if (alive && valueChangedHandler)
-        valueChangedHandler(index);
-    if (alive)
-        emit selectedSegmentChanged(index);
-    if (alive)
-        emit gestureEnded();
+    reportRowChange(
+        this,
+        [this, index] {
+            if (valueChangedHandler)
+                valueChangedHandler(index);
+        },
+        &SegmentedView::selectedSegmentChanged, index);
+}
+
+void SegmentedView::setListener(std::unique_ptr<RowViewListener> listener)
+{
+    m_listener = std::move(listener);
 }
 
 int SegmentedView::selectedSegmentIndex() const

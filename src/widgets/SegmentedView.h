@@ -1,9 +1,12 @@
 #pragma once
 
+#include "RowViewListener.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QLabel;
 
@@ -31,6 +34,11 @@ public:
     // -1 (or any index out of range) selects nothing. Reports nothing.
     void setSelectedIndex(int index);
 
+    // Told of each user change and gesture before the signals below; null (the default) for
+    // none. The view keeps it and deletes it with itself, or when another one is set.
+    void setListener(std::unique_ptr<RowViewListener> listener);
+    RowViewListener *listener() const { return m_listener.get(); }
+
 signals:
     // Each user choice of a different segment, once, after the handler.
     void selectedSegmentChanged(int index);
@@ -42,6 +50,7 @@ private slots:
     void segmentedControlerValueChanged();
 
 private:
+    std::unique_ptr<RowViewListener> m_listener;
     const ValueChangedHandler valueChangedHandler;
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;

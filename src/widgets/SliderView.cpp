@@ -74,9 +74,16 @@ SliderView::SliderView(const QString &title, float initialValue, float minimumVa
 
 SliderView::~SliderView()
 {
+    // The listener hears the end of a key run under way, and nothing after this part is gone.
     finishKeyBurst();
+    m_listener.reset();
     // The slider outlives this part of the view, its children being deleted after it.
     slider->setObserver(nullptr);
+}
+
+void SliderView::setListener(std::unique_ptr<SliderViewListener> listener)
+{
+    m_listener = std::move(listener);
 }
 
 // Made on the first key or wheel run: most rows of a screen never see one.
@@ -98,13 +105,13 @@ void SliderView::finishKeyBurst()
 
 void SliderView::reportGestureStarted()
 {
-    platform::tellThenEmit(this, m_listener, &SliderViewListener::sliderViewGestureStarted,
+    platform::tellThenEmit(this, m_listener.get(), &SliderViewListener::sliderViewGestureStarted,
                            &SliderView::gestureStarted);
 }
 
 void SliderView::reportGestureEnded()
 {
-    platform::tellThenEmit(this, m_listener, &SliderViewListener::sliderViewGestureEnded,
+    platform::tellThenEmit(this, m_listener.get(), &SliderViewListener::sliderViewGestureEnded,
                            &SliderView::gestureEnded);
 }
 

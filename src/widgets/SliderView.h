@@ -104,8 +104,9 @@ public:
     void setDefaultValue(float value);
 
     // Told of each user change and gesture before the signals below; null (the default) for
-    // none. It must outlive the view or be unset first.
-    void setListener(SliderViewListener *listener) { m_listener = listener; }
+    // none. The view keeps it and deletes it with itself, or when another one is set.
+    void setListener(std::unique_ptr<SliderViewListener> listener);
+    SliderViewListener *listener() const { return m_listener.get(); }
 
 signals:
     // Each user change, once, after the handler; never for setValue.
@@ -141,7 +142,7 @@ private:
     void commitUserValue(double value);
     void report(float value);
 
-    SliderViewListener *m_listener = nullptr;
+    std::unique_ptr<SliderViewListener> m_listener;
     const float initialValue;
     std::optional<float> m_defaultValue;
     GestureBurst *keyBurst = nullptr;

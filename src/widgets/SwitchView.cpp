@@ -1,5 +1,6 @@
 #include "SwitchView.h"
 
+#include "RowChangeReport.h"
 #include "platform/Interface.h"
 
 #include <QLabel>
@@ -27,14 +28,18 @@ void SwitchView::switchValueChanged()
     if (!toggleSwitch)
         return;
     const bool on = toggleSwitch->isOn();
-    const QPointer<SwitchView> alive(this);
-    emit gestureStarted();
-    if (alive && valueChangedHandler)
-        valueChangedHandler(on);
-    if (alive)
-        emit toggled(on);
-    if (alive)
-        emit gestureEnded();
+    reportRowChange(
+        this,
+        [this, on] {
+            if (valueChangedHandler)
+                valueChangedHandler(on);
+        },
+        &SwitchView::toggled, on);
+}
+
+void SwitchView::setListener(std::unique_ptr<RowViewListener> listener)
+{
+    m_listener = std::move(listener);
 }
 
 bool SwitchView::isOn() const

@@ -3,7 +3,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+#include "RowViewListener.h"
 #include "platform/Switch.h"
 
 class QLabel;
@@ -27,6 +29,11 @@ public:
     bool isOn() const;
     QString title() const;
 
+    // Told of each user change and gesture before the signals below; null (the default) for
+    // none. The view keeps it and deletes it with itself, or when another one is set.
+    void setListener(std::unique_ptr<RowViewListener> listener);
+    RowViewListener *listener() const { return m_listener.get(); }
+
 signals:
     // Each user flip, once, after the handler; never for a programmatic setOn.
     void toggled(bool on);
@@ -38,6 +45,7 @@ private slots:
     void switchValueChanged();
 
 private:
+    std::unique_ptr<RowViewListener> m_listener;
     const bool initialValue;
     const ValueChangedHandler valueChangedHandler;
     QWidget *contentView = nullptr;

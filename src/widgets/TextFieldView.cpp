@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyle>
 
 namespace NequoraUI {
@@ -34,12 +35,21 @@ TextFieldView::~TextFieldView()
     textField->disconnect(this);
 }
 
+void TextFieldView::setListener(std::unique_ptr<RowViewListener> listener)
+{
+    m_listener = std::move(listener);
+}
+
 void TextFieldView::textFieldEditingFinished()
 {
     if (textField->text() == m_reportedText)
         return;
     m_reportedText = textField->text();
+    // Told after the signal: the field's owner writes the edit from it.
+    const QPointer<TextFieldView> alive(this);
     emit editingFinished(m_reportedText);
+    if (alive && m_listener)
+        m_listener->rowViewChanged();
 }
 
 QString TextFieldView::title() const

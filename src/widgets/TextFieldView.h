@@ -1,6 +1,9 @@
 #pragma once
 
+#include "RowViewListener.h"
+
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -30,6 +33,11 @@ public:
     bool isReadOnly() const;
     void setReadOnly(bool readOnly);
 
+    // Told of each user change before the signals below; null (the default) for
+    // none. The view keeps it and deletes it with itself, or when another one is set.
+    void setListener(std::unique_ptr<RowViewListener> listener);
+    RowViewListener *listener() const { return m_listener.get(); }
+
 signals:
     // The user finished an edit (Return or leaving the field) that changed the text since the
     // last report or programmatic change; reported once per edit.
@@ -39,6 +47,7 @@ private slots:
     void textFieldEditingFinished();
 
 private:
+    std::unique_ptr<RowViewListener> m_listener;
     QWidget *contentView = nullptr;
     QLabel *titleLabel = nullptr;
     QLineEdit *textField = nullptr;

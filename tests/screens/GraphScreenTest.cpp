@@ -1,8 +1,12 @@
 // The generated screen as a whole: rows following the engine, the filter field, undo and redo.
 #include "CollapsibleSectionView.h"
+#include "GeneratedViews.h"
 #include "GraphViewController.h"
+#include "ParameterBinding.h"
 #include "ParameterFilter.h"
 #include "ParameterFollower.h"
+#include "ScreenSettings.h"
+#include "SegmentedView.h"
 #include "SliderView.h"
 #include "SwitchView.h"
 #include "UIGenerator.h"
@@ -19,6 +23,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 using namespace NequoraUI;
@@ -260,6 +265,67 @@ TEST_F(GraphScreen, UndoAndRedoWriteEachValueOnceAndShowItSilently)
     cutoff->setValue(4000.0f);
     frame();
     EXPECT_EQ(track->value(), dragged) << "following is opt-in";
+}
+
+// A flip, a choice and an edit each tell the row's binding directly: one undo entry and one
+// gesture each, and the host's signals still come. A deleted row takes its binding along.
+TEST_F(GraphScreen, RowsTellTheirBindingsOneEntryAndGestureEachAndTakeThemAlongWhenDeleted)
+{
+    show(true);
+    QStringList gestures;
+    QObject::connect(graph, &GraphViewController::gestureStarted,
+                     [&](const auto &p) { gestures << "+" + QString::fromStdString(p->name()); });
+    QObject::connect(graph, &GraphViewController::gestureEnded,
+                     [&](const auto &p) { gestures << "-" + QString::fromStdString(p->name()); });
+    auto *flip = screen->findChild<SwitchView *>();
+    QSignalSpy toggled(flip, &SwitchView::toggled);
+    QSignalSpy chosen(screen->findChild<SegmentedView *>(), &SegmentedView::selectedSegmentChanged);
+    QTest::mouseClick(flip->toggleSwitch, Qt::LeftButton);
+    QTest::mouseClick(segments(), Qt::LeftButton, {}, segments()->segmentRect(2).center());
+    nameEdit()->setFocus();
+    nameEdit()->selectAll();
+    QTest::keyClicks(nameEdit(), "Lead");
+    QTest::keyClick(nameEdit(), Qt::Key_Return);
+    EXPECT_EQ(gestures, QStringList({"+Bypass", "-Bypass", "+Mode", "-Mode", "+Name", "-Name"}));
+    EXPECT_EQ(graph->undoStack()->count(), 3);
+    EXPECT_EQ(toggled.count(), 1);
+    EXPECT_EQ(chosen.count(), 1);
+
+    ScreenSettings *settings = graph->settings();
+    const int index = settings->parameters().indexOf({QStringLiteral("Filter"), "Bypass"});
+    ASSERT_TRUE(settings->bindingAt(index));
+    EXPECT_EQ(settings->bindingAt(index), ParameterBinding::of(flip));
+    frame();
+    const int followed = graph->follower()->followedRowCount();
+    delete flip;
+    EXPECT_FALSE(settings->bindingAt(index));
+    bypass->setValue(false);
+    frame();
+    EXPECT_EQ(graph->follower()->followedRowCount(), followed - 1);
+    settings->resetAll();
+    EXPECT_EQ(mode->value(), 0) << "the other rows stay bound";
+    EXPECT_EQ(segments()->selectedSegmentIndex(), 0);
+}
+
+// Without a screen, an undo entry goes with its row.
+TEST(GeneratedRows, UndoingAChangeOfADeletedRowWritesNothing)
+{
+    SimEngine engine;
+    auto on = engine.addNode("Effect", "Filter")->addBoolParameter("Bypass", false);
+    QUndoStack undo;
+    UIGenerator generator;
+    generator.undoStack = &undo;
+    OwnedWidgets rows(generator.generateViews(*engine.graph()));
+    auto *flip = rows[0]->findChild<SwitchView *>();
+    flip->toggleSwitch->click();
+    ASSERT_EQ(undo.count(), 1);
+    undo.undo();
+    EXPECT_FALSE(on->value());
+    undo.redo();
+    EXPECT_TRUE(on->value());
+    delete flip;
+    undo.undo();
+    EXPECT_TRUE(on->value());
 }
 
 // A host may read the sections before showing the screen: every one is there, in node order,

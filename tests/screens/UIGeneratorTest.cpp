@@ -142,7 +142,7 @@ TEST(UIGenerator, IntegerSliderTextsShowTheEnginesIntegerExactly)
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(labelText(widgets[row], "valueLabel").toStdString(), texts[row].first);
         changes[row]();
-        widgets[row]->findChild<ParameterBinding *>()->follow();
+        ParameterBinding::of(widgets[row])->follow();
         EXPECT_EQ(labelText(widgets[row], "valueLabel").toStdString(), texts[row].second);
     }
 }

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
+class QPainter;
+
 namespace NequoraUI::platform {
 
 // A filled panel with rounded corners, painted by itself. Without corners and with an opaque
@@ -55,6 +57,8 @@ protected:
 
 private:
     void updateOpaque();
+    void paintFromCornerTile(QPainter &painter, const QRect &exposed, const QColor &fill,
+                             int ratio);
     QColor fillColor();
 
     QColor m_backgroundColor = Qt::transparent;

@@ -4,9 +4,12 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace NequoraUI {
 
@@ -97,6 +100,7 @@ void LazyPlaces::setShown(int index, bool shown)
         return;
     entry.hidden = !shown;
     m_shownStale = true;
+    m_shownChanged = true;
     // Before the places are laid out there is no blank yet: the flag is read then.
     if (QWidget *holder = entry.holder) {
         holder->setVisible(shown);
@@ -109,6 +113,43 @@ void LazyPlaces::setShown(int index, bool shown)
 bool LazyPlaces::isShown(int index) const
 {
     return index >= 0 && index < count() && !m_entries[size_t(index)].hidden;
+}
+
+void LazyPlaces::settle()
+{
+    settleNested();
+    if (m_driver)
+        m_driver->settle();
+}
+
+// Innermost first: each level's new height is what the level around it lays out.
+void LazyPlaces::settleNested()
+{
+    for (const Entry &entry : m_entries)
+        for (const auto &nested : entry.nested)
+            if (nested)
+                nested->settleNested();
+    if (!std::exchange(m_shownChanged, false) || isWatching() || !m_stack || torn())
+        return;
+    m_blocks.activate();
+    settleLayoutsFrom(m_stack->parentWidget());
+}
+
+void LazyPlaces::settleLayoutsFrom(QWidget *widget)
+{
+    for (QWidget *level = widget; level && !level->isWindow(); level = level->parentWidget()) {
+        // Past the content: the viewport, whose scrolling area the driver tells.
+        if (qobject_cast<QAbstractScrollArea *>(level->parentWidget()))
+            break;
+        // A layout redone tells the level above (its parent's layout is marked for redoing).
+        if (QLayout *layout = level->layout()) {
+            layout->activate();
+            continue;
+        }
+        // A level without a layout (a folding clip) sizes itself on the request it was sent.
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(level, &request);
+    }
 }
 
 void LazyPlaces::markAsFrame(QWidget *widget)
@@ -376,6 +417,10 @@ void LazyPlaces::estimateUnmadeHeights()
     if (weight == 0)
         return;
     m_measured = true;
+    // Places hidden mean a filter narrows the stack, and the views made meanwhile may show only
+    // part of what they hold: the blanks keep the estimate made without it.
+    if (m_estimatePerWeight >= 0 && shownPlaces().size() != m_entries.size())
+        return;
     const qreal perWeight = qreal(height) / qreal(weight);
     // Places only ever leave the estimated ones (made, then released with a height of their
     // own): the same estimate leaves every blank as it is.

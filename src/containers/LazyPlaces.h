@@ -85,6 +85,14 @@ public:
     // On by default; off keeps every view once made.
     void setReleasesFarViews(bool releases) { m_releasesFarViews = releases; }
 
+    // Lays out now what places were shown or hidden in, at every level up to the scrolling
+    // area, and makes and releases as the new heights ask (outermost places only; they settle
+    // the nested ones first).
+    void settle();
+    // Lays out every level from widget up to the scrolling area's content now, as the posted
+    // layout requests would, one level per event-loop round.
+    static void settleLayoutsFrom(QWidget *widget);
+
     // Marks a widget that only arranges places or rows: a search for rows looks through it.
     static void markAsFrame(QWidget *widget);
     static bool isFrame(const QWidget *widget);
@@ -134,6 +142,7 @@ private:
     static bool isBusy(const QWidget *view);
     void release(int index);
     void settleLayoutsAbove();
+    void settleNested();
     void settleLayoutsBelow(const QWidget *content);
     void estimateUnmadeHeights();
 
@@ -148,6 +157,8 @@ private:
     bool m_torn = false;
     bool m_frozen = false;
     bool m_measured = false;
+    // A place was shown or hidden since the last settle().
+    bool m_shownChanged = false;
     // The height per weight the unmade blanks were last given.
     qreal m_estimatePerWeight = -1;
     bool m_releasesFarViews = true;

@@ -52,6 +52,9 @@ public:
     void watch(QScrollArea *scrollArea);
     // True while a scrolling area is being watched: the places it drives are the outermost.
     bool isWatching() const { return !m_scrollArea.isNull(); }
+    // One pass now, as after the scrolling area's content asked for layout: places shown or
+    // hidden take their room in the coming frame.
+    void settle() { realiseNearViewport(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

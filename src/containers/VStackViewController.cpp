@@ -3,6 +3,9 @@
 #include "platform/Interface.h"
 #include "platform/LayoutConstraint.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLayout>
 #include <QScrollArea>
 #include <QSet>
 #include <QVBoxLayout>
@@ -143,6 +146,22 @@ void VStackViewController::setPlaceShown(int index, bool shown)
     // Before the view loads there is no place yet: the flag is read when it is made.
     if (QWidget *view = m_views[index]; view && view->parentWidget())
         view->setVisible(shown);
+}
+
+void VStackViewController::settlePlaces()
+{
+    if (m_places) {
+        m_places->settle();
+        return;
+    }
+    QWidget *content = m_scrollView ? m_scrollView->widget() : nullptr;
+    if (!content)
+        return;
+    if (QLayout *layout = content->layout())
+        layout->activate();
+    // The scrolling area sizes its content, and sets its scroll bar, on a layout request.
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(m_scrollView, &request);
 }
 
 bool VStackViewController::isPlaceShown(int index) const

@@ -94,6 +94,9 @@ public:
     // room, and a deferred view is not made while its place stays hidden.
     void setPlaceShown(int index, bool shown);
     bool isPlaceShown(int index) const;
+    // After places (or rows inside made views) were shown or hidden: lays the stack out now,
+    // up to the scroll bar, and makes what comes into view.
+    void settlePlaces();
     // The widget holding every place (inside the scrolling area); null before the view loads.
     QWidget *placesView() const;
 

@@ -77,6 +77,8 @@ void ParameterFilter::sectionMade(int index, QWidget *section)
     // Made while a text is set: it shows only what the text keeps.
     if (!m_needle.isEmpty())
         applyToPlace(index, m_needle);
+    // Made in a pass of the places, which tells the scroll bar once this returns.
+    settleLevels();
 }
 
 void ParameterFilter::forgetWidgets(Place &place)
@@ -128,6 +130,7 @@ void ParameterFilter::setText(const QString &text)
     m_text = text;
     m_needle = folded(text);
     m_shownRows = 0;
+    m_unsettled.clear();
     // Many places shown or hidden one by one on screen each move every place below them;
     // with the places' parent hidden meanwhile they are laid out once, when it shows again.
     QWidget *places = m_stack ? m_stack->placesView() : nullptr;
@@ -138,6 +141,7 @@ void ParameterFilter::setText(const QString &text)
         m_shownRows += applyToPlace(i, m_needle);
     if (batch)
         places->show();
+    settleShown();
     if (m_noMatchView)
         m_noMatchView->setVisible(m_shownRows == 0 && !m_needle.isEmpty());
 }
@@ -244,6 +248,27 @@ void ParameterFilter::show(QPointer<QWidget> &widget, bool shown, bool &state)
         return;
     state = shown;
     widget->setVisible(shown);
+    QWidget *parent = widget->parentWidget();
+    if (parent && (m_unsettled.empty() || m_unsettled.back() != parent))
+        m_unsettled.emplace_back(parent);
+}
+
+// Every level above a row shown or hidden would otherwise take a posted layout request of its
+// own, one event-loop round after the other: the scroll bar would catch up with the new height
+// over as many frames.
+void ParameterFilter::settleShown()
+{
+    settleLevels();
+    if (m_stack)
+        m_stack->settlePlaces();
+}
+
+void ParameterFilter::settleLevels()
+{
+    for (const QPointer<QWidget> &level : m_unsettled)
+        if (level)
+            LazyPlaces::settleLayoutsFrom(level);
+    m_unsettled.clear();
 }
 
 } // namespace NequoraUI

@@ -88,7 +88,9 @@ private:
     // Applies the needle to one place; returns the rows it keeps.
     int applyToPlace(int index, const QString &needle);
     int applyToMadePlace(int index, const QString &needle);
-    static void show(QPointer<QWidget> &widget, bool shown, bool &state);
+    void show(QPointer<QWidget> &widget, bool shown, bool &state);
+    void settleShown();
+    void settleLevels();
 
     QPointer<VStackViewController> m_stack;
     std::vector<Place> m_places;
@@ -96,6 +98,8 @@ private:
     QString m_text;
     QString m_needle;
     int m_shownRows = 0;
+    // The parents of the rows and groups the current text showed or hid.
+    std::vector<QPointer<QWidget>> m_unsettled;
 };
 
 } // namespace NequoraUI

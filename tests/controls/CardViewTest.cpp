@@ -9,10 +9,12 @@ using namespace NequoraUI::platform;
 namespace {
 
 // The card as one antialiased rounded outline over its whole rectangle.
-QImage wholeOutline(QSize size, qreal radius, const QColor &fill)
+QImage wholeOutline(QSize size, qreal radius, const QColor &fill,
+                    const QColor &behind = Qt::transparent, int ratio = 1)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(behind);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -60,4 +62,28 @@ TEST(CardView, EveryExposedPartPaintsAsTheWholeOutline)
             }
         EXPECT_EQ(differing, 0);
     }
+}
+
+// Over an opaque background, at one and two device pixels per pixel, and with a translucent
+// colour, the corners blend into what lies behind as the outline itself would.
+TEST(CardView, CornersBlendAsTheWholeOutlineAtEveryRatio)
+{
+    const QColor behind(230, 231, 235);
+    for (const QColor &fill : {QColor(40, 120, 200), QColor(20, 20, 20, 150)})
+        for (int ratio : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", alpha " << fill.alpha());
+            const QSize size(120, 90);
+            CardView card;
+            card.resize(size);
+            card.setBackgroundColor(fill);
+            card.setCornerRadius(10);
+            QImage painted(size * ratio, QImage::Format_ARGB32_Premultiplied);
+            painted.setDevicePixelRatio(ratio);
+            painted.fill(behind);
+            // The top right quarter only, then the rest: two paints meet at no seam.
+            const QRegion quarter(QRect(60, 0, 60, 45));
+            card.render(&painted, QPoint(60, 0), quarter, QWidget::DrawChildren);
+            card.render(&painted, QPoint(), QRegion(card.rect()) - quarter, QWidget::DrawChildren);
+            EXPECT_EQ(painted, wholeOutline(size, 10, fill, behind, ratio));
+        }
 }

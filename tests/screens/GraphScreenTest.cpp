@@ -348,3 +348,28 @@ TEST(GeneratedScreen, ViewsHoldEverySectionBeforeLoadingAndTheScreenShowsThoseSe
     for (QWidget *section : sections)
         EXPECT_TRUE(stack->isShownInViewport(section));
 }
+// The rows of a long node come a page at a time: every level above a page shown or hidden
+// takes the new height before the next frame, not one posted layout request per frame.
+TEST_F(GraphScreen, FilteringALongNodeGivesTheScrollBarItsNewRangeAtOnce)
+{
+    auto node = engine.addNode("Effect", "Long");
+    for (int i = 0; i < 300; ++i)
+        node->addFloatParameter("P" + std::to_string(i), 0.5f, 0.0f, 1.0f);
+    show(false, true);
+    QScrollBar *bar = screen->findChild<QScrollArea *>()->verticalScrollBar();
+    const int unfiltered = bar->maximum();
+    for (const QString text : {"p29", "", "delay", ""}) {
+        SCOPED_TRACE(text.toStdString());
+        const int before = bar->maximum();
+        graph->filterField->setText(text);
+        const int now = bar->maximum();
+        EXPECT_NE(now, before);
+        for (int round = 0; round < 8; ++round)
+            QApplication::processEvents();
+        EXPECT_EQ(bar->maximum(), now);
+        // Pages made while filtered show only some of their rows: the blanks keep their
+        // estimate, so the cleared screen is as tall as before.
+        if (text.isEmpty())
+            EXPECT_NEAR(now, unfiltered, unfiltered / 20);
+    }
+}

@@ -19,16 +19,3 @@ TEST(ElidingLabel, ATextWithMnemonicsIsCutByItsAdvanceEvenWhereItsBoundsFit)
     label.resize(int(std::ceil(label.textAdvance())), label.sizeHint().height());
     EXPECT_EQ(label.shownText(), label.text());
 }
-
-// A new text is measured anew, whatever was asked of the one before.
-TEST(ElidingLabel, ANewTextIsCutByItsOwnMeasure)
-{
-    ElidingLabel label;
-    label.setText(QStringLiteral("Gain"));
-    const QSize shortHint = label.sizeHint();
-    label.resize(shortHint);
-    ASSERT_EQ(label.shownText(), label.text());
-    label.setText(QStringLiteral("Gain of the second stage"));
-    EXPECT_GT(label.sizeHint().width(), shortHint.width());
-    EXPECT_NE(label.shownText(), label.text());
-}

@@ -258,8 +258,16 @@ UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParamete
         if (presentation && presentation->hidden)
             continue;
         const QString group = presentation ? presentation->group : QString();
-        // A group's later rows are made inside its sub-section; its first one before it.
+        // A group's rows are made inside its sub-section, which is made at its first row, in
+        // that row's place: the sections and rows of a stack keep their order as children and
+        // in the focus chain.
         QLayout *groupLayout = group.isEmpty() ? nullptr : groups.value(group);
+        std::unique_ptr<CollapsibleSectionView> newGroup;
+        if (!group.isEmpty() && !groupLayout) {
+            newGroup =
+                std::make_unique<CollapsibleSectionView>(group, newRowStack().release(), parent);
+            groupLayout = newGroup->content()->layout();
+        }
         QWidget *widget = generateWidget(parameter, presentation,
                                          groupLayout ? groupLayout->parentWidget() : parent);
         if (!widget)
@@ -283,11 +291,9 @@ UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParamete
             widgets.append(widget);
             continue;
         }
-        if (!groupLayout) {
-            auto *section = static_cast<CollapsibleSectionView *>(generateSection(group, {}));
-            groupLayout = section->content()->layout();
+        if (newGroup) {
             groups.insert(group, groupLayout);
-            widgets.append(section);
+            widgets.append(newGroup.release());
         }
         groupLayout->addWidget(widget);
     }

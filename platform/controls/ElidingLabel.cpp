@@ -6,6 +6,9 @@
 #include <QStyle>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <cmath>
+
 namespace NequoraUI::platform {
 
 ElidingLabel::ElidingLabel(QWidget *parent) : QLabel(parent) {}
@@ -240,7 +243,7 @@ QSize ElidingLabel::plainLineSize() const
 {
     const QFontMetrics metrics = fontMetrics();
     const int flags = measureFlags();
-    const QSize bounds = measure().bounds;
+    const QSize bounds = textBounds();
     int horizontal = 2 * margin();
     int vertical = horizontal;
     int inset = indent();
@@ -262,7 +265,7 @@ int ElidingLabel::measureFlags() const
     return textFlags() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
 }
 
-const ElidingLabel::Measure &ElidingLabel::measure() const
+ElidingLabel::Measure &ElidingLabel::measure() const
 {
     const int flags = measureFlags();
     if (font() != m_measuresFont || flags != m_measuresFlags) {
@@ -271,23 +274,43 @@ const ElidingLabel::Measure &ElidingLabel::measure() const
         m_measuresFlags = flags;
     }
     const QString whole = text();
-    for (const auto &[measured, kept] : m_measures)
+    for (auto &[measured, kept] : m_measures)
         if (measured == whole)
             return kept;
     // Dropped all at once when full: cheaper than keeping an order, and a steady set of
     // values fills it again within a few frames.
     if (m_measures.size() >= measuresKept)
         m_measures.clear();
-    const QFontMetrics metrics = fontMetrics();
-    m_measures.emplace_back(whole,
-                            Measure{QFontMetricsF(m_measuresFont).horizontalAdvance(whole),
-                                    metrics.boundingRect(0, 0, 2000, 2000, flags, whole).size()});
+    m_measures.emplace_back(whole, Measure{});
     return m_measures.back().second;
 }
 
 qreal ElidingLabel::textAdvance() const
 {
-    return measure().advance;
+    Measure &kept = measure();
+    if (std::isnan(kept.advance))
+        kept.advance = QFontMetricsF(m_measuresFont).horizontalAdvance(text());
+    return kept.advance;
+}
+
+QSize ElidingLabel::textBounds() const
+{
+    Measure &kept = measure();
+    if (!kept.bounds.isValid())
+        kept.bounds = fontMetrics().boundingRect(0, 0, 2000, 2000, m_measuresFlags, text()).size();
+    return kept.bounds;
+}
+
+bool ElidingLabel::boundsFit(const QString &whole, int width) const
+{
+    const QSize bounds = measure().bounds;
+    if (!bounds.isValid() || bounds.width() > width)
+        return false;
+    // Texts the bounds measure other than the advance does: mnemonics, tabs, more lines.
+    return std::none_of(whole.begin(), whole.end(), [](QChar c) {
+        return c == QLatin1Char('&') || c == QLatin1Char('\t') || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
 }
 
 QString ElidingLabel::shownText() const
@@ -297,7 +320,7 @@ QString ElidingLabel::shownText() const
         return whole;
     const int width = textRect().width();
     // A text that fits is drawn whole, known without laying it out again.
-    if (!whole.contains(QLatin1Char('\n')) && textAdvance() <= width)
+    if (!whole.contains(QLatin1Char('\n')) && (boundsFit(whole, width) || textAdvance() <= width))
         return whole;
     return fontMetrics().elidedText(whole, Qt::ElideRight, width);
 }

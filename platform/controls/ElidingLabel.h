@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -67,6 +68,7 @@ public:
     bool isElided() const { return shownText() != text(); }
     // The whole text's width at one line in the label's font. Kept for the current text, so
     // that whoever sets a text and measures it, and the paint that shows it, measure it once.
+    // The size hint does not need it: a label nobody paints never lays its text out for it.
     qreal textAdvance() const;
 
     QSize sizeHint() const override;
@@ -102,16 +104,21 @@ private:
     int measureFlags() const;
     void updateToolTip(const QString &shown);
 
-    // What a text measures at one line in the current font.
+    // What a text measures at one line in the current font, each part when first asked: the
+    // advance and the bounds each lay the text out once, and most labels need only the bounds.
     struct Measure
     {
-        qreal advance = 0;
+        qreal advance = std::numeric_limits<qreal>::quiet_NaN();
         QSize bounds;
     };
     // The current text's measure. Kept per text for the last few texts: a value that keeps
     // coming back (a meter's reading around a steady level) is measured once, and its layout,
     // the check whether it must be cut and the paint then ask for no text layout of their own.
-    const Measure &measure() const;
+    Measure &measure() const;
+    QSize textBounds() const;
+    // Whether the bounds, where known, already tell that the text fits width: they are never
+    // narrower than the advance, unless a mnemonic or a tab is measured other than drawn.
+    bool boundsFit(const QString &whole, int width) const;
 
     static constexpr int measuresKept = 64;
     // A list, not a hash: most labels only ever show one text, and a hash's first storage

@@ -28,18 +28,20 @@ QString text(const std::string &utf8)
     return QString::fromStdString(utf8);
 }
 
-QWidget *switchFor(std::shared_ptr<NQBoolParameter> parameter)
+QWidget *switchFor(std::shared_ptr<NQBoolParameter> parameter, QWidget *parent)
 {
     const bool value = parameter->value();
-    return new SwitchView(text(parameter->name()), value,
-                          [parameter](bool isOn) { parameter->setValue(isOn); });
+    return new SwitchView(
+        text(parameter->name()), value, [parameter](bool isOn) { parameter->setValue(isOn); },
+        parent);
 }
 
-QWidget *sliderFor(std::shared_ptr<NQFloatParameter> parameter)
+QWidget *sliderFor(std::shared_ptr<NQFloatParameter> parameter, QWidget *parent)
 {
-    return new SliderView(text(parameter->name()), parameter->value(), parameter->minimumValue(),
-                          parameter->maximumValue(),
-                          [parameter](float value) { parameter->setValue(value); });
+    return new SliderView(
+        text(parameter->name()), parameter->value(), parameter->minimumValue(),
+        parameter->maximumValue(), [parameter](float value) { parameter->setValue(value); },
+        parent);
 }
 
 // The float nearest to an integer bound that does not lie beyond it, so that every whole value
@@ -54,13 +56,13 @@ float boundInside(double bound, float inside)
 
 // Whole steps and whole-number text: the label always shows the integer that was written.
 template <typename Parameter, typename Write>
-QWidget *integerSliderFor(const Parameter &parameter, Write write)
+QWidget *integerSliderFor(const Parameter &parameter, Write write, QWidget *parent)
 {
     constexpr float up = std::numeric_limits<float>::infinity();
-    auto *slider =
-        new SliderView(text(parameter->name()), float(parameter->value()),
-                       boundInside(double(parameter->minimumValue()), up),
-                       boundInside(double(parameter->maximumValue()), -up), std::move(write));
+    auto *slider = new SliderView(text(parameter->name()), float(parameter->value()),
+                                  boundInside(double(parameter->minimumValue()), up),
+                                  boundInside(double(parameter->maximumValue()), -up),
+                                  std::move(write), parent);
     slider->setStep(1.0f);
     slider->setDecimals(0);
     // The engine's integer itself: a float holds only some of those beyond 2^24.
@@ -68,35 +70,38 @@ QWidget *integerSliderFor(const Parameter &parameter, Write write)
     return slider;
 }
 
-QWidget *sliderFor(std::shared_ptr<NQIntParameter> parameter)
+QWidget *sliderFor(std::shared_ptr<NQIntParameter> parameter, QWidget *parent)
 {
-    return integerSliderFor(parameter, [parameter](float value) {
-        parameter->setValue(SaturatingConversion::toInt32(value));
-    });
+    return integerSliderFor(
+        parameter,
+        [parameter](float value) { parameter->setValue(SaturatingConversion::toInt32(value)); },
+        parent);
 }
 
-QWidget *sliderFor(std::shared_ptr<NQUIntParameter> parameter)
+QWidget *sliderFor(std::shared_ptr<NQUIntParameter> parameter, QWidget *parent)
 {
-    return integerSliderFor(parameter, [parameter](float value) {
-        parameter->setValue(SaturatingConversion::toUInt32(value));
-    });
+    return integerSliderFor(
+        parameter,
+        [parameter](float value) { parameter->setValue(SaturatingConversion::toUInt32(value)); },
+        parent);
 }
 
 // A number without a presentation keeps the plain slider of its own type; integers are
 // truncated on the way back.
-QWidget *plainSliderFor(const std::shared_ptr<NQParameter> &parameter)
+QWidget *plainSliderFor(const std::shared_ptr<NQParameter> &parameter, QWidget *parent)
 {
     if (auto floatParameter = std::dynamic_pointer_cast<NQFloatParameter>(parameter))
-        return sliderFor(std::move(floatParameter));
+        return sliderFor(std::move(floatParameter), parent);
     if (auto intParameter = std::dynamic_pointer_cast<NQIntParameter>(parameter))
-        return sliderFor(std::move(intParameter));
-    return sliderFor(std::dynamic_pointer_cast<NQUIntParameter>(parameter));
+        return sliderFor(std::move(intParameter), parent);
+    return sliderFor(std::dynamic_pointer_cast<NQUIntParameter>(parameter), parent);
 }
 
 template <typename Writer>
-QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const Writer &writer)
+QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const Writer &writer,
+                      QWidget *parent)
 {
-    auto *field = new TextFieldView(text(parameter->name()), text(parameter->value()));
+    auto *field = new TextFieldView(text(parameter->name()), text(parameter->value()), parent);
     if (!writer) {
         field->setReadOnly(true);
         return field;
@@ -110,29 +115,31 @@ QWidget *textFieldFor(const std::shared_ptr<NQStringParameter> &parameter, const
 
 // A segmented control, or a picker row for long lists. A choice writes its value; nothing is
 // selected while the engine holds a value that is not one of the choices.
-QWidget *choiceControl(const ParameterRow &row, ViewControllerPresenter *presenter)
+QWidget *choiceControl(const ParameterRow &row, ViewControllerPresenter *presenter, QWidget *parent)
 {
     const QStringList labels = row.choices();
     const auto write = [row](qsizetype index) { row.writeChoice(int(index)); };
     if (row.kind() == ParameterRow::Kind::Segments) {
-        auto *view = new SegmentedView(row.title(), labels, write);
+        auto *view = new SegmentedView(row.title(), labels, write, parent);
         view->setSelectedIndex(row.choiceIndex());
         return view;
     }
-    return new PickerView(presenter, row.title(), row.valueText(), labels,
-                          [write, labels](const QString &label) { write(labels.indexOf(label)); });
+    return new PickerView(
+        presenter, row.title(), row.valueText(), labels,
+        [write, labels](const QString &label) { write(labels.indexOf(label)); }, parent);
 }
 
 // A slider over the row's scale, with its unit, transform and step.
-QWidget *presentedSlider(const ParameterRow &row)
+QWidget *presentedSlider(const ParameterRow &row, QWidget *parent)
 {
     const double value = row.value().toDouble();
     constexpr float up = std::numeric_limits<float>::infinity();
     // Whole numbers keep to bounds whose every reachable value converts back (see boundInside).
     const float minimum = row.isInteger() ? boundInside(row.minimum(), up) : float(row.minimum());
     const float maximum = row.isInteger() ? boundInside(row.maximum(), -up) : float(row.maximum());
-    auto *slider = new SliderView(row.title(), float(value), minimum, maximum,
-                                  [row](float value) { row.write(double(value)); });
+    auto *slider = new SliderView(
+        row.title(), float(value), minimum, maximum,
+        [row](float value) { row.write(double(value)); }, parent);
     slider->setPresentation(row.mapping()->presentation());
     slider->setExactValue(value);
     return slider;
@@ -155,29 +162,32 @@ void RowWidgetMaker::describe(QWidget *row,
 // plain slider of their own type.
 QWidget *RowWidgetMaker::make(const std::shared_ptr<NQParameter> &parameter,
                               const std::optional<ParameterPresentation> &presentation,
-                              const StringWriter &stringWriter, ViewControllerPresenter *presenter)
+                              const StringWriter &stringWriter, ViewControllerPresenter *presenter,
+                              QWidget *parent)
 {
     using Kind = ParameterRow::Kind;
     const auto kind = ParameterRow::kindOf(parameter, presentation);
     if (!kind)
         return nullptr;
     if (*kind == Kind::Switch)
-        return switchFor(std::dynamic_pointer_cast<NQBoolParameter>(parameter));
+        return switchFor(std::dynamic_pointer_cast<NQBoolParameter>(parameter), parent);
     // Strings are read-only unless the host can write them.
     if (*kind == Kind::TextField)
-        return textFieldFor(std::dynamic_pointer_cast<NQStringParameter>(parameter), stringWriter);
+        return textFieldFor(std::dynamic_pointer_cast<NQStringParameter>(parameter), stringWriter,
+                            parent);
     // A plain slider needs no row description: a screen makes thousands of them.
     if (*kind == Kind::Slider && !presentation)
-        return plainSliderFor(parameter);
+        return plainSliderFor(parameter, parent);
     const auto row = ParameterRow::describe(parameter, presentation);
     switch (*kind) {
     case Kind::ReadOnly:
-        return new LiveValueView(row->title(), [row = *row] { return row.valueText(); });
+        return new LiveValueView(
+            row->title(), [row = *row] { return row.valueText(); }, parent);
     case Kind::Segments:
     case Kind::Picker:
-        return choiceControl(*row, presenter);
+        return choiceControl(*row, presenter, parent);
     default:
-        return presentedSlider(*row);
+        return presentedSlider(*row, parent);
     }
 }
 

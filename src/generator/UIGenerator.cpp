@@ -55,6 +55,23 @@ QString text(const std::string &utf8)
     return QString::fromStdString(utf8);
 }
 
+// The stack a section's or a page's rows go into, made before them so that each row is made
+// inside it.
+std::unique_ptr<QWidget> newRowStack()
+{
+    auto stack = std::make_unique<QWidget>();
+    auto *layout = new QVBoxLayout(stack.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(nodeWidgetSpacing);
+    return stack;
+}
+
+void addToStack(QWidget *stack, const QList<QWidget *> &views)
+{
+    for (QWidget *view : views)
+        stack->layout()->addWidget(view);
+}
+
 } // namespace
 
 QList<QWidget *> UIGenerator::generateViews(const NQAudioGraph &audioGraph) const
@@ -129,9 +146,21 @@ QWidget *UIGenerator::generateSection(const std::shared_ptr<NQAudioNode> &audioN
     // Groups gather rows from anywhere in the node: such a node is made whole.
     if (!grouped && rows.size() > size_t(2 * rowsPerPage))
         return generatePagedSection(text(audioNode->displayName()), rows, folded, nodeKey);
-    const QList<QWidget *> views = generateParameterViews(rows, nodeKey);
-    return views.isEmpty() ? nullptr
-                           : generateSection(text(audioNode->displayName()), views, folded);
+    auto content = generateRowStack(rows, nodeKey);
+    return content ? generateSection(text(audioNode->displayName()), std::move(content), folded)
+                   : nullptr;
+}
+
+std::unique_ptr<QWidget>
+UIGenerator::generateRowStack(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                              const QString &nodeKey) const
+{
+    auto stack = newRowStack();
+    const QList<QWidget *> views = generateParameterViews(parameters, nodeKey, stack.get());
+    if (views.isEmpty())
+        return nullptr;
+    addToStack(stack.get(), views);
+    return stack;
 }
 
 QWidget *
@@ -167,32 +196,37 @@ UIGenerator::generatePagedSection(const QString &title,
 QWidget *UIGenerator::generatePage(const std::vector<std::shared_ptr<NQParameter>> &parameters,
                                    const QString &nodeKey) const
 {
-    auto *page = new QWidget;
-    LazyPlaces::markAsFrame(page);
-    auto *stack = new QVBoxLayout(page);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(nodeWidgetSpacing);
-    for (QWidget *row : generateParameterViews(parameters, nodeKey))
-        stack->addWidget(row);
-    return page;
+    auto page = newRowStack();
+    LazyPlaces::markAsFrame(page.get());
+    addToStack(page.get(), generateParameterViews(parameters, nodeKey, page.get()));
+    return page.release();
 }
 
 QList<QWidget *>
 UIGenerator::generateViews(const std::vector<std::shared_ptr<NQAudioNode>> &audioNodes) const
 {
-    QList<std::pair<QString, QList<QWidget *>>> nodeViews;
+    // Each node's rows are made inside the stack its section will hold.
+    std::vector<std::pair<QString, std::unique_ptr<QWidget>>> nodeStacks;
     for (const auto &node : audioNodes) {
         if (!node)
             continue;
-        QList<QWidget *> views = generateViews(node);
-        if (!views.isEmpty())
-            nodeViews.append({text(node->displayName()), std::move(views)});
+        std::unique_ptr<QWidget> stack;
+        if (MediaNodeViews::isMediaNode(*node)) {
+            if (const QList<QWidget *> views = generateViews(node); !views.isEmpty()) {
+                stack = newRowStack();
+                addToStack(stack.get(), views);
+            }
+        } else {
+            stack = generateRowStack(node->parameters(), QString());
+        }
+        if (stack)
+            nodeStacks.emplace_back(text(node->displayName()), std::move(stack));
     }
-    const bool fold = foldSectionsAbove && nodeViews.size() > *foldSectionsAbove;
+    const bool fold = foldSectionsAbove && qsizetype(nodeStacks.size()) > *foldSectionsAbove;
     QList<QWidget *> sections;
-    sections.reserve(nodeViews.size());
-    for (const auto &[title, views] : nodeViews)
-        sections.append(generateSection(title, views, fold && !sections.isEmpty()));
+    sections.reserve(qsizetype(nodeStacks.size()));
+    for (auto &[title, stack] : nodeStacks)
+        sections.append(generateSection(title, std::move(stack), fold && !sections.isEmpty()));
     return sections;
 }
 
@@ -213,7 +247,7 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQParameter>> &para
 
 QList<QWidget *>
 UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
-                                    const QString &nodeKey) const
+                                    const QString &nodeKey, QWidget *parent) const
 {
     QList<QWidget *> widgets;
     widgets.reserve(qsizetype(parameters.size()));
@@ -223,7 +257,19 @@ UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParamete
         const auto presentation = presentationFor(parameter);
         if (presentation && presentation->hidden)
             continue;
-        QWidget *widget = generateWidget(parameter, presentation);
+        const QString group = presentation ? presentation->group : QString();
+        // A group's rows are made inside its sub-section, which is made at its first row, in
+        // that row's place: the sections and rows of a stack keep their order as children and
+        // in the focus chain.
+        QLayout *groupLayout = group.isEmpty() ? nullptr : groups.value(group);
+        std::unique_ptr<CollapsibleSectionView> newGroup;
+        if (!group.isEmpty() && !groupLayout) {
+            newGroup =
+                std::make_unique<CollapsibleSectionView>(group, newRowStack().release(), parent);
+            groupLayout = newGroup->content()->layout();
+        }
+        QWidget *widget = generateWidget(parameter, presentation,
+                                         groupLayout ? groupLayout->parentWidget() : parent);
         if (!widget)
             continue;
         ParameterBinding::TextWriter writeText;
@@ -241,16 +287,13 @@ UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParamete
             binding->setGestureHook([parameter, handler = gestureHandler](bool started) {
                 handler(parameter, started);
             });
-        const QString group = presentation ? presentation->group : QString();
         if (group.isEmpty()) {
             widgets.append(widget);
             continue;
         }
-        QLayout *&groupLayout = groups[group];
-        if (!groupLayout) {
-            auto *section = static_cast<CollapsibleSectionView *>(generateSection(group, {}));
-            groupLayout = section->content()->layout();
-            widgets.append(section);
+        if (newGroup) {
+            groups.insert(group, groupLayout);
+            widgets.append(newGroup.release());
         }
         groupLayout->addWidget(widget);
     }
@@ -336,16 +379,18 @@ UIGenerator::generateViewController(const NQAudioGraph &audioGraph) const
 QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget *> &views,
                                       bool folded)
 {
-    auto content = std::make_unique<QWidget>();
+    auto content = newRowStack();
+    addToStack(content.get(), views);
+    return generateSection(title, std::move(content), folded);
+}
+
+QWidget *UIGenerator::generateSection(const QString &title, std::unique_ptr<QWidget> content,
+                                      bool folded)
+{
     // A section whose content starts hidden starts folded. Only ever hidden here: showing a
     // widget without a parent would open it as a window of its own.
     if (folded)
         content->hide();
-    auto *stack = new QVBoxLayout(content.get());
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(nodeWidgetSpacing);
-    for (QWidget *view : views)
-        stack->addWidget(view);
     return new CollapsibleSectionView(title, content.release());
 }
 
@@ -376,9 +421,10 @@ bool UIGenerator::showsParameterRows(const NQAudioNode &audioNode)
 }
 
 QWidget *UIGenerator::generateWidget(const std::shared_ptr<NQParameter> &parameter,
-                                     const std::optional<ParameterPresentation> &presentation) const
+                                     const std::optional<ParameterPresentation> &presentation,
+                                     QWidget *parent) const
 {
-    return RowWidgetMaker::make(parameter, presentation, stringWriter, delegate);
+    return RowWidgetMaker::make(parameter, presentation, stringWriter, delegate, parent);
 }
 
 } // namespace NequoraUI

@@ -113,9 +113,15 @@ private:
     // The node's section, or null when the node yields no view.
     QWidget *generateSection(const std::shared_ptr<NQAudioNode> &audioNode, bool folded,
                              const QString &nodeKey) const;
+    // The rows are made inside parent where there is one (the caller places them in its
+    // layout); a group's sub-section is made on its own and placed by the caller.
     QList<QWidget *>
     generateParameterViews(const std::vector<std::shared_ptr<NQParameter>> &parameters,
-                           const QString &nodeKey) const;
+                           const QString &nodeKey, QWidget *parent = nullptr) const;
+    // The rows of parameters in a stack of their own, or null when none gets a row.
+    std::unique_ptr<QWidget>
+    generateRowStack(const std::vector<std::shared_ptr<NQParameter>> &parameters,
+                     const QString &nodeKey) const;
     // Each row generateViewController() makes, with the name its node's parameters are known by.
     std::function<void(ParameterBinding *, const QString &nodeKey)> rowBound;
     // A section whose rows are made a page at a time, as they come near the visible part.
@@ -126,8 +132,11 @@ private:
                           const QString &nodeKey) const;
     static QWidget *generateSection(const QString &title, const QList<QWidget *> &views,
                                     bool folded = false);
+    static QWidget *generateSection(const QString &title, std::unique_ptr<QWidget> content,
+                                    bool folded);
     QWidget *generateWidget(const std::shared_ptr<NQParameter> &parameter,
-                            const std::optional<ParameterPresentation> &presentation) const;
+                            const std::optional<ParameterPresentation> &presentation,
+                            QWidget *parent) const;
 };
 
 } // namespace NequoraUI

@@ -219,28 +219,22 @@ QString SliderView::valueText(double value, bool userChange) const
 
 // The value column keeps a fixed size that only grows. A label free to change its size asks
 // every ancestor's layout to run again on each new text, which on a screen of thousands of
-// rows costs far more than the text itself. A one-line text no wider than one the column
-// already fits cannot need more room, so only a wider text (or a new font) asks for a size.
+// rows costs far more than the text itself. A text whose size hint the column already holds
+// needs no more room, so only a wider (or taller or shorter) text, or a new font, asks for a
+// size. The hint is the label's kept measure of the text: one text layout, also the one the
+// label's layout would ask for.
 void SliderView::showValueText(const QString &text)
 {
     if (text == valueLabel->text())
         return;
     valueLabel->setText(text);
-    const bool oneLine = !text.contains(QLatin1Char('\n')) && !text.contains(QChar::LineSeparator);
-    const int advance = int(std::ceil(valueLabel->textAdvance()));
-    if (oneLine && advance <= fittedAdvance)
-        return;
     const QSize needed = valueLabel->sizeHint();
     if (needed.width() > valueLabel->minimumWidth() ||
         needed.height() != valueLabel->minimumHeight()) {
-        valueLabel->setFixedSize(needed.width() > valueLabel->minimumWidth()
-                                     ? needed.width()
-                                     : valueLabel->minimumWidth(),
+        valueLabel->setFixedSize(std::max(needed.width(), valueLabel->minimumWidth()),
                                  needed.height());
         contentHintChanged();
     }
-    if (oneLine)
-        fittedAdvance = std::max(fittedAdvance, advance);
 }
 
 void SliderView::openValueEntry()
@@ -264,7 +258,6 @@ bool SliderView::eventFilter(QObject *watched, QEvent *event)
         (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)) {
         valueLabel->setMinimumSize(0, 0);
         valueLabel->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        fittedAdvance = -1;
         const QString text = valueLabel->text();
         valueLabel->clear();
         showValueText(text);

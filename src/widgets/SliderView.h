@@ -164,8 +164,6 @@ private:
     // The text form the label shows now, so that setDecimals can redraw it.
     double shownValue = 0.0;
     bool shownUserChange = false;
-    // The widest one-line text advance the value column was sized for; -1 before the first.
-    int fittedAdvance = -1;
     // Made when first opened.
     InlineValueEditor *valueEntry = nullptr;
     // The pointer holds the track: its changes go where it is, never a step further.

@@ -10,6 +10,7 @@
 #include "sim/SimEngine.h"
 #include "support/Widgets.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -236,4 +237,41 @@ TEST(UIGenerator, WidgetsKeepTheirParametersAliveAndNothingElseDoes)
     EXPECT_EQ(gain.lock()->value(), 0.75f);
     widgets.reset();
     EXPECT_TRUE(gain.expired());
+}
+
+namespace {
+
+// Counts the rows moved to another parent once they were made.
+struct RowMoves : QObject
+{
+    int moved = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A row's own construction reports its parent while it is only a QWidget yet.
+        if (event->type() == QEvent::ParentChange &&
+            (qobject_cast<SliderView *>(watched) || qobject_cast<SwitchView *>(watched)))
+            ++moved;
+        return false;
+    }
+};
+
+} // namespace
+
+// Made inside the stack their section holds, rows are never made as windows and moved.
+TEST(UIGenerator, RowsOfAGraphAreMadeInsideTheirSection)
+{
+    SimEngine engine;
+    auto node = engine.addNode("Delay", "Echo");
+    node->addFloatParameter("Time", 0.5f, 0.0f, 1.0f);
+    node->addFloatParameter("Feedback", 0.2f, 0.0f, 1.0f);
+    node->addBoolParameter("Bypass", false);
+    RowMoves moves;
+    qApp->installEventFilter(&moves);
+    OwnedWidgets sections(UIGenerator().generateViews(*engine.graph()));
+    qApp->removeEventFilter(&moves);
+    ASSERT_EQ(sections.size(), 1);
+    const auto *section = qobject_cast<CollapsibleSectionView *>(sections.first());
+    EXPECT_EQ(section->content()->findChildren<SliderView *>().size(), 2);
+    EXPECT_EQ(section->content()->findChildren<SwitchView *>().size(), 1);
+    EXPECT_EQ(moves.moved, 0);
 }

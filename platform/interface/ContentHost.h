@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PassedOn.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -24,16 +26,33 @@ protected:
     // The child that covers this view; set once its interface is loaded.
     void setContentView(QWidget *content);
     // Call after the content's size hint changed while this view may not be shown: Qt tells a
-    // shown view's layout of a new hint by itself, a hidden one's only through this.
+    // shown view's layout of a new hint by itself, a hidden one's only through this. Passed on
+    // only if the hints differ from those last passed on.
     void contentHintChanged();
 
     bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What the parent's layout reads of this view, as last passed on.
+    struct Hints
+    {
+        QSize size;
+        QSize minimumSize;
+        int heightForCurrentWidth = -1;
+        bool operator==(const Hints &) const = default;
+    };
+    Hints currentHints() const;
+    void passOnIfChanged();
+    // Passed on whatever the hints: the next request then always goes.
+    void passOn();
     QSize withinContentLimits(QSize hint) const;
 
     QPointer<QWidget> contentView;
+    // Qt posts this view a layout request each time the content's layout runs, the first
+    // time it is shown included; passed on only when the hints changed, the parent's layout
+    // is not redone for a row whose content was only placed.
+    PassedOn<Hints> m_passedHints;
 };
 
 } // namespace NequoraUI::platform

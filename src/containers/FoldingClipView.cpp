@@ -15,6 +15,12 @@ FoldingClipView::FoldingClipView(QWidget *content, QWidget *parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     if (m_content)
         m_content->setParent(this);
+    notePassedOn();
+}
+
+void FoldingClipView::notePassedOn()
+{
+    m_passedHints.changesTo(currentHints());
 }
 
 void FoldingClipView::setRevealed(qreal revealed)
@@ -117,6 +123,9 @@ bool FoldingClipView::event(QEvent *event)
             updateGeometry();
         placeContent();
     }
+    // Qt passes new margins on itself.
+    if (event->type() == QEvent::ContentsRectChange)
+        notePassedOn();
     return QWidget::event(event);
 }
 

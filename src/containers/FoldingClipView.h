@@ -59,6 +59,8 @@ private:
         bool operator==(const Hints &) const = default;
     };
     Hints currentHints() const;
+    // The hints as they are now are what the parent's layout reads next.
+    void notePassedOn();
     // Heights for the view's width and for the content's (the width less the margins).
     int naturalHeight(int width) const;
     int contentHeight(int width) const;
@@ -70,7 +72,8 @@ private:
     QPixmap m_snapshot;
     qreal m_revealed = 1.0;
     qreal m_opacity = 1.0;
-    // Empty until the first layout request, which is always passed on.
+    // Taken when made, before any layout read them: Qt posts this view a layout request as the
+    // content is first shown, which then lays nothing out above it when nothing changed.
     platform::PassedOn<Hints> m_passedHints;
 };
 

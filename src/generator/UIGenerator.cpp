@@ -341,11 +341,17 @@ QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget 
     // widget without a parent would open it as a window of its own.
     if (folded)
         content->hide();
-    auto *stack = new QVBoxLayout(content.get());
+    // Filled before the content takes it: a layout made on a widget posts that widget a layout
+    // request, and Qt merges it with a request already queued by looking through every event
+    // posted since the event loop last ran, so each section made before the loop runs would look
+    // through the polish requests of every widget made before it. Set filled, it posts none; the
+    // content lays it out as it shows.
+    auto *stack = new QVBoxLayout;
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(nodeWidgetSpacing);
     for (QWidget *view : views)
         stack->addWidget(view);
+    content->setLayout(stack);
     return new CollapsibleSectionView(title, content.release());
 }
 

@@ -207,30 +207,6 @@ TEST(SliderView, ContentCoversTheRowAndItsHintsFollowTheContent)
                                 host.layout()->contentsMargins().right());
 }
 
-// A content laid out again as it was asks nothing of the layout around the row (a wider value
-// still does: see above).
-TEST(SliderView, ContentLaidOutAgainAsItWasAsksNothingOfTheLayoutAround)
-{
-    QWidget host;
-    auto *row = new SliderView(QStringLiteral("Gain"), 0.5f, 0.0f, 1e6f, {});
-    (new QVBoxLayout(&host))->addWidget(row);
-    ASSERT_TRUE(NequoraUI::testing::shown(host, 320, 80));
-    QApplication::processEvents();
-    struct Requests : QObject
-    {
-        int count = 0;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            count += event->type() == QEvent::LayoutRequest;
-            return false;
-        }
-    } requests;
-    host.installEventFilter(&requests);
-    row->findChild<QWidget *>(QStringLiteral("contentView"))->layout()->invalidate();
-    QApplication::processEvents();
-    EXPECT_EQ(requests.count, 0);
-}
-
 // A moved knob repaints the strip between its places alone; that matches a whole repaint.
 TEST(SliderView, KnobStripRepaintMatchesAWholeRepaint)
 {

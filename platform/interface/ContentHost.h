@@ -26,8 +26,7 @@ protected:
     // The child that covers this view; set once its interface is loaded.
     void setContentView(QWidget *content);
     // Call after the content's size hint changed while this view may not be shown: Qt tells a
-    // shown view's layout of a new hint by itself, a hidden one's only through this. Passed on
-    // only if the hints differ from those last passed on.
+    // shown view's layout of a new hint by itself, a hidden one's only through this.
     void contentHintChanged();
 
     bool event(QEvent *event) override;
@@ -49,9 +48,7 @@ private:
     QSize withinContentLimits(QSize hint) const;
 
     QPointer<QWidget> contentView;
-    // Qt posts this view a layout request each time the content's layout runs, the first
-    // time it is shown included; passed on only when the hints changed, the parent's layout
-    // is not redone for a row whose content was only placed.
+    // Empty until the view is first shown and after a change passed on unread.
     PassedOn<Hints> m_passedHints;
 };
 

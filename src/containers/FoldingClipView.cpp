@@ -15,12 +15,6 @@ FoldingClipView::FoldingClipView(QWidget *content, QWidget *parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     if (m_content)
         m_content->setParent(this);
-    notePassedOn();
-}
-
-void FoldingClipView::notePassedOn()
-{
-    m_passedHints.changesTo(currentHints());
 }
 
 void FoldingClipView::setRevealed(qreal revealed)
@@ -123,9 +117,11 @@ bool FoldingClipView::event(QEvent *event)
             updateGeometry();
         placeContent();
     }
-    // Qt passes new margins on itself.
-    if (event->type() == QEvent::ContentsRectChange)
-        notePassedOn();
+    // Passed on as it shows, while the section has no event of its own queued yet: the request
+    // Qt posts as the content first shows then finds nothing new, and Qt need not look through
+    // every posted event to merge one posted to the section with one already queued.
+    if (event->type() == QEvent::Show && m_passedHints.changesTo(currentHints()))
+        updateGeometry();
     return QWidget::event(event);
 }
 

@@ -59,8 +59,6 @@ private:
         bool operator==(const Hints &) const = default;
     };
     Hints currentHints() const;
-    // The hints as they are now are what the parent's layout reads next.
-    void notePassedOn();
     // Heights for the view's width and for the content's (the width less the margins).
     int naturalHeight(int width) const;
     int contentHeight(int width) const;
@@ -72,8 +70,7 @@ private:
     QPixmap m_snapshot;
     qreal m_revealed = 1.0;
     qreal m_opacity = 1.0;
-    // Taken when made, before any layout read them: Qt posts this view a layout request as the
-    // content is first shown, which then lays nothing out above it when nothing changed.
+    // Empty until first shown, which always passes the hints on.
     platform::PassedOn<Hints> m_passedHints;
 };
 

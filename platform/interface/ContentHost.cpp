@@ -69,12 +69,9 @@ bool ContentHost::event(QEvent *event)
     // asks again if they did. A new font or style changes the content's hints while this view
     // may be hidden.
     switch (event->type()) {
-    // Qt posts this view a layout request as the content is first shown, and each time the
-    // content's layout runs: passed on only when the hints changed. Shown, the view passes its
-    // hints on at once, while the parent has no event of its own queued yet (Qt looks through
-    // the whole posted-event queue to merge a request with one already queued).
+    // Qt posts this view a layout request each time the content's layout runs: passed on only
+    // when the hints changed, so a content laid out as it was lays nothing out around the row.
     case QEvent::LayoutRequest:
-    case QEvent::Show:
         passOnIfChanged();
         break;
     // The content's own layout may not have heard of the change yet: its hints cannot be

@@ -48,7 +48,7 @@ private:
     QSize withinContentLimits(QSize hint) const;
 
     QPointer<QWidget> contentView;
-    // Empty until the view is first shown and after a change passed on unread.
+    // Empty at first and after a change passed on unread: the next request always goes.
     PassedOn<Hints> m_passedHints;
 };
 

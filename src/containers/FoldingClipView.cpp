@@ -117,11 +117,6 @@ bool FoldingClipView::event(QEvent *event)
             updateGeometry();
         placeContent();
     }
-    // Passed on as it shows, while the section has no event of its own queued yet: the request
-    // Qt posts as the content first shows then finds nothing new, and Qt need not look through
-    // every posted event to merge one posted to the section with one already queued.
-    if (event->type() == QEvent::Show && m_passedHints.changesTo(currentHints()))
-        updateGeometry();
     return QWidget::event(event);
 }
 

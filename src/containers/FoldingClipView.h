@@ -70,7 +70,7 @@ private:
     QPixmap m_snapshot;
     qreal m_revealed = 1.0;
     qreal m_opacity = 1.0;
-    // Empty until first shown, which always passes the hints on.
+    // Empty until the first layout request, which is always passed on.
     platform::PassedOn<Hints> m_passedHints;
 };
 

@@ -65,17 +65,14 @@ int ContentHost::heightForWidth(int width) const
 
 bool ContentHost::event(QEvent *event)
 {
-    // The content's layout ran and its hints may have changed: the layout this view sits in
-    // asks again if they did. A new font or style changes the content's hints while this view
-    // may be hidden.
     switch (event->type()) {
     // Qt posts this view a layout request each time the content's layout runs: passed on only
     // when the hints changed, so a content laid out as it was lays nothing out around the row.
     case QEvent::LayoutRequest:
         passOnIfChanged();
         break;
-    // The content's own layout may not have heard of the change yet: its hints cannot be
-    // compared now.
+    // A new font or style changes the content's hints while this view may be hidden, and the
+    // content's own layout may not have heard of it yet: its hints cannot be compared now.
     case QEvent::FontChange:
     case QEvent::StyleChange:
         passOn();

@@ -11,11 +11,28 @@ void ContentHost::setContentView(QWidget *content)
     contentView = content;
     if (content)
         content->setGeometry(rect());
-    updateGeometry();
+    passOn();
 }
 
 void ContentHost::contentHintChanged()
 {
+    passOn();
+}
+
+ContentHost::Hints ContentHost::currentHints() const
+{
+    return {sizeHint(), minimumSizeHint(), hasHeightForWidth() ? heightForWidth(width()) : -1};
+}
+
+void ContentHost::passOnIfChanged()
+{
+    if (m_passedHints.changesTo(currentHints()))
+        updateGeometry();
+}
+
+void ContentHost::passOn()
+{
+    m_passedHints.forget();
     updateGeometry();
 }
 
@@ -48,14 +65,17 @@ int ContentHost::heightForWidth(int width) const
 
 bool ContentHost::event(QEvent *event)
 {
-    // The content's layout ran and its hints may have changed: the layout this view sits in
-    // asks again.
-    // A new font or style changes the content's hints while this view may be hidden.
     switch (event->type()) {
+    // Qt posts this view a layout request each time the content's layout runs: passed on only
+    // when the hints changed, so a content laid out as it was lays nothing out around the row.
     case QEvent::LayoutRequest:
+        passOnIfChanged();
+        break;
+    // A new font or style changes the content's hints while this view may be hidden, and the
+    // content's own layout may not have heard of it yet: its hints cannot be compared now.
     case QEvent::FontChange:
     case QEvent::StyleChange:
-        updateGeometry();
+        passOn();
         break;
     default:
         break;

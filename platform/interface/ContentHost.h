@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PassedOn.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -31,9 +33,23 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What the parent's layout reads of this view, as last passed on.
+    struct Hints
+    {
+        QSize size;
+        QSize minimumSize;
+        int heightForCurrentWidth = -1;
+        bool operator==(const Hints &) const = default;
+    };
+    Hints currentHints() const;
+    void passOnIfChanged();
+    // Passed on whatever the hints: the next request then always goes.
+    void passOn();
     QSize withinContentLimits(QSize hint) const;
 
     QPointer<QWidget> contentView;
+    // Empty at first and after a change passed on unread: the next request always goes.
+    PassedOn<Hints> m_passedHints;
 };
 
 } // namespace NequoraUI::platform

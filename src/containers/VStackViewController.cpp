@@ -218,6 +218,13 @@ void VStackViewController::viewDidLoad()
                 view->hide();
         }
     }
+    // Polished now, in one pass over the posted events, rather than one by one as they show.
+    // Every widget made posts itself a polish request, which stays queued until the event loop
+    // runs even though showing polishes the widget; and Qt merges each layout request it posts
+    // to a widget with one of its own already queued by looking through the whole queue. A
+    // stack of thousands of rows made at once would otherwise have every row, as its content
+    // shows, look through the polish requests of all the others.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
 }
 
 void VStackViewController::deleteUnplaced(const QList<QWidget *> &keep)

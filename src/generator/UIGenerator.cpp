@@ -56,20 +56,25 @@ QString text(const std::string &utf8)
 }
 
 // The stack a section's or a page's rows go into, made before them so that each row is made
-// inside it.
+// inside it. It gets its layout once they are in (layOutStack).
 std::unique_ptr<QWidget> newRowStack()
 {
-    auto stack = std::make_unique<QWidget>();
-    auto *layout = new QVBoxLayout(stack.get());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(nodeWidgetSpacing);
-    return stack;
+    return std::make_unique<QWidget>();
 }
 
-void addToStack(QWidget *stack, const QList<QWidget *> &views)
+// Filled before the stack takes it: a layout made on a widget posts that widget a layout
+// request, and Qt merges it with a request already queued by looking through every event posted
+// since the event loop last ran, so each stack made before the loop runs would look through the
+// polish requests of every widget made before it. Set filled, it posts none; the stack lays it
+// out as it shows.
+void layOutStack(QWidget *stack, const QList<QWidget *> &views)
 {
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(nodeWidgetSpacing);
     for (QWidget *view : views)
-        stack->layout()->addWidget(view);
+        layout->addWidget(view);
+    stack->setLayout(layout);
 }
 
 } // namespace
@@ -159,7 +164,7 @@ UIGenerator::generateRowStack(const std::vector<std::shared_ptr<NQParameter>> &p
     const QList<QWidget *> views = generateParameterViews(parameters, nodeKey, stack.get());
     if (views.isEmpty())
         return nullptr;
-    addToStack(stack.get(), views);
+    layOutStack(stack.get(), views);
     return stack;
 }
 
@@ -198,7 +203,7 @@ QWidget *UIGenerator::generatePage(const std::vector<std::shared_ptr<NQParameter
 {
     auto page = newRowStack();
     LazyPlaces::markAsFrame(page.get());
-    addToStack(page.get(), generateParameterViews(parameters, nodeKey, page.get()));
+    layOutStack(page.get(), generateParameterViews(parameters, nodeKey, page.get()));
     return page.release();
 }
 
@@ -214,7 +219,7 @@ UIGenerator::generateViews(const std::vector<std::shared_ptr<NQAudioNode>> &audi
         if (MediaNodeViews::isMediaNode(*node)) {
             if (const QList<QWidget *> views = generateViews(node); !views.isEmpty()) {
                 stack = newRowStack();
-                addToStack(stack.get(), views);
+                layOutStack(stack.get(), views);
             }
         } else {
             stack = generateRowStack(node->parameters(), QString());
@@ -264,8 +269,10 @@ UIGenerator::generateParameterViews(const std::vector<std::shared_ptr<NQParamete
         QLayout *groupLayout = group.isEmpty() ? nullptr : groups.value(group);
         std::unique_ptr<CollapsibleSectionView> newGroup;
         if (!group.isEmpty() && !groupLayout) {
+            auto groupStack = newRowStack();
+            layOutStack(groupStack.get(), {});
             newGroup =
-                std::make_unique<CollapsibleSectionView>(group, newRowStack().release(), parent);
+                std::make_unique<CollapsibleSectionView>(group, groupStack.release(), parent);
             groupLayout = newGroup->content()->layout();
         }
         QWidget *widget = generateWidget(parameter, presentation,
@@ -380,7 +387,7 @@ QWidget *UIGenerator::generateSection(const QString &title, const QList<QWidget 
                                       bool folded)
 {
     auto content = newRowStack();
-    addToStack(content.get(), views);
+    layOutStack(content.get(), views);
     return generateSection(title, std::move(content), folded);
 }
 

@@ -19,14 +19,9 @@ void ContentHost::contentHintChanged()
     passOn();
 }
 
-ContentHost::Hints ContentHost::currentHints() const
-{
-    return {sizeHint(), minimumSizeHint(), hasHeightForWidth() ? heightForWidth(width()) : -1};
-}
-
 void ContentHost::passOnIfChanged()
 {
-    if (m_passedHints.changesTo(currentHints()))
+    if (m_passedHints.changesTo(LayoutHints::of(*this)))
         updateGeometry();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LayoutHints.h"
 #include "PassedOn.h"
 
 #include <QPointer>
@@ -33,15 +34,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // What the parent's layout reads of this view, as last passed on.
-    struct Hints
-    {
-        QSize size;
-        QSize minimumSize;
-        int heightForCurrentWidth = -1;
-        bool operator==(const Hints &) const = default;
-    };
-    Hints currentHints() const;
     void passOnIfChanged();
     // Passed on whatever the hints: the next request then always goes.
     void passOn();
@@ -49,7 +41,7 @@ private:
 
     QPointer<QWidget> contentView;
     // Empty at first and after a change passed on unread: the next request always goes.
-    PassedOn<Hints> m_passedHints;
+    PassedOn<LayoutHints> m_passedHints;
 };
 
 } // namespace NequoraUI::platform

@@ -76,11 +76,6 @@ int FoldingClipView::contentHeight(int width) const
     return m_content->sizeHint().expandedTo(m_content->minimumSizeHint()).height();
 }
 
-FoldingClipView::Hints FoldingClipView::currentHints() const
-{
-    return {sizeHint(), minimumSizeHint(), hasHeightForWidth() ? heightForWidth(width()) : -1};
-}
-
 int FoldingClipView::revealedHeight(int naturalHeight) const
 {
     return int(std::lround(m_revealed * naturalHeight));
@@ -113,7 +108,7 @@ bool FoldingClipView::event(QEvent *event)
     // The content asked for layout: pass it on only if the height it takes here changed. A
     // row below whose new text keeps its size then lays out nothing above this view.
     if (event->type() == QEvent::LayoutRequest) {
-        if (m_passedHints.changesTo(currentHints()))
+        if (m_passedHints.changesTo(platform::LayoutHints::of(*this)))
             updateGeometry();
         placeContent();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LayoutHints.h"
 #include "platform/PassedOn.h"
 
 #include <QPixmap>
@@ -50,15 +51,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What the parent's layout reads of this view, as last passed on.
-    struct Hints
-    {
-        QSize size;
-        QSize minimumSize;
-        int heightForCurrentWidth = -1;
-        bool operator==(const Hints &) const = default;
-    };
-    Hints currentHints() const;
     // Heights for the view's width and for the content's (the width less the margins).
     int naturalHeight(int width) const;
     int contentHeight(int width) const;
@@ -71,7 +63,7 @@ private:
     qreal m_revealed = 1.0;
     qreal m_opacity = 1.0;
     // Empty until the first layout request, which is always passed on.
-    platform::PassedOn<Hints> m_passedHints;
+    platform::PassedOn<platform::LayoutHints> m_passedHints;
 };
 
 } // namespace NequoraUI

@@ -35,15 +35,6 @@ template <typename... Ts> struct Overloaded : Ts...
     using Ts::operator()...;
 };
 
-// Gives the row its binding to keep, as the listener it tells.
-template <typename View, typename Binding>
-Binding *adopt(View *view, std::unique_ptr<Binding> binding)
-{
-    Binding *kept = binding.get();
-    view->setListener(std::move(binding));
-    return kept;
-}
-
 } // namespace
 
 // A row is made for each parameter a screen shows, thousands at a time: the binding keeps
@@ -62,6 +53,21 @@ ParameterBinding::ParameterBinding(QWidget *row, const std::shared_ptr<NQParamet
 
 // Deleted by its row, which tells it nothing more.
 ParameterBinding::~ParameterBinding() = default;
+
+// Gives the row its new binding to keep, as the listener it tells.
+template <typename View>
+ParameterBinding *
+ParameterBinding::adoptedBy(View *view, Control control, Access access,
+                            const std::shared_ptr<NQParameter> &parameter, QUndoStack *undoStack,
+                            QList<ParameterPresentation::Choice> choices, TextWriter writeText)
+{
+    std::unique_ptr<ParameterBinding> binding(
+        new ParameterBinding(view, parameter, control, std::move(access), undoStack,
+                             std::move(choices), std::move(writeText)));
+    ParameterBinding *kept = binding.get();
+    view->setListener(std::move(binding));
+    return kept;
+}
 
 std::optional<ParameterBinding::Access>
 ParameterBinding::numberAccess(const std::shared_ptr<NQParameter> &parameter)
@@ -90,11 +96,9 @@ ParameterBinding *ParameterBinding::bind(QWidget *row,
         return bindChoices(row, parameter, undoStack, *presentation);
     auto *switchView = qobject_cast<SwitchView *>(row);
     auto boolParameter = std::dynamic_pointer_cast<NQBoolParameter>(parameter);
-    if (switchView && boolParameter) {
-        return adopt(switchView,
-                     std::unique_ptr<ParameterBinding>(new ParameterBinding(
-                         row, parameter, Control::Switch, std::move(boolParameter), undoStack)));
-    }
+    if (switchView && boolParameter)
+        return adoptedBy(switchView, Control::Switch, std::move(boolParameter), parameter,
+                         undoStack);
     return bindText(row, parameter, undoStack, std::move(writeText));
 }
 
@@ -127,9 +131,8 @@ ParameterBinding *ParameterBinding::bindText(QWidget *row,
         std::dynamic_pointer_cast<NQStringParameter>(parameter);
     if (!field || stringParameter.expired())
         return nullptr;
-    return adopt(field, std::unique_ptr<ParameterBinding>(new ParameterBinding(
-                            row, parameter, Control::Text, std::move(stringParameter), undoStack,
-                            {}, std::move(writeText))));
+    return adoptedBy(field, Control::Text, std::move(stringParameter), parameter, undoStack, {},
+                     std::move(writeText));
 }
 
 // A segmented control or picker row: the engine value is one of the choices' values.
@@ -142,12 +145,11 @@ ParameterBinding *ParameterBinding::bindChoices(QWidget *row,
     if (!access)
         return nullptr;
     auto *segments = qobject_cast<SegmentedView *>(row);
-    std::unique_ptr<ParameterBinding> binding(
-        new ParameterBinding(row, parameter, segments ? Control::Segments : Control::Picker,
-                             std::move(*access), undoStack, presentation.choices));
     if (segments)
-        return adopt(segments, std::move(binding));
-    return adopt(static_cast<PickerView *>(row), std::move(binding));
+        return adoptedBy(segments, Control::Segments, std::move(*access), parameter, undoStack,
+                         presentation.choices);
+    return adoptedBy(static_cast<PickerView *>(row), Control::Picker, std::move(*access), parameter,
+                     undoStack, presentation.choices);
 }
 
 // A slider's drag is told by its gestures too (the knob is down when one starts), and the row
@@ -159,9 +161,8 @@ ParameterBinding *ParameterBinding::bindSlider(QWidget *row,
     auto access = numberAccess(parameter);
     if (!access)
         return nullptr;
-    return adopt(static_cast<SliderView *>(row),
-                 std::unique_ptr<ParameterBinding>(new ParameterBinding(
-                     row, parameter, Control::Slider, std::move(*access), undoStack)));
+    return adoptedBy(static_cast<SliderView *>(row), Control::Slider, std::move(*access), parameter,
+                     undoStack);
 }
 
 QVariant ParameterBinding::read() const

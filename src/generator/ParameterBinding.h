@@ -102,6 +102,12 @@ private:
     ParameterBinding(QWidget *row, const std::shared_ptr<NQParameter> &parameter, Control control,
                      Access access, QUndoStack *undoStack,
                      QList<ParameterPresentation::Choice> choices = {}, TextWriter writeText = {});
+    // Made for view, which keeps it as its listener and deletes it with itself.
+    template <typename View>
+    static ParameterBinding *
+    adoptedBy(View *view, Control control, Access access,
+              const std::shared_ptr<NQParameter> &parameter, QUndoStack *undoStack,
+              QList<ParameterPresentation::Choice> choices = {}, TextWriter writeText = {});
     static std::optional<Access> numberAccess(const std::shared_ptr<NQParameter> &parameter);
     static ParameterBinding *bindSlider(QWidget *row, const std::shared_ptr<NQParameter> &parameter,
                                         QUndoStack *undoStack);

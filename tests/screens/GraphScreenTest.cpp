@@ -369,7 +369,8 @@ TEST_F(GraphScreen, FilteringALongNodeGivesTheScrollBarItsNewRangeAtOnce)
         EXPECT_EQ(bar->maximum(), now);
         // Pages made while filtered show only some of their rows: the blanks keep their
         // estimate, so the cleared screen is as tall as before.
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             EXPECT_NEAR(now, unfiltered, unfiltered / 20);
+        }
     }
 }

@@ -7,7 +7,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <cmath>
 
 namespace NequoraUI::platform {
 
@@ -271,6 +270,7 @@ ElidingLabel::Measure &ElidingLabel::measure() const
     if (font() != m_measuresFont || flags != m_measuresFlags) {
         m_measures.clear();
         m_measuresFont = font();
+        m_measuresDpi = logicalDpiY();
         m_measuresFlags = flags;
     }
     const QString whole = text();
@@ -281,24 +281,26 @@ ElidingLabel::Measure &ElidingLabel::measure() const
     // values fills it again within a few frames.
     if (m_measures.size() >= measuresKept)
         m_measures.clear();
-    m_measures.emplace_back(whole, Measure{});
+    m_measures.emplace_back(whole,
+                            LineMeasures::known(m_measuresFont, m_measuresDpi, flags, whole));
     return m_measures.back().second;
+}
+
+ElidingLabel::Measure &ElidingLabel::measured(LineMeasures::Part part) const
+{
+    Measure &kept = measure();
+    LineMeasures::complete(kept, part, m_measuresFont, m_measuresDpi, m_measuresFlags, text());
+    return kept;
 }
 
 qreal ElidingLabel::textAdvance() const
 {
-    Measure &kept = measure();
-    if (std::isnan(kept.advance))
-        kept.advance = QFontMetricsF(m_measuresFont).horizontalAdvance(text());
-    return kept.advance;
+    return measured(LineMeasures::Part::Advance).advance;
 }
 
 QSize ElidingLabel::textBounds() const
 {
-    Measure &kept = measure();
-    if (!kept.bounds.isValid())
-        kept.bounds = fontMetrics().boundingRect(0, 0, 2000, 2000, m_measuresFlags, text()).size();
-    return kept.bounds;
+    return measured(LineMeasures::Part::Bounds).bounds;
 }
 
 bool ElidingLabel::boundsFit(const QString &whole, int width) const

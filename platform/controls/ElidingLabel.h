@@ -1,10 +1,10 @@
 #pragma once
 
+#include "LineMeasures.h"
 #include "PaletteColors.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -68,7 +68,9 @@ public:
     bool isElided() const { return shownText() != text(); }
     // The whole text's width at one line in the label's font. Kept for the current text, so
     // that whoever sets a text and measures it, and the paint that shows it, measure it once.
-    // The size hint does not need it: a label nobody paints never lays its text out for it.
+    // Where the size hint is measured from the font alone it comes with the hint, from the
+    // same shaping; otherwise the hint does not need it and a label nobody paints never
+    // shapes its text for it.
     qreal textAdvance() const;
 
     QSize sizeHint() const override;
@@ -104,17 +106,14 @@ private:
     int measureFlags() const;
     void updateToolTip(const QString &shown);
 
-    // What a text measures at one line in the current font, each part when first asked: the
-    // advance and the bounds each lay the text out once, and most labels need only the bounds.
-    struct Measure
-    {
-        qreal advance = std::numeric_limits<qreal>::quiet_NaN();
-        QSize bounds;
-    };
+    using Measure = LineMeasures::Measure;
     // The current text's measure. Kept per text for the last few texts: a value that keeps
     // coming back (a meter's reading around a steady level) is measured once, and its layout,
     // the check whether it must be cut and the paint then ask for no text layout of their own.
+    // A text this label has not shown yet starts from what other labels measured of it.
     Measure &measure() const;
+    // The current text's measure with part measured, where it was not yet.
+    Measure &measured(LineMeasures::Part part) const;
     QSize textBounds() const;
     // Whether the bounds, where known, already tell that the text fits width: they are never
     // narrower than the advance, unless a mnemonic or a tab is measured other than drawn.
@@ -125,6 +124,7 @@ private:
     // alone weighs two kilobytes, on every row.
     mutable std::vector<std::pair<QString, Measure>> m_measures;
     mutable QFont m_measuresFont;
+    mutable int m_measuresDpi = 0;
     mutable int m_measuresFlags = 0;
     // The tooltip this label set itself, so one a host set is left alone.
     QString m_ownToolTip;

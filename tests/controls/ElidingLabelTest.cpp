@@ -1,9 +1,12 @@
 #include "platform/ElidingLabel.h"
+#include "platform/LineMeasures.h"
 
+#include <QFontMetrics>
 #include <cmath>
 #include <gtest/gtest.h>
 
 using NequoraUI::platform::ElidingLabel;
+using NequoraUI::platform::LineMeasures;
 
 // The bounds are measured with the mnemonics hidden, the advance with every character: a label
 // whose bounds are known and fit is still cut where the text it draws would not fit.
@@ -18,4 +21,78 @@ TEST(ElidingLabel, ATextWithMnemonicsIsCutByItsAdvanceEvenWhereItsBoundsFit)
     EXPECT_NE(label.shownText(), label.text());
     label.resize(int(std::ceil(label.textAdvance())), label.sizeHint().height());
     EXPECT_EQ(label.shownText(), label.text());
+}
+
+namespace {
+
+QStringList variedTexts()
+{
+    return {QString(),
+            QStringLiteral("0"),
+            QStringLiteral("0.50"),
+            QStringLiteral("-12.0 dB"),
+            QStringLiteral("1.2 kHz"),
+            QStringLiteral("100 %"),
+            QStringLiteral("-∞ dB"),
+            QStringLiteral("Crème brûlée"),
+            QStringLiteral("Ærøskøbing ß"),
+            QStringLiteral("e\u0301tude"),
+            QStringLiteral("Привет"),
+            QStringLiteral("音量"),
+            QStringLiteral("Gain 音量"),
+            QStringLiteral("Shelf"),
+            QStringLiteral("Cutoff"),
+            QStringLiteral("Off"),
+            QStringLiteral(" Lead"),
+            QStringLiteral("Trail "),
+            QStringLiteral("a\tb"),
+            QStringLiteral("A&B"),
+            QStringLiteral("a\u2028b"),
+            QStringLiteral("A long title for a parameter that goes on and on past any row's "
+                           "width, made of words and numbers 1234567890 like a real one")};
+}
+
+QList<QFont> variedFonts(const QFont &labelFont)
+{
+    QFont bold = labelFont;
+    bold.setBold(true);
+    bold.setPointSizeF(labelFont.pointSizeF() * 1.7);
+    QFont italic = labelFont;
+    italic.setItalic(true);
+    return {labelFont, bold, italic};
+}
+
+} // namespace
+
+// The size hint is measured from the font alone where it can be; it must be the size a layout
+// of the text has, in every font, for a label that measured the text before in another font and
+// for one that finds it measured by another label.
+TEST(ElidingLabel, APlainLineAsksForTheSizeItsTextLaysOutTo)
+{
+    ElidingLabel reused;
+    constexpr int flags =
+        Qt::AlignLeft | Qt::AlignAbsolute | Qt::TextExpandTabs | Qt::TextHideMnemonic;
+    for (const QFont &font : variedFonts(reused.font())) {
+        reused.setFont(font);
+        for (const QString &text : variedTexts()) {
+            const QSize laidOut =
+                QFontMetrics(font).boundingRect(0, 0, 2000, 2000, flags, text).size();
+            reused.setText(text);
+            EXPECT_EQ(reused.sizeHint(), laidOut) << text.toStdString();
+            ElidingLabel fresh;
+            fresh.setFont(font);
+            fresh.setText(text);
+            EXPECT_EQ(fresh.sizeHint(), laidOut) << text.toStdString();
+            EXPECT_EQ(fresh.textAdvance(), QFontMetricsF(font).horizontalAdvance(text));
+        }
+    }
+}
+
+TEST(ElidingLabel, ReadingsAndTitlesAreMeasuredFromTheFontAlone)
+{
+    const QFont font = ElidingLabel().font();
+    for (const char *text : {"0.50", "-12.0 dB", "1.2 kHz", "Crème brûlée", "Shelf", ""})
+        EXPECT_TRUE(LineMeasures::measuredByFont(font, QString::fromUtf8(text))) << text;
+    for (const char *text : {"A&B", "a\tb", "Cutoff", "e\u0301tude", "音量"})
+        EXPECT_FALSE(LineMeasures::measuredByFont(font, QString::fromUtf8(text))) << text;
 }

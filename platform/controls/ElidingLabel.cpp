@@ -187,8 +187,8 @@ void ElidingLabel::toneLaidOutText()
 void ElidingLabel::setPlainText(const QString &text)
 {
     const Qt::FocusPolicy policy = focusPolicy();
-    const bool plain = textFormat() == Qt::PlainText ||
-                       (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text));
+    const bool plain =
+        textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !mightBeRich(text));
     if (policy == Qt::NoFocus || !plain || wordWrap()) {
         QLabel::setText(text);
         return;
@@ -203,10 +203,25 @@ void ElidingLabel::setPlainText(const QString &text)
 bool ElidingLabel::isPlainLine() const
 {
     // A buddy changes nothing here: the text is drawn with its mnemonic hidden either way.
-    if (wordWrap() || movie() || !pixmap().isNull() || !picture().isNull())
+    if (wordWrap())
+        return false;
+    const QString whole = text();
+    // QLabel drops its text for a pixmap, picture or movie and those for a text, so only an
+    // empty label can show one. Asked first, since each getter hands out a copy, and a null
+    // pixmap or picture made for the answer costs more than the rest of the check.
+    if (whole.isEmpty() && (movie() || !pixmap().isNull() || !picture().isNull()))
         return false;
     const Qt::TextFormat format = textFormat();
-    return format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text()));
+    return format == Qt::PlainText || (format == Qt::AutoText && !mightBeRich(whole));
+}
+
+// Qt's guess looks for a tag or an escaped '<' before the first line break: a text with neither
+// a '<' nor an '&' has none, known without it.
+bool ElidingLabel::mightBeRich(const QString &text)
+{
+    if (!text.contains(QLatin1Char('<')) && !text.contains(QLatin1Char('&')))
+        return false;
+    return Qt::mightBeRichText(text);
 }
 
 int ElidingLabel::textFlags() const

@@ -98,6 +98,7 @@ private:
     void setPlainText(const QString &text);
     // Plain text without wrapping, pixmap, picture, movie or mnemonic: what this class draws.
     bool isPlainLine() const;
+    static bool mightBeRich(const QString &text);
     // Where the text goes: inside the frame, margin and indent, as QLabel places it.
     QRect textRect() const;
     int textFlags() const;

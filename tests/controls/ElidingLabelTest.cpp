@@ -2,6 +2,7 @@
 #include "platform/LineMeasures.h"
 
 #include <QFontMetrics>
+#include <QPixmap>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -86,6 +87,21 @@ TEST(ElidingLabel, APlainLineAsksForTheSizeItsTextLaysOutTo)
             EXPECT_EQ(fresh.textAdvance(), QFontMetricsF(font).horizontalAdvance(text));
         }
     }
+}
+
+// QLabel shows a pixmap in place of the text and a text in place of the pixmap.
+TEST(ElidingLabel, APixmapInPlaceOfTheTextIsSizedAsQLabelSizesIt)
+{
+    QPixmap pixmap(40, 30);
+    pixmap.fill(Qt::red);
+    ElidingLabel label;
+    label.setText(QStringLiteral("Gain"));
+    label.setPixmap(pixmap);
+    EXPECT_EQ(label.sizeHint(), pixmap.size());
+    label.setText(QStringLiteral("Gain"));
+    ElidingLabel text;
+    text.setText(QStringLiteral("Gain"));
+    EXPECT_EQ(label.sizeHint(), text.sizeHint());
 }
 
 TEST(ElidingLabel, ReadingsAndTitlesAreMeasuredFromTheFontAlone)

@@ -26,31 +26,14 @@ TEST(ElidingLabel, ATextWithMnemonicsIsCutByItsAdvanceEvenWhereItsBoundsFit)
 
 namespace {
 
+// Digits, units, accented, Cyrillic and CJK text, ligatures, spaces, tabs and a long title.
 QStringList variedTexts()
 {
-    return {QString(),
-            QStringLiteral("0"),
-            QStringLiteral("0.50"),
-            QStringLiteral("-12.0 dB"),
-            QStringLiteral("1.2 kHz"),
-            QStringLiteral("100 %"),
-            QStringLiteral("-∞ dB"),
-            QStringLiteral("Crème brûlée"),
-            QStringLiteral("Ærøskøbing ß"),
-            QStringLiteral("e\u0301tude"),
-            QStringLiteral("Привет"),
-            QStringLiteral("音量"),
-            QStringLiteral("Gain 音量"),
-            QStringLiteral("Shelf"),
-            QStringLiteral("Cutoff"),
-            QStringLiteral("Off"),
-            QStringLiteral(" Lead"),
-            QStringLiteral("Trail "),
-            QStringLiteral("a\tb"),
-            QStringLiteral("A&B"),
-            QStringLiteral("a\u2028b"),
-            QStringLiteral("A long title for a parameter that goes on and on past any row's "
-                           "width, made of words and numbers 1234567890 like a real one")};
+    return QString::fromUtf8("|0|0.50|-12.0 dB|1.2 kHz|100 %|-∞ dB|Crème brûlée|Ærøskøbing ß|"
+                             "e\u0301tude|Привет|音量|Gain 音量|Shelf|Cutoff|Off| Lead|Trail |a\tb|"
+                             "A&B|a\u2028b|A long title for a parameter that goes on past any "
+                             "row's width, with numbers 1234567890")
+        .split(QLatin1Char('|'));
 }
 
 QList<QFont> variedFonts(const QFont &labelFont)
@@ -84,7 +67,6 @@ TEST(ElidingLabel, APlainLineAsksForTheSizeItsTextLaysOutTo)
             fresh.setFont(font);
             fresh.setText(text);
             EXPECT_EQ(fresh.sizeHint(), laidOut) << text.toStdString();
-            EXPECT_EQ(fresh.textAdvance(), QFontMetricsF(font).horizontalAdvance(text));
         }
     }
 }

@@ -101,7 +101,7 @@ bool measuredBy(const QRawFont &primary, const QFont &font, const QString &text)
         return false;
     if (text.isEmpty())
         return true;
-    // The layout leaves trailing spaces out of the line's width.
+    // The layout measures spaces at a line's ends apart from the text between them.
     if (text.front().isSpace() || text.back().isSpace())
         return false;
     // Text fonts join an f with the letter after it ("ff", "fi", "fl"): the last glyph is then

@@ -12,7 +12,9 @@
 //  - BM_PageStep_*: each page step of one pass at 10,000 timed on its own, from the scroll to
 //    the painted frame (wall clock), reported as median and 95th percentile.
 //  - BM_AllMade_*: every row made at once (generateViews() into a VStackViewController) against
-//    the plain form, to the first painted frame, with the memory it holds.
+//    the plain form and QUiLoader rows, to the first painted frame, with the memory it holds.
+//  - *_FiveWidgetRows: the generated rows' shape in Qt's own widgets (support/ScreenPeers.h),
+//    what that shape costs before any of the library's code runs.
 #include "support/BenchSupport.h"
 #include "support/ScreenPeers.h"
 
@@ -205,6 +207,9 @@ BENCHMARK(pagedThrough<spacedPlainForm>)->Name("BM_PagedThrough_PlainForm")->App
 // At its own row height: at 10,000 the spaced form would pass the tallest widget Qt lays out.
 BENCHMARK(pagedThrough<plainForm>)->Name("BM_PagedThrough_PlainFormDense")->Apply(shapes);
 BENCHMARK(pagedThrough<spacedUiLoaderForm>)->Name("BM_PagedThrough_UiLoader")->Apply(shapes);
+BENCHMARK(pagedThrough<spacedFiveWidgetForm>)
+    ->Name("BM_PagedThrough_FiveWidgetRows")
+    ->Apply(shapes);
 BENCHMARK(pagedThrough<spacedQuickList>)->Name("BM_PagedThrough_QuickList")->Apply(shapes);
 
 BENCHMARK(pageStep<generatedScreen>)->Name("BM_PageStep_Generated")->Apply(tenThousand);
@@ -215,3 +220,5 @@ BENCHMARK(pageStep<spacedQuickList>)->Name("BM_PageStep_QuickList")->Apply(tenTh
 
 BENCHMARK(allMade<eagerScreen>)->Name("BM_AllMade_Generated")->Apply(shapes);
 BENCHMARK(allMade<plainForm>)->Name("BM_AllMade_PlainForm")->Apply(shapes);
+BENCHMARK(allMade<uiLoaderForm>)->Name("BM_AllMade_UiLoader")->Apply(shapes);
+BENCHMARK(allMade<fiveWidgetForm>)->Name("BM_AllMade_FiveWidgetRows")->Apply(shapes);

@@ -193,6 +193,38 @@ std::unique_ptr<QObject> makeUiLoaderForm(const Parameters &parameters, int rowP
     return area;
 }
 
+// The shape every generated row must have, in plain Qt widgets: the row, its content widget in
+// a zero-margin layout, and in the content's grid the title, the value and the slider.
+std::unique_ptr<QObject> makeFiveWidgetForm(const Parameters &parameters, int rowPitch)
+{
+    auto area = std::make_unique<QScrollArea>();
+    area->setWidgetResizable(true);
+    auto *form = new QWidget;
+    auto *column = new QVBoxLayout(form);
+    for (const auto &parameter : parameters) {
+        auto *row = new QWidget(form);
+        auto *rowLayout = new QVBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        auto *content = new QWidget(row);
+        rowLayout->addWidget(content);
+        auto *grid = new QGridLayout(content);
+        auto *value = new QLabel(valueText(parameter->value()), content);
+        auto *slider = new QSlider(Qt::Horizontal, content);
+        bindSlider(slider, value, parameter);
+        grid->addWidget(new QLabel(name(*parameter), content), 0, 0);
+        grid->addWidget(value, 0, 1);
+        grid->addWidget(slider, 1, 0, 1, 2);
+        if (rowPitch > 0)
+            row->setMinimumHeight(rowPitch);
+        column->addWidget(row);
+    }
+    if (rowPitch > 0)
+        column->setSpacing(0);
+    column->addStretch();
+    area->setWidget(form);
+    return area;
+}
+
 std::unique_ptr<QObject> makeQuickList(const Parameters &parameters, int rowPitch)
 {
     auto window = std::make_unique<QQuickWindow>();
@@ -217,6 +249,16 @@ std::unique_ptr<QObject> plainForm(const SimGraph &, const Parameters &parameter
 std::unique_ptr<QObject> uiLoaderForm(const SimGraph &, const Parameters &parameters)
 {
     return makeUiLoaderForm(parameters, 0);
+}
+
+std::unique_ptr<QObject> fiveWidgetForm(const SimGraph &, const Parameters &parameters)
+{
+    return makeFiveWidgetForm(parameters, 0);
+}
+
+std::unique_ptr<QObject> spacedFiveWidgetForm(const SimGraph &, const Parameters &parameters)
+{
+    return makeFiveWidgetForm(parameters, generatedRowPitch);
 }
 
 std::unique_ptr<QObject> quickList(const SimGraph &, const Parameters &parameters)

@@ -53,6 +53,12 @@ std::unique_ptr<QObject> quickList(const SimGraph &, const Parameters &parameter
 std::unique_ptr<QObject> spacedPlainForm(const SimGraph &, const Parameters &parameters);
 std::unique_ptr<QObject> spacedUiLoaderForm(const SimGraph &, const Parameters &parameters);
 std::unique_ptr<QObject> spacedQuickList(const SimGraph &, const Parameters &parameters);
+// Not a peer but a reference: the shape every generated slider row must have (the row, its
+// content widget, the title and value labels and the slider, five widgets, in two layouts)
+// built from Qt's own QWidget, QLabel and QSlider, stacked in a QScrollArea. What that shape
+// costs before any code of the library runs.
+std::unique_ptr<QObject> fiveWidgetForm(const SimGraph &, const Parameters &parameters);
+std::unique_ptr<QObject> spacedFiveWidgetForm(const SimGraph &, const Parameters &parameters);
 // The generated Qt Quick screen of the same graph.
 std::unique_ptr<QObject> quickGenerated(const SimGraph &graph, const Parameters &);
 

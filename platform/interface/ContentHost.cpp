@@ -1,5 +1,7 @@
 #include "ContentHost.h"
 
+#include "HoldingLayout.h"
+
 #include <QEvent>
 
 namespace NequoraUI::platform {
@@ -21,7 +23,9 @@ void ContentHost::contentHintChanged()
 
 void ContentHost::passOnIfChanged()
 {
-    if (m_passedHints.changesTo(LayoutHints::of(*this)))
+    // The first request after a show finds the layout around already holding the hints it read
+    // as it laid this view out: passed on, it would only lay that layout out again.
+    if (m_passedHints.changesTo(LayoutHints::of(*this)) && !HoldingLayout::hasCurrentHints(*this))
         updateGeometry();
 }
 

@@ -40,7 +40,8 @@ private:
     QSize withinContentLimits(QSize hint) const;
 
     QPointer<QWidget> contentView;
-    // Empty at first and after a change passed on unread: the next request always goes.
+    // Empty at first and after a change passed on unread: the next request goes unless the
+    // layout around holds the hints already (HoldingLayout).
     PassedOn<LayoutHints> m_passedHints;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLayoutItem>
 #include <QSize>
 #include <QWidget>
 
@@ -19,6 +20,12 @@ struct LayoutHints
     {
         return {widget.sizeHint(), widget.minimumSizeHint(),
                 widget.hasHeightForWidth() ? widget.heightForWidth(widget.width()) : -1};
+    }
+    // What a layout reads through its item for a widget, at the widget's width.
+    static LayoutHints of(const QLayoutItem &item, int width)
+    {
+        return {item.sizeHint(), item.minimumSize(),
+                item.hasHeightForWidth() ? item.heightForWidth(width) : -1};
     }
 };
 

@@ -1,5 +1,7 @@
 #include "FoldingClipView.h"
 
+#include "platform/HoldingLayout.h"
+
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
@@ -106,9 +108,11 @@ int FoldingClipView::heightForWidth(int width) const
 bool FoldingClipView::event(QEvent *event)
 {
     // The content asked for layout: pass it on only if the height it takes here changed. A
-    // row below whose new text keeps its size then lays out nothing above this view.
+    // row below whose new text keeps its size then lays out nothing above this view, nor does
+    // the content's first layout as it shows, whose height the section read already.
     if (event->type() == QEvent::LayoutRequest) {
-        if (m_passedHints.changesTo(platform::LayoutHints::of(*this)))
+        if (m_passedHints.changesTo(platform::LayoutHints::of(*this)) &&
+            !platform::HoldingLayout::hasCurrentHints(*this))
             updateGeometry();
         placeContent();
     }

@@ -62,7 +62,8 @@ private:
     QPixmap m_snapshot;
     qreal m_revealed = 1.0;
     qreal m_opacity = 1.0;
-    // Empty until the first layout request, which is always passed on.
+    // Empty until the first layout request, which goes unless the section's layout holds
+    // the hints already.
     platform::PassedOn<platform::LayoutHints> m_passedHints;
 };
 

@@ -207,6 +207,7 @@ void VStackViewController::viewDidLoad()
     m_scrollView->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (m_places) {
         m_places->placeIn(contentStackView);
+        remeasureContent();
         // Views are made as the visible part moves or grows, before it is painted.
         m_places->watch(m_scrollView);
         return;
@@ -218,6 +219,7 @@ void VStackViewController::viewDidLoad()
                 view->hide();
         }
     }
+    remeasureContent();
     // Polished now, in one pass over the posted events, rather than one by one as they show.
     // Every widget made posts itself a polish request, which stays queued until the event loop
     // runs even though showing polishes the widget; and Qt merges each layout request it posts
@@ -225,6 +227,17 @@ void VStackViewController::viewDidLoad()
     // stack of thousands of rows made at once would otherwise have every row, as its content
     // shows, look through the polish requests of all the others.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+}
+
+// Qt marks only the layout an item went into as changed, not the layouts holding it: the
+// content's own layout keeps the size it measured when the scrolling area took the content,
+// still empty. The area sizes its content from that measure as the window first shows, so
+// every view would be laid out squeezed into the viewport's height, at the width of a viewport
+// without a scroll bar, and then again at its own height once the content's layout runs.
+void VStackViewController::remeasureContent()
+{
+    for (QLayout *level = contentStackView; level; level = qobject_cast<QLayout *>(level->parent()))
+        level->invalidate();
 }
 
 void VStackViewController::deleteUnplaced(const QList<QWidget *> &keep)

@@ -125,6 +125,8 @@ protected:
 
 private:
     void deleteUnplaced(const QList<QWidget *> &keep);
+    // After the stack was filled: the layouts around it measure it anew.
+    void remeasureContent();
     // Places on screen stay as they are; the others go with their makers.
     void retirePlaces();
 

@@ -121,6 +121,41 @@ TEST(VStackViewController, DeferredViewsAreMadeAsTheyComeIntoViewAndScrollTheWho
     EXPECT_EQ(controller.views().size(), 199) << "all made on reading, but the empty one";
 }
 
+namespace {
+
+struct CountedRow : QLabel
+{
+    using QLabel::QLabel;
+    int resizes = 0;
+    void resizeEvent(QResizeEvent *event) override { ++resizes, QLabel::resizeEvent(event); }
+};
+
+} // namespace
+
+// A screen taller than its window lays every row out once, at the width beside the scroll bar
+// it is painted at, not first at the width of a viewport without one.
+TEST(VStackViewController, LaysEveryRowOfATallScreenOutOnceAtItsShownWidth)
+{
+    QList<QWidget *> sections;
+    QList<CountedRow *> rows;
+    for (int index = 0; index < 30; ++index) {
+        auto *content = new QWidget;
+        auto *stack = new QVBoxLayout(content);
+        stack->setContentsMargins(0, 0, 0, 0);
+        for (int row = 0; row < 2; ++row)
+            stack->addWidget(rows.emplace_back(new CountedRow(QString::number(row))));
+        sections.append(new NequoraUI::CollapsibleSectionView(QString::number(index), content));
+    }
+    VStackViewController controller(sections);
+    ASSERT_TRUE(NequoraUI::testing::shown(*controller.view(), 390, 600));
+    QScrollArea *area = controller.view()->findChild<QScrollArea *>();
+    ASSERT_TRUE(area->verticalScrollBar()->isVisible());
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        EXPECT_EQ(rows[index]->width(), area->viewport()->width() - 40) << index;
+        EXPECT_EQ(rows[index]->resizes, 1) << index;
+    }
+}
+
 TEST(LayoutConstraint, MovesOneMarginAndSurvivesItsLayout)
 {
     using NequoraUI::platform::LayoutConstraint;

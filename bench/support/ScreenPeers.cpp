@@ -167,21 +167,18 @@ std::unique_ptr<QObject> makePlainForm(const Parameters &parameters, int rowPitc
     return area;
 }
 
-std::unique_ptr<QObject> makeUiLoaderForm(const Parameters &parameters, int rowPitch)
+// Rows made by makeRow for each parameter, stacked in a column in a QScrollArea, rowPitch apart
+// where it is positive.
+template <typename RowMaker>
+std::unique_ptr<QObject> makeStackedRows(const Parameters &parameters, int rowPitch,
+                                         RowMaker makeRow)
 {
     auto area = std::make_unique<QScrollArea>();
     area->setWidgetResizable(true);
     auto *form = new QWidget;
     auto *column = new QVBoxLayout(form);
-    QUiLoader loader;
     for (const auto &parameter : parameters) {
-        QFile file(QStringLiteral(":/bench/ParameterRow.ui"));
-        file.open(QIODevice::ReadOnly);
-        QWidget *row = loader.load(&file, form);
-        row->findChild<QLabel *>(QStringLiteral("title"))->setText(name(*parameter));
-        auto *value = row->findChild<QLabel *>(QStringLiteral("value"));
-        value->setText(valueText(parameter->value()));
-        bindSlider(row->findChild<QSlider *>(QStringLiteral("slider")), value, parameter);
+        QWidget *row = makeRow(form, parameter);
         if (rowPitch > 0)
             row->setMinimumHeight(rowPitch);
         column->addWidget(row);
@@ -193,15 +190,26 @@ std::unique_ptr<QObject> makeUiLoaderForm(const Parameters &parameters, int rowP
     return area;
 }
 
+std::unique_ptr<QObject> makeUiLoaderForm(const Parameters &parameters, int rowPitch)
+{
+    QUiLoader loader;
+    return makeStackedRows(parameters, rowPitch, [&loader](QWidget *form, const auto &parameter) {
+        QFile file(QStringLiteral(":/bench/ParameterRow.ui"));
+        file.open(QIODevice::ReadOnly);
+        QWidget *row = loader.load(&file, form);
+        row->findChild<QLabel *>(QStringLiteral("title"))->setText(name(*parameter));
+        auto *value = row->findChild<QLabel *>(QStringLiteral("value"));
+        value->setText(valueText(parameter->value()));
+        bindSlider(row->findChild<QSlider *>(QStringLiteral("slider")), value, parameter);
+        return row;
+    });
+}
+
 // The shape every generated row must have, in plain Qt widgets: the row, its content widget in
 // a zero-margin layout, and in the content's grid the title, the value and the slider.
 std::unique_ptr<QObject> makeFiveWidgetForm(const Parameters &parameters, int rowPitch)
 {
-    auto area = std::make_unique<QScrollArea>();
-    area->setWidgetResizable(true);
-    auto *form = new QWidget;
-    auto *column = new QVBoxLayout(form);
-    for (const auto &parameter : parameters) {
+    return makeStackedRows(parameters, rowPitch, [](QWidget *form, const auto &parameter) {
         auto *row = new QWidget(form);
         auto *rowLayout = new QVBoxLayout(row);
         rowLayout->setContentsMargins(0, 0, 0, 0);
@@ -214,15 +222,8 @@ std::unique_ptr<QObject> makeFiveWidgetForm(const Parameters &parameters, int ro
         grid->addWidget(new QLabel(name(*parameter), content), 0, 0);
         grid->addWidget(value, 0, 1);
         grid->addWidget(slider, 1, 0, 1, 2);
-        if (rowPitch > 0)
-            row->setMinimumHeight(rowPitch);
-        column->addWidget(row);
-    }
-    if (rowPitch > 0)
-        column->setSpacing(0);
-    column->addStretch();
-    area->setWidget(form);
-    return area;
+        return row;
+    });
 }
 
 std::unique_ptr<QObject> makeQuickList(const Parameters &parameters, int rowPitch)
